@@ -1,0 +1,80 @@
+#include "sim/SimLine.h"
+#include "link/Frame.h"
+
+namespace cs::sim {
+
+QList<Chunk> SimLine::receive(const QByteArray& bytes)
+{
+    QList<Chunk> out;
+    pending_.append(bytes);
+    for (;;) {
+        // A request starts with 55 55 AA; anything before it is line noise.
+        const qsizetype p = pending_.indexOf(QByteArray("\x55\x55\xAA", 3));
+        if (p < 0) {
+            // Keep a possible start of the sync for the next bytes.
+            pending_ = pending_.right(2);
+            break;
+        }
+        const qsizetype body = p + 3;
+        if (pending_.size() < body + 3)
+            break;
+        const int n = std::uint8_t(pending_[body + 2]);
+        if (pending_.size() < body + n + 4)
+            break;
+        const QByteArray frame = pending_.mid(body, n + 4);
+        const auto* b = reinterpret_cast<const std::uint8_t*>(frame.constData());
+        if (b[0] != RequestMarker || frameChecksum(b, n + 3) != b[n + 3]) {
+            pending_.remove(0, p + 1);   // not a valid request: look again after its first 55
+            continue;
+        }
+        pending_.remove(0, body + n + 4);
+        out.append(handle(frame));
+    }
+    return out;
+}
+
+QList<Chunk> SimLine::handle(const QByteArray& body)
+{
+    requests.append(body);
+    const std::uint8_t code = std::uint8_t(body[1]);
+    const int n = std::uint8_t(body[2]);
+    const QByteArray payload = body.mid(3, n);
+
+    const bool faulty = faults.onlyCode < 0 || faults.onlyCode == code;
+    const bool listens = HostUnit::listensForKey(code, n);
+    const double delay = faults.replyDelay + (listens && keyPressAfter ? *keyPressAfter : 0.0);
+
+    if (replyOverride) {
+        if (auto wire = replyOverride(code, payload)) {
+            unit_.answer(code, payload, !listens || keyPressAfter.has_value());
+            return {Chunk{delay, *wire}};
+        }
+    }
+    if (faulty && faults.silent)
+        return {};
+    const bool blockTransfer = code == 0x0D || code == 0x0E || code == 0x18;
+    if (faulty && blockTransfer && faults.silentFromBlock >= 0 && !payload.isEmpty()
+        && std::uint8_t(payload[0]) >= faults.silentFromBlock)
+        return {};
+
+    std::optional<QByteArray> data = unit_.answer(code, payload, !listens || keyPressAfter.has_value());
+    if (!data)
+        return {};
+    if (faulty && faults.statusByte >= 0)
+        data = QByteArray(1, char(faults.statusByte));
+    if (faulty && faults.forceLength >= 0) {
+        data->resize(faults.forceLength, '\0');
+    }
+    QByteArray wire = replyFrame(code, *data);
+    if (faulty && faults.badChecksum)
+        wire.back() = char(~std::uint8_t(wire.back()));
+    if (faulty) {
+        wire = faults.noiseBefore + wire + faults.noiseAfter;
+    }
+    if (faulty && faults.splitAt >= 0 && faults.splitAt < wire.size())
+        return {Chunk{delay, wire.left(faults.splitAt)},
+                Chunk{faults.splitPause, wire.mid(faults.splitAt)}};
+    return {Chunk{delay, wire}};
+}
+
+} // namespace cs::sim

@@ -1,0 +1,64 @@
+#pragma once
+// The byte-stream face of the simulated host unit: takes the bytes the program
+// writes, finds request frames in them (resynchronising on 55 55 AA), asks the
+// HostUnit for an answer and turns it into reply bytes with their timing, with
+// the faults a test asks for.
+
+#include "sim/HostUnit.h"
+
+#include <QByteArray>
+#include <QList>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+namespace cs::sim {
+
+// Bytes to put on the line, `delay` seconds after the request's last byte
+// arrived. Consecutive chunks follow one another; each byte takes 1/960 s at
+// 9600 baud once its chunk starts.
+struct Chunk {
+    double delay = 0;
+    QByteArray bytes;
+};
+
+struct Faults {
+    bool silent = false;            // answer nothing at all
+    bool badChecksum = false;       // replies carry a wrong checksum
+    int forceLength = -1;           // >= 0: replies carry this many data bytes (padded with 0 / cut)
+    int statusByte = -1;            // >= 0: replies are m = 1 with this status byte
+    QByteArray noiseBefore;         // sent right before each reply
+    QByteArray noiseAfter;          // sent right after each reply
+    int splitAt = -1;               // >= 0: the reply pauses after this many bytes ...
+    double splitPause = 0;          // ... for this long
+    double replyDelay = 0.002;      // seconds from request to the first reply byte
+    int silentFromBlock = -1;       // >= 0: memory reads/writes of this block on get no answer
+    int onlyCode = -1;              // >= 0: the faults above apply to this command code only
+};
+
+class SimLine {
+public:
+    explicit SimLine(HostUnit& unit) : unit_(unit) {}
+
+    // Feeds bytes written by the program; returns what the unit sends back for
+    // every request completed by them, in order.
+    QList<Chunk> receive(const QByteArray& bytes);
+
+    // Seconds after a learning request at which the simulated user presses the
+    // key; none: nobody presses, the unit stays silent.
+    std::optional<double> keyPressAfter = 1.0;
+    Faults faults;
+    // Full control for tests: when set and returning a value, those exact wire
+    // bytes are sent instead of the unit's reply (the unit still stores the request).
+    std::function<std::optional<QByteArray>(std::uint8_t code, const QByteArray& payload)> replyOverride;
+
+    // Every request body received (01 code n payload checksum), for tests.
+    QList<QByteArray> requests;
+
+private:
+    QList<Chunk> handle(const QByteArray& body);
+    HostUnit& unit_;
+    QByteArray pending_;
+};
+
+} // namespace cs::sim

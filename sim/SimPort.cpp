@@ -1,0 +1,74 @@
+#include "sim/SimPort.h"
+
+namespace cs::sim {
+
+bool SimPort::open(const QString& device)
+{
+    openedDevices.append(device);
+    if (failOpen || gone_)
+        return false;
+    open_ = true;
+    return true;
+}
+
+void SimPort::close()
+{
+    open_ = false;
+    incoming_.clear();
+}
+
+bool SimPort::write(const QByteArray& bytes)
+{
+    if (!open_ || gone_)
+        return false;
+    ++writeCount;
+    written.append(bytes);
+    // The request's last byte reaches the unit after its transmission time.
+    const double requestEnd = clock_.now() + bytes.size() * ByteSeconds;
+    double t = std::max(requestEnd, lineFreeAt_);
+    for (const Chunk& chunk : line.receive(bytes)) {
+        t += chunk.delay;
+        for (char b : chunk.bytes) {
+            t += ByteSeconds;
+            incoming_.append({t, b});
+        }
+    }
+    lineFreeAt_ = t;
+    return true;
+}
+
+QByteArray SimPort::readAll()
+{
+    QByteArray out;
+    if (!open_)
+        return out;
+    const double now = clock_.now() + 1e-9;
+    qsizetype i = 0;
+    while (i < incoming_.size() && incoming_[i].at <= now)
+        out.append(incoming_[i++].byte);
+    incoming_.remove(0, i);
+    return out;
+}
+
+void SimPort::inject(const QByteArray& bytes, double delay)
+{
+    double t = std::max(clock_.now() + delay, lineFreeAt_);
+    for (char b : bytes) {
+        t += ByteSeconds;
+        incoming_.append({t, b});
+    }
+    lineFreeAt_ = t;
+}
+
+void SimPort::vanish()
+{
+    gone_ = true;
+    if (open_) {
+        open_ = false;
+        incoming_.clear();
+        if (onLost)
+            onLost();
+    }
+}
+
+} // namespace cs::sim

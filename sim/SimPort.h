@@ -1,0 +1,51 @@
+#pragma once
+// A Port connected in-process to the simulated host unit, on a virtual clock:
+// reply bytes become readable when the clock has passed the moment they would
+// have arrived at 9600 baud.
+
+#include "link/Port.h"
+#include "sim/HostUnit.h"
+#include "sim/SimLine.h"
+#include "sim/VirtualClock.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+
+namespace cs::sim {
+
+constexpr double ByteSeconds = 10.0 / 9600.0;   // start bit, 8 data bits, stop bit
+
+class SimPort : public cs::Port {
+public:
+    SimPort(VirtualClock& clock, HostUnit& unit) : line(unit), clock_(clock) {}
+
+    bool open(const QString& device) override;
+    void close() override;
+    bool isOpen() const override { return open_; }
+    void setRts(bool on) override { rts = on; }
+    bool write(const QByteArray& bytes) override;
+    QByteArray readAll() override;
+
+    // Puts bytes on the line now (spontaneous traffic, noise between exchanges).
+    void inject(const QByteArray& bytes, double delay = 0);
+    // The far end goes away: writes fail and onLost is called.
+    void vanish();
+
+    SimLine line;
+    bool rts = false;
+    bool failOpen = false;          // the next opens fail (port busy / missing)
+    QStringList openedDevices;      // every device name passed to open
+    QByteArray written;             // everything the program wrote
+    int writeCount = 0;
+
+private:
+    struct Timed { double at; char byte; };
+    VirtualClock& clock_;
+    bool open_ = false;
+    bool gone_ = false;
+    QList<Timed> incoming_;
+    double lineFreeAt_ = 0;
+};
+
+} // namespace cs::sim

@@ -1,0 +1,63 @@
+#include "link/Link.h"
+#include "link/Frame.h"
+#include "link/ReplySearch.h"
+
+namespace cs {
+
+void Link::setRequest(std::uint8_t code, const QByteArray& payload)
+{
+    auto& tx = state_.TxBuffer;
+    tx[0] = RequestMarker;
+    tx[1] = code;
+    tx[2] = std::uint8_t(payload.size());
+    for (qsizetype i = 0; i < payload.size(); ++i)
+        tx[size_t(3 + i)] = std::uint8_t(payload[i]);
+}
+
+bool Link::SendFrame()
+{
+    auto& tx = state_.TxBuffer;
+    const int n = tx[2];
+    tx[size_t(n + 3)] = frameChecksum(tx.data(), n + 3);
+    QByteArray wire("\x55\x55\xAA", 3);
+    wire.append(reinterpret_cast<const char*>(tx.data()), n + 4);
+    const bool written = port_.isOpen() && port_.write(wire);
+    ui_.repaint();
+    return written;
+}
+
+void Link::WaitReply()
+{
+    ExchangeScope exchange(state_);
+    ReplySearch search(state_.TxBuffer[1]);
+    const auto crcError = [this] {
+        ui_.messageBox(QStringLiteral("CRC校验错误"), StyleStop, QStringLiteral("错误"));
+    };
+    while (state_.ReplyRounds > 0) {
+        waiter_.wait(state_.ReplyWaitSeconds);
+        const QByteArray bytes = port_.isOpen() ? port_.readAll() : QByteArray();
+        const bool accepted = search.feed(bytes, state_.RxBuffer, crcError);
+        state_.ReplyRawBytes = search.searched();
+        --state_.ReplyRounds;
+        if (accepted) {
+            ReplyChecksum();
+            state_.ReplyOk = true;
+            return;
+        }
+    }
+    search.clearPending();
+}
+
+void Link::ReplyChecksum()
+{
+    const auto& rx = state_.RxBuffer;
+    state_.ReplyChecksumValue = frameChecksum(rx.data(), rx[2] + 3);
+}
+
+void Link::discardInput()
+{
+    if (port_.isOpen())
+        port_.readAll();
+}
+
+} // namespace cs

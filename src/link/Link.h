@@ -1,0 +1,57 @@
+#pragma once
+// One request/reply exchange over the serial line, on the program-wide state:
+// the caller fills TxBuffer[0..n+2], calls SendFrame, sets ReplyRounds and
+// ReplyWaitSeconds and calls WaitReply; ReplyOk and RxBuffer carry the reply.
+
+#include "link/Port.h"
+#include "link/Waiter.h"
+#include "shared/AppState.h"
+#include "shared/Ui.h"
+
+#include <QByteArray>
+#include <cstdint>
+
+namespace cs {
+
+class Link {
+public:
+    Link(AppState& state, Port& port, Waiter& waiter, Ui& ui)
+        : state_(state), port_(port), waiter_(waiter), ui_(ui) {}
+
+    // Fills TxBuffer[0..n+2] with 01, code, n and the payload.
+    void setRequest(std::uint8_t code, const QByteArray& payload);
+    // Adds the checksum as TxBuffer[n+3] and writes 55 55 AA and the body.
+    // False when the port refused the bytes (the caller reports its failure).
+    bool SendFrame();
+    // Waits up to ReplyRounds cycles of ReplyWaitSeconds for the reply to TxBuffer[1].
+    void WaitReply();
+    // Checksum of the reply body in RxBuffer, into ReplyChecksumValue.
+    void ReplyChecksum();
+    // Reads and drops whatever the port has received so far.
+    void discardInput();
+
+    AppState& state() { return state_; }
+    Port& port() { return port_; }
+    Ui& ui() { return ui_; }
+
+private:
+    AppState& state_;
+    Port& port_;
+    Waiter& waiter_;
+    Ui& ui_;
+};
+
+// Marks the port as owned by an exchange for the guard's lifetime.
+class ExchangeScope {
+public:
+    explicit ExchangeScope(AppState& s) : s_(s), was_(s.ExchangeRunning) { s_.ExchangeRunning = true; }
+    ~ExchangeScope() { s_.ExchangeRunning = was_; }
+    ExchangeScope(const ExchangeScope&) = delete;
+    ExchangeScope& operator=(const ExchangeScope&) = delete;
+
+private:
+    AppState& s_;
+    bool was_;
+};
+
+} // namespace cs
