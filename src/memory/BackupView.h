@@ -1,0 +1,43 @@
+#pragma once
+// What the data backup window form3 shows, kept by the core: the operations of
+// the window change it, the widget only mirrors it.
+
+#include <QObject>
+#include <QString>
+
+namespace cs {
+
+class BackupView : public QObject {
+    Q_OBJECT
+public:
+    // Window load: status labels from the flags, Command4 hidden, compact size,
+    // Text1 empty, Combo1 at its first item.
+    void load(bool hostImageLoaded, bool receiverImageLoaded);
+
+    bool fullSize = false;              // compact 5985 x 2750 twips, full 5985 x 6800
+    QString label1 = QStringLiteral("读取进度条");
+    bool label1Visible = true;
+    QString label6 = QStringLiteral("主机未读取");
+    bool label6Visible = true;
+    QString label7 = QStringLiteral("分机未读取");
+    bool label7Visible = false;
+    bool label2Visible = false;         // dump heading
+    bool label3Visible = false;         // pager list heading
+    bool label4Visible = false;         // table list heading
+    bool command4Visible = false;       // memory dump button
+    int progressMinimum = 0;
+    int progressMaximum = 63;
+    int progressValue = 0;
+    bool progressVisible = true;
+    QString text1;
+    int combo1Index = 0;                // report kind
+    int label5Clicks = 0;
+
+    // Tells the widget to mirror the fields above now.
+    void update() { emit changed(); }
+
+signals:
+    void changed();
+};
+
+} // namespace cs
