@@ -2,6 +2,8 @@
 #include "link/Frame.h"
 #include "link/ReplySearch.h"
 
+#include <algorithm>
+
 namespace cs {
 
 void Link::setRequest(std::uint8_t code, const QByteArray& payload)
@@ -33,11 +35,27 @@ void Link::WaitReply()
     const auto crcError = [this] {
         ui_.messageBox(QStringLiteral("CRC校验错误"), StyleStop, QStringLiteral("错误"));
     };
-    while (state_.ReplyRounds > 0) {
-        waiter_.wait(state_.ReplyWaitSeconds);
+    // One look at the port: read what arrived and search it.
+    const auto look = [&] {
         const QByteArray bytes = port_.isOpen() ? port_.readAll() : QByteArray();
         const bool accepted = search.feed(bytes, state_.RxBuffer, crcError);
         state_.ReplyRawBytes = search.searched();
+        return accepted;
+    };
+    while (state_.ReplyRounds > 0) {
+        bool accepted = false;
+        if (fast_) {
+            double left = state_.ReplyWaitSeconds;
+            while (!accepted && left > 1e-9) {
+                const double slice = std::min(left, FastSliceSeconds);
+                waiter_.wait(slice);
+                left -= slice;
+                accepted = look();
+            }
+        } else {
+            waiter_.wait(state_.ReplyWaitSeconds);
+            accepted = look();
+        }
         --state_.ReplyRounds;
         if (accepted) {
             ReplyChecksum();

@@ -111,3 +111,24 @@ TEST(Exchange, MarksThePortBusyOnlyDuringTheWait)
     EXPECT_TRUE(busyDuringWait);
     EXPECT_FALSE(rig.state.ExchangeRunning);
 }
+
+TEST(Exchange, FastRepliesEndTheCycleOnceTheReplyIsComplete)
+{
+    struct Case { bool fast; double replyDelay; bool ok; double minEnd; double maxEnd; };
+    const Case cases[] = {
+        // command 8: 7 request bytes, then 6 reply bytes at 9600 baud, after the delay
+        {true, 0.002, true, 0.014, 0.020},
+        {false, 0.002, true, 1.0, 1.0},
+        {true, 1.5, true, 1.51, 1.52},     // second cycle, still early
+        {true, 5.0, false, 2.0, 2.0},      // silent within both cycles: the full time
+    };
+    for (const auto& c : cases) {
+        cs::test::Rig rig;
+        rig.link.setFastReplies(c.fast);
+        rig.port.line.faults.replyDelay = c.replyDelay;
+        exchange(rig, 2, 1.0);
+        EXPECT_EQ(rig.state.ReplyOk, c.ok) << c.fast << " " << c.replyDelay;
+        EXPECT_GE(rig.clock.now(), c.minEnd - 1e-9) << c.fast << " " << c.replyDelay;
+        EXPECT_LE(rig.clock.now(), c.maxEnd + 1e-9) << c.fast << " " << c.replyDelay;
+    }
+}
