@@ -1,19 +1,467 @@
 #include "commands/Commands.h"
-// Placeholder bodies; the commands are filled in one by one.
+#include "commands/CommandPattern.h"
+#include "commands/FieldInput.h"
+
 namespace cs {
-void Commands::setPager(const QString&, const QString&, int, int, int, int) {}
-void Commands::deletePager(const QString&) {}
-void Commands::setTable(const QString&, const QString&, const QString&, const QString&, const QString&) {}
-void Commands::deleteTable(const QString&) {}
-void Commands::setHurryButton(const QString&) {}
-void Commands::deleteHurryButton(const QString&) {}
-void Commands::setReceiverNumber(const QString&) {}
-void Commands::setReceiverFrequency(const QString&, int, const QString&) {}
-void Commands::initialiseReceiver() {}
-void Commands::setTransmitterFrequency(const QString&) {}
-void Commands::setWorkMode(int) {}
-void Commands::setInfoUnitType(int) {}
-void Commands::initialiseHost() {}
-void Commands::writeRepeater() {}
-void Commands::deleteRepeater() {}
+
+namespace {
+
+// Command codes of the configuration commands.
+enum Code : std::uint8_t {
+    SetPager = 0x01,
+    SetReceiverNumber = 0x02,
+    SetTable = 0x03,            // n = 7; n = 0: repeater write
+    DeletePager = 0x04,
+    DeleteTable = 0x07,         // n = 2; n = 0: repeater delete
+    InitialiseReceiver = 0x08,
+    InitialiseHost = 0x09,
+    ReceiverFrequency = 0x0A,
+    TransmitterFrequencyCode = 0x0B,
+    SetHurryButton = 0x11,
+    DeleteHurryButton = 0x12,
+    InfoUnitType = 0x13,
+    WorkMode = 0x17,
+};
+
+const QString Form2 = QStringLiteral("Form2");
+const QString Form4 = QStringLiteral("Form4");
+
+// A whole-number field that must hold a value in lo..hi.
+std::optional<std::uint64_t> inRange(const QString& text, std::uint64_t lo, std::uint64_t hi)
+{
+    const auto v = wholeNumber(text);
+    if (!v || *v < lo || *v > hi)
+        return std::nullopt;
+    return v;
 }
+
+QByteArray bytes(std::initializer_list<std::uint64_t> values)
+{
+    QByteArray out;
+    for (auto v : values)
+        out.append(char(std::uint8_t(v)));
+    return out;
+}
+
+} // namespace
+
+// Command1: set pager.
+void Commands::setPager(const QString& number, const QString& address, int model, int polarity,
+                        int rate, int tone)
+{
+    CommandSpec spec;
+    spec.code = SetPager;
+    spec.rounds = 3;
+    spec.waitSeconds = 1.0;
+    spec.focus = QStringLiteral("Text1_0");
+    spec.timeout = timeoutNotice(true);
+    spec.outcomes = {
+        {0, AnyStatus, successNotice(QStringLiteral("设置传呼号成功！"), true)},
+        {AnyLength, AnyStatus, lengthErrorNotice(false)},
+    };
+    spec.failureText = QStringLiteral("设置传呼号失败!");
+    spec.failureFocus = QStringLiteral("Text1_0");
+
+    CommandRunner(link_, port_).run(spec, [&]() -> Built {
+        const QString numberMessage = QStringLiteral("传呼号必须为1-254的数字！");
+        const auto pager = inRange(number, 1, 254);
+        if (!pager)
+            return Refusal{numberMessage, QStringLiteral("Text1_0")};
+        const QString addressMessage = QStringLiteral("地址码应为7位数字！");
+        if (!inRange(address, 0, 9999999))
+            return Refusal{addressMessage, QStringLiteral("Text1_1")};
+
+        const int type = pagerTypeCode(model, rate);
+        const auto digits = addressDigits(address);
+        if (type < 0 || polarity < 0 || polarity > 1 || tone < 0 || tone > 3 || !digits)
+            return BuildFailure{};
+        QByteArray payload = bytes({*pager / 100, *pager % 100, std::uint64_t(type / 10),
+                                    std::uint64_t(type % 10), std::uint64_t(polarity)});
+        payload.append(*digits);
+        payload.append(char(tone));
+        return payload;
+    });
+}
+
+// Command4: delete pager.
+void Commands::deletePager(const QString& number)
+{
+    const bool focus = true;
+    CommandSpec spec;
+    spec.code = DeletePager;
+    spec.rounds = 2;
+    spec.waitSeconds = 1.0;
+    spec.focus = QStringLiteral("Text4");
+    spec.timeout = timeoutNotice(focus, QStringLiteral("删除传呼号失败，请检查与通讯端口的连接情况！"));
+    spec.outcomes = {
+        {0, AnyStatus, successNotice(QStringLiteral("删除传呼号成功！"), focus)},
+        {1, 1, {QStringLiteral("无此传呼号！"), StyleInfo, QStringLiteral("注意"), focus}},
+        {1, AnyStatus, lengthErrorNotice(focus, QStringLiteral("返回数据错误"))},
+        {AnyLength, AnyStatus, lengthErrorNotice(focus)},
+    };
+    spec.failureText = QStringLiteral("删除传呼号失败!");
+    spec.failureFocus = QStringLiteral("Text4");
+
+    CommandRunner(link_, port_).run(spec, [&]() -> Built {
+        const auto pager = inRange(number, 1, 254);
+        if (!pager)
+            return Refusal{QStringLiteral("传呼号必须为1-254的数字！"), QStringLiteral("Text4")};
+        return bytes({*pager});
+    });
+}
+
+// Command3: set table caller; the host learns the caller from its service key.
+void Commands::setTable(const QString& table, const QString& key, const QString& pager1,
+                        const QString& pager2, const QString& pager3)
+{
+    CommandSpec spec;
+    spec.code = SetTable;
+    spec.rounds = 1;
+    spec.waitSeconds = 3.0;
+    spec.prompt = Form2;
+    spec.focus = QStringLiteral("Text3_0");
+    spec.timeout = timeoutNotice(true);
+    spec.outcomes = {
+        {3, AnyStatus, successNotice(QStringLiteral("设置餐桌号成功！"), true)},
+        {0, AnyStatus, stopNotice(QStringLiteral("接收器记忆区已经存满，无法写入！"), true)},
+        {AnyLength, AnyStatus, lengthErrorNotice(false)},
+    };
+    spec.failureText = QStringLiteral("设置餐桌号失败!");
+    spec.failureFocus = QStringLiteral("Text3_0");
+
+    CommandRunner(link_, port_).run(spec, [&]() -> Built {
+        const QString tableField = QStringLiteral("Text3_0");
+        const auto tableNumber = wholeNumber(table);
+        if (!tableNumber)
+            return Refusal{QStringLiteral("餐桌号只能为数字！"), tableField};
+        if (*tableNumber < 1 || *tableNumber > 65535)
+            return Refusal{QStringLiteral("餐桌号必须为1-65535的数字！"), tableField};
+
+        // Optional fields: empty is sent as 0xFF (not set).
+        std::uint64_t pagers[3];
+        const QString* pagerTexts[3] = {&pager1, &pager2, &pager3};
+        for (int i = 0; i < 3; ++i) {
+            pagers[i] = 0xFF;
+            if (isBlank(*pagerTexts[i]))
+                continue;
+            const auto v = inRange(*pagerTexts[i], 1, 255);
+            if (!v)
+                return Refusal{QStringLiteral("传呼号必须为1-255的数字！"),
+                               QStringLiteral("Text3_%1").arg(i + 2)};
+            pagers[i] = *v;
+        }
+        std::uint64_t keyValue = 0xFF;
+        if (!isBlank(key)) {
+            const auto v = inRange(key, 0, 99);
+            if (!v)
+                return Refusal{QStringLiteral("键值只能是00-99的数字！"), QStringLiteral("Text3_1")};
+            keyValue = *v;
+        }
+        return bytes({0x00, *tableNumber / 256, *tableNumber % 256, pagers[0], pagers[1], pagers[2],
+                      keyValue});
+    });
+}
+
+// Command5: delete table.
+void Commands::deleteTable(const QString& table)
+{
+    const bool focus = true;
+    CommandSpec spec;
+    spec.code = DeleteTable;
+    spec.rounds = 1;
+    spec.waitSeconds = 2.0;
+    spec.focus = QStringLiteral("Text6");
+    spec.timeout = timeoutNotice(focus);
+    spec.outcomes = {
+        {0, AnyStatus, successNotice(QStringLiteral("删除餐桌号码成功！"), focus)},
+        {1, 1, stopNotice(QStringLiteral("没有与餐桌号对应的呼叫器或接收器与主机连接不正常！！"), focus)},
+        {1, 2, stopNotice(QStringLiteral("不存在此餐桌号码！！"), focus, QStringLiteral("注意"))},
+        {1, AnyStatus, {QString(), StyleInfo, QString(), focus}},   // no message
+        {AnyLength, AnyStatus, lengthErrorNotice(focus)},
+    };
+    spec.failureText = QStringLiteral("删除餐桌号码失败!");
+    spec.failureFocus = QStringLiteral("Text6");
+
+    CommandRunner(link_, port_).run(spec, [&]() -> Built {
+        const QString field = QStringLiteral("Text6");
+        const auto tableNumber = wholeNumber(table);
+        if (!tableNumber)
+            return Refusal{QStringLiteral("餐桌号码只能为数字！"), field};
+        if (*tableNumber < 1 || *tableNumber > 65535)
+            return Refusal{QStringLiteral("餐桌号码必须为1-65535的数字！"), field};
+        return bytes({*tableNumber / 256, *tableNumber % 256});
+    });
+}
+
+namespace {
+
+Built hurryButtonNumber(const QString& text, const QString& field)
+{
+    const auto v = inRange(text, 1, 9);
+    if (!v)
+        return Refusal{QStringLiteral("催菜器号码必须为1-9的数字！"), field};
+    return bytes({*v});
+}
+
+} // namespace
+
+// Command19: set hurry button; the host learns it from a key and #.
+void Commands::setHurryButton(const QString& number)
+{
+    const QString field = QStringLiteral("Text11");
+    CommandSpec spec;
+    spec.code = SetHurryButton;
+    spec.rounds = 1;
+    spec.waitSeconds = 3.0;
+    spec.prompt = Form4;
+    spec.focus = field;
+    spec.timeout = timeoutNotice(true);
+    spec.outcomes = {
+        {2, AnyStatus, successNotice(QStringLiteral("设置催菜器号码成功！"), true)},
+        {AnyLength, AnyStatus, lengthErrorNotice(false)},
+    };
+    spec.failureText = QStringLiteral("设置催菜器器号码失败!");
+    spec.failureFocus = field;
+    CommandRunner(link_, port_).run(spec, [&] { return hurryButtonNumber(number, field); });
+}
+
+// Command10: delete hurry button.
+void Commands::deleteHurryButton(const QString& number)
+{
+    const QString field = QStringLiteral("Text5");
+    CommandSpec spec;
+    spec.code = DeleteHurryButton;
+    spec.rounds = 2;
+    spec.waitSeconds = 1.0;
+    spec.focus = field;
+    spec.timeout = timeoutNotice(true);
+    spec.outcomes = {
+        {0, AnyStatus, successNotice(QStringLiteral("删除催菜器号码成功！"), true)},
+        {AnyLength, AnyStatus, lengthErrorNotice(false)},
+    };
+    spec.failureText = QStringLiteral("删除催菜器器号码失败!");
+    spec.failureFocus = field;
+    CommandRunner(link_, port_).run(spec, [&] { return hurryButtonNumber(number, field); });
+}
+
+// Command2: set receiver number.
+void Commands::setReceiverNumber(const QString& number)
+{
+    const QString field = QStringLiteral("Text2");
+    CommandSpec spec;
+    spec.code = SetReceiverNumber;
+    spec.rounds = 2;
+    spec.waitSeconds = 1.0;
+    spec.focus = field;
+    spec.timeout = timeoutNotice(true);
+    spec.outcomes = {
+        {0, AnyStatus, successNotice(QStringLiteral("设置接收器号码成功！"), true)},
+        {AnyLength, AnyStatus, lengthErrorNotice(false)},
+    };
+    spec.failureText = QStringLiteral("设置接收器号码失败!");
+    spec.failureFocus = field;
+    CommandRunner(link_, port_).run(spec, [&]() -> Built {
+        const auto v = inRange(number, 1, 80);
+        if (!v)
+            return Refusal{QStringLiteral("接收器号码必须为01-80的数字！"), field};
+        return bytes({*v});
+    });
+}
+
+// Command13: receiver frequency, for one receiver or (Text10 empty) for all.
+// This command moves no focus.
+void Commands::setReceiverFrequency(const QString& frequencyText, int position, const QString& receiver)
+{
+    CommandSpec spec;
+    spec.code = ReceiverFrequency;
+    spec.rounds = 3;
+    spec.waitSeconds = 1.0;
+    spec.timeout = timeoutNotice(false);
+    spec.outcomes = {
+        {0, AnyStatus, successNotice(QStringLiteral("接收器频率写入成功！"), false)},
+        {AnyLength, AnyStatus, lengthErrorNotice(false)},
+    };
+    spec.failureText = QStringLiteral("接收器频率写入失败!");
+    CommandRunner(link_, port_).run(spec, [&]() -> Built {
+        if (isBlank(frequencyText))
+            return Refusal{QStringLiteral("请选择接收器的频率！"), QString()};
+        std::optional<std::uint64_t> number;
+        if (!isBlank(receiver)) {
+            number = inRange(receiver, 1, 80);
+            if (!number)
+                return Refusal{QStringLiteral("接收器号码必须为1-80的数字！"), QString()};
+        }
+        // A text that is not one of the eight items selects no position.
+        if (position < 0 || position > 7)
+            return BuildFailure{};
+        return number ? bytes({std::uint64_t(position), *number}) : bytes({std::uint64_t(position)});
+    });
+}
+
+// Command6: initialise receiver.
+void Commands::initialiseReceiver()
+{
+    CommandSpec spec;
+    spec.code = InitialiseReceiver;
+    spec.rounds = 4;
+    spec.waitSeconds = 1.0;
+    spec.timeout = timeoutNotice(false);
+    spec.outcomes = {
+        {0, AnyStatus, successNotice(QStringLiteral("初始化接收器成功！"), false)},
+        {AnyLength, AnyStatus, lengthErrorNotice(false)},
+    };
+    spec.failureText = QStringLiteral("初始化接收器失败!");
+    CommandRunner(link_, port_).run(spec, [] { return Built(QByteArray()); });
+}
+
+// Command14: transmitter frequency; an empty field clears the setting after a question.
+void Commands::setTransmitterFrequency(const QString& megahertz)
+{
+    const QString field = QStringLiteral("Text7");
+    CommandSpec spec;
+    spec.code = TransmitterFrequencyCode;
+    spec.focus = field;
+    spec.timeout = timeoutNotice(true);
+    spec.failureText = QStringLiteral("发射机频率写入失败!");
+    spec.failureFocus = field;
+
+    if (isBlank(megahertz)) {
+        spec.rounds = 3;
+        spec.waitSeconds = 1.5;
+        spec.confirmation = Confirmation{
+            QStringLiteral("不输入发射机频率值，将清除系统中对发射机的设置！\r\n是否继续？"),
+            QStringLiteral("注意")};
+        spec.outcomes = {
+            {0, AnyStatus, successNotice(QStringLiteral("发射机设置清除成功！"), true)},
+            {AnyLength, AnyStatus, lengthErrorNotice(false)},
+        };
+        CommandRunner(link_, port_).run(spec, [] { return Built(QByteArray()); });
+        return;
+    }
+
+    spec.rounds = 2;
+    spec.waitSeconds = 1.0;
+    spec.outcomes = {
+        {0, AnyStatus, successNotice(QStringLiteral("发射机频率写入成功！"), true)},
+        {AnyLength, AnyStatus, lengthErrorNotice(false)},
+    };
+    CommandRunner(link_, port_).run(spec, [&]() -> Built {
+        const TransmitterFrequency f = transmitterFrequency(megahertz);
+        switch (f.check) {
+        case FrequencyCheck::NotNumeric:
+            return Refusal{QStringLiteral("频率值里不能输入非法数值!"), field};
+        case FrequencyCheck::OutOfRange:
+            return Refusal{QStringLiteral("频率值应在100到500之间！"), field};
+        case FrequencyCheck::OffRaster:
+            return Refusal{QStringLiteral("频率值必须为12.5K的倍数！"), field};
+        case FrequencyCheck::Ok:
+            break;
+        }
+        return bytes({f.units >> 16, (f.units >> 8) & 0xFF, f.units & 0xFF});
+    });
+}
+
+// Command11: work mode. No focus moves; a length error is a stop box here.
+void Commands::setWorkMode(int position)
+{
+    CommandSpec spec;
+    spec.code = WorkMode;
+    spec.rounds = 3;
+    spec.waitSeconds = 1.0;
+    spec.timeout = timeoutNotice(false);
+    spec.outcomes = {
+        {0, AnyStatus, successNotice(QStringLiteral("设置工作模式成功！"), false)},
+        {AnyLength, AnyStatus, lengthErrorNotice(false, QStringLiteral("返回数据长度错误"), StyleStop)},
+    };
+    spec.failureText = QStringLiteral("工作模式设置失败！");
+    CommandRunner(link_, port_).run(spec, [&]() -> Built {
+        if (position < 0 || position > 2)
+            return BuildFailure{};
+        return bytes({std::uint64_t(position)});
+    });
+}
+
+// Command20: info unit type, 0xFF for a digital unit, 0x00 for a voice unit.
+void Commands::setInfoUnitType(int position)
+{
+    const bool digital = position == 0;
+    CommandSpec spec;
+    spec.code = InfoUnitType;
+    spec.rounds = 2;
+    spec.waitSeconds = 1.0;
+    spec.timeout = timeoutNotice(false);
+    spec.outcomes = {
+        {0, AnyStatus,
+         successNotice(digital ? QStringLiteral("信息机类型设为数字机！") : QStringLiteral("信息机类型设为语音机！"),
+                       false)},
+        {AnyLength, AnyStatus, lengthErrorNotice(false)},
+    };
+    spec.failureText = QStringLiteral("设置信息机类型失败!");
+    CommandRunner(link_, port_).run(spec, [&]() -> Built {
+        if (position < 0 || position > 1)
+            return BuildFailure{};
+        return bytes({digital ? 0xFFu : 0x00u});
+    });
+}
+
+// Command7: initialise host unit (erases everything it stores) after a question.
+void Commands::initialiseHost()
+{
+    CommandSpec spec;
+    spec.code = InitialiseHost;
+    spec.rounds = 3;
+    spec.waitSeconds = 1.0;
+    spec.confirmation = Confirmation{
+        QStringLiteral("执行此操作将清除主机内存储的所有信息！！\r\n   您确认执行请按确定，否则请取消！"),
+        QStringLiteral("注意！！")};
+    spec.timeout = timeoutNotice(false, QStringLiteral("超时没有返回数据！"));
+    spec.outcomes = {
+        {0, AnyStatus, successNotice(QStringLiteral("初始化主机成功！"), false)},
+        {AnyLength, AnyStatus, lengthErrorNotice(false, QStringLiteral("返回数据长度错误！"))},
+    };
+    spec.failureText = QStringLiteral("初始化主机失败!");
+    CommandRunner(link_, port_).run(spec, [] { return Built(QByteArray()); });
+}
+
+// Command16: repeater write; the host learns the caller pressed next.
+void Commands::writeRepeater()
+{
+    CommandSpec spec;
+    spec.code = SetTable;
+    spec.rounds = 1;
+    spec.waitSeconds = 3.0;
+    spec.prompt = Form2;
+    spec.focus = QStringLiteral("Command16");
+    spec.timeout = timeoutNotice(true, QStringLiteral("超时没有返回数据！"));
+    spec.outcomes = {
+        {3, AnyStatus, successNotice(QStringLiteral("设置转发器成功！"), true)},
+        {0, AnyStatus, stopNotice(QStringLiteral("转发器记忆区已经存满，无法写入！"), true)},
+        {AnyLength, AnyStatus, lengthErrorNotice(false, QStringLiteral("返回数据长度错误！"))},
+    };
+    spec.failureText = QStringLiteral("设置转发器内容失败！");
+    CommandRunner(link_, port_).run(spec, [] { return Built(QByteArray()); });
+}
+
+// Command17: repeater delete; the prompt stands before the request leaves.
+void Commands::deleteRepeater()
+{
+    const bool focus = true;
+    CommandSpec spec;
+    spec.code = DeleteTable;
+    spec.rounds = 1;
+    spec.waitSeconds = 3.0;
+    spec.prompt = Form2;
+    spec.promptBeforeSend = true;
+    spec.focus = QStringLiteral("Command17");
+    spec.timeout = timeoutNotice(focus);
+    spec.outcomes = {
+        {0, AnyStatus, successNotice(QStringLiteral("删除转发器内容成功！"), focus)},
+        {1, 1, stopNotice(QStringLiteral("转发器中无此呼叫器！"), focus)},
+        {1, 0, stopNotice(QStringLiteral("转发器内容为空！"), focus)},
+        {AnyLength, AnyStatus, lengthErrorNotice(focus)},
+    };
+    spec.failureText = QStringLiteral("删除转发器内容失败!");
+    CommandRunner(link_, port_).run(spec, [] { return Built(QByteArray()); });
+}
+
+} // namespace cs
