@@ -31,9 +31,11 @@ struct Faults {
     QByteArray noiseAfter;          // sent right after each reply
     int splitAt = -1;               // >= 0: the reply pauses after this many bytes ...
     double splitPause = 0;          // ... for this long
-    double replyDelay = 0.002;      // seconds from request to the first reply byte
+    double replyDelay = DefaultReplyDelay;  // seconds from request (or key press) to the reply
     int silentFromBlock = -1;       // >= 0: memory reads/writes of this block on get no answer
     int onlyCode = -1;              // >= 0: the faults above apply to this command code only
+
+    static constexpr double DefaultReplyDelay = 0.002;
 };
 
 class SimLine {
@@ -55,10 +57,26 @@ public:
     // Every request body received (01 code n payload checksum), for tests.
     QList<QByteArray> requests;
 
+    // With keyPressAfter unset, a learning request leaves the unit listening
+    // until the key is pressed, the unit gives up, or the next request arrives.
+    bool listening() const { return !listening_.isEmpty(); }
+    // The key is pressed now: the answer to the learning request, if one listens.
+    QList<Chunk> pressKey();
+    void stopListening() { listening_.clear(); }
+
+    // True while the received bytes end in an incomplete request.
+    bool partialPending() const;
+    // The line was idle in the middle of a request: what looked like its start
+    // was noise. Drops it and looks for requests in the bytes after it.
+    QList<Chunk> resync();
+
 private:
+    QList<Chunk> parse();
     QList<Chunk> handle(const QByteArray& body);
+    QList<Chunk> respond(const QByteArray& body, double pressDelay, bool pressed);
     HostUnit& unit_;
     QByteArray pending_;
+    QByteArray listening_;   // body of the learning request the unit listens for
 };
 
 } // namespace cs::sim

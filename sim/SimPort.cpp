@@ -1,5 +1,7 @@
 #include "sim/SimPort.h"
 
+#include <algorithm>
+
 namespace cs::sim {
 
 bool SimPort::open(const QString& device)
@@ -25,8 +27,16 @@ bool SimPort::write(const QByteArray& bytes)
     written.append(bytes);
     // The request's last byte reaches the unit after its transmission time.
     const double requestEnd = clock_.now() + bytes.size() * ByteSeconds;
-    double t = std::max(requestEnd, lineFreeAt_);
-    for (const Chunk& chunk : line.receive(bytes)) {
+    schedule(line.receive(bytes), requestEnd);
+    return true;
+}
+
+void SimPort::schedule(const QList<Chunk>& chunks, double from)
+{
+    if (chunks.isEmpty())
+        return;
+    double t = std::max(from, lineFreeAt_);
+    for (const Chunk& chunk : chunks) {
         t += chunk.delay;
         for (char b : chunk.bytes) {
             t += ByteSeconds;
@@ -34,7 +44,12 @@ bool SimPort::write(const QByteArray& bytes)
         }
     }
     lineFreeAt_ = t;
-    return true;
+}
+
+void SimPort::pressKey()
+{
+    if (open_ && !gone_)
+        schedule(line.pressKey(), clock_.now());
 }
 
 QByteArray SimPort::readAll()

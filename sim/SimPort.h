@@ -31,6 +31,8 @@ public:
     void inject(const QByteArray& bytes, double delay = 0);
     // The far end goes away: writes fail and onLost is called.
     void vanish();
+    // The simulated user presses the key now (the unit listens when keyPressAfter is unset).
+    void pressKey();
 
     SimLine line;
     bool rts = false;
@@ -41,6 +43,7 @@ public:
 
 private:
     struct Timed { double at; char byte; };
+    void schedule(const QList<Chunk>& chunks, double from);
     VirtualClock& clock_;
     bool open_ = false;
     bool gone_ = false;

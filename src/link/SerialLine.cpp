@@ -1,5 +1,9 @@
 #include "link/SerialLine.h"
 
+#ifdef Q_OS_UNIX
+#include <poll.h>
+#endif
+
 namespace cs {
 
 SerialLine::SerialLine(QObject* parent) : QObject(parent)
@@ -73,9 +77,31 @@ void SerialLine::handleError(QSerialPort::SerialPortError error)
                 onLost();
         }
         break;
+    case QSerialPort::ReadError:
+    case QSerialPort::WriteError:
+    case QSerialPort::UnknownError:
+        // A hung-up line (the far end of a pseudo-terminal closed) reads as end
+        // of file, which QSerialPort reports with a stale error code; its read
+        // notifier would then fire without end. Treat it as the device gone.
+        if (port_.isOpen() && hungUp()) {
+            port_.close();
+            if (onLost)
+                onLost();
+        }
+        break;
     default:
         break;   // time-outs of waitForReadyRead(0), unsupported RTS on a pty
     }
+}
+
+bool SerialLine::hungUp() const
+{
+#ifdef Q_OS_UNIX
+    pollfd fd{int(port_.handle()), 0, 0};
+    return ::poll(&fd, 1, 0) > 0 && (fd.revents & (POLLHUP | POLLERR | POLLNVAL));
+#else
+    return false;
+#endif
 }
 
 } // namespace cs

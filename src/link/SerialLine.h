@@ -21,6 +21,7 @@ public:
 
 private:
     void handleError(QSerialPort::SerialPortError error);
+    bool hungUp() const;
     QSerialPort port_;
     bool rts_ = false;
 };
