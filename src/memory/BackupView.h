@@ -13,6 +13,9 @@ public:
     // Window load: status labels from the flags, Command4 hidden, compact size,
     // Text1 empty, Combo1 at its first item.
     void load(bool hostImageLoaded, bool receiverImageLoaded);
+    // Every control back to the window's design, as when the window is created
+    // (a reused window opened again starts from here, then loads).
+    void restoreDesign();
 
     bool fullSize = false;              // compact 5985 x 2750 twips, full 5985 x 6800
     QString label1 = QStringLiteral("读取进度条");

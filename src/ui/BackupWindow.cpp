@@ -1,12 +1,246 @@
 #include "ui/BackupWindow.h"
+#include "reports/ReportView.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStyleOptionButton>
 
 namespace cs::ui {
 
+namespace {
+
+int px(int twips) { return (twips + 7) / 15; }
+QRect twipRect(int left, int top, int width, int height)
+{
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+// A label that reports clicks (press and release over it).
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+            emit clicked();
+        QLabel::mouseReleaseEvent(event);
+    }
+};
+
+// A button whose caption wraps when the button is narrower than its text.
+class WrapButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                       QPalette::ButtonText));
+        painter.drawText(rect().adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWrapAnywhere, text());
+    }
+};
+
+// Latin characters half as wide as CJK ones, so the dump columns line up
+// under the heading.
+QFont monospaceFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("WenQuanYi Zen Hei Mono"),
+                      QStringLiteral("Sarasa Mono SC"), QStringLiteral("DejaVu Sans Mono")});
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setPixelSize(12);
+    return font;
+}
+
+const QStringList ReportKinds = {
+    QStringLiteral("传呼号"),     QStringLiteral("餐桌号"),     QStringLiteral("工作模式"),
+    QStringLiteral("发射机频率"), QStringLiteral("接收机频率"), QStringLiteral("信息机类型"),
+    QStringLiteral("语音提示语种"), QStringLiteral("呼叫发起人"), QStringLiteral("按键提示语"),
+    QStringLiteral("手持呼叫器提示"),
+};
+
+} // namespace
+
 BackupWindow::BackupWindow(Link& link, PortControl& port, QWidget* parent)
-    : QWidget(parent, Qt::Window), link_(link), port_(port)
+    : QWidget(parent, Qt::Window), link_(link), port_(port), backup_(link, port, view_)
 {
     setObjectName(QStringLiteral("form3"));
     setWindowTitle(QStringLiteral("读取"));
+    build();
+    view_.restoreDesign();
+    connect(&view_, &BackupView::changed, this, &BackupWindow::applyView);
+    applyView();
+}
+
+void BackupWindow::build()
+{
+    QFont font = this->font();
+    font.setPixelSize(12);   // the design's 9 pt captions
+    setFont(font);
+
+    const auto button = [this](QPushButton* b, const char* name, QRect geometry) {
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(geometry);
+        return b;
+    };
+    const auto label = [this](QLabel* l, const char* name, const QString& text, QPoint at) {
+        l->setObjectName(QString::fromLatin1(name));
+        l->setText(text);
+        l->move(at);
+        l->adjustSize();
+        return l;
+    };
+
+    command1_ = button(new QPushButton(QStringLiteral("读取主机"), this), "Command1", twipRect(360, 240, 975, 495));
+    command6_ = button(new QPushButton(QStringLiteral("保存文件"), this), "Command6", twipRect(1800, 240, 975, 495));
+    command7_ = button(new QPushButton(QStringLiteral("打开文件"), this), "Command7", twipRect(3240, 240, 975, 495));
+    command8_ = button(new QPushButton(QStringLiteral("下发主机"), this), "Command8", twipRect(4680, 240, 975, 495));
+    command5_ = button(new QPushButton(QStringLiteral("按类型显示"), this), "Command5", twipRect(4200, 1200, 1095, 495));
+    command4_ = button(new WrapButton(QStringLiteral("内存排列"), this), "Command4", twipRect(5400, 1080, 495, 615));
+    command2_ = button(new QPushButton(QStringLiteral("读取内置接收机"), this), "Command2", twipRect(4320, 3480, 1455, 495));
+    command3_ = button(new QPushButton(QStringLiteral("读取外置接收机"), this), "Command3", twipRect(4440, 3120, 1455, 495));
+
+    auto* label5 = new ClickLabel(this);
+    label5_ = label(label5, "Label5", QStringLiteral("请选择显示的项目"), {});
+    label5_->setGeometry(twipRect(2040, 1080, 1440, 180));
+    label6_ = label(new QLabel(this), "Label6", view_.label6, twipRect(480, 1200, 0, 0).topLeft());
+    label1_ = label(new QLabel(this), "Label1", view_.label1, twipRect(240, 1750, 0, 0).topLeft());
+    label7_ = label(new QLabel(this), "Label7", view_.label7, twipRect(5520, 2520, 0, 0).topLeft());
+
+    label2_ = label(new QLabel(this), "Label2",
+                    QStringLiteral("  00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F"), {});
+    label2_->setGeometry(twipRect(720, 2400, 4410, 180));
+    label2_->setFont(monospaceFont());
+    label3_ = label(new QLabel(this), "Label3",
+                    QStringLiteral("传呼号     地址码       极性      机型      速率     音调"), {});
+    label3_->setGeometry(twipRect(240, 2400, 3615, 195));
+    label4_ = label(new QLabel(this), "Label4",
+                    QStringLiteral("餐桌号    特征码   传呼号1  传呼号2  传呼号3  自设键值"), {});
+    label4_->setGeometry(twipRect(120, 2400, 4860, 180));
+
+    combo1_ = new QComboBox(this);
+    combo1_->setObjectName(QStringLiteral("Combo1"));
+    combo1_->setEditable(true);
+    combo1_->setInsertPolicy(QComboBox::NoInsert);
+    combo1_->addItems(ReportKinds);
+    combo1_->setGeometry(twipRect(1920, 1320, 1815, 300));
+
+    progressBar1_ = new QProgressBar(this);
+    progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar1_->setTextVisible(false);
+    progressBar1_->setGeometry(twipRect(600, 1950, 4695, 255));
+
+    text1_ = new QPlainTextEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setReadOnly(true);
+    text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text1_->setFont(monospaceFont());
+    text1_->setGeometry(twipRect(120, 2640, 5655, 3495));
+
+    connect(command1_, &QPushButton::clicked, this, [this] { backup_.readHost(); });
+    connect(command2_, &QPushButton::clicked, this, [this] { backup_.readBuiltInReceiver(); });
+    connect(command3_, &QPushButton::clicked, this, [this] { backup_.readExternalReceiver(); });
+    connect(command4_, &QPushButton::clicked, this, [this] { backup_.memoryDump(); });
+    connect(command5_, &QPushButton::clicked, this, &BackupWindow::showReportByType);
+    connect(command6_, &QPushButton::clicked, this, [this] { backup_.saveFile(); });
+    connect(command7_, &QPushButton::clicked, this, [this] { backup_.openFile(); });
+    connect(command8_, &QPushButton::clicked, this, [this] { backup_.download(); });
+    connect(label5, &ClickLabel::clicked, this, [this] { backup_.label5Click(); });
+    connect(combo1_, &QComboBox::currentIndexChanged, this, [this](int index) { view_.combo1Index = index; });
+}
+
+void BackupWindow::showReportByType()
+{
+    // Text typed into the list that is not one of its items selects nothing.
+    int kind = combo1_->currentIndex();
+    if (kind >= 0 && combo1_->currentText() != combo1_->itemText(kind))
+        kind = -1;
+    showReport(view_, link_.state(), link_.ui(), kind);
+}
+
+void BackupWindow::applyView()
+{
+    const auto setLabel = [](QLabel* l, const QString& text, bool visible) {
+        if (l->text() != text) {
+            l->setText(text);
+            l->adjustSize();
+        }
+        l->setVisible(visible);
+    };
+    setLabel(label1_, view_.label1, view_.label1Visible);
+    setLabel(label6_, view_.label6, view_.label6Visible);
+    setLabel(label7_, view_.label7, view_.label7Visible);
+    label2_->setVisible(view_.label2Visible);
+    label3_->setVisible(view_.label3Visible);
+    label4_->setVisible(view_.label4Visible);
+    command2_->setVisible(false);   // the receiver reads stay hidden for the whole run
+    command3_->setVisible(false);
+    command4_->setVisible(view_.command4Visible);
+
+    progressBar1_->setRange(view_.progressMinimum, view_.progressMaximum);
+    progressBar1_->setValue(view_.progressValue);
+    progressBar1_->setVisible(view_.progressVisible);
+
+    // The dump or report is set only when it changed: progress updates come often.
+    if (view_.text1 != shownText_) {
+        shownText_ = view_.text1;
+        text1_->setPlainText(shownText_);
+    }
+    if (combo1_->currentIndex() != view_.combo1Index) {
+        const QSignalBlocker block(combo1_);
+        combo1_->setCurrentIndex(view_.combo1Index);
+    }
+    applySize();
+}
+
+QSize BackupWindow::outerSize(bool full)
+{
+    return QSize(px(5985), px(full ? 6800 : 2750));
+}
+
+QSize BackupWindow::clientSize(bool full)
+{
+    return outerSize(full) - QSize(8, 31);
+}
+
+void BackupWindow::applySize()
+{
+    const QSize client = clientSize(view_.fullSize);
+    if (size() != client)
+        resize(client);
+}
+
+void BackupWindow::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        view_.restoreDesign();
+        backup_.load();
+    }
+    QWidget::showEvent(event);
 }
 
 } // namespace cs::ui
+
+#include "BackupWindow.moc"

@@ -1,10 +1,21 @@
 #pragma once
-// Window form3 (placeholder until its controls are built).
+// Window form3 "读取", the data backup window: mirrors the BackupView kept by
+// the core and forwards clicks to the data backup operations.
 
 #include "link/Link.h"
 #include "link/PortControl.h"
+#include "memory/BackupView.h"
+#include "memory/DataBackup.h"
 
+#include <QSize>
+#include <QString>
 #include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
 
 namespace cs::ui {
 
@@ -13,9 +24,50 @@ class BackupWindow : public QWidget {
 public:
     BackupWindow(Link& link, PortControl& port, QWidget* parent = nullptr);
 
+    // Outer window size as designed: compact 5985 x 2750 twips, full 5985 x 6800.
+    static QSize outerSize(bool full);
+    // Client area inside that outer size, for the frame the design was drawn
+    // with (4 px borders, 23 px caption), whatever the window system's frame is:
+    // the compact size then ends above the headings at 2400 twips.
+    static QSize clientSize(bool full);
+
+    BackupView& view() { return view_; }
+    DataBackup& backup() { return backup_; }
+
+protected:
+    // Every non-spontaneous show is a new opening of the window: load it.
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void build();
+    void applyView();
+    void applySize();
+    void showReportByType();
+
     Link& link_;
     PortControl& port_;
+    BackupView view_;
+    DataBackup backup_;
+    QString shownText_;
+
+    QPushButton* command1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+    QPushButton* command3_ = nullptr;
+    QPushButton* command4_ = nullptr;
+    QPushButton* command5_ = nullptr;
+    QPushButton* command6_ = nullptr;
+    QPushButton* command7_ = nullptr;
+    QPushButton* command8_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QLabel* label3_ = nullptr;
+    QLabel* label4_ = nullptr;
+    QLabel* label5_ = nullptr;
+    QLabel* label6_ = nullptr;
+    QLabel* label7_ = nullptr;
+    QComboBox* combo1_ = nullptr;
+    QProgressBar* progressBar1_ = nullptr;
+    QPlainTextEdit* text1_ = nullptr;
 };
 
 } // namespace cs::ui

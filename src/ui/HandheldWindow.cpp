@@ -1,12 +1,71 @@
 #include "ui/HandheldWindow.h"
+#include "reports/MemoryLayout.h"
+#include "reports/VoicePrompts.h"
+#include "ui/VoicePromptWindow.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
 
 namespace cs::ui {
+
+namespace {
+
+constexpr int px(int twips) { return twips / 15; }
+
+// One frame: the place list, the rest of the sentence and the write button.
+QComboBox* frame(QWidget* parent, const char* frameName, const QString& caption, int top,
+                 const char* comboName, int selected, const char* labelName, const char* buttonName,
+                 QPushButton** button)
+{
+    auto* box = new QGroupBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(frameName));
+    box->setGeometry(px(240), px(top), px(5775), px(1095));
+
+    auto* combo = new QComboBox(box);
+    combo->setObjectName(QString::fromLatin1(comboName));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    for (const char* item : HandheldPromptItems)
+        combo->addItem(QString::fromUtf8(item));
+    combo->setCurrentIndex(selected);
+    combo->setGeometry(px(240), px(480), px(1335), px(315));
+
+    auto* label = new QLabel(QStringLiteral("找您取（去）**桌"), box);
+    label->setObjectName(QString::fromLatin1(labelName));
+    label->setGeometry(px(1680), px(525), px(2175), px(255));
+
+    *button = new QPushButton(QStringLiteral("写入"), box);
+    (*button)->setObjectName(QString::fromLatin1(buttonName));
+    (*button)->setGeometry(px(4320), px(405), px(1215), px(495));
+    return combo;
+}
+
+} // namespace
 
 HandheldWindow::HandheldWindow(Link& link, PortControl& port, QWidget* parent)
     : QWidget(parent, Qt::Window), link_(link), port_(port)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("手持呼叫器设置"));
+    resize(px(6255), px(2880));
+
+    QPushButton* command1 = nullptr;
+    QPushButton* command2 = nullptr;
+    combo1_ = frame(this, "Frame1", QStringLiteral("餐桌号方式"), 240, "Combo1", 0, "Label3", "Command1", &command1);
+    combo2_ = frame(this, "Frame2", QStringLiteral("传呼号方式"), 1500, "Combo2", 1, "Label1", "Command2", &command2);
+    connect(command1, &QPushButton::clicked, this, &HandheldWindow::writeByTable);
+    connect(command2, &QPushButton::clicked, this, &HandheldWindow::writeByPager);
+}
+
+void HandheldWindow::writeByTable()
+{
+    VoicePrompts(link_, port_).writeHandheldByTable(listChoice(*combo1_).position);
+}
+
+void HandheldWindow::writeByPager()
+{
+    VoicePrompts(link_, port_).writeHandheldByPager(listChoice(*combo2_).position);
 }
 
 } // namespace cs::ui

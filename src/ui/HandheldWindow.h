@@ -1,9 +1,12 @@
 #pragma once
-// Window Form6 (placeholder until its controls are built).
+// Window Form6 "手持呼叫器设置": the place a voice info unit names for handheld
+// calls by table number (Frame1) and by pager number (Frame2), each written
+// with its own button.
 
 #include "link/Link.h"
 #include "link/PortControl.h"
 
+#include <QComboBox>
 #include <QWidget>
 
 namespace cs::ui {
@@ -13,9 +16,14 @@ class HandheldWindow : public QWidget {
 public:
     HandheldWindow(Link& link, PortControl& port, QWidget* parent = nullptr);
 
+    void writeByTable();   // Command1 click
+    void writeByPager();   // Command2 click
+
 private:
     Link& link_;
     PortControl& port_;
+    QComboBox* combo1_;
+    QComboBox* combo2_;
 };
 
 } // namespace cs::ui

@@ -1,12 +1,99 @@
 #include "ui/VoicePromptWindow.h"
+#include "reports/MemoryLayout.h"
 
 namespace cs::ui {
+
+ListChoice listChoice(const QComboBox& combo)
+{
+    const int index = combo.currentIndex();
+    const QString text = combo.currentText();
+    return {text, index >= 0 && combo.itemText(index) == text ? index : -1};
+}
+
+namespace {
+
+// Twips of the window design to pixels.
+constexpr int px(int twips) { return twips / 15; }
+
+QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top, int width)
+{
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(px(left), px(top), px(width), px(255));
+    return l;
+}
+
+QComboBox* combo(QWidget* parent, const char* name, const QStringList& items, int selected, int left,
+                 int top, int width)
+{
+    auto* c = new QComboBox(parent);
+    c->setObjectName(QString::fromLatin1(name));
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->addItems(items);
+    c->setCurrentIndex(selected);
+    c->setGeometry(px(left), px(top), px(width), px(315));
+    return c;
+}
+
+template <size_t N>
+QStringList items(const std::array<const char*, N>& texts)
+{
+    QStringList list;
+    for (const char* t : texts)
+        list << QString::fromUtf8(t);
+    return list;
+}
+
+} // namespace
 
 VoicePromptWindow::VoicePromptWindow(Link& link, PortControl& port, QWidget* parent)
     : QWidget(parent, Qt::Window), link_(link), port_(port)
 {
     setObjectName(QStringLiteral("form5"));
     setWindowTitle(QStringLiteral("语音提示类型设置"));
+    resize(px(7800), px(3000));
+
+    label(this, "Label1", QStringLiteral("数字号码"), 240, 240, 1335);
+    combo1_ = combo(this, "Combo1", {QStringLiteral("中文发音"), QStringLiteral("英文发音")}, 0, 240, 600, 1335);
+
+    label(this, "Label2", QStringLiteral("呼叫发起人"), 1800, 240, 1215);
+    combo2_ = combo(this, "Combo2", items(CallOriginatorItems), 1, 1800, 600, 1215);
+
+    label(this, "Label4", QStringLiteral("按键提示语"), 3600, 240, 1815);
+    label(this, "Label3", QStringLiteral("1键："), 3240, 645, 495);
+    combo3_ = combo(this, "Combo3", items(VoicePromptItems), 3, 3720, 600, 1815);
+    label(this, "Label5", QStringLiteral("2键："), 3240, 1125, 495);
+    combo4_ = combo(this, "Combo4", items(VoicePromptItems), 4, 3720, 1080, 1815);
+    label(this, "Label6", QStringLiteral("3键："), 3240, 1605, 495);
+    combo5_ = combo(this, "Combo5", items(VoicePromptItems), 7, 3720, 1560, 1815);
+
+    check1_ = new QCheckBox(QStringLiteral("Check2"), this);
+    check1_->setObjectName(QStringLiteral("Check1"));
+    check1_->setChecked(true);
+    check1_->setGeometry(px(5640), px(1110), px(1095), px(255));
+    check2_ = new QCheckBox(QStringLiteral("Check3"), this);
+    check2_->setObjectName(QStringLiteral("Check2"));
+    check2_->setChecked(true);
+    check2_->setGeometry(px(5640), px(1590), px(1095), px(255));
+
+    auto* command1 = new QPushButton(QStringLiteral("写入"), this);
+    command1->setObjectName(QStringLiteral("Command1"));
+    command1->setGeometry(px(5760), px(2160), px(1215), px(495));
+    connect(command1, &QPushButton::clicked, this, &VoicePromptWindow::write);
+}
+
+void VoicePromptWindow::write()
+{
+    CallerPromptChoices c;
+    c.pronunciation = listChoice(*combo1_).position;
+    c.originator = listChoice(*combo2_);
+    c.key1 = listChoice(*combo3_);
+    c.key2 = listChoice(*combo4_).position;
+    c.sendKey2 = check1_->isChecked();
+    c.key3 = listChoice(*combo5_).position;
+    c.sendKey3 = check2_->isChecked();
+    VoicePrompts(link_, port_).writeCallerPrompts(c);
 }
 
 } // namespace cs::ui

@@ -1,0 +1,348 @@
+#include "memory/DataBackup.h"
+#include "link/Frame.h"
+#include "memory/BackupFile.h"
+#include "memory/MemoryDump.h"
+
+#include <algorithm>
+
+namespace cs {
+
+namespace {
+
+const QString ErrorTitle = QStringLiteral("错误");
+const QString OkTitle = QStringLiteral("OK");
+const QString ReadIdle = QStringLiteral("读取进度条");
+const QString DownloadIdle = QStringLiteral("下发进度条");
+const QString NoLink = QStringLiteral("通讯失败！请检查连线！");
+
+constexpr std::uint8_t ReadHostCode = 0x0D;
+constexpr std::uint8_t ReadReceiverCode = 0x0E;
+constexpr std::uint8_t WriteBlockCode = 0x18;
+constexpr int BlockSize = 128;
+constexpr int HostBlocks = HostMemorySize / BlockSize;          // 64
+constexpr int ReceiverBlocks = ReceiverMemorySize / BlockSize;  // 2
+
+struct ReadKind {
+    std::uint8_t code;
+    std::uint8_t payloadLength;
+    int blocks;
+    QString busyCaption;
+    QString done;
+    QString failed;
+};
+
+ReadKind readKind(bool host, bool external)
+{
+    if (host)
+        return {ReadHostCode, 1, HostBlocks, QStringLiteral("正在读取主机内容……"),
+                QStringLiteral("读取主机内容成功！"), QStringLiteral("读取主机内容失败！")};
+    if (external)
+        return {ReadReceiverCode, 2, ReceiverBlocks, QStringLiteral("正在读取外置接收机内容……"),
+                QStringLiteral("读取外置接收机内容成功！"), QStringLiteral("读取外置接收机内容失败！")};
+    return {ReadReceiverCode, 1, ReceiverBlocks, QStringLiteral("正在读取内置接收机内容……"),
+            QStringLiteral("读取内置接收机内容成功！"), QStringLiteral("读取内置接收机内容失败！")};
+}
+
+} // namespace
+
+void DataBackup::load()
+{
+    const AppState& s = link_.state();
+    view_.load(s.HostImageLoaded, s.ReceiverImageLoaded);
+}
+
+void DataBackup::label5Click()
+{
+    if (view_.label5Clicks >= RevealClicks)
+        return;
+    if (++view_.label5Clicks == RevealClicks) {
+        view_.command4Visible = true;
+        view_.update();
+    }
+}
+
+bool DataBackup::sendtocom()
+{
+    return link_.SendFrame();
+}
+
+bool DataBackup::appendReplyData()
+{
+    AppState& s = link_.state();
+    const int n = s.RxBuffer[2];
+    const int at = s.ReadAreaIndex;
+    if (at < 0 || at + n > BufferCells)
+        return false;
+    std::copy_n(s.RxBuffer.begin() + 3, n, s.ReadArea.begin() + at);
+    s.ReadAreaIndex = at + n;
+    return true;
+}
+
+bool DataBackup::frgmainram()
+{
+    return appendReplyData();
+}
+
+bool DataBackup::frgsubram()
+{
+    return appendReplyData();
+}
+
+void DataBackup::breakOff(const QString& message, const QString& idleCaption)
+{
+    link_.ui().messageBox(message, StyleStop, ErrorTitle);
+    view_.fullSize = false;
+    view_.label1 = idleCaption;
+    view_.update();
+}
+
+void DataBackup::fail(const QString& message)
+{
+    link_.ui().messageBox(message, StyleStop, ErrorTitle);
+    view_.progressValue = 0;
+    view_.fullSize = false;
+    view_.update();
+}
+
+void DataBackup::releasePort()
+{
+    if (link_.state().PortIsOpen)
+        port_.toggle();
+}
+
+void DataBackup::readHost()
+{
+    readMemory(Unit::Host);
+}
+
+void DataBackup::readBuiltInReceiver()
+{
+    readMemory(Unit::BuiltInReceiver);
+}
+
+void DataBackup::readExternalReceiver()
+{
+    readMemory(Unit::ExternalReceiver);
+}
+
+void DataBackup::readMemory(Unit unit)
+{
+    AppState& s = link_.state();
+    Ui& ui = link_.ui();
+    const bool host = unit == Unit::Host;
+    const ReadKind kind = readKind(host, unit == Unit::ExternalReceiver);
+
+    port_.EnsurePortOpen();
+    if (!s.PortIsOpen)
+        return;
+    try {
+        link_.discardInput();
+        s.LastReadFromReceiver = !host;
+        view_.label3Visible = false;
+        view_.label4Visible = false;
+        s.ReadAreaIndex = 0;
+        s.TxBuffer[0] = RequestMarker;
+        s.TxBuffer[1] = kind.code;
+        s.TxBuffer[2] = kind.payloadLength;
+        if (unit == Unit::ExternalReceiver)
+            s.TxBuffer[4] = 0x01;
+        view_.fullSize = false;
+        view_.update();
+        ui.repaint();
+        view_.progressMinimum = 0;
+        view_.progressMaximum = host ? HostBlocks - 1 : ReceiverBlocks;
+        view_.progressVisible = true;
+        view_.label1Visible = true;
+        view_.label1 = kind.busyCaption;
+        view_.update();
+        ui.repaint();
+
+        for (int b = 0; b < kind.blocks; ++b) {
+            s.TxBuffer[3] = std::uint8_t(b);
+            if (!sendtocom()) {
+                releasePort();
+                fail(kind.failed);
+                return;
+            }
+            s.ReplyRounds = 1;
+            // A receiver first fetches its memory over the air: the first block takes long.
+            s.ReplyWaitSeconds = host ? 0.2 : (b == 0 ? 9.0 : 1.0);
+            link_.WaitReply();
+            if (!s.ReplyOk) {
+                breakOff(NoLink, ReadIdle);
+                return;
+            }
+            s.ReplyOk = false;
+            view_.progressValue = host ? b : b + 1;
+            view_.update();
+            if (s.RxBuffer[2] != BlockSize) {
+                breakOff(QStringLiteral("接收数据长度错误！"), ReadIdle);
+                return;
+            }
+            if (!(host ? frgmainram() : frgsubram())) {
+                fail(kind.failed);
+                return;
+            }
+        }
+
+        view_.progressValue = 0;
+        view_.label1 = ReadIdle;
+        view_.update();
+        s.ImageDataPresent = true;
+        ui.messageBox(kind.done, StyleInfo, OkTitle);
+        if (host) {
+            s.HostImage = s.ReadArea;
+            view_.label6Visible = true;
+            view_.label6 = QStringLiteral("主机内容已读取");
+            s.HostImageLoaded = true;
+        } else {
+            s.ReceiverImage = s.ReadArea;
+            s.ReceiverImageLoaded = true;
+            view_.label7Visible = true;
+            view_.label7 = QStringLiteral("分机内容已读取");
+            view_.fullSize = false;
+        }
+        view_.progressValue = 0;
+        view_.update();
+    } catch (...) {
+        fail(kind.failed);
+    }
+}
+
+void DataBackup::download()
+{
+    AppState& s = link_.state();
+    Ui& ui = link_.ui();
+    // With no image read or opened there is nothing to restore: sending the
+    // empty image would wipe the unit.
+    if (!s.HostImageLoaded) {
+        ui.messageBox(QStringLiteral("主机数据未读取，无法下发！"), StyleStop, ErrorTitle);
+        return;
+    }
+    port_.EnsurePortOpen();
+    if (!s.PortIsOpen)
+        return;
+    const QString failed = QStringLiteral("下发主机内容失败！");
+    try {
+        link_.discardInput();
+        view_.fullSize = false;
+        view_.update();
+        ui.repaint();
+        view_.progressMinimum = 0;
+        view_.progressMaximum = HostBlocks - 1;
+        view_.progressVisible = true;
+        view_.label1Visible = true;
+        view_.label1 = QStringLiteral("正在下发数据到主机……");
+        view_.update();
+        ui.repaint();
+
+        for (int b = 0; b < HostBlocks; ++b) {
+            s.TxBuffer[0] = RequestMarker;
+            s.TxBuffer[1] = WriteBlockCode;
+            s.TxBuffer[2] = BlockSize + 1;
+            s.TxBuffer[3] = std::uint8_t(b);
+            std::copy_n(s.HostImage.begin() + BlockSize * b, BlockSize, s.TxBuffer.begin() + 4);
+            if (!sendtocom()) {
+                releasePort();
+                fail(failed);
+                return;
+            }
+            s.ReplyRounds = 1;
+            s.ReplyWaitSeconds = 0.3;
+            link_.WaitReply();
+            if (!s.ReplyOk) {
+                breakOff(NoLink, DownloadIdle);
+                return;
+            }
+            s.ReplyOk = false;
+            view_.progressValue = b;
+            view_.update();
+            if (s.RxBuffer[2] != 0x01) {
+                breakOff(QStringLiteral("返回数据长度错误！"), DownloadIdle);
+                return;
+            }
+        }
+
+        view_.progressValue = 0;
+        view_.label1 = DownloadIdle;
+        view_.update();
+        ui.messageBox(QStringLiteral("下发备份数据到主机成功！"), StyleInfo, OkTitle);
+        view_.progressValue = 0;
+        view_.update();
+    } catch (...) {
+        fail(failed);
+    }
+}
+
+void DataBackup::saveFile()
+{
+    const AppState& s = link_.state();
+    Ui& ui = link_.ui();
+    if (!s.HostImageLoaded || !s.ImageDataPresent) {
+        ui.messageBox(QStringLiteral("主机数据未读取，无法保存文件！"), StyleStop, ErrorTitle);
+        return;
+    }
+    const QString name = ui.chooseSaveFile();
+    if (name.isEmpty())
+        return;   // dialog cancelled
+    if (!hasBackupExtension(name)) {
+        ui.messageBox(QStringLiteral("保存文件的扩展名必须为.cat！"), StyleStop, ErrorTitle);
+        return;
+    }
+    if (!writeBackupFile(name, s.HostImage)) {
+        ui.messageBox(QStringLiteral("文件") + name + QStringLiteral("保存失败！"), StyleStop, ErrorTitle);
+        return;
+    }
+    ui.messageBox(QStringLiteral("记录已保存到") + name, StyleInfo, OkTitle);
+}
+
+void DataBackup::openFile()
+{
+    AppState& s = link_.state();
+    Ui& ui = link_.ui();
+    port_.EnsurePortOpen();
+    if (!s.PortIsOpen)
+        return;
+    const QString name = ui.chooseOpenFile();
+    if (name.isEmpty())
+        return;   // dialog cancelled
+    if (!hasBackupExtension(name)) {
+        ui.messageBox(QStringLiteral("请选择.cat文件"), StyleStop, ErrorTitle);
+        return;
+    }
+    // The whole image is read before any cell changes: a short or unreadable
+    // file leaves the image and its flags as they were.
+    const std::optional<QByteArray> bytes = readBackupFile(name);
+    if (!bytes) {
+        ui.messageBox(QStringLiteral("文件") + name + QStringLiteral("打开失败！"), StyleStop, ErrorTitle);
+        return;
+    }
+    std::copy_n(reinterpret_cast<const std::uint8_t*>(bytes->constData()), HostMemorySize,
+                s.HostImage.begin());
+    ui.messageBox(QStringLiteral("已成功打开备份文件") + name, StyleInfo, OkTitle);
+    s.HostImageLoaded = true;
+    s.ImageDataPresent = true;
+    view_.label6Visible = true;
+    view_.label6 = QStringLiteral("主机内容已读取");
+    view_.update();
+}
+
+void DataBackup::memoryDump()
+{
+    const AppState& s = link_.state();
+    if (!s.ImageDataPresent) {
+        link_.ui().messageBox(QStringLiteral("读取数据区为空，请先读取主机或分机内容后再点击此按钮！"),
+                              StyleInfo, ErrorTitle);
+        return;
+    }
+    view_.label3Visible = false;
+    view_.label4Visible = false;
+    view_.label2Visible = true;
+    view_.fullSize = true;
+    // After a receiver read its own 256 cells are shown, not the host image.
+    view_.text1 = s.LastReadFromReceiver ? dumpText(s.ReceiverImage, ReceiverMemorySize)
+                                         : dumpText(s.HostImage, HostMemorySize);
+    view_.update();
+}
+
+} // namespace cs

@@ -1,0 +1,90 @@
+#include "reports/VoicePrompts.h"
+#include "reports/MemoryLayout.h"
+
+namespace cs {
+
+namespace {
+
+constexpr std::uint8_t CallerPromptCode = 0x14;
+constexpr std::uint8_t HandheldByTableCode = 0x15;
+constexpr std::uint8_t HandheldByPagerCode = 0x16;
+
+CommandSpec voiceSpec(std::uint8_t code, const QString& success, const QString& failure)
+{
+    CommandSpec spec;
+    spec.code = code;
+    spec.rounds = 2;
+    spec.waitSeconds = 1.0;
+    spec.timeout = timeoutNotice(false);
+    spec.outcomes = {
+        {0, AnyStatus, successNotice(success, false)},
+        {AnyLength, AnyStatus,
+         Notice{QStringLiteral("当前信息机类型为数字机，设置失败！"), StyleInfo, QStringLiteral("ERR"), false}},
+    };
+    spec.failureText = failure;
+    return spec;
+}
+
+// A selected position that fits the list; none when nothing is selected.
+std::optional<std::uint8_t> position(int p, int count)
+{
+    if (p < 0 || p >= count)
+        return std::nullopt;
+    return std::uint8_t(p);
+}
+
+// A list whose empty text means "not set".
+std::optional<std::uint8_t> optionalList(const ListChoice& list, int count)
+{
+    if (list.text.isEmpty())
+        return layout::NotSet;
+    return position(list.position, count);
+}
+
+} // namespace
+
+std::optional<QByteArray> VoicePrompts::callerPromptPayload(const CallerPromptChoices& c)
+{
+    const auto pronunciation = position(c.pronunciation, 2);
+    const auto originator = optionalList(c.originator, CallOriginatorCount);
+    const auto key1 = optionalList(c.key1, VoicePromptCount);
+    const std::optional<std::uint8_t> notSent = layout::NotSet;
+    const auto key2 = c.sendKey2 ? position(c.key2, VoicePromptCount) : notSent;
+    const auto key3 = c.sendKey3 ? position(c.key3, VoicePromptCount) : notSent;
+    if (!pronunciation || !originator || !key1 || !key2 || !key3)
+        return std::nullopt;
+    QByteArray payload;
+    for (std::uint8_t b : {*pronunciation, *originator, *key1, *key2, *key3})
+        payload.append(char(b));
+    return payload;
+}
+
+RunEnd VoicePrompts::writeCallerPrompts(const CallerPromptChoices& choices)
+{
+    const CommandSpec spec = voiceSpec(CallerPromptCode, QStringLiteral("语音信息机中关于呼叫器的设置成功！"),
+                                       QStringLiteral("设置呼叫器的语音提示类型失败!"));
+    CommandRunner runner(link_, port_);
+    return runner.run(spec, [&]() -> Built {
+        if (auto payload = callerPromptPayload(choices))
+            return *payload;
+        return BuildFailure{};
+    });
+}
+
+RunEnd VoicePrompts::writeHandheld(std::uint8_t code, int listPosition)
+{
+    const CommandSpec spec = voiceSpec(code, QStringLiteral("设置成功！"),
+                                       QStringLiteral("设置手持呼叫器的语音提示类型失败!"));
+    CommandRunner runner(link_, port_);
+    return runner.run(spec, [&]() -> Built {
+        const auto p = position(listPosition, HandheldPromptCount);
+        if (!p)
+            return BuildFailure{};
+        return QByteArray(1, char(*p));
+    });
+}
+
+RunEnd VoicePrompts::writeHandheldByTable(int p) { return writeHandheld(HandheldByTableCode, p); }
+RunEnd VoicePrompts::writeHandheldByPager(int p) { return writeHandheld(HandheldByPagerCode, p); }
+
+} // namespace cs
