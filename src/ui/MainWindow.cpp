@@ -1,0 +1,614 @@
+#include "ui/MainWindow.h"
+
+#include "ui/BackupWindow.h"
+#include "ui/HandheldWindow.h"
+#include "ui/VoicePromptWindow.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWindow>
+
+namespace cs::ui {
+
+namespace {
+
+const QString Title = QStringLiteral("餐厅无线呼叫系统设置程序 V4.01");
+constexpr int TipsClicks = 15;
+constexpr int TimerMs = 10;
+
+} // namespace
+
+MainWindow::MainWindow(AppState& state, Link& link, PortControl& port, Commands& commands,
+                       TestView& testView, Ui& ui, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      state_(state), link_(link), port_(port), commands_(commands), testView_(testView), ui_(ui),
+      random_([] { return QRandomGenerator::global()->generateDouble(); }),
+      quit_([] { QCoreApplication::quit(); })
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(Title);
+
+    buildPortRow();
+    buildVisibleGroups();
+    buildHiddenGroups();
+    buildTestGroup();
+
+    connect(&port_, &PortControl::changed, this, &MainWindow::mirrorPort);
+    connect(&testView_, &TestView::changed, this, &MainWindow::mirrorTestView);
+
+    load();
+    mirrorPort();
+    mirrorTestView();
+}
+
+MainWindow::~MainWindow() = default;
+
+// ---- building blocks -------------------------------------------------------
+
+QLabel* MainWindow::label(QWidget* parent, const char* name, const QString& caption,
+                          int l, int t, int w, int h)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(px(l), px(t), px(w), px(h));
+    return label;
+}
+
+QLineEdit* MainWindow::field(QWidget* parent, const char* name, int l, int t, int w, int h)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setGeometry(px(l), px(t), px(w), px(h));
+    return edit;
+}
+
+QComboBox* MainWindow::list(QWidget* parent, const char* name, const QStringList& items, bool editable,
+                            int l, int t, int w, int h)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->setEditable(editable);
+    if (editable) {
+        // Typed text stays text: Enter must not add it to the list.
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);
+    }
+    combo->addItems(items);
+    combo->setGeometry(px(l), px(t), px(w), px(h));
+    return combo;
+}
+
+QPushButton* MainWindow::button(QWidget* parent, const char* name, const QString& caption,
+                                int l, int t, int w, int h, std::function<void()> onClick)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    button->setGeometry(px(l), px(t), px(w), px(h));
+    if (onClick)
+        connect(button, &QPushButton::clicked, this, [run = std::move(onClick)] { run(); });
+    return button;
+}
+
+QGroupBox* MainWindow::frame(const char* name, const QString& caption, int l, int t, int w, int h)
+{
+    auto* box = new QGroupBox(caption, this);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(px(l), px(t), px(w), px(h));
+    return box;
+}
+
+void MainWindow::enterRuns(QWidget* field, QAbstractButton* button)
+{
+    enterRuns_.insert(field, button);
+    field->installEventFilter(this);
+    // An editable list passes keys to its line edit; catch them there too.
+    if (auto* combo = qobject_cast<QComboBox*>(field); combo && combo->lineEdit()) {
+        enterRuns_.insert(combo->lineEdit(), button);
+        combo->lineEdit()->installEventFilter(this);
+    }
+}
+
+void MainWindow::selectOnFocus(QLineEdit* field)
+{
+    selectOnFocus_.insert(field);
+    field->installEventFilter(this);
+}
+
+int MainWindow::listPosition(const QComboBox* list)
+{
+    const int index = list->currentIndex();
+    if (!list->isEditable())
+        return index;
+    const QString text = list->currentText();
+    if (index >= 0 && list->itemText(index) == text)
+        return index;
+    return list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+// ---- the groups ------------------------------------------------------------
+
+void MainWindow::buildPortRow()
+{
+    label9_ = label(this, "Label9", QStringLiteral("通讯端口"), 480, 120, 1095, 255);
+    label9_->installEventFilter(this);   // double-click toggles the port
+    QStringList ports;
+    for (int n = 1; n <= 8; ++n)
+        ports << QStringLiteral("COM%1").arg(n);
+    combo5_ = list(this, "Combo5", ports, true, 1680, 90, 855, 300);
+    connect(combo5_, &QComboBox::editTextChanged, this, [this](const QString& text) { port_.setPortText(text); });
+    connect(combo5_, &QComboBox::activated, this, [this](int index) {
+        if (!typingFinishes_)
+            port_.changePort(combo5_->itemText(index));
+    });
+    combo5_->installEventFilter(this);   // typed text is no choice from the list
+    command15_ = button(this, "Command15", QStringLiteral("打开"), 2880, 90, 615, 300, [this] { port_.toggle(); });
+    label(this, "Label10", QStringLiteral("端口状态："), 4440, 120, 1215, 255);
+    label11_ = label(this, "Label11", QStringLiteral("串口关闭"), 5760, 120, 2175, 255);
+}
+
+void MainWindow::buildVisibleGroups()
+{
+    // Work mode row and the data backup button.
+    label(this, "Label14", QStringLiteral("工作模式"), 480, 915, 975, 255);
+    combo4_ = list(this, "Combo4", {QStringLiteral("单键模式1"), QStringLiteral("多键模式"), QStringLiteral("单键模式0")},
+                   false, 1560, 870, 1215, 300);
+    button(this, "Command11", QStringLiteral("写入"), 3000, 810, 735, 420,
+           [this] { commands_.setWorkMode(listPosition(combo4_)); });
+    label(this, "Label15", QStringLiteral("数据备份"), 5040, 915, 975, 255);
+    button(this, "Command12", QStringLiteral("打开"), 6120, 810, 735, 420, [this] { openWindow(backup_); });
+
+    // Set pager: labels above the fields, left to right.
+    QGroupBox* frame1 = frame("Frame1", QStringLiteral("设置传呼机"), 360, 1560, 7575, 975);
+    struct Column { int left, width; };
+    const Column pagerColumns[6] = {{120, 735}, {975, 1095}, {2190, 1215}, {3525, 735}, {4380, 855}, {5355, 975}};
+    const QString pagerLabels[6] = {QStringLiteral("传呼号"), QStringLiteral("地址码"), QStringLiteral("机型"),
+                                    QStringLiteral("极性"), QStringLiteral("速率"), QStringLiteral("音调")};
+    const QStringList pagerLists[4] = {
+        {QStringLiteral("数字标准"), QStringLiteral("数字新型"), QStringLiteral("中文字符"), QStringLiteral("英文")},
+        {QStringLiteral("反"), QStringLiteral("正")},
+        {QStringLiteral("512"), QStringLiteral("1200"), QStringLiteral("2400")},
+        {QStringLiteral("音调1"), QStringLiteral("音调2"), QStringLiteral("音调3"), QStringLiteral("音调4")},
+    };
+    for (int i = 0; i < 6; ++i) {
+        const Column c = pagerColumns[i];
+        label(frame1, QStringLiteral("Label1_%1").arg(i).toLatin1().constData(), pagerLabels[i], c.left, 300, c.width, 255);
+    }
+    for (int i = 0; i < 2; ++i)
+        text1_[i] = field(frame1, i == 0 ? "Text1_0" : "Text1_1", pagerColumns[i].left, 570, pagerColumns[i].width, 300);
+    for (int i = 0; i < 4; ++i) {
+        const Column c = pagerColumns[2 + i];
+        combo1_[i] = list(frame1, QStringLiteral("Combo1_%1").arg(i).toLatin1().constData(), pagerLists[i], false,
+                          c.left, 570, c.width, 300);
+    }
+    QPushButton* command1 = button(frame1, "Command1", QStringLiteral("写入"), 6600, 450, 735, 420, [this] {
+        commands_.setPager(text1_[0]->text(), text1_[1]->text(), listPosition(combo1_[0]), listPosition(combo1_[1]),
+                           listPosition(combo1_[2]), listPosition(combo1_[3]));
+    });
+
+    // Set table caller.
+    QGroupBox* frame3 = frame("Frame3", QStringLiteral("设置餐桌呼叫器"), 360, 2880, 6975, 975);
+    const QString tableLabels[5] = {QStringLiteral("餐桌号"), QStringLiteral("自设键值"), QStringLiteral("传呼号1"),
+                                    QStringLiteral("传呼号2"), QStringLiteral("传呼号3")};
+    for (int i = 0; i < 5; ++i) {
+        const int left = 120 + i * 1215;
+        label(frame3, QStringLiteral("Label3_%1").arg(i).toLatin1().constData(), tableLabels[i], left, 300, 1095, 255);
+        text3_[i] = field(frame3, QStringLiteral("Text3_%1").arg(i).toLatin1().constData(), left, 570, 1095, 300);
+    }
+    QPushButton* command3 = button(frame3, "Command3", QStringLiteral("写入"), 6120, 450, 735, 420, [this] {
+        commands_.setTable(text3_[0]->text(), text3_[1]->text(), text3_[2]->text(), text3_[3]->text(),
+                           text3_[4]->text());
+    });
+
+    // Delete pager, delete table.
+    QGroupBox* frame4 = frame("Frame4", QStringLiteral("删除传呼机"), 360, 4080, 2295, 975);
+    label(frame4, "Label4", QStringLiteral("传呼号"), 120, 300, 975, 255);
+    text4_ = field(frame4, "Text4", 120, 570, 975, 300);
+    QPushButton* command4 = button(frame4, "Command4", QStringLiteral("删除"), 1320, 450, 735, 420,
+                                   [this] { commands_.deletePager(text4_->text()); });
+    QGroupBox* frame6 = frame("Frame6", QStringLiteral("删除餐桌呼叫器"), 3120, 4080, 2295, 975);
+    label(frame6, "Label6", QStringLiteral("餐桌号"), 120, 300, 975, 255);
+    text6_ = field(frame6, "Text6", 120, 570, 975, 300);
+    QPushButton* command5 = button(frame6, "Command5", QStringLiteral("删除"), 1320, 450, 735, 420,
+                                   [this] { commands_.deleteTable(text6_->text()); });
+
+    // Host buttons.
+    button(this, "Command7", QStringLiteral("初始化主机"), 6240, 3960, 1335, 495, [this] { commands_.initialiseHost(); });
+    button(this, "Command9", QStringLiteral("退出(&x)"), 6240, 4680, 1335, 495, [this] { exitProgram(); });
+
+    for (QLineEdit* t : text1_)
+        enterRuns(t, command1);
+    for (QComboBox* c : combo1_)
+        enterRuns(c, command1);
+    for (QLineEdit* t : text3_)
+        enterRuns(t, command3);
+    enterRuns(text4_, command4);
+    enterRuns(text6_, command5);
+    for (QLineEdit* t : {text1_[0], text1_[1], text3_[0], text3_[1], text3_[2], text3_[3], text3_[4], text4_, text6_})
+        selectOnFocus(t);
+}
+
+// Groups that are part of the window but never shown: their fields and buttons
+// stay wired so the operations behind them remain complete.
+void MainWindow::buildHiddenGroups()
+{
+    QList<QWidget*> hidden;
+
+    // Transmitter frequency row.
+    hidden << label(this, "Label12", QStringLiteral("发射机频率  （MHZ）"), 360, 5340, 1815, 255);
+    text7_ = field(this, "Text7", 2220, 5295, 1095, 300);
+    QPushButton* command14 = button(this, "Command14", QStringLiteral("写入"), 3420, 5280, 735, 420,
+                                    [this] { commands_.setTransmitterFrequency(text7_->text()); });
+    hidden << text7_ << command14;
+
+    // Receiver frequency row, with the receiver number it is meant for.
+    hidden << label(this, "Label8", QStringLiteral("接收器频率   （MHZ）"), 360, 5820, 1815, 255);
+    combo2_ = list(this, "Combo2",
+                   {QStringLiteral("314.2"), QStringLiteral("314.4"), QStringLiteral("314.6"), QStringLiteral("314.8"),
+                    QStringLiteral("315.0"), QStringLiteral("315.2"), QStringLiteral("315.4"), QStringLiteral("315.6")},
+                   true, 2220, 5775, 1095, 300);
+    text10_ = field(this, "Text10", 3420, 5775, 615, 300);
+    QPushButton* command13 = button(this, "Command13", QStringLiteral("写入"), 4140, 5760, 735, 420, [this] {
+        commands_.setReceiverFrequency(combo2_->currentText(), listPosition(combo2_), text10_->text());
+    });
+    hidden << combo2_ << text10_ << command13;
+
+    // Initialise receiver.
+    hidden << button(this, "Command6", QStringLiteral("初始化接收器"), 4260, 5280, 1335, 420,
+                     [this] { commands_.initialiseReceiver(); });
+
+    // Info unit type.
+    QGroupBox* frame9 = frame("Frame9", QStringLiteral("信息机类型"), 5700, 5280, 1095, 975);
+    combo3_ = list(frame9, "Combo3", {QStringLiteral("数字"), QStringLiteral("语音")}, false, 120, 270, 855, 300);
+    QPushButton* command20 = button(frame9, "Command20", QStringLiteral("写入"), 120, 600, 855, 315,
+                                    [this] { commands_.setInfoUnitType(listPosition(combo3_)); });
+    hidden << frame9;
+
+    // Voice prompt windows.
+    QGroupBox* frame8 = frame("Frame8", QStringLiteral("语音提示类型设置"), 6840, 5280, 1455, 975);
+    button(frame8, "Command21", QStringLiteral("Mirelo呼叫器"), 60, 240, 1335, 315, [this] { openWindow(voice_); });
+    button(frame8, "Command22", QStringLiteral("手持呼叫器"), 60, 600, 1335, 315, [this] { openWindow(handheld_); });
+    hidden << frame8;
+
+    // Hurry buttons and receiver number.
+    struct NumberFrame { const char* frame; QString caption; const char* label; QString labelText;
+                         const char* field; const char* button; QString buttonText; int left; };
+    const NumberFrame numberFrames[3] = {
+        {"Frame5", QStringLiteral("删除催菜器"), "Label5", QStringLiteral("催菜器号码"), "Text5", "Command10",
+         QStringLiteral("删除"), 360},
+        {"Frame7", QStringLiteral("设置催菜器"), "Label13", QStringLiteral("催菜器号码"), "Text11", "Command19",
+         QStringLiteral("写入"), 2280},
+        {"Frame2", QStringLiteral("设置接收器号码"), "Label2", QStringLiteral("接收器号码"), "Text2", "Command2",
+         QStringLiteral("写入"), 4200},
+    };
+    QLineEdit* numberFields[3] = {};
+    QPushButton* numberButtons[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        const NumberFrame& f = numberFrames[i];
+        QGroupBox* box = frame(f.frame, f.caption, f.left, 6360, 1815, 975);
+        label(box, f.label, f.labelText, 120, 300, 1575, 255);
+        numberFields[i] = field(box, f.field, 120, 570, 735, 300);
+        numberButtons[i] = button(box, f.button, f.buttonText, 960, 480, 735, 420, {});
+        hidden << box;
+    }
+    text5_ = numberFields[0];
+    text11_ = numberFields[1];
+    text2_ = numberFields[2];
+    connect(numberButtons[0], &QPushButton::clicked, this, [this] { commands_.deleteHurryButton(text5_->text()); });
+    connect(numberButtons[1], &QPushButton::clicked, this, [this] { commands_.setHurryButton(text11_->text()); });
+    connect(numberButtons[2], &QPushButton::clicked, this, [this] { commands_.setReceiverNumber(text2_->text()); });
+
+    // Repeater contents.
+    QGroupBox* frame10 = frame("Frame10", QStringLiteral("增强器内容"), 6120, 6360, 1815, 975);
+    button(frame10, "Command16", QStringLiteral("写入"), 120, 360, 735, 420, [this] { commands_.writeRepeater(); });
+    button(frame10, "Command17", QStringLiteral("删除"), 960, 360, 735, 420, [this] { commands_.deleteRepeater(); });
+    hidden << frame10;
+
+    for (QWidget* w : hidden)
+        w->hide();
+
+    enterRuns(text7_, command14);
+    enterRuns(combo2_, command13);
+    enterRuns(text10_, command13);
+    enterRuns(text5_, numberButtons[0]);
+    enterRuns(text11_, numberButtons[1]);
+    enterRuns(text2_, numberButtons[2]);
+    enterRuns(combo3_, command20);
+    for (QLineEdit* t : {text2_, text5_, text7_})   // Text11 keeps its caret where it is
+        selectOnFocus(t);
+}
+
+// The test view: its button is hidden, its caption and text area lie below the
+// window's height and come into view only while the test mode stretches it.
+void MainWindow::buildTestGroup()
+{
+    command8_ = button(this, "Command8", QStringLiteral("测试(&t)"), 1320, 5640, 975, 255,
+                       [this] { testView_.toggle(); });
+    command8_->hide();
+    label(this, "Label7", QStringLiteral("测试窗口"), 360, 5760, 975, 255);
+    text8_ = new QPlainTextEdit(this);
+    text8_->setObjectName(QStringLiteral("Text8"));
+    text8_->setGeometry(px(360), px(6000), px(7575), px(2600));
+    text8_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text8_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text8_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text8_->setFocusPolicy(Qt::ClickFocus);   // out of sight: not in the tab chain
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(TimerMs);
+    timer1_->setTimerType(Qt::PreciseTimer);
+    connect(timer1_, &QTimer::timeout, this, [this] {
+        // An exchange owns the port while it waits; the tick leaves its bytes alone.
+        if (!state_.ExchangeRunning)
+            testView_.recvdata();
+    });
+}
+
+// Start-up, in the order the window has always loaded.
+void MainWindow::load()
+{
+    state_.PortIsOpen = false;
+
+    applyOuterSize();
+    if (const QScreen* s = screen()) {
+        const QRect area = s->geometry();
+        move(area.x() + (area.width() - px(WidthTwips)) / 2, area.y());
+    }
+
+    for (QLineEdit* t : {text2_, text4_, text5_, text6_, text7_, text11_})
+        t->clear();
+
+    link_.port().setRts(false);
+
+    state_.ReplyWaitSeconds = 1.0;
+    state_.ReplyRounds = 0;
+    state_.ReplyOk = false;
+
+    for (QLineEdit* t : {text1_[0], text1_[1], text3_[0], text3_[1], text3_[2], text3_[3], text3_[4]})
+        t->clear();
+
+    combo1_[0]->setCurrentIndex(0);
+    combo1_[1]->setCurrentIndex(0);
+    combo1_[2]->setCurrentIndex(1);
+    combo1_[3]->setCurrentIndex(0);
+    combo4_->setCurrentIndex(1);
+    combo5_->setCurrentIndex(0);
+    port_.changePort(combo5_->currentText());   // selecting "COM1" is a port change
+    combo2_->setCurrentIndex(7);
+    combo3_->setCurrentIndex(0);
+}
+
+// ---- geometry --------------------------------------------------------------
+
+// The outer size (frame included) is fixed in twips; the client area is what
+// remains inside the frame the window system draws.
+void MainWindow::applyOuterSize()
+{
+    QMargins frameMargins;
+    if (const QWindow* w = windowHandle())
+        frameMargins = w->frameMargins();
+    setFixedSize(px(WidthTwips) - frameMargins.left() - frameMargins.right(),
+                 px(heightTwips_) - frameMargins.top() - frameMargins.bottom());
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    applyOuterSize();
+    // The frame is known only once the window system has decorated the window.
+    QTimer::singleShot(0, this, [this] { applyOuterSize(); });
+}
+
+// ---- mirrors ---------------------------------------------------------------
+
+void MainWindow::mirrorPort()
+{
+    label11_->setText(port_.statusText());
+    command15_->setText(port_.buttonCaption());
+}
+
+void MainWindow::mirrorTestView()
+{
+    command8_->setText(testView_.caption());
+
+    // Text8 grows a line per tick: append what is new instead of re-setting it all.
+    QString text = testView_.text();
+    text.remove(QLatin1Char('\r'));
+    if (text != text8Shown_) {
+        if (!text8Shown_.isEmpty() && text.startsWith(text8Shown_)) {
+            QTextCursor cursor = text8_->textCursor();
+            cursor.movePosition(QTextCursor::End);
+            cursor.insertText(text.mid(text8Shown_.size()));
+        } else {
+            text8_->setPlainText(text);
+        }
+        text8Shown_ = text;
+        text8_->verticalScrollBar()->setValue(text8_->verticalScrollBar()->maximum());
+    }
+
+    if (testView_.windowHeightTwips() != heightTwips_) {
+        heightTwips_ = testView_.windowHeightTwips();
+        applyOuterSize();
+    }
+
+    if (testView_.timerOn() && !timer1_->isActive())
+        timer1_->start();
+    else if (!testView_.timerOn() && timer1_->isActive())
+        timer1_->stop();
+}
+
+// ---- keys, focus, clicks ---------------------------------------------------
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The port list takes typed text as it is. Leaving it or pressing Enter
+    // would make the list pick the item of that name; that is no click on an
+    // item, so it must not change the port.
+    if (watched == combo5_) {
+        const bool enter = event->type() == QEvent::KeyPress
+            && (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return
+                || static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
+        if (enter || event->type() == QEvent::FocusOut) {
+            const QScopedValueRollback guard(typingFinishes_, true);
+            combo5_->event(event);
+            return true;
+        }
+    }
+
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (QAbstractButton* run = enterRuns_.value(watched)) {
+                run->click();
+                return true;
+            }
+        }
+        break;
+    }
+    case QEvent::FocusIn:
+        if (selectOnFocus_.contains(watched)) {
+            auto* edit = static_cast<QLineEdit*>(watched);
+            edit->selectAll();
+            // A click places the caret after the focus arrived: select again once it has.
+            if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+                QTimer::singleShot(0, edit, [edit] {
+                    if (edit->hasFocus())
+                        edit->selectAll();
+                });
+        }
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (watched == label9_) {
+            port_.toggle();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Only clicks that start and end on the window's own background count for the
+// tips; controls (and events they pass on, like clicks on a label) do not.
+void MainWindow::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    pressOnBackground_ = event->button() == Qt::LeftButton && childAt(at) == nullptr;
+    event->accept();
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    const bool click = pressOnBackground_ && event->button() == Qt::LeftButton && rect().contains(at)
+        && childAt(at) == nullptr;
+    pressOnBackground_ = false;
+    event->accept();
+    if (click)
+        backgroundClicked();
+}
+
+// The second press of a double-click is not a click of its own.
+void MainWindow::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    pressOnBackground_ = false;
+    event->accept();
+}
+
+void MainWindow::backgroundClicked()
+{
+    ++tipsClicks_;
+    if (tipsClicks_ >= TipsClicks) {
+        tipsClicks_ = 0;
+        showTips();
+    }
+}
+
+QString MainWindow::tipsTitle(int choice)
+{
+    switch (choice) {
+    case 0: return QStringLiteral("提示");
+    case 1: return QStringLiteral("欢迎使用");
+    case 2: return QStringLiteral("联系方式");
+    case 3: return QStringLiteral("餐厅无线呼叫系统设置程序 4.01");
+    default: return QStringLiteral("888");
+    }
+}
+
+QString MainWindow::tipsText(int choice)
+{
+    switch (choice) {
+    case 0: return QStringLiteral("注意，如果通讯不成功，请换个串口试试！");
+    case 1: return QStringLiteral("欢迎使用餐厅无线呼叫系统，祝您生意兴隆！");
+    case 2: return QStringLiteral("如需帮助，请联系您的安装服务商。");
+    case 3: return QString();
+    default: return QStringLiteral("恭喜发财！");
+    }
+}
+
+void MainWindow::showTips()
+{
+    const int choice = std::clamp(int(5.0 * random_()), 0, 4);
+    ui_.messageBox(tipsText(choice), StyleInfo, tipsTitle(choice));
+}
+
+// ---- other windows and exit ------------------------------------------------
+
+template <class Window>
+void MainWindow::openWindow(QPointer<Window>& slot)
+{
+    // A window the user closed is on its way out: open a fresh one, which loads anew.
+    if (slot && !slot->isVisible()) {
+        slot->deleteLater();
+        slot = nullptr;
+    }
+    if (!slot) {
+        slot = new Window(link_, port_, this);
+        slot->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    slot->show();
+    slot->raise();
+    slot->activateWindow();
+}
+
+void MainWindow::exitProgram()
+{
+    if (exiting_)
+        return;
+    exiting_ = true;
+    timer1_->stop();
+    Port& port = link_.port();
+    if (port.isOpen())
+        port.close();
+    state_.PortIsOpen = false;
+    port.setRts(false);
+    QApplication::closeAllWindows();
+    if (quit_)
+        quit_();
+}
+
+// Closing the main window ends the program like the exit button, so no other
+// window is left behind without it.
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    if (!exiting_)
+        exitProgram();
+}
+
+} // namespace cs::ui

@@ -1,0 +1,156 @@
+#pragma once
+// Form1, the main window: the port row, one group of fields and a button per
+// configuration command (several groups hidden), the buttons that open the
+// other windows, the test view and the exit button. It only mirrors the core's
+// state and forwards clicks and keys; the operations live in Commands,
+// PortControl and TestView.
+
+#include "commands/Commands.h"
+#include "link/Link.h"
+#include "link/PortControl.h"
+#include "link/TestView.h"
+#include "shared/AppState.h"
+#include "shared/Ui.h"
+#include "ui/BackupWindow.h"
+#include "ui/HandheldWindow.h"
+#include "ui/VoicePromptWindow.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QSet>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+
+class QAbstractButton;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+namespace cs::ui {
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    MainWindow(AppState& state, Link& link, PortControl& port, Commands& commands,
+               TestView& testView, Ui& ui, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Outer size at start-up, in twips.
+    static constexpr int WidthTwips = 8450;
+    static constexpr int HeightTwips = 6100;
+    // Twips to device-independent pixels (15 twips a pixel).
+    static int px(int twips) { return qRound(twips / 15.0); }
+
+    // Random numbers in [0, 1) for the tips sequence (a fresh generator by default).
+    void setRandomSource(std::function<double()> random) { random_ = std::move(random); }
+    // Runs after the exit button closed the windows and released the port
+    // (quits the application by default).
+    void setQuitAction(std::function<void()> quit) { quit_ = std::move(quit); }
+
+    // Clicks on the background since the last tips box (0..14).
+    int tipsClicks() const { return tipsClicks_; }
+    // The tips box of a choice 0..4: title and text.
+    static QString tipsTitle(int choice);
+    static QString tipsText(int choice);
+
+    // The list position a command gets: the selected item, or the item the
+    // typed text names exactly, or -1 when the text names none.
+    static int listPosition(const QComboBox* list);
+
+    // The windows opened from here, while they are open (for tests).
+    BackupWindow* backupWindow() const { return backup_; }
+    VoicePromptWindow* voicePromptWindow() const { return voice_; }
+    HandheldWindow* handheldWindow() const { return handheld_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildPortRow();
+    void buildVisibleGroups();
+    void buildHiddenGroups();
+    void buildTestGroup();
+    void load();
+
+    void applyOuterSize();
+    void mirrorPort();
+    void mirrorTestView();
+    void backgroundClicked();
+    void showTips();
+    void exitProgram();
+
+    QLabel* label(QWidget* parent, const char* name, const QString& caption, int l, int t, int w, int h);
+    QLineEdit* field(QWidget* parent, const char* name, int l, int t, int w, int h);
+    QComboBox* list(QWidget* parent, const char* name, const QStringList& items, bool editable,
+                    int l, int t, int w, int h);
+    QPushButton* button(QWidget* parent, const char* name, const QString& caption,
+                        int l, int t, int w, int h, std::function<void()> onClick);
+    QGroupBox* frame(const char* name, const QString& caption, int l, int t, int w, int h);
+    // Enter in `field` runs `button`; `selectAll` selects the whole text on focus.
+    void enterRuns(QWidget* field, QAbstractButton* button);
+    void selectOnFocus(QLineEdit* field);
+
+    template <class Window>
+    void openWindow(QPointer<Window>& slot);
+
+    AppState& state_;
+    Link& link_;
+    PortControl& port_;
+    Commands& commands_;
+    TestView& testView_;
+    Ui& ui_;
+    std::function<double()> random_;
+    std::function<void()> quit_;
+
+    // Port row.
+    QLabel* label9_ = nullptr;
+    QComboBox* combo5_ = nullptr;
+    QPushButton* command15_ = nullptr;
+    QLabel* label11_ = nullptr;
+    // Work mode.
+    QComboBox* combo4_ = nullptr;
+    // Pagers and tables.
+    QLineEdit* text1_[2] = {};
+    QComboBox* combo1_[4] = {};
+    QLineEdit* text3_[5] = {};
+    QLineEdit* text4_ = nullptr;
+    QLineEdit* text6_ = nullptr;
+    // Hidden groups.
+    QLineEdit* text7_ = nullptr;
+    QComboBox* combo2_ = nullptr;
+    QLineEdit* text10_ = nullptr;
+    QLineEdit* text5_ = nullptr;
+    QLineEdit* text11_ = nullptr;
+    QLineEdit* text2_ = nullptr;
+    QComboBox* combo3_ = nullptr;
+    // Test view.
+    QPushButton* command8_ = nullptr;
+    QPlainTextEdit* text8_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    QString text8Shown_;   // what Text8 shows, line breaks without CR
+
+    QHash<QObject*, QAbstractButton*> enterRuns_;
+    QSet<QObject*> selectOnFocus_;
+
+    QPointer<BackupWindow> backup_;
+    QPointer<VoicePromptWindow> voice_;
+    QPointer<HandheldWindow> handheld_;
+
+    std::uint8_t tipsClicks_ = 0;
+    bool pressOnBackground_ = false;
+    bool exiting_ = false;
+    bool typingFinishes_ = false;   // the port list is ending a typed entry
+    int heightTwips_ = HeightTwips;
+};
+
+} // namespace cs::ui

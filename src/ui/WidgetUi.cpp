@@ -1,0 +1,142 @@
+#include "ui/WidgetUi.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QWidget>
+
+namespace cs::ui {
+
+namespace {
+
+const QString BackupFilter = QStringLiteral("备份文件 (*.cat *.CAT)");
+
+QWidget* findIn(QWidget* window, const QString& name)
+{
+    if (!window)
+        return nullptr;
+    if (window->objectName() == name)
+        return window;
+    return window->findChild<QWidget*>(name);
+}
+
+} // namespace
+
+WidgetUi::WidgetUi() = default;
+WidgetUi::~WidgetUi() = default;
+
+std::unique_ptr<QMessageBox> WidgetUi::makeMessageBox(const QString& text, int style,
+                                                      const QString& title, QWidget* parent)
+{
+    auto box = std::make_unique<QMessageBox>(parent);
+    box->setWindowTitle(title);
+    box->setText(text);
+    box->setTextFormat(Qt::PlainText);
+    switch (style) {
+    case StyleStop:
+        box->setIcon(QMessageBox::Critical);
+        box->setStandardButtons(QMessageBox::Ok);
+        break;
+    case StyleOkCancel:
+        box->setIcon(QMessageBox::Critical);
+        box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box->setDefaultButton(QMessageBox::Ok);
+        box->setEscapeButton(QMessageBox::Cancel);
+        break;
+    default:   // StyleInfo and anything else: a plain box with one OK
+        box->setIcon(QMessageBox::NoIcon);
+        box->setStandardButtons(QMessageBox::Ok);
+        break;
+    }
+    return box;
+}
+
+int WidgetUi::answerFor(QMessageBox::StandardButton button)
+{
+    return button == QMessageBox::Cancel ? AnswerCancel : AnswerOk;
+}
+
+int WidgetUi::messageBox(const QString& text, int style, const QString& title)
+{
+    if (messageHook)
+        return messageHook(text, style, title);
+    auto box = makeMessageBox(text, style, title, QApplication::activeWindow());
+    box->exec();
+    // A box closed with the window's close button counts as its escape button.
+    return answerFor(box->standardButton(box->clickedButton()));
+}
+
+QWidget* WidgetUi::findControl(const QString& control)
+{
+    if (QWidget* w = findIn(QApplication::activeWindow(), control))
+        return w;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows)
+        if (window->isVisible())
+            if (QWidget* w = findIn(window, control))
+                return w;
+    for (QWidget* window : windows)
+        if (!window->isVisible())
+            if (QWidget* w = findIn(window, control))
+                return w;
+    return nullptr;
+}
+
+void WidgetUi::setFocus(const QString& control)
+{
+    if (QWidget* w = findControl(control))
+        w->setFocus(Qt::OtherFocusReason);
+}
+
+PromptWindow* WidgetUi::prompt(const QString& window)
+{
+    auto it = prompts_.find(window);
+    if (it != prompts_.end())
+        return it->second.get();
+    PromptWindow* created = nullptr;
+    if (window == QLatin1String("Form2"))
+        created = PromptWindow::createForm2();
+    else if (window == QLatin1String("Form4"))
+        created = PromptWindow::createForm4();
+    if (!created)
+        return nullptr;
+    prompts_.emplace(window, std::unique_ptr<PromptWindow>(created));
+    return created;
+}
+
+void WidgetUi::showPrompt(const QString& window)
+{
+    if (PromptWindow* w = prompt(window))
+        w->showNow();
+}
+
+void WidgetUi::hidePrompt(const QString& window)
+{
+    auto it = prompts_.find(window);
+    if (it != prompts_.end())
+        it->second->hide();
+}
+
+void WidgetUi::repaint()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows)
+        if (window->isVisible())
+            window->repaint();
+}
+
+QString WidgetUi::chooseFile(bool save)
+{
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setNameFilter(BackupFilter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+QString WidgetUi::chooseSaveFile() { return chooseFile(true); }
+QString WidgetUi::chooseOpenFile() { return chooseFile(false); }
+
+} // namespace cs::ui
