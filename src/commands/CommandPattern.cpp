@@ -55,7 +55,7 @@ private:
 
 } // namespace
 
-RunEnd CommandRunner::run(const CommandSpec& spec, const std::function<Built()>& build)
+RunEnd CommandRunner::run(const CommandPlan& plan, const std::function<Built()>& build)
 {
     AppState& state = link_.state();
     Ui& ui = link_.ui();
@@ -64,8 +64,8 @@ RunEnd CommandRunner::run(const CommandSpec& spec, const std::function<Built()>&
     if (!state.PortIsOpen)
         return RunEnd::PortClosed;
 
-    if (spec.confirmation
-        && ui.messageBox(spec.confirmation->text, StyleOkCancel, spec.confirmation->title) != AnswerOk)
+    if (plan.confirmation
+        && ui.messageBox(plan.confirmation->text, StyleOkCancel, plan.confirmation->title) != AnswerOk)
         return RunEnd::Cancelled;
 
     // Catch-all: any run-time error inside the command ends in its failure box.
@@ -78,85 +78,85 @@ RunEnd CommandRunner::run(const CommandSpec& spec, const std::function<Built()>&
             return RunEnd::Refused;
         }
         if (std::holds_alternative<BuildFailure>(built))
-            return fail(spec);
-        return exchange(spec, std::get<QByteArray>(built));
+            return fail(plan);
+        return exchange(plan, std::get<QByteArray>(built));
     } catch (...) {
-        return fail(spec);
+        return fail(plan);
     }
 }
 
-RunEnd CommandRunner::exchange(const CommandSpec& spec, const QByteArray& payload)
+RunEnd CommandRunner::exchange(const CommandPlan& plan, const QByteArray& payload)
 {
     AppState& state = link_.state();
     Ui& ui = link_.ui();
 
     // The request body (header, payload, checksum) has to fit the buffer.
     if (payload.size() > 255 || payload.size() + 4 > BufferCells)
-        return fail(spec);
+        return fail(plan);
 
-    link_.setRequest(spec.code, payload);
+    link_.setRequest(plan.code, payload);
 
     bool written = false;
     {
         PromptScope prompt(ui);
-        if (spec.promptBeforeSend)
-            prompt.show(spec.prompt);
+        if (plan.promptBeforeSend)
+            prompt.show(plan.prompt);
         written = link_.SendFrame();
         if (written) {
-            if (!spec.promptBeforeSend)
-                prompt.show(spec.prompt);
+            if (!plan.promptBeforeSend)
+                prompt.show(plan.prompt);
             // A reply flag left over from an earlier exchange must not pass for this reply.
             state.ReplyOk = false;
-            state.ReplyRounds = spec.rounds;
-            state.ReplyWaitSeconds = spec.waitSeconds;
+            state.ReplyRounds = plan.rounds;
+            state.ReplyWaitSeconds = plan.waitSeconds;
             link_.WaitReply();
         }
     }
     // The port went away: the request did not leave.
     if (!written)
-        return fail(spec);
+        return fail(plan);
 
     if (!state.ReplyOk) {
-        show(spec, spec.timeout);
+        show(plan, plan.timeout);
         return RunEnd::TimedOut;
     }
     state.ReplyOk = false;
-    return judge(spec);
+    return judge(plan);
 }
 
-RunEnd CommandRunner::judge(const CommandSpec& spec)
+RunEnd CommandRunner::judge(const CommandPlan& plan)
 {
     const auto& rx = link_.state().RxBuffer;
     const int length = rx[2];
     const int status = rx[3];
-    for (const OutcomeRow& row : spec.outcomes) {
+    for (const OutcomeRow& row : plan.outcomes) {
         if (row.length != AnyLength && row.length != length)
             continue;
         if (row.status != AnyStatus && (length < 1 || row.status != status))
             continue;
-        show(spec, row.notice);
+        show(plan, row.notice);
         return RunEnd::Answered;
     }
     // No catch-all row given: an unexpected reply is still reported.
-    show(spec, lengthErrorNotice(false));
+    show(plan, lengthErrorNotice(false));
     return RunEnd::Answered;
 }
 
-void CommandRunner::show(const CommandSpec& spec, const Notice& notice)
+void CommandRunner::show(const CommandPlan& plan, const Notice& notice)
 {
     Ui& ui = link_.ui();
     if (!notice.text.isEmpty())
         ui.messageBox(notice.text, notice.style, notice.title);
-    if (notice.focus && !spec.focus.isEmpty())
-        ui.setFocus(spec.focus);
+    if (notice.focus && !plan.focus.isEmpty())
+        ui.setFocus(plan.focus);
 }
 
-RunEnd CommandRunner::fail(const CommandSpec& spec)
+RunEnd CommandRunner::fail(const CommandPlan& plan)
 {
     Ui& ui = link_.ui();
-    ui.messageBox(spec.failureText, StyleStop, QStringLiteral("错误"));
-    if (!spec.failureFocus.isEmpty())
-        ui.setFocus(spec.failureFocus);
+    ui.messageBox(plan.failureText, StyleStop, QStringLiteral("错误"));
+    if (!plan.failureFocus.isEmpty())
+        ui.setFocus(plan.failureFocus);
     return RunEnd::Failed;
 }
 

@@ -9,12 +9,12 @@
 //   -> outcome by reply length m = RxBuffer[2] and status byte RxBuffer[3]
 //   -> focus afterwards.
 //
-// A command describes itself as data (CommandSpec) and hands over a function
+// A command describes itself as data (CommandPlan) and hands over a function
 // that reads its fields and returns either the request payload, a refusal of
 // one field, or a failure (a value that cannot be built into the request).
 //
 //   CommandRunner run(link, port);
-//   run.run(spec, [&]() -> Built { ...checks...; return payload; });
+//   run.run(plan, [&]() -> Built { ...checks...; return payload; });
 
 #include "link/Link.h"
 #include "link/PortControl.h"
@@ -60,7 +60,7 @@ struct Confirmation {
 };
 
 // Everything about a command except how it reads its fields.
-struct CommandSpec {
+struct CommandPlan {
     std::uint8_t code = 0;
     std::uint8_t rounds = 1;            // ReplyRounds
     double waitSeconds = 1.0;           // ReplyWaitSeconds
@@ -115,13 +115,13 @@ public:
 
     // Runs the whole pattern for one click. `build` is called after the port is
     // open and the confirmation was answered OK.
-    RunEnd run(const CommandSpec& spec, const std::function<Built()>& build);
+    RunEnd run(const CommandPlan& plan, const std::function<Built()>& build);
 
 private:
-    RunEnd exchange(const CommandSpec& spec, const QByteArray& payload);
-    RunEnd judge(const CommandSpec& spec);
-    void show(const CommandSpec& spec, const Notice& notice);
-    RunEnd fail(const CommandSpec& spec);
+    RunEnd exchange(const CommandPlan& plan, const QByteArray& payload);
+    RunEnd judge(const CommandPlan& plan);
+    void show(const CommandPlan& plan, const Notice& notice);
+    RunEnd fail(const CommandPlan& plan);
 
     Link& link_;
     PortControl& port_;

@@ -49,20 +49,20 @@ QByteArray bytes(std::initializer_list<std::uint64_t> values)
 void Commands::setPager(const QString& number, const QString& address, int model, int polarity,
                         int rate, int tone)
 {
-    CommandSpec spec;
-    spec.code = SetPager;
-    spec.rounds = 3;
-    spec.waitSeconds = 1.0;
-    spec.focus = QStringLiteral("Text1_0");
-    spec.timeout = timeoutNotice(true);
-    spec.outcomes = {
+    CommandPlan plan;
+    plan.code = SetPager;
+    plan.rounds = 3;
+    plan.waitSeconds = 1.0;
+    plan.focus = QStringLiteral("Text1_0");
+    plan.timeout = timeoutNotice(true);
+    plan.outcomes = {
         {0, AnyStatus, successNotice(QStringLiteral("设置传呼号成功！"), true)},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
-    spec.failureText = QStringLiteral("设置传呼号失败!");
-    spec.failureFocus = QStringLiteral("Text1_0");
+    plan.failureText = QStringLiteral("设置传呼号失败!");
+    plan.failureFocus = QStringLiteral("Text1_0");
 
-    CommandRunner(link_, port_).run(spec, [&]() -> Built {
+    CommandRunner(link_, port_).run(plan, [&]() -> Built {
         const QString numberMessage = QStringLiteral("传呼号必须为1-254的数字！");
         const auto pager = inRange(number, 1, 254);
         if (!pager)
@@ -87,22 +87,22 @@ void Commands::setPager(const QString& number, const QString& address, int model
 void Commands::deletePager(const QString& number)
 {
     const bool focus = true;
-    CommandSpec spec;
-    spec.code = DeletePager;
-    spec.rounds = 2;
-    spec.waitSeconds = 1.0;
-    spec.focus = QStringLiteral("Text4");
-    spec.timeout = timeoutNotice(focus, QStringLiteral("删除传呼号失败，请检查与通讯端口的连接情况！"));
-    spec.outcomes = {
+    CommandPlan plan;
+    plan.code = DeletePager;
+    plan.rounds = 2;
+    plan.waitSeconds = 1.0;
+    plan.focus = QStringLiteral("Text4");
+    plan.timeout = timeoutNotice(focus, QStringLiteral("删除传呼号失败，请检查与通讯端口的连接情况！"));
+    plan.outcomes = {
         {0, AnyStatus, successNotice(QStringLiteral("删除传呼号成功！"), focus)},
         {1, 1, {QStringLiteral("无此传呼号！"), StyleInfo, QStringLiteral("注意"), focus}},
         {1, AnyStatus, lengthErrorNotice(focus, QStringLiteral("返回数据错误"))},
         {AnyLength, AnyStatus, lengthErrorNotice(focus)},
     };
-    spec.failureText = QStringLiteral("删除传呼号失败!");
-    spec.failureFocus = QStringLiteral("Text4");
+    plan.failureText = QStringLiteral("删除传呼号失败!");
+    plan.failureFocus = QStringLiteral("Text4");
 
-    CommandRunner(link_, port_).run(spec, [&]() -> Built {
+    CommandRunner(link_, port_).run(plan, [&]() -> Built {
         const auto pager = inRange(number, 1, 254);
         if (!pager)
             return Refusal{QStringLiteral("传呼号必须为1-254的数字！"), QStringLiteral("Text4")};
@@ -114,22 +114,22 @@ void Commands::deletePager(const QString& number)
 void Commands::setTable(const QString& table, const QString& key, const QString& pager1,
                         const QString& pager2, const QString& pager3)
 {
-    CommandSpec spec;
-    spec.code = SetTable;
-    spec.rounds = 1;
-    spec.waitSeconds = 3.0;
-    spec.prompt = Form2;
-    spec.focus = QStringLiteral("Text3_0");
-    spec.timeout = timeoutNotice(true);
-    spec.outcomes = {
+    CommandPlan plan;
+    plan.code = SetTable;
+    plan.rounds = 1;
+    plan.waitSeconds = 3.0;
+    plan.prompt = Form2;
+    plan.focus = QStringLiteral("Text3_0");
+    plan.timeout = timeoutNotice(true);
+    plan.outcomes = {
         {3, AnyStatus, successNotice(QStringLiteral("设置餐桌号成功！"), true)},
         {0, AnyStatus, stopNotice(QStringLiteral("接收器记忆区已经存满，无法写入！"), true)},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
-    spec.failureText = QStringLiteral("设置餐桌号失败!");
-    spec.failureFocus = QStringLiteral("Text3_0");
+    plan.failureText = QStringLiteral("设置餐桌号失败!");
+    plan.failureFocus = QStringLiteral("Text3_0");
 
-    CommandRunner(link_, port_).run(spec, [&]() -> Built {
+    CommandRunner(link_, port_).run(plan, [&]() -> Built {
         const QString tableField = QStringLiteral("Text3_0");
         const auto tableNumber = wholeNumber(table);
         if (!tableNumber)
@@ -166,23 +166,23 @@ void Commands::setTable(const QString& table, const QString& key, const QString&
 void Commands::deleteTable(const QString& table)
 {
     const bool focus = true;
-    CommandSpec spec;
-    spec.code = DeleteTable;
-    spec.rounds = 1;
-    spec.waitSeconds = 2.0;
-    spec.focus = QStringLiteral("Text6");
-    spec.timeout = timeoutNotice(focus);
-    spec.outcomes = {
+    CommandPlan plan;
+    plan.code = DeleteTable;
+    plan.rounds = 1;
+    plan.waitSeconds = 2.0;
+    plan.focus = QStringLiteral("Text6");
+    plan.timeout = timeoutNotice(focus);
+    plan.outcomes = {
         {0, AnyStatus, successNotice(QStringLiteral("删除餐桌号码成功！"), focus)},
         {1, 1, stopNotice(QStringLiteral("没有与餐桌号对应的呼叫器或接收器与主机连接不正常！！"), focus)},
         {1, 2, stopNotice(QStringLiteral("不存在此餐桌号码！！"), focus, QStringLiteral("注意"))},
         {1, AnyStatus, {QString(), StyleInfo, QString(), focus}},   // no message
         {AnyLength, AnyStatus, lengthErrorNotice(focus)},
     };
-    spec.failureText = QStringLiteral("删除餐桌号码失败!");
-    spec.failureFocus = QStringLiteral("Text6");
+    plan.failureText = QStringLiteral("删除餐桌号码失败!");
+    plan.failureFocus = QStringLiteral("Text6");
 
-    CommandRunner(link_, port_).run(spec, [&]() -> Built {
+    CommandRunner(link_, port_).run(plan, [&]() -> Built {
         const QString field = QStringLiteral("Text6");
         const auto tableNumber = wholeNumber(table);
         if (!tableNumber)
@@ -209,58 +209,58 @@ Built hurryButtonNumber(const QString& text, const QString& field)
 void Commands::setHurryButton(const QString& number)
 {
     const QString field = QStringLiteral("Text11");
-    CommandSpec spec;
-    spec.code = SetHurryButton;
-    spec.rounds = 1;
-    spec.waitSeconds = 3.0;
-    spec.prompt = Form4;
-    spec.focus = field;
-    spec.timeout = timeoutNotice(true);
-    spec.outcomes = {
+    CommandPlan plan;
+    plan.code = SetHurryButton;
+    plan.rounds = 1;
+    plan.waitSeconds = 3.0;
+    plan.prompt = Form4;
+    plan.focus = field;
+    plan.timeout = timeoutNotice(true);
+    plan.outcomes = {
         {2, AnyStatus, successNotice(QStringLiteral("设置催菜器号码成功！"), true)},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
-    spec.failureText = QStringLiteral("设置催菜器器号码失败!");
-    spec.failureFocus = field;
-    CommandRunner(link_, port_).run(spec, [&] { return hurryButtonNumber(number, field); });
+    plan.failureText = QStringLiteral("设置催菜器器号码失败!");
+    plan.failureFocus = field;
+    CommandRunner(link_, port_).run(plan, [&] { return hurryButtonNumber(number, field); });
 }
 
 // Command10: delete hurry button.
 void Commands::deleteHurryButton(const QString& number)
 {
     const QString field = QStringLiteral("Text5");
-    CommandSpec spec;
-    spec.code = DeleteHurryButton;
-    spec.rounds = 2;
-    spec.waitSeconds = 1.0;
-    spec.focus = field;
-    spec.timeout = timeoutNotice(true);
-    spec.outcomes = {
+    CommandPlan plan;
+    plan.code = DeleteHurryButton;
+    plan.rounds = 2;
+    plan.waitSeconds = 1.0;
+    plan.focus = field;
+    plan.timeout = timeoutNotice(true);
+    plan.outcomes = {
         {0, AnyStatus, successNotice(QStringLiteral("删除催菜器号码成功！"), true)},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
-    spec.failureText = QStringLiteral("删除催菜器器号码失败!");
-    spec.failureFocus = field;
-    CommandRunner(link_, port_).run(spec, [&] { return hurryButtonNumber(number, field); });
+    plan.failureText = QStringLiteral("删除催菜器器号码失败!");
+    plan.failureFocus = field;
+    CommandRunner(link_, port_).run(plan, [&] { return hurryButtonNumber(number, field); });
 }
 
 // Command2: set receiver number.
 void Commands::setReceiverNumber(const QString& number)
 {
     const QString field = QStringLiteral("Text2");
-    CommandSpec spec;
-    spec.code = SetReceiverNumber;
-    spec.rounds = 2;
-    spec.waitSeconds = 1.0;
-    spec.focus = field;
-    spec.timeout = timeoutNotice(true);
-    spec.outcomes = {
+    CommandPlan plan;
+    plan.code = SetReceiverNumber;
+    plan.rounds = 2;
+    plan.waitSeconds = 1.0;
+    plan.focus = field;
+    plan.timeout = timeoutNotice(true);
+    plan.outcomes = {
         {0, AnyStatus, successNotice(QStringLiteral("设置接收器号码成功！"), true)},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
-    spec.failureText = QStringLiteral("设置接收器号码失败!");
-    spec.failureFocus = field;
-    CommandRunner(link_, port_).run(spec, [&]() -> Built {
+    plan.failureText = QStringLiteral("设置接收器号码失败!");
+    plan.failureFocus = field;
+    CommandRunner(link_, port_).run(plan, [&]() -> Built {
         const auto v = inRange(number, 1, 80);
         if (!v)
             return Refusal{QStringLiteral("接收器号码必须为01-80的数字！"), field};
@@ -272,17 +272,17 @@ void Commands::setReceiverNumber(const QString& number)
 // This command moves no focus.
 void Commands::setReceiverFrequency(const QString& frequencyText, int position, const QString& receiver)
 {
-    CommandSpec spec;
-    spec.code = ReceiverFrequency;
-    spec.rounds = 3;
-    spec.waitSeconds = 1.0;
-    spec.timeout = timeoutNotice(false);
-    spec.outcomes = {
+    CommandPlan plan;
+    plan.code = ReceiverFrequency;
+    plan.rounds = 3;
+    plan.waitSeconds = 1.0;
+    plan.timeout = timeoutNotice(false);
+    plan.outcomes = {
         {0, AnyStatus, successNotice(QStringLiteral("接收器频率写入成功！"), false)},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
-    spec.failureText = QStringLiteral("接收器频率写入失败!");
-    CommandRunner(link_, port_).run(spec, [&]() -> Built {
+    plan.failureText = QStringLiteral("接收器频率写入失败!");
+    CommandRunner(link_, port_).run(plan, [&]() -> Built {
         if (isBlank(frequencyText))
             return Refusal{QStringLiteral("请选择接收器的频率！"), QString()};
         std::optional<std::uint64_t> number;
@@ -301,51 +301,51 @@ void Commands::setReceiverFrequency(const QString& frequencyText, int position, 
 // Command6: initialise receiver.
 void Commands::initialiseReceiver()
 {
-    CommandSpec spec;
-    spec.code = InitialiseReceiver;
-    spec.rounds = 4;
-    spec.waitSeconds = 1.0;
-    spec.timeout = timeoutNotice(false);
-    spec.outcomes = {
+    CommandPlan plan;
+    plan.code = InitialiseReceiver;
+    plan.rounds = 4;
+    plan.waitSeconds = 1.0;
+    plan.timeout = timeoutNotice(false);
+    plan.outcomes = {
         {0, AnyStatus, successNotice(QStringLiteral("初始化接收器成功！"), false)},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
-    spec.failureText = QStringLiteral("初始化接收器失败!");
-    CommandRunner(link_, port_).run(spec, [] { return Built(QByteArray()); });
+    plan.failureText = QStringLiteral("初始化接收器失败!");
+    CommandRunner(link_, port_).run(plan, [] { return Built(QByteArray()); });
 }
 
 // Command14: transmitter frequency; an empty field clears the setting after a question.
 void Commands::setTransmitterFrequency(const QString& megahertz)
 {
     const QString field = QStringLiteral("Text7");
-    CommandSpec spec;
-    spec.code = TransmitterFrequencyCode;
-    spec.focus = field;
-    spec.timeout = timeoutNotice(true);
-    spec.failureText = QStringLiteral("发射机频率写入失败!");
-    spec.failureFocus = field;
+    CommandPlan plan;
+    plan.code = TransmitterFrequencyCode;
+    plan.focus = field;
+    plan.timeout = timeoutNotice(true);
+    plan.failureText = QStringLiteral("发射机频率写入失败!");
+    plan.failureFocus = field;
 
     if (isBlank(megahertz)) {
-        spec.rounds = 3;
-        spec.waitSeconds = 1.5;
-        spec.confirmation = Confirmation{
+        plan.rounds = 3;
+        plan.waitSeconds = 1.5;
+        plan.confirmation = Confirmation{
             QStringLiteral("不输入发射机频率值，将清除系统中对发射机的设置！\r\n是否继续？"),
             QStringLiteral("注意")};
-        spec.outcomes = {
+        plan.outcomes = {
             {0, AnyStatus, successNotice(QStringLiteral("发射机设置清除成功！"), true)},
             {AnyLength, AnyStatus, lengthErrorNotice(false)},
         };
-        CommandRunner(link_, port_).run(spec, [] { return Built(QByteArray()); });
+        CommandRunner(link_, port_).run(plan, [] { return Built(QByteArray()); });
         return;
     }
 
-    spec.rounds = 2;
-    spec.waitSeconds = 1.0;
-    spec.outcomes = {
+    plan.rounds = 2;
+    plan.waitSeconds = 1.0;
+    plan.outcomes = {
         {0, AnyStatus, successNotice(QStringLiteral("发射机频率写入成功！"), true)},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
-    CommandRunner(link_, port_).run(spec, [&]() -> Built {
+    CommandRunner(link_, port_).run(plan, [&]() -> Built {
         const TransmitterFrequency f = transmitterFrequency(megahertz);
         switch (f.check) {
         case FrequencyCheck::NotNumeric:
@@ -364,17 +364,17 @@ void Commands::setTransmitterFrequency(const QString& megahertz)
 // Command11: work mode. No focus moves; a length error is a stop box here.
 void Commands::setWorkMode(int position)
 {
-    CommandSpec spec;
-    spec.code = WorkMode;
-    spec.rounds = 3;
-    spec.waitSeconds = 1.0;
-    spec.timeout = timeoutNotice(false);
-    spec.outcomes = {
+    CommandPlan plan;
+    plan.code = WorkMode;
+    plan.rounds = 3;
+    plan.waitSeconds = 1.0;
+    plan.timeout = timeoutNotice(false);
+    plan.outcomes = {
         {0, AnyStatus, successNotice(QStringLiteral("设置工作模式成功！"), false)},
         {AnyLength, AnyStatus, lengthErrorNotice(false, QStringLiteral("返回数据长度错误"), StyleStop)},
     };
-    spec.failureText = QStringLiteral("工作模式设置失败！");
-    CommandRunner(link_, port_).run(spec, [&]() -> Built {
+    plan.failureText = QStringLiteral("工作模式设置失败！");
+    CommandRunner(link_, port_).run(plan, [&]() -> Built {
         if (position < 0 || position > 2)
             return BuildFailure{};
         return bytes({std::uint64_t(position)});
@@ -385,19 +385,19 @@ void Commands::setWorkMode(int position)
 void Commands::setInfoUnitType(int position)
 {
     const bool digital = position == 0;
-    CommandSpec spec;
-    spec.code = InfoUnitType;
-    spec.rounds = 2;
-    spec.waitSeconds = 1.0;
-    spec.timeout = timeoutNotice(false);
-    spec.outcomes = {
+    CommandPlan plan;
+    plan.code = InfoUnitType;
+    plan.rounds = 2;
+    plan.waitSeconds = 1.0;
+    plan.timeout = timeoutNotice(false);
+    plan.outcomes = {
         {0, AnyStatus,
          successNotice(digital ? QStringLiteral("信息机类型设为数字机！") : QStringLiteral("信息机类型设为语音机！"),
                        false)},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
-    spec.failureText = QStringLiteral("设置信息机类型失败!");
-    CommandRunner(link_, port_).run(spec, [&]() -> Built {
+    plan.failureText = QStringLiteral("设置信息机类型失败!");
+    CommandRunner(link_, port_).run(plan, [&]() -> Built {
         if (position < 0 || position > 1)
             return BuildFailure{};
         return bytes({digital ? 0xFFu : 0x00u});
@@ -407,61 +407,61 @@ void Commands::setInfoUnitType(int position)
 // Command7: initialise host unit (erases everything it stores) after a question.
 void Commands::initialiseHost()
 {
-    CommandSpec spec;
-    spec.code = InitialiseHost;
-    spec.rounds = 3;
-    spec.waitSeconds = 1.0;
-    spec.confirmation = Confirmation{
+    CommandPlan plan;
+    plan.code = InitialiseHost;
+    plan.rounds = 3;
+    plan.waitSeconds = 1.0;
+    plan.confirmation = Confirmation{
         QStringLiteral("执行此操作将清除主机内存储的所有信息！！\r\n   您确认执行请按确定，否则请取消！"),
         QStringLiteral("注意！！")};
-    spec.timeout = timeoutNotice(false, QStringLiteral("超时没有返回数据！"));
-    spec.outcomes = {
+    plan.timeout = timeoutNotice(false, QStringLiteral("超时没有返回数据！"));
+    plan.outcomes = {
         {0, AnyStatus, successNotice(QStringLiteral("初始化主机成功！"), false)},
         {AnyLength, AnyStatus, lengthErrorNotice(false, QStringLiteral("返回数据长度错误！"))},
     };
-    spec.failureText = QStringLiteral("初始化主机失败!");
-    CommandRunner(link_, port_).run(spec, [] { return Built(QByteArray()); });
+    plan.failureText = QStringLiteral("初始化主机失败!");
+    CommandRunner(link_, port_).run(plan, [] { return Built(QByteArray()); });
 }
 
 // Command16: repeater write; the host learns the caller pressed next.
 void Commands::writeRepeater()
 {
-    CommandSpec spec;
-    spec.code = SetTable;
-    spec.rounds = 1;
-    spec.waitSeconds = 3.0;
-    spec.prompt = Form2;
-    spec.focus = QStringLiteral("Command16");
-    spec.timeout = timeoutNotice(true, QStringLiteral("超时没有返回数据！"));
-    spec.outcomes = {
+    CommandPlan plan;
+    plan.code = SetTable;
+    plan.rounds = 1;
+    plan.waitSeconds = 3.0;
+    plan.prompt = Form2;
+    plan.focus = QStringLiteral("Command16");
+    plan.timeout = timeoutNotice(true, QStringLiteral("超时没有返回数据！"));
+    plan.outcomes = {
         {3, AnyStatus, successNotice(QStringLiteral("设置转发器成功！"), true)},
         {0, AnyStatus, stopNotice(QStringLiteral("转发器记忆区已经存满，无法写入！"), true)},
         {AnyLength, AnyStatus, lengthErrorNotice(false, QStringLiteral("返回数据长度错误！"))},
     };
-    spec.failureText = QStringLiteral("设置转发器内容失败！");
-    CommandRunner(link_, port_).run(spec, [] { return Built(QByteArray()); });
+    plan.failureText = QStringLiteral("设置转发器内容失败！");
+    CommandRunner(link_, port_).run(plan, [] { return Built(QByteArray()); });
 }
 
 // Command17: repeater delete; the prompt stands before the request leaves.
 void Commands::deleteRepeater()
 {
     const bool focus = true;
-    CommandSpec spec;
-    spec.code = DeleteTable;
-    spec.rounds = 1;
-    spec.waitSeconds = 3.0;
-    spec.prompt = Form2;
-    spec.promptBeforeSend = true;
-    spec.focus = QStringLiteral("Command17");
-    spec.timeout = timeoutNotice(focus);
-    spec.outcomes = {
+    CommandPlan plan;
+    plan.code = DeleteTable;
+    plan.rounds = 1;
+    plan.waitSeconds = 3.0;
+    plan.prompt = Form2;
+    plan.promptBeforeSend = true;
+    plan.focus = QStringLiteral("Command17");
+    plan.timeout = timeoutNotice(focus);
+    plan.outcomes = {
         {0, AnyStatus, successNotice(QStringLiteral("删除转发器内容成功！"), focus)},
         {1, 1, stopNotice(QStringLiteral("转发器中无此呼叫器！"), focus)},
         {1, 0, stopNotice(QStringLiteral("转发器内容为空！"), focus)},
         {AnyLength, AnyStatus, lengthErrorNotice(focus)},
     };
-    spec.failureText = QStringLiteral("删除转发器内容失败!");
-    CommandRunner(link_, port_).run(spec, [] { return Built(QByteArray()); });
+    plan.failureText = QStringLiteral("删除转发器内容失败!");
+    CommandRunner(link_, port_).run(plan, [] { return Built(QByteArray()); });
 }
 
 } // namespace cs

@@ -9,20 +9,20 @@ constexpr std::uint8_t CallerPromptCode = 0x14;
 constexpr std::uint8_t HandheldByTableCode = 0x15;
 constexpr std::uint8_t HandheldByPagerCode = 0x16;
 
-CommandSpec voiceSpec(std::uint8_t code, const QString& success, const QString& failure)
+CommandPlan voicePlan(std::uint8_t code, const QString& success, const QString& failure)
 {
-    CommandSpec spec;
-    spec.code = code;
-    spec.rounds = 2;
-    spec.waitSeconds = 1.0;
-    spec.timeout = timeoutNotice(false);
-    spec.outcomes = {
+    CommandPlan plan;
+    plan.code = code;
+    plan.rounds = 2;
+    plan.waitSeconds = 1.0;
+    plan.timeout = timeoutNotice(false);
+    plan.outcomes = {
         {0, AnyStatus, successNotice(success, false)},
         {AnyLength, AnyStatus,
          Notice{QStringLiteral("当前信息机类型为数字机，设置失败！"), StyleInfo, QStringLiteral("ERR"), false}},
     };
-    spec.failureText = failure;
-    return spec;
+    plan.failureText = failure;
+    return plan;
 }
 
 // A selected position that fits the list; none when nothing is selected.
@@ -61,10 +61,10 @@ std::optional<QByteArray> VoicePrompts::callerPromptPayload(const CallerPromptCh
 
 RunEnd VoicePrompts::writeCallerPrompts(const CallerPromptChoices& choices)
 {
-    const CommandSpec spec = voiceSpec(CallerPromptCode, QStringLiteral("语音信息机中关于呼叫器的设置成功！"),
+    const CommandPlan plan = voicePlan(CallerPromptCode, QStringLiteral("语音信息机中关于呼叫器的设置成功！"),
                                        QStringLiteral("设置呼叫器的语音提示类型失败!"));
     CommandRunner runner(link_, port_);
-    return runner.run(spec, [&]() -> Built {
+    return runner.run(plan, [&]() -> Built {
         if (auto payload = callerPromptPayload(choices))
             return *payload;
         return BuildFailure{};
@@ -73,10 +73,10 @@ RunEnd VoicePrompts::writeCallerPrompts(const CallerPromptChoices& choices)
 
 RunEnd VoicePrompts::writeHandheld(std::uint8_t code, int listPosition)
 {
-    const CommandSpec spec = voiceSpec(code, QStringLiteral("设置成功！"),
+    const CommandPlan plan = voicePlan(code, QStringLiteral("设置成功！"),
                                        QStringLiteral("设置手持呼叫器的语音提示类型失败!"));
     CommandRunner runner(link_, port_);
-    return runner.run(spec, [&]() -> Built {
+    return runner.run(plan, [&]() -> Built {
         const auto p = position(listPosition, HandheldPromptCount);
         if (!p)
             return BuildFailure{};

@@ -13,22 +13,22 @@ namespace {
 
 const Message PortFailure{"没发现此端口或端口已被其它程序占用!", StyleStop, "错误"};
 
-CommandSpec sampleSpec()
+CommandPlan samplePlan()
 {
-    CommandSpec spec;
-    spec.code = 0x08;
-    spec.rounds = 2;
-    spec.waitSeconds = 0.5;
-    spec.focus = "TextA";
-    spec.timeout = timeoutNotice(true);
-    spec.outcomes = {
+    CommandPlan plan;
+    plan.code = 0x08;
+    plan.rounds = 2;
+    plan.waitSeconds = 0.5;
+    plan.focus = "TextA";
+    plan.timeout = timeoutNotice(true);
+    plan.outcomes = {
         {0, AnyStatus, successNotice("好", true)},
         {1, 7, stopNotice("七", true, "注意")},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
-    spec.failureText = "坏了!";
-    spec.failureFocus = "TextB";
-    return spec;
+    plan.failureText = "坏了!";
+    plan.failureFocus = "TextB";
+    return plan;
 }
 
 } // namespace
@@ -36,16 +36,16 @@ CommandSpec sampleSpec()
 TEST(CommandPattern, StepsInOrderWithThePromptAroundTheWait)
 {
     CommandRig rig;
-    CommandSpec spec = sampleSpec();
-    spec.prompt = "Form2";
-    spec.confirmation = Confirmation{"继续？", "注意"};
+    CommandPlan plan = samplePlan();
+    plan.prompt = "Form2";
+    plan.confirmation = Confirmation{"继续？", "注意"};
     bool built = false;
     QStringList duringWait;
     rig.clock.onWait = [&](double) {
         duringWait = rig.ui.events;
         EXPECT_EQ(rig.sent(), 1);            // the request has left before the wait
     };
-    const RunEnd end = CommandRunner(rig.link, rig.portControl).run(spec, [&]() -> Built {
+    const RunEnd end = CommandRunner(rig.link, rig.portControl).run(plan, [&]() -> Built {
         EXPECT_TRUE(rig.state.PortIsOpen);  // opened before the inputs are read
         EXPECT_EQ(rig.ui.messages.size(), 1);   // after the question
         built = true;
@@ -65,11 +65,11 @@ TEST(CommandPattern, StepsInOrderWithThePromptAroundTheWait)
 TEST(CommandPattern, CancelSendsAndShowsNothingMore)
 {
     CommandRig rig;
-    CommandSpec spec = sampleSpec();
-    spec.confirmation = Confirmation{"继续？", "注意"};
+    CommandPlan plan = samplePlan();
+    plan.confirmation = Confirmation{"继续？", "注意"};
     rig.ui.answers = {AnswerCancel};
     bool built = false;
-    const RunEnd end = CommandRunner(rig.link, rig.portControl).run(spec, [&]() -> Built {
+    const RunEnd end = CommandRunner(rig.link, rig.portControl).run(plan, [&]() -> Built {
         built = true;
         return QByteArray();
     });
@@ -83,10 +83,10 @@ TEST(CommandPattern, ClosedPortEndsSilentlyWithoutAQuestion)
 {
     CommandRig rig;
     rig.port.failOpen = true;
-    CommandSpec spec = sampleSpec();
-    spec.confirmation = Confirmation{"继续？", "注意"};
+    CommandPlan plan = samplePlan();
+    plan.confirmation = Confirmation{"继续？", "注意"};
     bool built = false;
-    const RunEnd end = CommandRunner(rig.link, rig.portControl).run(spec, [&]() -> Built {
+    const RunEnd end = CommandRunner(rig.link, rig.portControl).run(plan, [&]() -> Built {
         built = true;
         return QByteArray();
     });
@@ -119,7 +119,7 @@ TEST(CommandPattern, RefusalFailureAndThrownErrorSendNothing)
     };
     for (const Case& c : cases) {
         CommandRig rig;
-        const RunEnd end = CommandRunner(rig.link, rig.portControl).run(sampleSpec(), c.build);
+        const RunEnd end = CommandRunner(rig.link, rig.portControl).run(samplePlan(), c.build);
         EXPECT_EQ(end, c.end) << c.name;
         EXPECT_EQ(rig.ui.events, c.events) << c.name;
         EXPECT_EQ(rig.ui.messages, QList<Message>({c.message})) << c.name;
@@ -133,7 +133,7 @@ TEST(CommandPattern, StaleReplyFlagIsNotTakenForAReply)
     CommandRig rig;
     rig.port.line.faults.silent = true;
     rig.state.ReplyOk = true;   // left over by an earlier exchange
-    const RunEnd end = CommandRunner(rig.link, rig.portControl).run(sampleSpec(), [] { return Built(QByteArray()); });
+    const RunEnd end = CommandRunner(rig.link, rig.portControl).run(samplePlan(), [] { return Built(QByteArray()); });
     EXPECT_EQ(end, RunEnd::TimedOut);
     EXPECT_EQ(rig.ui.messages, QList<Message>({{"超时没有返回数据!!", StyleStop, "错误"}}));
     EXPECT_EQ(rig.ui.focus, "TextA");
@@ -156,7 +156,7 @@ TEST(CommandPattern, OutcomeRowsByLengthAndStatus)
     for (const auto& c : cases) {
         CommandRig rig;
         rig.replyData(hex(c.reply));
-        CommandRunner(rig.link, rig.portControl).run(sampleSpec(), [] { return Built(QByteArray()); });
+        CommandRunner(rig.link, rig.portControl).run(samplePlan(), [] { return Built(QByteArray()); });
         ASSERT_EQ(rig.ui.messages.size(), 1) << c.reply;
         EXPECT_EQ(rig.ui.messages[0].text, c.text) << c.reply;
         EXPECT_EQ(rig.focusMoves(), c.focusMoves) << c.reply;
@@ -166,21 +166,21 @@ TEST(CommandPattern, OutcomeRowsByLengthAndStatus)
 TEST(CommandPattern, StatusRowNeedsAStatusByte)
 {
     CommandRig rig;
-    CommandSpec spec = sampleSpec();
-    spec.outcomes = {{AnyLength, 7, successNotice("七", false)}, {AnyLength, AnyStatus, successNotice("其他", false)}};
+    CommandPlan plan = samplePlan();
+    plan.outcomes = {{AnyLength, 7, successNotice("七", false)}, {AnyLength, AnyStatus, successNotice("其他", false)}};
     rig.state.RxBuffer[3] = 7;   // left from an earlier reply
     rig.replyData({});           // m = 0: no status byte of its own
-    CommandRunner(rig.link, rig.portControl).run(spec, [] { return Built(QByteArray()); });
+    CommandRunner(rig.link, rig.portControl).run(plan, [] { return Built(QByteArray()); });
     EXPECT_EQ(rig.ui.messages, QList<Message>({{"其他", StyleInfo, "OK"}}));
 }
 
-TEST(CommandPattern, SpecWithoutCatchAllStillReportsAnUnexpectedReply)
+TEST(CommandPattern, PlanWithoutCatchAllStillReportsAnUnexpectedReply)
 {
     CommandRig rig;
-    CommandSpec spec = sampleSpec();
-    spec.outcomes = {{0, AnyStatus, successNotice("好", true)}};
+    CommandPlan plan = samplePlan();
+    plan.outcomes = {{0, AnyStatus, successNotice("好", true)}};
     rig.replyData(hex("01 02"));
-    CommandRunner(rig.link, rig.portControl).run(spec, [] { return Built(QByteArray()); });
+    CommandRunner(rig.link, rig.portControl).run(plan, [] { return Built(QByteArray()); });
     EXPECT_EQ(rig.ui.messages, QList<Message>({{"返回数据长度错误", StyleInfo, "错误"}}));
 }
 
@@ -188,11 +188,11 @@ TEST(CommandPattern, FailedWriteHidesAPromptShownBeforeTheSend)
 {
     for (bool before : {false, true}) {
         CommandRig rig;
-        CommandSpec spec = sampleSpec();
-        spec.prompt = "Form2";
-        spec.promptBeforeSend = before;
+        CommandPlan plan = samplePlan();
+        plan.prompt = "Form2";
+        plan.promptBeforeSend = before;
         rig.breakLineUnderOpenPort();
-        const RunEnd end = CommandRunner(rig.link, rig.portControl).run(spec, [] { return Built(QByteArray()); });
+        const RunEnd end = CommandRunner(rig.link, rig.portControl).run(plan, [] { return Built(QByteArray()); });
         EXPECT_EQ(end, RunEnd::Failed);
         const QStringList expected = before
             ? QStringList({"show:Form2", "hide:Form2", "box:坏了!", "focus:TextB"})
