@@ -1,0 +1,60 @@
+#pragma once
+// Shared by the benchmark programs: a Ui that prints messages instead of
+// showing boxes, the simulated host unit program on a pseudo-terminal, and
+// process CPU and memory figures.
+
+#include "shared/Ui.h"
+
+#include <QProcess>
+#include <QString>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace cs::bench {
+
+class PrintUi : public cs::Ui {
+public:
+    int messageBox(const QString& text, int, const QString& title) override
+    {
+        last = text;
+        failed = failed || title != QStringLiteral("OK");
+        if (verbose)
+            std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+        return cs::AnswerOk;
+    }
+    void setFocus(const QString&) override {}
+    void showPrompt(const QString&) override {}
+    void hidePrompt(const QString&) override {}
+    void repaint() override {}
+    QString chooseSaveFile() override { return saveName; }
+    QString chooseOpenFile() override { return openName; }
+    QString last, saveName, openName;
+    bool failed = false;
+    bool verbose = false;
+};
+
+// Starts callsetup-sim and returns its pseudo-terminal, or an empty string.
+inline QString startSimulator(QProcess& sim, const QStringList& arguments = {})
+{
+    sim.start(QStringLiteral(CALLSETUP_SIM_PATH), arguments);
+    if (!sim.waitForStarted() || !sim.waitForReadyRead(5000))
+        return {};
+    return QString::fromUtf8(sim.readLine()).trimmed();
+}
+
+inline double cpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec)
+        + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+inline double peakMegabytes()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_maxrss) / 1024.0;
+}
+
+} // namespace cs::bench
