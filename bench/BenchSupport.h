@@ -12,24 +12,14 @@
 
 namespace cs::bench {
 
-class PrintUi : public cs::Ui {
+class PrintUi : public cs::WindowlessUi {
 public:
-    int messageBox(const QString& text, int, const QString& title) override
+    int messageBox(const QString& text, int style, const QString& title) override
     {
-        last = text;
-        failed = failed || title != QStringLiteral("OK");
         if (verbose)
             std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
-        return cs::AnswerOk;
+        return WindowlessUi::messageBox(text, style, title);
     }
-    void setFocus(const QString&) override {}
-    void showPrompt(const QString&) override {}
-    void hidePrompt(const QString&) override {}
-    void repaint() override {}
-    QString chooseSaveFile() override { return saveName; }
-    QString chooseOpenFile() override { return openName; }
-    QString last, saveName, openName;
-    bool failed = false;
     bool verbose = false;
 };
 

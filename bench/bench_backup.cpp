@@ -34,7 +34,7 @@ int main(int argc, char** argv)
     cs::BackupView view;
     cs::DataBackup backup(link, portControl, view);
     QTemporaryDir dir;
-    ui.saveName = ui.openName = dir.path() + QStringLiteral("/bench.cat");
+    ui.saveFileName = ui.openFileName = dir.path() + QStringLiteral("/bench.cat");
 
     bool ok = true;
     for (int run = 0; run < runs; ++run) {

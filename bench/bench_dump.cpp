@@ -3,6 +3,7 @@
 //
 //   bench_dump [runs]    (default 15; QT_QPA_PLATFORM=offscreen without a display)
 
+#include "BenchSupport.h"
 #include "link/Link.h"
 #include "link/PortControl.h"
 #include "memory/MemoryDump.h"
@@ -21,21 +22,6 @@
 #include <vector>
 
 namespace {
-
-class SilentUi : public cs::Ui {
-public:
-    int messageBox(const QString& text, int, const QString&) override
-    {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-        return cs::AnswerOk;
-    }
-    void setFocus(const QString&) override {}
-    void showPrompt(const QString&) override {}
-    void hidePrompt(const QString&) override {}
-    void repaint() override {}
-    QString chooseSaveFile() override { return {}; }
-    QString chooseOpenFile() override { return {}; }
-};
 
 double median(std::vector<double> v)
 {
@@ -58,7 +44,8 @@ int main(int argc, char** argv)
     cs::sim::VirtualClock clock;
     cs::sim::HostUnit unit;
     cs::sim::SimPort port(clock, unit);
-    SilentUi ui;
+    cs::bench::PrintUi ui;
+    ui.verbose = true;
     cs::PortControl portControl(state, port, ui, [](int n) { return QStringLiteral("COM%1").arg(n); });
     cs::Link link(state, port, clock, ui);
     cs::ui::BackupWindow window(link, portControl);

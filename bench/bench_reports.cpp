@@ -13,14 +13,7 @@
 
 namespace {
 
-class QuietUi : public cs::Ui {
-public:
-    int messageBox(const QString&, int, const QString&) override { ++boxes; return cs::AnswerOk; }
-    void setFocus(const QString&) override {}
-    void showPrompt(const QString&) override {}
-    void hidePrompt(const QString&) override {}
-    void repaint() override {}
-    QString chooseSaveFile() override { return {}; }
+}
     QString chooseOpenFile() override { return {}; }
     int boxes = 0;
 };
@@ -68,7 +61,7 @@ int main()
     }
 
     cs::BackupView view;
-    QuietUi ui;
+    cs::WindowlessUi ui;
     const int runs = 201;
     const double tables = medianMs(view, state, ui, cs::ReportTables, runs);
     const int tableLines = int(view.text1.count(QStringLiteral("\r\n")));

@@ -32,18 +32,6 @@ public:
     void wait(double) override {}
 };
 
-class OkUi : public cs::Ui {
-public:
-    int messageBox(const QString&, int, const QString&) override { ++boxes; return cs::AnswerOk; }
-    void setFocus(const QString&) override {}
-    void showPrompt(const QString&) override {}
-    void hidePrompt(const QString&) override {}
-    void repaint() override {}
-    QString chooseSaveFile() override { return saveName; }
-    QString chooseOpenFile() override { return openName; }
-    int boxes = 0;
-    QString saveName, openName;
-};
 
 // Reads fuzz input front to back.
 class Input {

@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cs::sim::VirtualClock clock;
     cs::sim::HostUnit unit;
     cs::sim::SimPort port(clock, unit);
-    cs::fuzz::OkUi ui;
-    ui.openName = path;
+    cs::WindowlessUi ui;
+    ui.openFileName = path;
     cs::PortControl portControl(state, port, ui, [](int) { return QStringLiteral("COM1"); });
     cs::Link link(state, port, clock, ui);
     cs::BackupView view;

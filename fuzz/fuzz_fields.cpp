@@ -84,11 +84,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cs::sim::VirtualClock clock;
     cs::sim::HostUnit unit;
     cs::sim::SimPort port(clock, unit);
-    struct CancelUi : cs::fuzz::OkUi {
+    struct CancelUi : cs::WindowlessUi {
         bool cancel = false;
         int messageBox(const QString& a, int style, const QString& b) override
         {
-            OkUi::messageBox(a, style, b);
+            WindowlessUi::messageBox(a, style, b);
             return style == cs::StyleOkCancel && cancel ? cs::AnswerCancel : cs::AnswerOk;
         }
     } askUi;

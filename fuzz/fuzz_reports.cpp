@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    cs::fuzz::OkUi ui;
+    cs::WindowlessUi ui;
     for (int kind = -1; kind < cs::ReportKindCount + 1; ++kind) {
         cs::BackupView view;
         cs::showReport(view, state, ui, kind);

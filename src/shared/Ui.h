@@ -32,4 +32,30 @@ public:
     virtual QString chooseOpenFile() = 0;
 };
 
+// A Ui for running without windows (command line, benchmarks, fuzzing): no
+// focus, prompts or repaints; message boxes are answered OK and remembered.
+class WindowlessUi : public Ui {
+public:
+    int messageBox(const QString& text, int style, const QString& title) override
+    {
+        ++boxes;
+        lastText = text;
+        failed = failed || title != QStringLiteral("OK");
+        Q_UNUSED(style);
+        return AnswerOk;
+    }
+    void setFocus(const QString&) override {}
+    void showPrompt(const QString&) override {}
+    void hidePrompt(const QString&) override {}
+    void repaint() override {}
+    QString chooseSaveFile() override { return saveFileName; }
+    QString chooseOpenFile() override { return openFileName; }
+
+    int boxes = 0;
+    QString lastText;
+    bool failed = false;          // a box with a title other than "OK" was shown
+    QString saveFileName;         // what the file dialogs answer
+    QString openFileName;
+};
+
 } // namespace cs
