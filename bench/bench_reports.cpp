@@ -13,11 +13,6 @@
 
 namespace {
 
-}
-    QString chooseOpenFile() override { return {}; }
-    int boxes = 0;
-};
-
 double medianMs(cs::BackupView& view, const cs::AppState& state, cs::Ui& ui, int kind, int runs)
 {
     std::vector<double> ms;

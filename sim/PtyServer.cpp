@@ -228,7 +228,7 @@ void PtyServer::readMaster(double now)
 
 void PtyServer::answered(const QList<Chunk>& chunks, double now)
 {
-    schedule(chunks, now);
+    out_.add(chunks, now);
     // A new request ends the previous listening; a learning one starts it anew.
     if (!line_.requests.isEmpty()) {
         line_.requests.clear();
@@ -246,7 +246,7 @@ void PtyServer::timers(double now)
     if (pressAt_ >= 0 && now >= pressAt_) {
         pressAt_ = -1;
         if (line_.listening())
-            schedule(line_.pressKey(), now);
+            out_.add(line_.pressKey(), now);
     }
     if (listenUntil_ >= 0 && now >= listenUntil_) {
         listenUntil_ = pressAt_ = -1;
@@ -264,7 +264,7 @@ double PtyServer::nextDeadline(double now) const
             next = t;
     };
     if (!out_.empty())
-        consider(std::max(out_.front().at, lastFlush_ + ChunkSeconds));
+        consider(std::max(out_.nextAt(), lastFlush_ + ChunkSeconds));
     consider(pressAt_);
     consider(listenUntil_);
     if (line_.partialPending())
@@ -274,28 +274,9 @@ double PtyServer::nextDeadline(double now) const
     return next;
 }
 
-void PtyServer::schedule(const QList<Chunk>& chunks, double from)
-{
-    if (chunks.isEmpty())
-        return;
-    double t = std::max(from, lineFreeAt_);
-    for (const Chunk& chunk : chunks) {
-        t += chunk.delay;
-        for (char b : chunk.bytes) {
-            t += ByteSeconds;   // the moment the byte has fully arrived
-            out_.push_back({t, b});
-        }
-    }
-    lineFreeAt_ = t;
-}
-
 void PtyServer::flushOutput(double now)
 {
-    QByteArray due;
-    while (!out_.empty() && out_.front().at <= now) {
-        due.append(out_.front().byte);
-        out_.pop_front();
-    }
+    QByteArray due = out_.takeDue(now);
     if (due.isEmpty())
         return;
     lastFlush_ = now;
@@ -347,7 +328,7 @@ QByteArray PtyServer::control(const QByteArray& line, double now)
         return writeFile(QString::fromLocal8Bit(argument), unit_.image()) ? "ok" : "error cannot write the file";
     }
     if (word == "press") {
-        schedule(line_.pressKey(), now);
+        out_.add(line_.pressKey(), now);
         pressAt_ = listenUntil_ = -1;
         return "ok";
     }

@@ -9,11 +9,11 @@
 // End of stdin keeps the unit serving until SIGTERM, SIGINT or SIGHUP.
 
 #include "sim/HostUnit.h"
+#include "sim/LineSchedule.h"
 #include "sim/SimLine.h"
 
 #include <QByteArray>
 #include <QString>
-#include <deque>
 #include <optional>
 
 namespace cs::sim {
@@ -55,7 +55,6 @@ private:
     void readControl(double now);
     QByteArray control(const QByteArray& line, double now);
     void answered(const QList<Chunk>& chunks, double now);
-    void schedule(const QList<Chunk>& chunks, double from);
     void flushOutput(double now);
     void timers(double now);
     double nextDeadline(double now) const;
@@ -71,9 +70,7 @@ private:
     QString linkPath_;
     Stop stop_ = Stop::None;
 
-    struct Timed { double at; char byte; };
-    std::deque<Timed> out_;
-    double lineFreeAt_ = 0;
+    LineSchedule out_;
     double lastFlush_ = 0;
     double lastInput_ = 0;
     double pressAt_ = -1;

@@ -5,6 +5,7 @@
 
 #include "link/Port.h"
 #include "sim/HostUnit.h"
+#include "sim/LineSchedule.h"
 #include "sim/SimLine.h"
 #include "sim/VirtualClock.h"
 
@@ -14,7 +15,6 @@
 
 namespace cs::sim {
 
-constexpr double ByteSeconds = 10.0 / 9600.0;   // start bit, 8 data bits, stop bit
 
 class SimPort : public cs::Port {
 public:
@@ -42,13 +42,10 @@ public:
     int writeCount = 0;
 
 private:
-    struct Timed { double at; char byte; };
-    void schedule(const QList<Chunk>& chunks, double from);
     VirtualClock& clock_;
     bool open_ = false;
     bool gone_ = false;
-    QList<Timed> incoming_;
-    double lineFreeAt_ = 0;
+    LineSchedule schedule_;
 };
 
 } // namespace cs::sim
