@@ -223,7 +223,10 @@ void PtyServer::readMaster(double now)
     if (received_.size() > 65536)
         received_ = received_.right(65536);
     lastInput_ = now;
-    answered(line_.receive(bytes), now);
+    // The bytes reach the unit at the line's pace: a request is complete when its
+    // last byte would have arrived at 9600 baud.
+    inputDoneAt_ = std::max(now, inputDoneAt_) + double(got) * ByteSeconds;
+    answered(line_.receive(bytes), inputDoneAt_);
 }
 
 void PtyServer::answered(const QList<Chunk>& chunks, double now)

@@ -46,7 +46,7 @@ public:
     // Idle time after which an incomplete request is taken for noise.
     static constexpr double IdleResyncSeconds = 0.5;
     // Reply bytes are written in chunks at least this far apart.
-    static constexpr double ChunkSeconds = 0.004;
+    static constexpr double ChunkSeconds = 0.002;
 
 private:
     enum class Stop { None, Quit, Vanish };
@@ -73,6 +73,7 @@ private:
     LineSchedule out_;
     double lastFlush_ = 0;
     double lastInput_ = 0;
+    double inputDoneAt_ = 0;   // when the bytes read so far have fully arrived
     double pressAt_ = -1;
     double listenUntil_ = -1;
     double masterPausedUntil_ = 0;

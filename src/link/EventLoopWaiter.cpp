@@ -4,38 +4,37 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
-#include <QThread>
 #include <QTimer>
+#include <chrono>
+#include <thread>
 
 namespace cs {
 
 void EventLoopWaiter::wait(double seconds)
 {
-    QElapsedTimer clock;   // monotonic
-    clock.start();
-    const qint64 totalNs = qint64(seconds * 1e9);
+    using Clock = std::chrono::steady_clock;   // monotonic
+    const auto deadline = Clock::now() + std::chrono::nanoseconds(qint64(seconds * 1e9));
     auto* app = QCoreApplication::instance();
-    if (app)
+    if (app) {
         app->installEventFilter(this);
-    for (;;) {
-        const qint64 leftNs = totalNs - clock.nsecsElapsed();
-        if (leftNs <= 0)
-            break;
-        if (!app) {
-            // No event loop to run (plain tools): sleep the remainder.
-            QThread::usleep(static_cast<unsigned long>(leftNs / 1000));
-            continue;
+        // The event loop's timers work in whole milliseconds and may fire late:
+        // run it until shortly before the deadline, then sleep the rest exactly.
+        for (;;) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - Clock::now() - FinalSleep);
+            if (left.count() <= 0)
+                break;
+            QEventLoop loop;
+            QTimer timer;
+            timer.setTimerType(Qt::PreciseTimer);
+            timer.setSingleShot(true);
+            QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+            timer.start(int(left.count()));
+            loop.exec();
         }
-        QEventLoop loop;
-        QTimer timer;
-        timer.setTimerType(Qt::PreciseTimer);
-        timer.setSingleShot(true);
-        QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-        timer.start(int((leftNs + 999'999) / 1'000'000));
-        loop.exec();
-    }
-    if (app)
         app->removeEventFilter(this);
+    }
+    std::this_thread::sleep_until(deadline);
 }
 
 bool EventLoopWaiter::eventFilter(QObject* watched, QEvent* event)

@@ -6,6 +6,7 @@
 #include "link/Waiter.h"
 
 #include <QObject>
+#include <chrono>
 
 namespace cs {
 
@@ -14,6 +15,9 @@ class EventLoopWaiter : public QObject, public Waiter {
 public:
     using QObject::QObject;
     void wait(double seconds) override;
+    // The last part of a wait, slept without the event loop so that the wait
+    // ends on time (the loop's timers work in whole milliseconds).
+    static constexpr std::chrono::milliseconds FinalSleep{2};
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,0 +1,207 @@
+#include "cli/CliSession.h"
+#include "link/TestView.h"
+#include "memory/BackupFile.h"
+#include "reports/ReportView.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <algorithm>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace cs::cli {
+
+namespace {
+
+const QString ErrorTitle = QStringLiteral("错误");
+
+// Termination signals reach the event loop through a pipe.
+int signalPipe[2] = {-1, -1};
+
+void onStopSignal(int)
+{
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] const auto n = ::write(signalPipe[1], &byte, 1);
+    errno = saved;
+}
+
+// While a progress line is on the terminal, an interrupt first ends that line
+// so the shell prompt starts on a fresh one, then takes its usual course.
+void onInterruptDuringProgress(int signal)
+{
+    [[maybe_unused]] const auto n = ::write(STDERR_FILENO, "\n", 1);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+} // namespace
+
+CliSession::CliSession(const Options& options, std::FILE* out, std::FILE* err, bool showProgress)
+    : options_(options)
+    , out_(out)
+    , err_(err)
+    , progress_(view_, err)
+    , ui_(err, showProgress ? &progress_ : nullptr)
+    , portControl_(state_, line_, ui_, deviceMapFor(options.port))
+    , link_(state_, line_, waiter_, ui_)
+    , backup_(link_, portControl_, view_)
+    , showProgress_(showProgress)
+{
+    portControl_.setPortText(portTextFor(options.port));
+    link_.setFastReplies(options.fast);
+    backup_.load();
+}
+
+int CliSession::run()
+{
+    switch (options_.command) {
+    case Command::Read:
+        return read();
+    case Command::Write:
+        return write();
+    case Command::Report:
+        return report();
+    case Command::Dump:
+        return dump();
+    case Command::Monitor:
+        return monitor();
+    case Command::Help:
+        break;
+    }
+    writeUtf8(out_, usageText());
+    return ExitDone;
+}
+
+int CliSession::read()
+{
+    // The save would refuse the name only after the whole read: refuse it first.
+    if (!hasBackupExtension(options_.file)) {
+        ui_.messageBox(QStringLiteral("保存文件的扩展名必须为.cat！"), StyleStop, ErrorTitle);
+        return ExitFailed;
+    }
+    ui_.setFileName(options_.file);
+    if (showProgress_) {
+        std::signal(SIGINT, onInterruptDuringProgress);
+        std::signal(SIGTERM, onInterruptDuringProgress);
+        progress_.begin();
+    }
+    backup_.readHost();
+    if (showProgress_)
+        progress_.end();
+    if (ui_.failed || !state_.HostImageLoaded)
+        return ExitFailed;
+    backup_.saveFile();
+    return status();
+}
+
+int CliSession::write()
+{
+    ui_.setFileName(options_.file);
+    backup_.openFile();
+    if (ui_.failed || !state_.HostImageLoaded)
+        return ExitFailed;
+    if (showProgress_) {
+        std::signal(SIGINT, onInterruptDuringProgress);
+        std::signal(SIGTERM, onInterruptDuringProgress);
+        progress_.begin();
+    }
+    backup_.download();
+    if (showProgress_)
+        progress_.end();
+    return status();
+}
+
+bool CliSession::loadFile()
+{
+    const QString& name = options_.file;
+    if (!hasBackupExtension(name)) {
+        ui_.messageBox(QStringLiteral("请选择.cat文件"), StyleStop, ErrorTitle);
+        return false;
+    }
+    const std::optional<QByteArray> bytes = readBackupFile(name);
+    if (!bytes) {
+        ui_.messageBox(QStringLiteral("文件") + name + QStringLiteral("打开失败！"), StyleStop, ErrorTitle);
+        return false;
+    }
+    std::copy_n(reinterpret_cast<const std::uint8_t*>(bytes->constData()), HostMemorySize,
+                state_.HostImage.begin());
+    state_.HostImageLoaded = true;
+    state_.ImageDataPresent = true;
+    return true;
+}
+
+int CliSession::report()
+{
+    if (!loadFile())
+        return ExitFailed;
+    showReport(view_, state_, ui_, options_.reportKind);
+    if (ui_.failed)
+        return ExitFailed;
+    writeUtf8(out_, view_.text1);
+    return ExitDone;
+}
+
+int CliSession::dump()
+{
+    if (!loadFile())
+        return ExitFailed;
+    backup_.memoryDump();
+    if (ui_.failed)
+        return ExitFailed;
+    writeUtf8(out_, view_.text1);
+    return ExitDone;
+}
+
+int CliSession::monitor()
+{
+    portControl_.EnsurePortOpen();
+    if (!state_.PortIsOpen)
+        return ExitFailed;
+
+    if (::pipe(signalPipe) != 0)
+        return ExitFailed;
+    ::fcntl(signalPipe[0], F_SETFL, O_NONBLOCK);
+    ::fcntl(signalPipe[1], F_SETFL, O_NONBLOCK);
+    struct sigaction action {};
+    action.sa_handler = onStopSignal;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+
+    int result = ExitDone;
+    QSocketNotifier stop(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&stop, &QSocketNotifier::activated, [] { QCoreApplication::exit(ExitDone); });
+
+    // Timer1 of the test view: every 10 ms, whatever arrived becomes hex lines.
+    QTimer tick;
+    tick.setInterval(10);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        if (!state_.PortIsOpen || !line_.isOpen()) {
+            // The line went away (adapter unplugged, far end gone).
+            writeUtf8(err_, portControl_.statusText() + QLatin1Char('\n'));
+            result = ExitFailed;
+            QCoreApplication::exit(ExitFailed);
+            return;
+        }
+        const QByteArray bytes = line_.readAll();
+        if (!bytes.isEmpty())
+            writeUtf8(out_, TestView::hexLines(bytes));
+    });
+    tick.start();
+    const int code = QCoreApplication::exec();
+    tick.stop();
+    // Bytes that arrived up to the signal are still shown.
+    if (result == ExitDone && line_.isOpen()) {
+        const QByteArray bytes = line_.readAll();
+        if (!bytes.isEmpty())
+            writeUtf8(out_, TestView::hexLines(bytes));
+    }
+    line_.close();
+    return code == ExitDone ? result : code;
+}
+
+} // namespace cs::cli

@@ -1,0 +1,31 @@
+// callsetup-cli: the data backup operations of the setup tool from a shell.
+//
+//   callsetup-cli [--port NAME] [--fast] read FILE.cat | write FILE.cat |
+//                 report KIND FILE.cat | dump FILE.cat | monitor
+//
+// The program only turns arguments into the operations of the data backup
+// window and prints what they show; see usageText() for the details.
+
+#include "cli/CliOptions.h"
+#include "cli/CliSession.h"
+#include "cli/ConsoleUi.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <unistd.h>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("callsetup-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("4.01"));
+
+    const cs::cli::ParseResult parsed = cs::cli::parseArguments(QCoreApplication::arguments().mid(1));
+    if (!parsed.options) {
+        cs::cli::writeUtf8(stderr, QStringLiteral("callsetup-cli: ") + parsed.error + QStringLiteral("\n\n")
+                                       + cs::cli::usageText());
+        return cs::cli::ExitUsage;
+    }
+    cs::cli::CliSession session(*parsed.options, stdout, stderr, ::isatty(STDERR_FILENO) == 1);
+    return session.run();
+}

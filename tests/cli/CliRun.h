@@ -1,0 +1,57 @@
+#pragma once
+// Runs the built callsetup-cli and collects what it left behind.
+
+#include <QByteArray>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+namespace cs::test {
+
+struct CliResult {
+    int exitCode = -1;   // -1: crashed or did not end in time
+    QByteArray out;
+    QByteArray err;
+};
+
+inline void prepareCli(QProcess& process, const QStringList& arguments,
+                       const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+{
+    process.setProgram(QStringLiteral(CALLSETUP_CLI_PROGRAM));
+    process.setArguments(arguments);
+    process.setProcessEnvironment(environment);
+}
+
+inline CliResult finishCli(QProcess& process, int timeoutMs)
+{
+    CliResult result;
+    if (process.state() != QProcess::NotRunning && !process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished(5000);
+    } else if (process.exitStatus() == QProcess::NormalExit) {
+        result.exitCode = process.exitCode();
+    }
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+inline CliResult runCli(const QStringList& arguments, int timeoutMs = 10000,
+                        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    prepareCli(process, arguments, environment);
+    process.start();
+    if (!process.waitForStarted(5000))
+        return {};
+    return finishCli(process, timeoutMs);
+}
+
+// The message line the program writes for a message box.
+inline QByteArray messageLine(const char* title, const QString& text)
+{
+    return QByteArray(title) + ": " + text.toUtf8() + '\n';
+}
+
+} // namespace cs::test
