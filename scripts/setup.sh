@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages needed to build, test and show the program.
+# Installs the Debian 12 packages needed to build, test, fuzz, package and show
+# the program.
 # Idempotent; run as root (or through sudo).
 set -euo pipefail
 
@@ -7,6 +8,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-serialport-dev qt6-qpa-plugins libgl-dev
   libgtest-dev googletest
+  clang libclang-rt-dev
+  dpkg-dev file
   fonts-noto-cjk
   xvfb xauth
 )

@@ -2,7 +2,8 @@
 # Sets up the machine, builds everything and runs every test:
 #   1. the unit, GUI (offscreen), end-to-end (pseudo-terminal) and real-window (Xvfb) tests;
 #   2. the unit tests once more in a build with AddressSanitizer and UndefinedBehaviorSanitizer;
-#   3. each libFuzzer target for FUZZ_SECONDS (default 45) from its seed corpus.
+#   3. installation and the Debian package;
+#   4. each libFuzzer target for FUZZ_SECONDS (default 45) from its seed corpus.
 # Build folders go to BUILD_ROOT (default ./build); test artifacts (screenshots) to
 # $BUILD_ROOT/artifacts.
 set -euo pipefail
@@ -18,7 +19,7 @@ mkdir -p "$CALLSETUP_ARTIFACTS"
 echo "== build and test"
 cmake -S "$here" -B "$root/main" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$root/main" -j "$jobs"
-ctest --test-dir "$root/main" --output-on-failure -j "$jobs" --timeout 300
+ctest --test-dir "$root/main" --output-on-failure -j "$jobs" --timeout 300 | tee "$root/ctest-main.log"
 
 echo "== unit tests with AddressSanitizer and UndefinedBehaviorSanitizer"
 san="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
@@ -28,7 +29,24 @@ cmake --build "$root/sanitize" -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 LSAN_OPTIONS="suppressions=$here/scripts/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir "$root/sanitize" --output-on-failure -j "$jobs" --timeout 600 -LE realtime
+  ctest --test-dir "$root/sanitize" --output-on-failure -j "$jobs" --timeout 600 -LE realtime \
+  | tee "$root/ctest-sanitize.log"
+
+echo "== install and package"
+rm -rf "$root/stage"
+DESTDIR="$root/stage" cmake --install "$root/main" --prefix /usr >/dev/null
+for f in bin/callsetup bin/callsetup-cli share/applications/callsetup.desktop \
+         share/icons/hicolor/scalable/apps/callsetup.svg; do
+  [ -e "$root/stage/usr/$f" ] || { echo "not installed: $f"; exit 1; }
+done
+rm -f "$root"/main/callsetup_*.deb
+(cd "$root/main" && cpack -G DEB >/dev/null)
+deb=$(ls "$root"/main/callsetup_*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "$(basename "$deb"): Depends: $depends"
+for p in libqt6serialport6 libqt6widgets6 qt6-qpa-plugins; do
+  grep -q "$p" <<<"$depends" || { echo "the package does not depend on $p"; exit 1; }
+done
 
 echo "== fuzzing"
 CC=clang CXX=clang++ cmake -S "$here" -B "$root/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -36,6 +54,7 @@ CC=clang CXX=clang++ cmake -S "$here" -B "$root/fuzz" -G Ninja -DCMAKE_BUILD_TYP
 cmake --build "$root/fuzz" -j "$jobs"
 seconds="${FUZZ_SECONDS:-45}"
 for fuzzer in "$root"/fuzz/fuzz/fuzz_*; do
+  [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
   name=$(basename "$fuzzer"); name=${name#fuzz_}
   work="$root/fuzz/corpus-$name"
   mkdir -p "$work"
@@ -45,4 +64,14 @@ for fuzzer in "$root"/fuzz/fuzz/fuzz_*; do
     || { tail -n 60 "$root/fuzz/$name.log"; echo "fuzzer $name found a fault"; exit 1; }
   tail -n 1 "$root/fuzz/$name.log"
 done
+
+# One closing line over both test runs.
+passed=0; total=0
+for log in "$root/ctest-main.log" "$root/ctest-sanitize.log"; do
+  line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
+  n=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$line")
+  f=$(sed -E 's/.* ([0-9]+) tests failed.*/\1/' <<<"$line")
+  total=$((total + n)); passed=$((passed + n - f))
+done
 echo "all stages passed"
+echo "$passed passed, $((total - passed)) failed"
