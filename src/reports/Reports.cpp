@@ -155,7 +155,10 @@ QString callOriginatorReport(const HostMemory& host)
     const CodeSetting s = host.callOriginator();
     if (!s.set)
         return QStringLiteral("当前呼叫发起人的类型没有设置");
-    return QStringLiteral("呼叫发起人的设置为：") + s.text;
+    // The word stands in quotation marks, like the key prompts; code 9 has no word.
+    if (s.text.isEmpty())
+        return QStringLiteral("呼叫发起人的设置为：");
+    return QStringLiteral("呼叫发起人的设置为：“") + s.text + QStringLiteral("”");
 }
 
 QString keyPromptsReport(const HostMemory& host)
