@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds everything and runs every test:
 #   1. the unit, GUI (offscreen), end-to-end (pseudo-terminal) and real-window (Xvfb) tests;
-#   2. the unit tests once more in a build with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   2. the unit tests once more in a clang build with AddressSanitizer and
+#      UndefinedBehaviorSanitizer, which also holds the libFuzzer targets;
 #   3. installation and the Debian package;
 #   4. each libFuzzer target for FUZZ_SECONDS (default 45) from its seed corpus.
 # Build folders go to BUILD_ROOT (default ./build); test artifacts (screenshots) to
@@ -21,14 +22,13 @@ cmake -S "$here" -B "$root/main" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$root/main" -j "$jobs"
 ctest --test-dir "$root/main" --output-on-failure -j "$jobs" --timeout 300 | tee "$root/ctest-main.log"
 
-echo "== unit tests with AddressSanitizer and UndefinedBehaviorSanitizer"
-san="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
-cmake -S "$here" -B "$root/sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DCMAKE_CXX_FLAGS="-O1 $san" -DCMAKE_EXE_LINKER_FLAGS="$san"
+echo "== unit tests with AddressSanitizer and UndefinedBehaviorSanitizer (clang, also the fuzz build)"
+CC=clang CXX=clang++ cmake -S "$here" -B "$root/sanitize" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCALLSETUP_FUZZ=ON
 cmake --build "$root/sanitize" -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 LSAN_OPTIONS="suppressions=$here/scripts/lsan.supp:print_suppressions=0" \
-UBSAN_OPTIONS=print_stacktrace=1 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir "$root/sanitize" --output-on-failure -j "$jobs" --timeout 600 -LE realtime \
   | tee "$root/ctest-sanitize.log"
 
@@ -49,20 +49,17 @@ for p in libqt6serialport6 libqt6widgets6 qt6-qpa-plugins; do
 done
 
 echo "== fuzzing"
-CC=clang CXX=clang++ cmake -S "$here" -B "$root/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCALLSETUP_FUZZ=ON -DCALLSETUP_GUI=OFF -DCALLSETUP_TESTS=OFF
-cmake --build "$root/fuzz" -j "$jobs"
 seconds="${FUZZ_SECONDS:-45}"
-for fuzzer in "$root"/fuzz/fuzz/fuzz_*; do
+for fuzzer in "$root"/sanitize/fuzz/fuzz_*; do
   [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
   name=$(basename "$fuzzer"); name=${name#fuzz_}
-  work="$root/fuzz/corpus-$name"
+  work="$root/sanitize/corpus-$name"
   mkdir -p "$work"
   echo "-- $name: $seconds s"
   "$fuzzer" -max_total_time="$seconds" -timeout=10 -print_final_stats=0 \
-    -artifact_prefix="$root/fuzz/crash-$name-" "$work" "$here/fuzz/corpus/$name" 2>"$root/fuzz/$name.log" \
-    || { tail -n 60 "$root/fuzz/$name.log"; echo "fuzzer $name found a fault"; exit 1; }
-  tail -n 1 "$root/fuzz/$name.log"
+    -artifact_prefix="$root/sanitize/crash-$name-" "$work" "$here/fuzz/corpus/$name" 2>"$root/sanitize/$name.log" \
+    || { tail -n 60 "$root/sanitize/$name.log"; echo "fuzzer $name found a fault"; exit 1; }
+  tail -n 1 "$root/sanitize/$name.log"
 done
 
 # One closing line over both test runs.

@@ -1,4 +1,5 @@
 #include "ui/BackupWindow.h"
+#include "ui/Twips.h"
 #include "reports/ReportView.h"
 
 #include <QComboBox>
@@ -12,15 +13,12 @@
 #include <QShowEvent>
 #include <QStyleOptionButton>
 
+#include <algorithm>
+
 namespace cs::ui {
 
 namespace {
 
-int px(int twips) { return (twips + 7) / 15; }
-QRect twipRect(int left, int top, int width, int height)
-{
-    return QRect(px(left), px(top), px(width), px(height));
-}
 
 // A label that reports clicks (press and release over it).
 class ClickLabel : public QLabel {
@@ -137,6 +135,14 @@ void BackupWindow::build()
     label4_ = label(new QLabel(this), "Label4",
                     QStringLiteral("餐桌号    特征码   传呼号1  传呼号2  传呼号3  自设键值"), {});
     label4_->setGeometry(twipRect(120, 2400, 4860, 180));
+    // The report headings are spaced for the report's own face, in which a
+    // space is as wide as a digit: with it they stand over their columns.
+    label3_->setFont(monospaceFont());
+    label4_->setFont(monospaceFont());
+    // The headings keep their place; a face wider than the design's must not
+    // cut off their last words.
+    for (QLabel* heading : {label2_, label3_, label4_})
+        heading->resize(std::max(heading->width(), heading->sizeHint().width()), heading->height());
 
     combo1_ = new QComboBox(this);
     combo1_->setObjectName(QStringLiteral("Combo1"));
@@ -149,6 +155,10 @@ void BackupWindow::build()
     progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
     progressBar1_->setTextVisible(false);
     progressBar1_->setGeometry(twipRect(600, 1950, 4695, 255));
+    // Label1 stands right above the bar. The line height of a CJK face makes
+    // its box taller than designed; it ends where the bar begins, or the bar
+    // would cover the foot of its text.
+    label1_->move(label1_->x(), std::min(label1_->y(), progressBar1_->y() - label1_->height()));
 
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
@@ -220,9 +230,9 @@ QSize BackupWindow::outerSize(bool full)
     return QSize(px(5985), px(full ? 6800 : 2750));
 }
 
-QSize BackupWindow::clientSize(bool full)
+QSize BackupWindow::clientSize(bool full) const
 {
-    return outerSize(full) - QSize(8, 31);
+    return clientSizeFor(*this, outerSize(full));
 }
 
 void BackupWindow::applySize()

@@ -29,7 +29,7 @@ public:
     // Client area inside that outer size, for the frame the design was drawn
     // with (4 px borders, 23 px caption), whatever the window system's frame is:
     // the compact size then ends above the headings at 2400 twips.
-    static QSize clientSize(bool full);
+    QSize clientSize(bool full) const;
 
     BackupView& view() { return view_; }
     DataBackup& backup() { return backup_; }

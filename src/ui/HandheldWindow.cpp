@@ -1,4 +1,5 @@
 #include "ui/HandheldWindow.h"
+#include "ui/Twips.h"
 #include "reports/MemoryLayout.h"
 #include "reports/VoicePrompts.h"
 #include "ui/VoicePromptWindow.h"
@@ -11,7 +12,6 @@ namespace cs::ui {
 
 namespace {
 
-constexpr int px(int twips) { return twips / 15; }
 
 // One frame: the place list, the rest of the sentence and the write button.
 QComboBox* frame(QWidget* parent, const char* frameName, const QString& caption, int top,

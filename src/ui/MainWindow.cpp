@@ -1,4 +1,5 @@
 #include "ui/MainWindow.h"
+#include "ui/Twips.h"
 
 #include "ui/BackupWindow.h"
 #include "ui/HandheldWindow.h"
@@ -149,6 +150,13 @@ void MainWindow::buildPortRow()
     for (int n = 1; n <= 8; ++n)
         ports << QStringLiteral("COM%1").arg(n);
     combo5_ = list(this, "Combo5", ports, true, 1680, 90, 855, 300);
+    // Port names are Latin only. The CJK face's Latin letters are too wide to
+    // show "COM1" whole in the designed width; half-width ones fit.
+    QFont portFont = combo5_->font();
+    portFont.setFamilies({QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("WenQuanYi Zen Hei Mono"),
+                          QStringLiteral("DejaVu Sans Mono")});
+    portFont.setStyleHint(QFont::Monospace);
+    combo5_->setFont(portFont);
     connect(combo5_, &QComboBox::editTextChanged, this, [this](const QString& text) { port_.setPortText(text); });
     connect(combo5_, &QComboBox::activated, this, [this](int index) {
         if (!typingFinishes_)
@@ -393,15 +401,10 @@ void MainWindow::load()
 
 // ---- geometry --------------------------------------------------------------
 
-// The outer size (frame included) is fixed in twips; the client area is what
-// remains inside the frame the window system draws.
+// The outer size (frame included) is fixed in twips.
 void MainWindow::applyOuterSize()
 {
-    QMargins frameMargins;
-    if (const QWindow* w = windowHandle())
-        frameMargins = w->frameMargins();
-    setFixedSize(px(WidthTwips) - frameMargins.left() - frameMargins.right(),
-                 px(heightTwips_) - frameMargins.top() - frameMargins.bottom());
+    setFixedSize(clientSizeFor(*this, QSize(px(WidthTwips), px(heightTwips_))));
 }
 
 void MainWindow::showEvent(QShowEvent* event)

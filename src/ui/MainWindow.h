@@ -44,7 +44,6 @@ public:
     static constexpr int WidthTwips = 8450;
     static constexpr int HeightTwips = 6100;
     // Twips to device-independent pixels (15 twips a pixel).
-    static int px(int twips) { return qRound(twips / 15.0); }
 
     // Random numbers in [0, 1) for the tips sequence (a fresh generator by default).
     void setRandomSource(std::function<double()> random) { random_ = std::move(random); }

@@ -1,4 +1,5 @@
 #include "ui/PromptWindow.h"
+#include "ui/Twips.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -35,7 +36,6 @@ protected:
     }
 };
 
-int px(int twips) { return qRound(twips / 15.0); }
 
 // The label face: 宋体, else another Simplified Chinese face.
 QFont promptFont()

@@ -1,4 +1,5 @@
 #include "ui/VoicePromptWindow.h"
+#include "ui/Twips.h"
 #include "reports/MemoryLayout.h"
 
 namespace cs::ui {
@@ -13,7 +14,6 @@ ListChoice listChoice(const QComboBox& combo)
 namespace {
 
 // Twips of the window design to pixels.
-constexpr int px(int twips) { return twips / 15; }
 
 QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top, int width)
 {

@@ -271,8 +271,10 @@ TEST(TransmitterFrequency, RefusedInput)
         {"99.9x", illegal}, // not numeric wins over out of range
         {"1e9", illegal},
     };
-    for (const auto& [text, message] : cases)
-        expectRefused({text, [text](Commands& c) { c.setTransmitterFrequency(text); }, message, "Text7"});
+    for (const auto& c : cases) {
+        const char* text = c.first;
+        expectRefused({text, [text](Commands& cmd) { cmd.setTransmitterFrequency(text); }, c.second, "Text7"});
+    }
 }
 
 TEST(TransmitterFrequency, ClearAsksFirstAndCancelSendsNothing)

@@ -2,6 +2,7 @@
 // view and exit.
 
 #include "WindowFixture.h"
+#include "ui/Twips.h"
 
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -289,8 +290,7 @@ TEST_F(TestViewMirrorTest, ButtonTextTimerAndHeightFollowTheTestView)
     push("Command8")->click();
     EXPECT_EQ(str(push("Command8")->text()), "停(&t)");
     EXPECT_TRUE(timer->isActive());
-    EXPECT_EQ(w.frameGeometry().height(), MainWindow::px(8950));
-    EXPECT_EQ(w.frameGeometry().width(), MainWindow::px(8450));
+    EXPECT_EQ(w.size(), cs::ui::clientSizeFor(w, QSize(cs::ui::px(8450), cs::ui::px(8950))));
 
     // Bytes between exchanges show up in Text8 at the next tick.
     rig.port.inject(hex("55 AA 02"));
@@ -302,7 +302,7 @@ TEST_F(TestViewMirrorTest, ButtonTextTimerAndHeightFollowTheTestView)
     push("Command8")->click();
     EXPECT_EQ(str(push("Command8")->text()), "测试(&t)");
     EXPECT_FALSE(timer->isActive());
-    EXPECT_EQ(w.frameGeometry().height(), MainWindow::px(6000));
+    EXPECT_EQ(w.size(), cs::ui::clientSizeFor(w, QSize(cs::ui::px(8450), cs::ui::px(6000))));
 }
 
 TEST_F(TestViewMirrorTest, Text8GrowsLineByLineAndEmptiesWhenSwitchedOnAgain)
