@@ -55,7 +55,16 @@ MainWindow::MainWindow(AppState& state, Link& link, PortControl& port, Commands&
     mirrorTestView();
 }
 
-MainWindow::~MainWindow() = default;
+// The children outlive this part of the window while QWidget destroys them:
+// their signals and events must no longer reach it (a focus change or a list
+// losing its popup would call into a window that is half gone).
+MainWindow::~MainWindow()
+{
+    for (QObject* child : findChildren<QObject*>()) {
+        child->removeEventFilter(this);
+        child->disconnect(this);
+    }
+}
 
 // ---- building blocks -------------------------------------------------------
 
