@@ -1,4 +1,5 @@
 #include "ui/BackupWindow.h"
+#include "reports/Reports.h"
 #include "ui/Twips.h"
 #include "reports/ReportView.h"
 
@@ -69,13 +70,6 @@ QFont monospaceFont()
     font.setPixelSize(12);
     return font;
 }
-
-const QStringList ReportKinds = {
-    QStringLiteral("传呼号"),     QStringLiteral("餐桌号"),     QStringLiteral("工作模式"),
-    QStringLiteral("发射机频率"), QStringLiteral("接收机频率"), QStringLiteral("信息机类型"),
-    QStringLiteral("语音提示语种"), QStringLiteral("呼叫发起人"), QStringLiteral("按键提示语"),
-    QStringLiteral("手持呼叫器提示"),
-};
 
 } // namespace
 
@@ -148,7 +142,7 @@ void BackupWindow::build()
     combo1_->setObjectName(QStringLiteral("Combo1"));
     combo1_->setEditable(true);
     combo1_->setInsertPolicy(QComboBox::NoInsert);
-    combo1_->addItems(ReportKinds);
+    combo1_->addItems(reportKindCaptions());
     combo1_->setGeometry(twipRect(1920, 1320, 1815, 300));
 
     progressBar1_ = new QProgressBar(this);
