@@ -69,12 +69,7 @@ void PortControl::changePort(const QString& text)
 // port and show it closed, so the next command opens it again.
 void PortControl::portLost()
 {
-    if (port_.isOpen())
-        port_.close();
-    state_.PortIsOpen = false;
-    statusText_ = QStringLiteral("串口已关闭");
-    buttonCaption_ = QStringLiteral("打开");
-    emit changed();
+    closePort();
 }
 
 } // namespace cs
