@@ -1,334 +1,187 @@
-#include "Images.h"
 #include "reports/ReportView.h"
 #include "reports/Reports.h"
 #include "support/ScriptedUi.h"
 
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace cs;
-using cs::test::erasedImage;
 using cs::test::Message;
-using cs::test::put;
-using cs::test::putPager;
-using cs::test::putTable;
-using cs::test::putTableCount;
-using cs::test::ScriptedUi;
 
 namespace {
 
-const QString CrLf = QStringLiteral("\r\n");
-const Message NoData{"读取数据区为空，请先读取主机或分机内容后再点击此按钮！", 16, "错误"};
-const Message NoHost{"还没有读取主机内容，操作无效！", 16, "错误"};
-const Message NoReceiver{"还没有读取分机内容，操作无效！", 16, "错误"};
-const Message NoTables{"没有餐桌号！", 16, "注意"};
+// Cell numbers are written out literally so that a wrong offset in the layout shows.
+void put(Buffer& image, int cell, std::initializer_list<int> bytes) { for (int v : bytes) image[size_t(cell++)] = std::uint8_t(v); }
 
-QString sp(int n) { return QString(n, ' '); }
-
-// The window's state after a report, and every text the view was told to show.
+// The backup window over images as an erased unit holds them (every cell 0xFF),
+// and every text the view was told to show.
 struct ReportRun {
     AppState state;
     BackupView view;
-    ScriptedUi ui;
+    cs::test::ScriptedUi ui;
     QStringList shownTexts;
 
     ReportRun()
     {
-        state.HostImage = erasedImage();
-        state.ReceiverImage = erasedImage();
-        state.HostImageLoaded = true;
-        state.ImageDataPresent = true;
+        state.HostImage.fill(0xFF);
+        state.ReceiverImage.fill(0xFF);
+        state.HostImageLoaded = state.ReceiverImageLoaded = state.ImageDataPresent = true;
         QObject::connect(&view, &BackupView::changed, [this] { shownTexts << view.text1; });
     }
-    QString report(int kind)
-    {
-        showReport(view, state, ui, kind);
-        return view.text1;
-    }
+    QString report(int kind) { showReport(view, state, ui, kind); return view.text1; }
 };
 
 } // namespace
 
-TEST(PagerReport, WorkedExample)
+TEST(PagerReport, EachCraftedRecord)
 {
-    ReportRun r;
-    putPager(r.state.HostImage, 1, {0x62, 0x12, 0x34, 0x56, 0x71});
-    const QString expected = sp(3) + "1" + sp(4) + "1 2 3 4 5 6 7" + sp(5) + "正" + sp(5) + "数字新型" + sp(4) + "512"
-        + sp(4) + "音调2" + CrLf;
-    EXPECT_EQ(r.report(ReportPagers), expected);
-    EXPECT_TRUE(r.view.label3Visible);
-    EXPECT_FALSE(r.view.label2Visible);
-    EXPECT_FALSE(r.view.label4Visible);
-    EXPECT_TRUE(r.view.fullSize);
-    EXPECT_TRUE(r.ui.messages.isEmpty());
-}
-
-TEST(PagerReport, NumberFieldIsFourCharactersRightAligned)
-{
-    ReportRun r;
-    const std::pair<int, const char*> numbers[] = {{9, "   9"}, {10, "  10"}, {99, "  99"}, {100, " 100"}, {255, " 255"}};
-    for (const auto& [n, field] : numbers)
-        putPager(r.state.HostImage, n, {'M', 0x00, 0x00, 0x00, 0x00});
-    const QStringList lines = r.report(ReportPagers).split(CrLf);
-    ASSERT_EQ(lines.size(), 6);   // five lines and the empty rest after the last CR LF
-    EXPECT_TRUE(lines.last().isEmpty());
-    for (int i = 0; i < 5; ++i) {
-        const QString rest = sp(4) + "0 0 0 0 0 0 0" + sp(5) + "反" + sp(5) + "数字标准" + sp(4) + "512" + sp(4) + "音调1";
-        EXPECT_EQ(lines[i], QString(numbers[i].second) + rest);
-    }
-}
-
-TEST(PagerReport, UnknownTypeAndToneEndAfterThePolarity)
-{
-    ReportRun r;
-    putPager(r.state.HostImage, 1, {'G', 0x12, 0x34, 0x56, 0x77});
-    putPager(r.state.HostImage, 2, {'g', 0xAB, 0xCD, 0xEF, 0x05});
-    putPager(r.state.HostImage, 3, {'j', 0x00, 0x00, 0x00, 0x0F});
-    putPager(r.state.HostImage, 4, {'A', 0x00, 0x00, 0x00, 0x03});
-    const QString expected = sp(3) + "1" + sp(4) + "1 2 3 4 5 6 7" + sp(5) + "反" + sp(5) + CrLf
-        + sp(3) + "2" + sp(4) + "A B C D E F 0" + sp(5) + "正" + sp(5) + CrLf
-        + sp(3) + "3" + sp(4) + "0 0 0 0 0 0 0" + sp(5) + "正" + sp(5) + "英文" + sp(4) + "2400" + sp(3) + CrLf
-        + sp(3) + "4" + sp(4) + "0 0 0 0 0 0 0" + sp(5) + "反" + sp(5) + " 音调4" + CrLf;
-    EXPECT_EQ(r.report(ReportPagers), expected);
-}
-
-TEST(PagerReport, NoPagerPresent)
-{
-    ReportRun r;
-    putPager(r.state.HostImage, 1, {0x00, 0x12, 0x34, 0x56, 0x71});
-    EXPECT_EQ(r.report(ReportPagers), QString("不存在传呼号！"));
-    EXPECT_TRUE(r.view.label3Visible);
-    EXPECT_TRUE(r.ui.messages.isEmpty());
-}
-
-TEST(TableReport, WorkedExample)
-{
-    ReportRun r;
-    putTableCount(r.state.HostImage, 1);
-    putTable(r.state.HostImage, 0, {0x0A, 0x1B, 0xFF, 0x00, 0x05, 1, 255, 12, 255});
-    const QString expected = "共有 1个餐桌号：" + CrLf + " 5" + sp(6) + "0A" + sp(2) + "1B" + sp(2) + "FF" + sp(3)
-        + " 1" + sp(6) + "无" + sp(7) + " 12" + sp(7) + "无" + CrLf;
-    EXPECT_EQ(r.report(ReportTables), expected);
-    EXPECT_TRUE(r.view.label4Visible);
-    EXPECT_FALSE(r.view.label3Visible);
-    EXPECT_TRUE(r.ui.messages.isEmpty());
-}
-
-TEST(TableReport, LargestNumberAndNoSlots)
-{
-    ReportRun r;
-    putTableCount(r.state.HostImage, 2);
-    putTable(r.state.HostImage, 0, {0x00, 0x01, 0x02, 0xFF, 0xFF, 255, 255, 255, 255});
-    putTable(r.state.HostImage, 1, {0x10, 0x20, 0x30, 0x01, 0x00, 0, 254, 100, 99});
-    const QString expected = "共有 2个餐桌号：" + CrLf
-        + " 65535" + sp(2) + "00" + sp(2) + "01" + sp(2) + "02" + sp(3) + "无" + sp(6) + "无" + sp(7) + "无" + sp(7) + "无" + CrLf
-        + " 256" + sp(4) + "10" + sp(2) + "20" + sp(2) + "30" + sp(3) + " 0" + sp(6) + " 254" + sp(7) + " 100" + sp(7) + " 99" + CrLf;
-    EXPECT_EQ(r.report(ReportTables), expected);
-}
-
-TEST(TableReport, FullTableListsEveryRecord)
-{
-    ReportRun r;
-    putTableCount(r.state.HostImage, 512);
-    const QStringList lines = r.report(ReportTables).split(CrLf, Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 513);
-    EXPECT_EQ(lines[0], QString("共有 512个餐桌号："));
-    EXPECT_TRUE(r.ui.messages.isEmpty());
-}
-
-TEST(TableReport, NoTables)
-{
-    for (int count : {0, 513, 0xFFFF}) {
-        ReportRun r;
-        putTableCount(r.state.HostImage, count);
-        r.view.text1 = "old";
-        EXPECT_EQ(r.report(ReportTables), QString()) << count;
-        EXPECT_EQ(r.ui.messages, (QList<Message>{NoTables})) << count;
-        EXPECT_TRUE(r.view.label4Visible);
-        EXPECT_TRUE(r.view.fullSize);
-        // The window showed the heading before the box came up.
-        EXPECT_EQ(r.ui.events, QStringList{"box:没有餐桌号！"});
-    }
-}
-
-TEST(WorkModeReport, EachMode)
-{
-    const std::pair<int, const char*> cases[] = {{0, "单键模式1"}, {1, "多键模式"}, {2, "单键模式0"}, {0xFF, "单键模式0"}};
-    for (const auto& [cell, mode] : cases) {
-        ReportRun r;
-        put(r.state.HostImage, 8166, {cell});
-        EXPECT_EQ(r.report(ReportWorkMode), "当前工作类型为：" + CrLf + QString::fromUtf8(mode)) << cell;
-        EXPECT_FALSE(r.view.label3Visible);
-        EXPECT_FALSE(r.view.label4Visible);
-    }
-}
-
-TEST(ReportView, NoImageRefusesAndChangesNothing)
-{
-    ReportRun r;
-    r.state.ImageDataPresent = false;
-    r.view.text1 = "dump";
-    r.view.label2Visible = true;
-    r.view.fullSize = false;
-    for (int kind = -1; kind < ReportKindCount; ++kind) {
-        r.ui.messages.clear();
-        EXPECT_EQ(r.report(kind), QString("dump"));
-        EXPECT_EQ(r.ui.messages, (QList<Message>{NoData})) << kind;
-    }
-    EXPECT_TRUE(r.view.label2Visible);
-    EXPECT_FALSE(r.view.fullSize);
-    EXPECT_TRUE(r.shownTexts.isEmpty());
-}
-
-TEST(ReportView, NoItemSelectedOnlyClearsTheView)
-{
-    ReportRun r;
-    r.view.text1 = "dump";
-    r.view.label2Visible = true;
-    r.view.label3Visible = true;
-    EXPECT_EQ(r.report(-1), QString());
-    EXPECT_FALSE(r.view.label2Visible);
-    EXPECT_FALSE(r.view.label3Visible);
-    EXPECT_TRUE(r.view.fullSize);
-    EXPECT_TRUE(r.ui.messages.isEmpty());
-}
-
-TEST(ReportView, ReceiverImageOnly)
-{
-    for (int kind = 0; kind < ReportKindCount; ++kind) {
-        ReportRun r;
-        r.state.HostImageLoaded = false;
-        r.state.ReceiverImageLoaded = true;
-        put(r.state.ReceiverImage, 250, {2});
-        r.view.text1 = "dump";
-        const QString text = r.report(kind);
-        if (kind == ReportReceiverFrequency) {
-            EXPECT_EQ(text, QString("接收机的频率为 314.6MHz"));
-            EXPECT_TRUE(r.ui.messages.isEmpty());
-        } else {
-            EXPECT_EQ(text, QString()) << kind;
-            EXPECT_EQ(r.ui.messages, (QList<Message>{NoHost})) << kind;
-        }
-        EXPECT_TRUE(r.view.fullSize);
-        EXPECT_FALSE(r.view.label3Visible) << kind;
-        EXPECT_FALSE(r.view.label4Visible) << kind;
-    }
-}
-
-TEST(ReportView, ReceiverFrequencyNeedsAReceiverImage)
-{
-    ReportRun r;
-    put(r.state.ReceiverImage, 250, {3});
-    EXPECT_EQ(r.report(ReportReceiverFrequency), QString());
-    EXPECT_EQ(r.ui.messages, (QList<Message>{NoReceiver}));
-}
-
-TEST(ReportView, TextIsSetWholeOnce)
-{
-    ReportRun r;
-    putTableCount(r.state.HostImage, 3);
-    const QString text = r.report(ReportTables);
-    EXPECT_EQ(r.shownTexts, (QStringList{QString(), text}));
-}
-
-TEST(FurtherReports, TransmitterFrequency)
-{
-    struct Case { int flag; std::initializer_list<int> cells; const char* text; };
+    // Pager n's five bytes sit at 5*(n-1); cell 1275 after pager 255 belongs to no record.
+    struct Case { int cell; std::initializer_list<int> bytes; const char* text; };
     const Case cases[] = {
-        {0, {0x41, 0xA5, 0xAA}, "发射机频率为出厂默认频率 430.225MHz"},
-        {0xFF, {0xFF, 0xFF, 0xFF}, "发射机频率为出厂默认频率 430.225MHz"},
-        {1, {0x41, 0xA5, 0xAA}, "发射机频率为 430.225MHz"},
-        {1, {0x41, 0x9C, 0xE0}, "发射机频率为 430MHz"},
-        {1, {0x41, 0xA5, 0xB4}, "发射机频率为 430.226MHz"},
-        {1, {0x41, 0x9C, 0xE1}, "发射机频率为 430.0001MHz"},
-        {1, {0x00, 0x00, 0x00}, "发射机频率为 0MHz"},
+        {0, {0x62, 0x12, 0x34, 0x56, 0x71}, "   1    1 2 3 4 5 6 7     正     数字新型    512    音调2\r\n"},
+        {30, {0x00, 0x12, 0x34, 0x56, 0x71}, "不存在传呼号！"}, {30, {0xFF, 0x12, 0x34, 0x56, 0x71}, "不存在传呼号！"},
+        {10, {'G', 0x12, 0x34, 0x56, 0x71}, "   3    1 2 3 4 5 6 7     反      音调2\r\n"},
+        {10, {'g', 0x12, 0x34, 0x56, 0x77}, "   3    1 2 3 4 5 6 7     正     \r\n"},
+        {45, {'A', 0xAB, 0xCD, 0xEF, 0x05}, "  10    A B C D E F 0     反     \r\n"},
+        {495, {0x60, 0xAB, 0xCD, 0xEF, 0x9F}, " 100    A B C D E F 9     反     \r\n"},
+        {0, {0x61, 0x00, 0x00, 0x00, 0xF3}, "   1    0 0 0 0 0 0 F     正      音调4\r\n"},
+        {0, {'j', 0x00, 0x00, 0x00, 0x70}, "   1    0 0 0 0 0 0 7     正     英文    2400    音调1\r\n"},
+        {0, {'M', 0x00, 0x00, 0x00, 0x74}, "   1    0 0 0 0 0 0 7     反     数字标准    512   \r\n"},
+        {1270, {'u', 0x98, 0x76, 0x54, 0x32, 'b', 0x11, 0x11, 0x11, 0x11},
+         " 255    9 8 7 6 5 4 3     正     数字标准    1200    音调3\r\n"},
     };
     for (const Case& c : cases) {
         ReportRun r;
-        put(r.state.HostImage, 8185, c.cells);
-        put(r.state.HostImage, 8188, {c.flag});
-        EXPECT_EQ(r.report(ReportTransmitterFrequency), QString::fromUtf8(c.text));
-    }
-}
-
-TEST(FurtherReports, ReceiverFrequency)
-{
-    const std::pair<int, const char*> cases[] = {
-        {0, "接收机的频率为 314.2MHz"}, {1, "接收机的频率为 314.4MHz"}, {4, "接收机的频率为 315MHz"},
-        {7, "接收机的频率为 315.6MHz"}, {8, "接收机的频率为出厂默认频率 315.6MHz"},
-        {0xFF, "接收机的频率为出厂默认频率 315.6MHz"},
-    };
-    for (const auto& [index, text] : cases) {
-        ReportRun r;
-        r.state.ReceiverImageLoaded = true;
-        put(r.state.ReceiverImage, 250, {index});
-        EXPECT_EQ(r.report(ReportReceiverFrequency), QString::fromUtf8(text)) << index;
-    }
-}
-
-TEST(FurtherReports, SingleCellKinds)
-{
-    struct Case { int kind; int cell; int value; const char* text; };
-    const Case cases[] = {
-        {ReportInfoUnitType, 2046, 0, "信息机类型为“语音机”"},
-        {ReportInfoUnitType, 2046, 1, "信息机类型为“数字机”"},
-        {ReportInfoUnitType, 2046, 0xFF, "信息机类型为“数字机”"},
-        {ReportNumberPronunciation, 2024, 0, "当前语音机的提示语种为“汉语”"},
-        {ReportNumberPronunciation, 2024, 1, "当前语音机的提示语种为“英语”"},
-        {ReportNumberPronunciation, 2024, 2, "当前没有设置过语音机的提示语种！"},
-        {ReportCallOriginator, 2025, 0, "呼叫发起人的设置为：“号”"},
-        {ReportCallOriginator, 2025, 6, "呼叫发起人的设置为：“包房”"},
-        {ReportCallOriginator, 2025, 8, "呼叫发起人的设置为：“Table”"},
-        {ReportCallOriginator, 2025, 9, "呼叫发起人的设置为："},
-        {ReportCallOriginator, 2025, 10, "当前呼叫发起人的类型没有设置"},
-        {ReportCallOriginator, 2025, 0xFF, "当前呼叫发起人的类型没有设置"},
-    };
-    for (const Case& c : cases) {
-        ReportRun r;
-        put(r.state.HostImage, c.cell, {c.value});
-        EXPECT_EQ(r.report(c.kind), QString::fromUtf8(c.text)) << c.kind << " " << c.value;
+        put(r.state.HostImage, c.cell, c.bytes);
+        EXPECT_EQ(r.report(ReportPagers), QString::fromUtf8(c.text)) << c.cell;
+        EXPECT_TRUE(r.view.label3Visible && !r.view.label2Visible && !r.view.label4Visible && r.view.fullSize);
         EXPECT_TRUE(r.ui.messages.isEmpty());
+        EXPECT_FALSE(HostMemory(r.state.HostImage).pager(0) || HostMemory(r.state.HostImage).pager(256));
     }
 }
 
-TEST(FurtherReports, KeyPrompts)
+TEST(PagerReport, TypeLettersGiveModelRateAndPolarity)
 {
+    const std::pair<char, const char*> letters[] = {
+        {'B', "数字新型    512"}, {'C', "中文字符    2400"}, {'D', "数字新型    2400"}, {'E', "英文    1200"},
+        {'F', "英文    512"}, {'H', "中文字符    512"}, {'I', "数字标准    2400"}, {'J', "英文    2400"},
+        {'K', "中文字符    1200"}, {'M', "数字标准    512"}, {'Q', "数字新型    1200"}, {'U', "数字标准    1200"}};
     ReportRun r;
-    put(r.state.HostImage, 2026, {3, 0xFF, 15});
-    EXPECT_EQ(r.report(ReportKeyPrompts), "按键1的语音提示内容为：“点菜”" + CrLf + "按键2的语音提示内容没有设置" + CrLf
-                                               + "按键3的语音提示内容为：“Callsfor”" + CrLf);
-    put(r.state.HostImage, 2026, {16, 0, 12});
-    EXPECT_EQ(r.report(ReportKeyPrompts), "按键1的语音提示内容没有设置" + CrLf + "按键2的语音提示内容为：“取消”" + CrLf
-                                               + "按键3的语音提示内容为：“Service”" + CrLf);
+    QString expected;
+    for (int lower = 0, n = 1; lower < 2; ++lower) {
+        for (const auto& [capital, type] : letters) {
+            put(r.state.HostImage, 5 * (n - 1), {capital + 0x20 * lower, 0x12, 0x34, 0x56, 0x7F});
+            expected += QString("%1    1 2 3 4 5 6 7     %2     %3   \r\n")
+                            .arg(n++, 4).arg(QString(lower ? "正" : "反"), QString::fromUtf8(type));
+        }
+    }
+    EXPECT_EQ(r.report(ReportPagers), expected);
 }
 
-TEST(FurtherReports, HandheldPrompts)
+TEST(TableReport, CountedRecordsOrRefusal)
 {
-    struct Case { int byTable, byPager; const char* text; };
+    struct Case { int count; std::initializer_list<int> records; const char* text; };   // records from cell 1280
     const Case cases[] = {
-        {0, 1, "按餐桌号呼叫的方式为：“厨房”找您取（去）**桌\r\n按传呼号呼叫的方式为：“总台”找您取（去）**桌\r\n"},
-        {2, 0xFF, "按餐桌号呼叫的方式为：“服务台”找您取（去）**桌\r\n按传呼号呼叫的方式为：此内容没有设置\r\n"},
-        {3, 4, "按餐桌号呼叫的方式为：\r\n按传呼号呼叫的方式为：此内容没有设置\r\n"},
+        {1, {0x0A, 0x1B, 0xFF, 0x00, 0x05, 1, 255, 12, 255},
+         "共有 1个餐桌号：\r\n 5      0A  1B  FF    1      无        12       无\r\n"},
+        {2, {0x00, 0x01, 0x02, 0xFF, 0xFF, 255, 255, 255, 255, 0x10, 0x20, 0x30, 0x01, 0x00, 0, 254, 100, 99},
+         "共有 2个餐桌号：\r\n 65535  00  01  02   无      无       无       无\r\n"
+         " 256    10  20  30    0       254        100        99\r\n"},
+        {0, {0x0A, 0x1B, 0xFF, 0x00, 0x05, 1, 255, 12, 255}, nullptr}, {513, {}, nullptr}, {0xFFFF, {}, nullptr},
     };
     for (const Case& c : cases) {
         ReportRun r;
-        put(r.state.HostImage, 2029, {c.byTable, c.byPager});
-        EXPECT_EQ(r.report(ReportHandheldPrompts), QString::fromUtf8(c.text));
+        put(r.state.HostImage, 8190, {c.count >> 8, c.count & 0xFF});
+        put(r.state.HostImage, 1280, c.records);
+        r.view.text1 = "old";
+        EXPECT_EQ(r.report(ReportTables), QString::fromUtf8(c.text ? c.text : "")) << c.count;
+        EXPECT_EQ(r.ui.messages, (c.text ? QList<Message>{} : QList<Message>{{"没有餐桌号！", 16, "注意"}})) << c.count;
+        EXPECT_TRUE(r.view.label4Visible && !r.view.label3Visible && r.view.fullSize) << c.count;
+        EXPECT_EQ(r.shownTexts, (QStringList{QString(), r.view.text1})) << c.count;   // cleared, then set whole once
     }
 }
 
-TEST(FurtherReports, Captions)
+TEST(TableReport, FullCountReadsRecordsWhereTheLayoutPlacesThem)
 {
-    EXPECT_EQ(reportKindCaptions(),
-              (QStringList{"传呼号", "餐桌号", "工作模式", "发射机频率", "接收机频率", "信息机类型", "语音提示语种",
-                           "呼叫发起人", "按键提示语", "手持呼叫器提示"}));
+    // Record k sits at 1280 + 9*k; from k = 82 on the records overlap the settings cells 2024...
+    ReportRun r;
+    put(r.state.HostImage, 8190, {0x02, 0x00});
+    put(r.state.HostImage, 2018, {0x11, 0x22, 0x33, 0x00, 0x63, 0x07, 1, 8, 3});
+    put(r.state.HostImage, 5879, {0, 0, 0, 0x01, 0xF4, 1, 2, 3, 4});
+    const QStringList lines = r.report(ReportTables).split("\r\n");
+    ASSERT_EQ(lines.size(), 514);   // heading, 512 records and the empty rest
+    EXPECT_EQ(lines[0], QString("共有 512个餐桌号："));
+    EXPECT_EQ(lines[83], QString(" 99     11  22  33    7       1        8        3"));
+    EXPECT_EQ(lines[512], QString(" 500    00  00  00    1       2        3        4"));
+    EXPECT_TRUE(lines[513].isEmpty());
+    const HostMemory host(r.state.HostImage);   // the same cells read as settings
+    EXPECT_EQ(host.numberPronunciation(), NumberPronunciation::English);
+    EXPECT_EQ(host.callOriginator().text, QString("Table"));
+    EXPECT_EQ(host.keyPrompt(1).text, QString("“点菜”"));
 }
 
-TEST(ReportFormat, SignedNumbers)
+TEST(FurtherReports, EachKindFromItsCells)
 {
-    EXPECT_EQ(signedDecimal(5), QString(" 5"));
-    EXPECT_EQ(signedDecimal(512), QString(" 512"));
-    EXPECT_EQ(signedDecimal(0), QString(" 0"));
-    EXPECT_EQ(signedFrequency(430.225), QString(" 430.225"));
-    EXPECT_EQ(signedFrequency(314.2 + 0.2 * 7), QString(" 315.6"));
-    EXPECT_EQ(signedFrequency(1677.7215), QString(" 1677.7215"));
+    enum { Mode = ReportWorkMode, Tx = ReportTransmitterFrequency, Rx = ReportReceiverFrequency, Info = ReportInfoUnitType,
+           Lang = ReportNumberPronunciation, Orig = ReportCallOriginator, Keys = ReportKeyPrompts, Hand = ReportHandheldPrompts };
+    // First cell of each kind; the transmitter has three frequency cells (100 Hz units), then its flag
+    // (only 1 says they hold the frequency); the receiver index is cell 250 of the receiver image.
+    const std::map<int, int> cellOf{{Mode, 8166}, {Tx, 8185}, {Rx, 250}, {Info, 2046}, {Lang, 2024}, {Orig, 2025},
+                                    {Keys, 2026}, {Hand, 2029}};
+    struct Case { int kind; std::initializer_list<int> bytes; const char* text; };
+    const Case cases[] = {
+        {Mode, {0}, "当前工作类型为：\r\n单键模式1"}, {Mode, {1}, "当前工作类型为：\r\n多键模式"},
+        {Mode, {2}, "当前工作类型为：\r\n单键模式0"}, {Mode, {0xFF}, "当前工作类型为：\r\n单键模式0"},
+        {Tx, {0x41, 0xA5, 0xAA, 0}, "发射机频率为出厂默认频率 430.225MHz"}, {Tx, {0x41, 0xA5, 0xAA, 1}, "发射机频率为 430.225MHz"},
+        {Tx, {0xFF, 0xFF, 0xFF, 0xFF}, "发射机频率为出厂默认频率 430.225MHz"}, {Tx, {0, 0, 0, 1}, "发射机频率为 0MHz"},
+        {Tx, {0x41, 0xA5, 0xB4, 2}, "发射机频率为出厂默认频率 430.225MHz"}, {Tx, {0x41, 0x9C, 0xE0, 1}, "发射机频率为 430MHz"},
+        {Tx, {0x41, 0xA5, 0xB4, 1}, "发射机频率为 430.226MHz"}, {Tx, {0x41, 0x9C, 0xE1, 1}, "发射机频率为 430.0001MHz"},
+        {Tx, {0xFF, 0xFF, 0xFF, 1}, "发射机频率为 1677.7215MHz"}, {Rx, {0}, "接收机的频率为 314.2MHz"},
+        {Rx, {1}, "接收机的频率为 314.4MHz"}, {Rx, {4}, "接收机的频率为 315MHz"}, {Rx, {7}, "接收机的频率为 315.6MHz"},
+        {Rx, {8}, "接收机的频率为出厂默认频率 315.6MHz"}, {Rx, {0xFF}, "接收机的频率为出厂默认频率 315.6MHz"},
+        {Info, {0}, "信息机类型为“语音机”"}, {Info, {1}, "信息机类型为“数字机”"}, {Info, {0xFF}, "信息机类型为“数字机”"},
+        {Lang, {0}, "当前语音机的提示语种为“汉语”"}, {Lang, {1}, "当前语音机的提示语种为“英语”"},
+        {Lang, {2}, "当前没有设置过语音机的提示语种！"}, {Orig, {0}, "呼叫发起人的设置为：“号”"},
+        {Orig, {6}, "呼叫发起人的设置为：“包房”"}, {Orig, {8}, "呼叫发起人的设置为：“Table”"}, {Orig, {9}, "呼叫发起人的设置为："},
+        {Orig, {10}, "当前呼叫发起人的类型没有设置"}, {Orig, {0xFF}, "当前呼叫发起人的类型没有设置"},
+        {Keys, {3, 0xFF, 15}, "按键1的语音提示内容为：“点菜”\r\n按键2的语音提示内容没有设置\r\n按键3的语音提示内容为：“Callsfor”\r\n"},
+        {Keys, {16, 0, 12}, "按键1的语音提示内容没有设置\r\n按键2的语音提示内容为：“取消”\r\n按键3的语音提示内容为：“Service”\r\n"},
+        {Hand, {0, 1}, "按餐桌号呼叫的方式为：“厨房”找您取（去）**桌\r\n按传呼号呼叫的方式为：“总台”找您取（去）**桌\r\n"},
+        {Hand, {2, 0xFF}, "按餐桌号呼叫的方式为：“服务台”找您取（去）**桌\r\n按传呼号呼叫的方式为：此内容没有设置\r\n"},
+        {Hand, {3, 4}, "按餐桌号呼叫的方式为：\r\n按传呼号呼叫的方式为：此内容没有设置\r\n"},
+    };
+    for (const Case& c : cases) {
+        ReportRun r;
+        put(c.kind == Rx ? r.state.ReceiverImage : r.state.HostImage, cellOf.at(c.kind), c.bytes);
+        EXPECT_EQ(r.report(c.kind), QString::fromUtf8(c.text)) << c.kind << " " << *c.bytes.begin();
+        EXPECT_TRUE(r.ui.messages.isEmpty() && r.view.fullSize && !r.view.label3Visible && !r.view.label4Visible);
+    }
+}
+
+TEST(ReportView, RefusalsWithoutTheNeededImage)
+{
+    for (int kind = -1; kind < ReportKindCount; ++kind) {
+        ReportRun none;   // nothing read: refused before the view changes
+        none.state.ImageDataPresent = false;
+        none.view.text1 = "dump";
+        none.view.label2Visible = true;
+        EXPECT_EQ(none.report(kind), QString("dump"));
+        EXPECT_EQ(none.ui.messages, (QList<Message>{{"读取数据区为空，请先读取主机或分机内容后再点击此按钮！", 16, "错误"}})) << kind;
+        EXPECT_TRUE(none.view.label2Visible && !none.view.fullSize && none.shownTexts.isEmpty());
+
+        // Receiver image only: the receiver frequency alone; no item selected only clears the view.
+        ReportRun rx;
+        rx.state.HostImageLoaded = false;
+        put(rx.state.ReceiverImage, 250, {2});
+        rx.view.text1 = "dump";
+        rx.view.label2Visible = rx.view.label3Visible = true;
+        const bool ok = kind == -1 || kind == ReportReceiverFrequency;
+        EXPECT_EQ(rx.report(kind), QString(kind == ReportReceiverFrequency ? "接收机的频率为 314.6MHz" : "")) << kind;
+        EXPECT_EQ(rx.ui.messages, (ok ? QList<Message>{} : QList<Message>{{"还没有读取主机内容，操作无效！", 16, "错误"}})) << kind;
+        EXPECT_TRUE(rx.view.fullSize && !rx.view.label2Visible && !rx.view.label3Visible && !rx.view.label4Visible) << kind;
+    }
+    ReportRun host;   // host image only
+    host.state.ReceiverImageLoaded = false;
+    EXPECT_EQ(host.report(ReportReceiverFrequency), QString());
+    EXPECT_EQ(host.ui.messages, (QList<Message>{{"还没有读取分机内容，操作无效！", 16, "错误"}}));
 }

@@ -11,198 +11,82 @@ using cs::test::Rig;
 
 namespace {
 
-const Message CallerSuccess{"语音信息机中关于呼叫器的设置成功！", 15, "OK"};
-const Message HandheldSuccess{"设置成功！", 15, "OK"};
-const Message Digital{"当前信息机类型为数字机，设置失败！", 15, "ERR"};
-const Message Timeout{"超时没有返回数据!!", 16, "错误"};
-const Message CallerFailure{"设置呼叫器的语音提示类型失败!", 16, "错误"};
-const Message HandheldFailure{"设置手持呼叫器的语音提示类型失败!", 16, "错误"};
+// form5 as it opens: 中文发音, "桌", "点菜", keys 2 and 3 ticked with "加水" and "买单".
+const CallerPromptChoices Initial{0, {"桌", 1}, {"点菜", 3}, 4, true, 7, true};
 
-// The unit answers every request with `data` as reply payload.
-void answerWith(Rig& rig, const QByteArray& data)
+// Runs one write against a voice info unit; `frame` null: the failure box and nothing sent.
+void expectWrite(const std::function<RunEnd(VoicePrompts&)>& write, const char* frame, const Message& success,
+                 const Message& failure)
 {
-    rig.port.line.replyOverride = [data](std::uint8_t code, const QByteArray&) -> std::optional<QByteArray> {
-        return replyFrame(code, data);
-    };
-}
-
-void silent(Rig& rig)
-{
-    rig.port.line.replyOverride = [](std::uint8_t, const QByteArray&) -> std::optional<QByteArray> {
-        return QByteArray();
-    };
-    rig.port.line.faults.silent = true;
-}
-
-CallerPromptChoices initialChoices()
-{
-    CallerPromptChoices c;
-    c.pronunciation = 0;
-    c.originator = {"桌", 1};
-    c.key1 = {"点菜", 3};
-    c.key2 = 4;
-    c.sendKey2 = true;
-    c.key3 = 7;
-    c.sendKey3 = true;
-    return c;
+    Rig rig;
+    rig.unit.memory[2046] = 0;
+    VoicePrompts prompts(rig.link, rig.portControl);
+    EXPECT_EQ(write(prompts), frame ? RunEnd::Answered : RunEnd::Failed) << frame;
+    EXPECT_EQ(rig.port.written, frame ? hex(frame) : QByteArray()) << frame;
+    EXPECT_EQ(rig.ui.messages, QList<Message>{frame ? success : failure}) << frame;
+    EXPECT_FALSE(rig.state.ReplyOk);
 }
 
 } // namespace
 
-TEST(CallerPrompts, InitialStateOnTheWire)
+TEST(CallerPrompts, FramesFromTheChoices)
 {
-    Rig rig;
-    answerWith(rig, {});
-    VoicePrompts(rig.link, rig.portControl).writeCallerPrompts(initialChoices());
-    EXPECT_EQ(rig.port.written, hex("55 55 AA 01 14 05 00 01 03 04 07 D6"));
-    EXPECT_EQ(rig.ui.messages, (QList<Message>{CallerSuccess}));
-    EXPECT_FALSE(rig.state.ReplyOk);
-}
-
-TEST(CallerPrompts, PayloadFromTheChoices)
-{
-    struct Case {
-        const char* name;
-        std::function<void(CallerPromptChoices&)> change;
-        const char* payload;
+    const std::pair<CallerPromptChoices, const char*> cases[] = {
+        {Initial, "55 55 AA 01 14 05 00 01 03 04 07 D6"},
+        {{0, {"桌", 1}, {"点菜", 3}, 4, false, 7, true}, "55 55 AA 01 14 05 00 01 03 FF 07 DB"},   // Check1 cleared
+        {{0, {"桌", 1}, {"点菜", 3}, 4, true, 7, false}, "55 55 AA 01 14 05 00 01 03 04 FF DE"},   // Check2 cleared
+        {{0, {"桌", 1}, {"点菜", 3}, -1, false, 15, false}, "55 55 AA 01 14 05 00 01 03 FF FF E3"},   // unread lists
+        {{0, {"Table", 8}, {"点菜", 3}, 4, true, 7, true}, "55 55 AA 01 14 05 00 08 03 04 07 CF"},
+        {{0, {"桌", 1}, {"Callsfor", 15}, 4, true, 7, true}, "55 55 AA 01 14 05 00 01 0F 04 07 CA"},
+        {{0, {"桌", 1}, {"取消", 0}, 0, true, 0, true}, "55 55 AA 01 14 05 00 01 00 00 00 E4"},
+        // A list read without a position.
+        {{-1, {"桌", 1}, {"点菜", 3}, 4, true, 7, true}, nullptr}, {{0, {"楼", -1}, {"点菜", 3}, 4, true, 7, true}, nullptr},
+        {{0, {"桌", 1}, {"xyz", -1}, 4, true, 7, true}, nullptr}, {{0, {"桌", 1}, {"点菜", 3}, -1, true, 7, true}, nullptr},
+        {{0, {"桌", 1}, {"点菜", 3}, 4, true, -1, true}, nullptr}, {{0, {"桌", 1}, {"点菜", 3}, 4, true, 16, true}, nullptr},
     };
-    const Case cases[] = {
-        {"initial", [](CallerPromptChoices&) {}, "00 01 03 04 07"},
-        {"Check1 cleared", [](CallerPromptChoices& c) { c.sendKey2 = false; }, "00 01 03 FF 07"},
-        {"Check2 cleared", [](CallerPromptChoices& c) { c.sendKey3 = false; }, "00 01 03 04 FF"},
-        {"both cleared", [](CallerPromptChoices& c) { c.sendKey2 = c.sendKey3 = false; c.key2 = -1; c.key3 = 15; },
-         "00 01 03 FF FF"},
-        {"Table", [](CallerPromptChoices& c) { c.originator = {"Table", 8}; }, "00 08 03 04 07"},
-        {"Callsfor", [](CallerPromptChoices& c) { c.key1 = {"Callsfor", 15}; }, "00 01 0F 04 07"},
-        {"英文发音", [](CallerPromptChoices& c) { c.pronunciation = 1; }, "01 01 03 04 07"},
-        {"empty Combo2", [](CallerPromptChoices& c) { c.originator = {"", -1}; }, "00 FF 03 04 07"},
-        {"empty Combo3", [](CallerPromptChoices& c) { c.key1 = {"", 3}; }, "00 01 FF 04 07"},
-        {"keys 0", [](CallerPromptChoices& c) { c.key1 = {"取消", 0}; c.key2 = 0; c.key3 = 0; }, "00 01 00 00 00"},
-    };
-    for (const Case& c : cases) {
-        Rig rig;
-        answerWith(rig, {});
-        CallerPromptChoices choices = initialChoices();
-        c.change(choices);
-        VoicePrompts(rig.link, rig.portControl).writeCallerPrompts(choices);
-        ASSERT_EQ(rig.requests().size(), 1) << c.name;
-        EXPECT_EQ(rig.requests()[0].mid(0, 8), hex("01 14 05") + hex(c.payload)) << c.name;
-        EXPECT_EQ(rig.ui.messages, (QList<Message>{CallerSuccess})) << c.name;
-    }
-}
-
-TEST(CallerPrompts, ListWithoutPositionEndsInTheFailureBox)
-{
-    struct Case {
-        const char* name;
-        std::function<void(CallerPromptChoices&)> change;
-    };
-    const Case cases[] = {
-        {"Combo1", [](CallerPromptChoices& c) { c.pronunciation = -1; }},
-        {"Combo2 typed", [](CallerPromptChoices& c) { c.originator = {"楼", -1}; }},
-        {"Combo3 typed", [](CallerPromptChoices& c) { c.key1 = {"xyz", -1}; }},
-        {"Combo4 ticked", [](CallerPromptChoices& c) { c.key2 = -1; }},
-        {"Combo5 ticked", [](CallerPromptChoices& c) { c.key3 = -1; }},
-        {"Combo5 past the list", [](CallerPromptChoices& c) { c.key3 = 16; }},
-    };
-    for (const Case& c : cases) {
-        Rig rig;
-        answerWith(rig, {});
-        CallerPromptChoices choices = initialChoices();
-        c.change(choices);
-        EXPECT_EQ(VoicePrompts(rig.link, rig.portControl).writeCallerPrompts(choices), RunEnd::Failed) << c.name;
-        EXPECT_TRUE(rig.port.written.isEmpty()) << c.name;
-        EXPECT_EQ(rig.ui.messages, (QList<Message>{CallerFailure})) << c.name;
-    }
-}
-
-TEST(CallerPrompts, DigitalInfoUnitRefuses)
-{
-    for (const char* data : {"01", "00 00"}) {
-        Rig rig;
-        answerWith(rig, hex(data));
-        VoicePrompts(rig.link, rig.portControl).writeCallerPrompts(initialChoices());
-        EXPECT_EQ(rig.ui.messages, (QList<Message>{Digital})) << data;
-    }
-}
-
-TEST(CallerPrompts, NoReplyAfterTwoSeconds)
-{
-    Rig rig;
-    silent(rig);
-    double at = -1;
-    rig.ui.onMessage = [&](const Message&) { at = rig.clock.now(); };
-    EXPECT_EQ(VoicePrompts(rig.link, rig.portControl).writeCallerPrompts(initialChoices()), RunEnd::TimedOut);
-    EXPECT_EQ(rig.ui.messages, (QList<Message>{Timeout}));
-    EXPECT_EQ(rig.clock.waits, 2);
-    EXPECT_DOUBLE_EQ(at, 2.0);
-}
-
-TEST(CallerPrompts, PortThatCannotOpenEndsWithItsOwnMessageOnly)
-{
-    Rig rig;
-    rig.port.failOpen = true;
-    EXPECT_EQ(VoicePrompts(rig.link, rig.portControl).writeCallerPrompts(initialChoices()), RunEnd::PortClosed);
-    EXPECT_TRUE(rig.port.written.isEmpty());
-    EXPECT_EQ(rig.ui.messages, (QList<Message>{{"没发现此端口或端口已被其它程序占用!", 16, "错误"}}));
-}
-
-TEST(HandheldPrompts, InitialStateOnTheWire)
-{
-    Rig rig;
-    answerWith(rig, {});
-    VoicePrompts prompts(rig.link, rig.portControl);
-    prompts.writeHandheldByTable(0);
-    EXPECT_EQ(rig.port.written, hex("55 55 AA 01 15 01 00 E8"));
-    rig.port.written.clear();
-    prompts.writeHandheldByPager(1);
-    EXPECT_EQ(rig.port.written, hex("55 55 AA 01 16 01 01 E6"));
-    EXPECT_EQ(rig.ui.messages, (QList<Message>{HandheldSuccess, HandheldSuccess}));
+    for (const auto& [choices, frame] : cases)
+        expectWrite([&](VoicePrompts& p) { return p.writeCallerPrompts(choices); }, frame,
+                    {"语音信息机中关于呼叫器的设置成功！", 15, "OK"}, {"设置呼叫器的语音提示类型失败!", 16, "错误"});
 }
 
 TEST(HandheldPrompts, EachButtonSendsItsOwnCodeAndPosition)
 {
-    struct Case { bool byTable; int position; const char* body; };
+    struct Case { bool byTable; int position; const char* frame; };
     const Case cases[] = {
-        {true, 2, "01 15 01 02"}, {true, 1, "01 15 01 01"}, {false, 0, "01 16 01 00"}, {false, 2, "01 16 01 02"},
+        {true, 0, "55 55 AA 01 15 01 00 E8"}, {true, 2, "55 55 AA 01 15 01 02 E6"}, {true, -1, nullptr},
+        {false, 1, "55 55 AA 01 16 01 01 E6"}, {false, 0, "55 55 AA 01 16 01 00 E7"}, {false, 3, nullptr},
     };
-    for (const Case& c : cases) {
-        Rig rig;
-        answerWith(rig, {});
-        VoicePrompts prompts(rig.link, rig.portControl);
-        c.byTable ? prompts.writeHandheldByTable(c.position) : prompts.writeHandheldByPager(c.position);
-        ASSERT_EQ(rig.requests().size(), 1);
-        EXPECT_EQ(rig.requests()[0].left(4), hex(c.body));
-    }
+    for (const Case& c : cases)
+        expectWrite([&](VoicePrompts& p) { return c.byTable ? p.writeHandheldByTable(c.position) : p.writeHandheldByPager(c.position); },
+                    c.frame, {"设置成功！", 15, "OK"}, {"设置手持呼叫器的语音提示类型失败!", 16, "错误"});
 }
 
-TEST(HandheldPrompts, OutcomesForBothButtons)
+TEST(VoicePromptWrites, DigitalUnitNoReplyAndClosedPort)
 {
-    for (bool byTable : {true, false}) {
-        const auto write = [byTable](Rig& rig) {
+    const std::function<RunEnd(VoicePrompts&)> writes[] = {[](VoicePrompts& p) { return p.writeCallerPrompts(Initial); },
+                                                           [](VoicePrompts& p) { return p.writeHandheldByTable(0); },
+                                                           [](VoicePrompts& p) { return p.writeHandheldByPager(0); }};
+    const Message Digital{"当前信息机类型为数字机，设置失败！", 15, "ERR"};
+    const std::tuple<std::function<void(Rig&)>, RunEnd, Message> outcomes[] = {
+        {[](Rig& rig) { rig.unit.memory[2046] = 1; }, RunEnd::Answered, Digital},   // the unit answers 01
+        // Any other reply data means a digital unit too.
+        {[](Rig& rig) { rig.port.line.replyOverride = [](std::uint8_t code, const QByteArray&) {
+             return std::optional<QByteArray>(replyFrame(code, hex("00 00"))); }; }, RunEnd::Answered, Digital},
+        {[](Rig& rig) { rig.port.line.faults.silent = true; }, RunEnd::TimedOut, {"超时没有返回数据!!", 16, "错误"}},
+        {[](Rig& rig) { rig.port.failOpen = true; }, RunEnd::PortClosed, {"没发现此端口或端口已被其它程序占用!", 16, "错误"}},
+    };
+    for (const auto& write : writes) {
+        for (const auto& [setup, end, message] : outcomes) {
+            Rig rig;
+            setup(rig);
+            double at = -1;
+            rig.ui.onMessage = [&](const Message&) { at = rig.clock.now(); };
             VoicePrompts prompts(rig.link, rig.portControl);
-            return byTable ? prompts.writeHandheldByTable(0) : prompts.writeHandheldByPager(0);
-        };
-        {
-            Rig rig;
-            answerWith(rig, hex("01"));
-            write(rig);
-            EXPECT_EQ(rig.ui.messages, (QList<Message>{Digital}));
-        }
-        {
-            Rig rig;
-            silent(rig);
-            EXPECT_EQ(write(rig), RunEnd::TimedOut);
-            EXPECT_EQ(rig.ui.messages, (QList<Message>{Timeout}));
-            EXPECT_DOUBLE_EQ(rig.clock.totalWaited, 2.0);
-        }
-        {
-            Rig rig;
-            answerWith(rig, {});
-            VoicePrompts prompts(rig.link, rig.portControl);
-            EXPECT_EQ(byTable ? prompts.writeHandheldByTable(-1) : prompts.writeHandheldByPager(3), RunEnd::Failed);
-            EXPECT_TRUE(rig.port.written.isEmpty());
-            EXPECT_EQ(rig.ui.messages, (QList<Message>{HandheldFailure}));
+            EXPECT_EQ(write(prompts), end);
+            EXPECT_EQ(rig.ui.messages, QList<Message>{message});
+            EXPECT_EQ(rig.port.written.isEmpty(), end == RunEnd::PortClosed);
+            if (end == RunEnd::TimedOut)   // two cycles of 1 s on the virtual clock
+                EXPECT_TRUE(rig.clock.waits == 2 && at == 2.0) << at;
         }
     }
 }
