@@ -3,7 +3,6 @@
 
 #include <QByteArray>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -11,47 +10,36 @@ namespace cs::test {
 
 struct CliResult {
     int exitCode = -1;   // -1: crashed or did not end in time
-    QByteArray out;
-    QByteArray err;
+    QByteArray out, err;
 };
 
-inline void prepareCli(QProcess& process, const QStringList& arguments,
-                       const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+inline void prepareCli(QProcess& process, const QStringList& arguments)
 {
     process.setProgram(QStringLiteral(CALLSETUP_CLI_PROGRAM));
     process.setArguments(arguments);
-    process.setProcessEnvironment(environment);
 }
 
 inline CliResult finishCli(QProcess& process, int timeoutMs)
 {
     CliResult result;
-    if (process.state() != QProcess::NotRunning && !process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished(5000);
-    } else if (process.exitStatus() == QProcess::NormalExit) {
+    if (process.state() != QProcess::NotRunning && !process.waitForFinished(timeoutMs))
+        process.kill(), process.waitForFinished(5000);
+    else if (process.exitStatus() == QProcess::NormalExit)
         result.exitCode = process.exitCode();
-    }
     result.out = process.readAllStandardOutput();
     result.err = process.readAllStandardError();
     return result;
 }
 
-inline CliResult runCli(const QStringList& arguments, int timeoutMs = 10000,
-                        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+inline CliResult runCli(const QStringList& arguments, int timeoutMs = 10000)
 {
     QProcess process;
-    prepareCli(process, arguments, environment);
+    prepareCli(process, arguments);
     process.start();
-    if (!process.waitForStarted(5000))
-        return {};
-    return finishCli(process, timeoutMs);
+    return process.waitForStarted(5000) ? finishCli(process, timeoutMs) : CliResult{};
 }
 
 // The message line the program writes for a message box.
-inline QByteArray messageLine(const char* title, const QString& text)
-{
-    return QByteArray(title) + ": " + text.toUtf8() + '\n';
-}
+inline QByteArray messageLine(const char* title, const QString& text) { return QByteArray(title) + ": " + text.toUtf8() + '\n'; }
 
 } // namespace cs::test

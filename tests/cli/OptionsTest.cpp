@@ -1,138 +1,83 @@
-// The command line of callsetup-cli, in-process.
+// The command line of callsetup-cli: parsed in-process, and wrong usage and help as the program answers them.
 
+#include "CliRun.h"
 #include "cli/CliOptions.h"
 #include "link/PortNames.h"
 #include "reports/Reports.h"
 
 #include <gtest/gtest.h>
 
-using cs::cli::Command;
-using cs::cli::parseArguments;
+using namespace cs::cli;
 
-namespace {
-
-struct Valid {
-    QStringList arguments;
-    Command command;
-    QString port;
-    bool fast;
-    int kind;
-    QString file;
-};
-
-class ValidArguments : public ::testing::TestWithParam<Valid> {};
-
-TEST_P(ValidArguments, GiveTheirOptions)
+TEST(CliOptions, ValidArgumentsGiveTheirOptions)
 {
-    const Valid& v = GetParam();
-    const auto parsed = parseArguments(v.arguments);
-    ASSERT_TRUE(parsed.options.has_value()) << parsed.error.toStdString();
-    EXPECT_TRUE(parsed.error.isEmpty());
-    EXPECT_EQ(parsed.options->command, v.command);
-    EXPECT_EQ(parsed.options->port, v.port);
-    EXPECT_EQ(parsed.options->fast, v.fast);
-    EXPECT_EQ(parsed.options->reportKind, v.kind);
-    EXPECT_EQ(parsed.options->file, v.file);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cli, ValidArguments,
-    ::testing::Values(
-        Valid{{"read", "a.cat"}, Command::Read, "COM1", false, -1, "a.cat"},
-        Valid{{"--port", "com3", "--fast", "read", "a.cat"}, Command::Read, "COM3", true, -1, "a.cat"},
-        Valid{{"write", "b.CAT", "--port", "COM8"}, Command::Write, "COM8", false, -1, "b.CAT"},
-        Valid{{"--port=/dev/ttyUSB0", "monitor"}, Command::Monitor, "/dev/ttyUSB0", false, -1, ""},
-        Valid{{"--port", "/dev/pts/7", "dump", "x.cat"}, Command::Dump, "/dev/pts/7", false, -1, "x.cat"},
-        Valid{{"report", "pagers", "r.cat"}, Command::Report, "COM1", false, 0, "r.cat"},
-        Valid{{"report", "mode", "r.cat"}, Command::Report, "COM1", false, 2, "r.cat"},
-        Valid{{"report", "handheld", "r.cat"}, Command::Report, "COM1", false, 9, "r.cat"},
-        // After "--" a word that looks like an option is a file name.
-        Valid{{"dump", "--", "--odd.cat"}, Command::Dump, "COM1", false, -1, "--odd.cat"},
-        Valid{{"--help"}, Command::Help, "COM1", false, -1, ""},
-        Valid{{"read", "--help"}, Command::Help, "COM1", false, -1, ""}));
-
-struct Invalid {
-    QStringList arguments;
-    QString error;
-};
-
-class WrongUsage : public ::testing::TestWithParam<Invalid> {};
-
-TEST_P(WrongUsage, SaysWhy)
-{
-    const auto parsed = parseArguments(GetParam().arguments);
-    EXPECT_FALSE(parsed.options.has_value());
-    EXPECT_EQ(parsed.error, GetParam().error);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cli, WrongUsage,
-    ::testing::Values(
-        Invalid{{}, "no command given"},
-        Invalid{{"--fast"}, "no command given"},
-        Invalid{{"frobnicate"}, "unknown command \"frobnicate\""},
-        Invalid{{"read"}, "read needs a file name"},
-        Invalid{{"read", ""}, "read needs a file name"},
-        Invalid{{"write"}, "write needs a file name"},
-        Invalid{{"dump"}, "dump needs a file name"},
-        Invalid{{"report"}, "report needs a kind and a file"},
-        Invalid{{"report", "pagers"}, "report needs a file name"},
-        Invalid{{"report", "colours", "a.cat"}, "unknown report kind \"colours\""},
-        Invalid{{"report", "Pagers", "a.cat"}, "unknown report kind \"Pagers\""},
-        Invalid{{"read", "a.cat", "b.cat"}, "too many arguments for read"},
-        Invalid{{"monitor", "a.cat"}, "too many arguments for monitor"},
-        Invalid{{"--port"}, "--port needs a port name"},
-        Invalid{{"monitor", "--port"}, "--port needs a port name"},
-        Invalid{{"--port", "COM9", "monitor"}, "unknown port name \"COM9\" (COM1 .. COM8 or a device path)"},
-        Invalid{{"--port", "COM0", "monitor"}, "unknown port name \"COM0\" (COM1 .. COM8 or a device path)"},
-        Invalid{{"--port", "ttyUSB0", "monitor"}, "unknown port name \"ttyUSB0\" (COM1 .. COM8 or a device path)"},
-        Invalid{{"--verbose", "monitor"}, "unknown option \"--verbose\""}));
-
-TEST(CliOptions, ReportKindsFollowTheListOrder)
-{
-    const QStringList names = cs::cli::reportKindNames();
-    ASSERT_EQ(names.size(), cs::ReportKindCount);
-    ASSERT_EQ(cs::reportKindCaptions().size(), cs::ReportKindCount);
-    const std::pair<const char*, int> expected[] = {
-        {"pagers", cs::ReportPagers},
-        {"tables", cs::ReportTables},
-        {"mode", cs::ReportWorkMode},
-        {"transmitter", cs::ReportTransmitterFrequency},
-        {"receiver", cs::ReportReceiverFrequency},
-        {"infounit", cs::ReportInfoUnitType},
-        {"language", cs::ReportNumberPronunciation},
-        {"originator", cs::ReportCallOriginator},
-        {"keys", cs::ReportKeyPrompts},
-        {"handheld", cs::ReportHandheldPrompts},
-    };
-    for (const auto& [name, kind] : expected)
-        EXPECT_EQ(cs::cli::reportKindOf(name), kind) << name;
-    EXPECT_EQ(cs::cli::reportKindOf("传呼号"), -1);
-}
-
-TEST(CliOptions, UsageListsEveryKindWithItsCaption)
-{
-    const QString usage = cs::cli::usageText();
-    EXPECT_TRUE(usage.startsWith("usage: callsetup-cli [--port NAME] [--fast] COMMAND"));
-    EXPECT_TRUE(usage.endsWith('\n'));
-    const QStringList captions = cs::reportKindCaptions();
-    const QStringList names = cs::cli::reportKindNames();
-    for (qsizetype i = 0; i < names.size(); ++i)
-        EXPECT_TRUE(usage.contains(QStringLiteral("  %1%2\n").arg(names[i], -13).arg(captions[i])))
-            << names[i].toStdString();
-}
-
-TEST(CliOptions, PortNamesMapAsInTheMainWindowAndPathsAsThemselves)
-{
-    for (int n = 1; n <= 8; ++n) {
-        const QString name = QStringLiteral("COM%1").arg(n);
-        EXPECT_EQ(cs::cli::portTextFor(name), name);
-        EXPECT_EQ(cs::portNumberOf(cs::cli::portTextFor(name)), n);
-        EXPECT_EQ(cs::cli::deviceMapFor(name)(n), cs::portDevice(n));
+    struct Valid { QStringList arguments; Command command; QString port; bool fast; int kind; QString file; };
+    const Valid cases[] = {
+        {{"read", "a.cat"}, Command::Read, "COM1", false, -1, "a.cat"},
+        {{"--port", "com3", "--fast", "read", "a.cat"}, Command::Read, "COM3", true, -1, "a.cat"},
+        {{"write", "b.CAT", "--port", "COM8"}, Command::Write, "COM8", false, -1, "b.CAT"},
+        {{"--port=/dev/ttyUSB0", "monitor"}, Command::Monitor, "/dev/ttyUSB0", false, -1, ""},
+        {{"--port", "/dev/pts/7", "dump", "x.cat"}, Command::Dump, "/dev/pts/7", false, -1, "x.cat"},
+        {{"report", "pagers", "r.cat"}, Command::Report, "COM1", false, 0, "r.cat"},
+        {{"report", "handheld", "r.cat"}, Command::Report, "COM1", false, 9, "r.cat"},
+        {{"dump", "--", "--odd.cat"}, Command::Dump, "COM1", false, -1, "--odd.cat"},   // after "--": a file name
+        {{"--help"}, Command::Help, "COM1", false, -1, ""}, {{"read", "--help"}, Command::Help, "COM1", false, -1, ""}};
+    for (const Valid& v : cases) {
+        const auto parsed = parseArguments(v.arguments);
+        ASSERT_TRUE(parsed.options.has_value()) << parsed.error.toStdString();
+        const Options& o = *parsed.options;
+        EXPECT_EQ(std::tuple(o.command, o.port, o.fast, o.reportKind, o.file), std::tuple(v.command, v.port, v.fast, v.kind, v.file))
+            << v.arguments.join(' ').toStdString();
     }
-    // A path must still give the port control a number to open, and then opens itself.
-    EXPECT_EQ(cs::portNumberOf(cs::cli::portTextFor("/dev/ttyUSB0")), 1);
-    EXPECT_EQ(cs::cli::deviceMapFor("/dev/ttyUSB0")(1), QString("/dev/ttyUSB0"));
+    const QByteArray usage = usageText().toUtf8();
+    const cs::test::CliResult help = cs::test::runCli({"--help"});
+    EXPECT_EQ(std::tuple(help.exitCode, help.out, help.err), std::tuple(0, usage, QByteArray()));
 }
 
-} // namespace
+TEST(CliOptions, WrongUsageSaysWhyAndExitsWithTwo)
+{
+    const QString badPort = "unknown port name \"%1\" (COM1 .. COM8 or a device path)";
+    const std::pair<QStringList, QString> cases[] = {
+        {{}, "no command given"}, {{"--fast"}, "no command given"}, {{"frobnicate"}, "unknown command \"frobnicate\""},
+        {{"read"}, "read needs a file name"}, {{"read", ""}, "read needs a file name"},
+        {{"write"}, "write needs a file name"}, {{"dump"}, "dump needs a file name"},
+        {{"report"}, "report needs a kind and a file"}, {{"report", "pagers"}, "report needs a file name"},
+        {{"report", "colours", "a.cat"}, "unknown report kind \"colours\""},
+        {{"report", "Pagers", "a.cat"}, "unknown report kind \"Pagers\""},
+        {{"read", "a.cat", "b.cat"}, "too many arguments for read"}, {{"monitor", "a.cat"}, "too many arguments for monitor"},
+        {{"--port"}, "--port needs a port name"}, {{"monitor", "--port"}, "--port needs a port name"},
+        {{"--port", "COM9", "monitor"}, badPort.arg("COM9")}, {{"--port", "COM0", "monitor"}, badPort.arg("COM0")},
+        {{"--port", "ttyUSB0", "monitor"}, badPort.arg("ttyUSB0")}, {{"--verbose", "monitor"}, "unknown option \"--verbose\""}};
+    const QByteArray usage = usageText().toUtf8();
+    for (const auto& [arguments, error] : cases) {
+        const auto parsed = parseArguments(arguments);
+        EXPECT_FALSE(parsed.options.has_value());
+        EXPECT_EQ(parsed.error, error);
+        const cs::test::CliResult r = cs::test::runCli(arguments);
+        EXPECT_EQ(std::tuple(r.exitCode, r.out, r.err), std::tuple(2, QByteArray(), "callsetup-cli: " + error.toUtf8() + "\n\n" + usage))
+            << arguments.join(' ').toStdString();
+    }
+}
+
+TEST(CliOptions, ReportKindsAndPortNames)
+{
+    const char* names[] = {"pagers", "tables", "mode", "transmitter", "receiver", "infounit", "language", "originator", "keys", "handheld"};
+    const int kinds[] = {cs::ReportPagers, cs::ReportTables, cs::ReportWorkMode, cs::ReportTransmitterFrequency,
+                         cs::ReportReceiverFrequency, cs::ReportInfoUnitType, cs::ReportNumberPronunciation,
+                         cs::ReportCallOriginator, cs::ReportKeyPrompts, cs::ReportHandheldPrompts};
+    ASSERT_EQ(reportKindNames().size(), cs::ReportKindCount);
+    const QString usage = usageText();
+    EXPECT_TRUE(usage.startsWith("usage: callsetup-cli [--port NAME] [--fast] COMMAND"));
+    for (int i = 0; i < cs::ReportKindCount; ++i) {   // the usage lists each kind with its caption
+        EXPECT_EQ(reportKindOf(names[i]), kinds[i]) << names[i];
+        EXPECT_TRUE(usage.contains(QStringLiteral("  %1%2\n").arg(names[i], -13).arg(cs::reportKindCaptions()[kinds[i]])));
+    }
+    EXPECT_EQ(reportKindOf("传呼号"), -1);
+    for (int n = 1; n <= 8; ++n) {   // COMn as in the main window; a path opens itself through port number 1
+        const QString name = QStringLiteral("COM%1").arg(n);
+        EXPECT_EQ(cs::portNumberOf(portTextFor(name)), n);
+        EXPECT_EQ(deviceMapFor(name)(n), cs::portDevice(n));
+    }
+    EXPECT_EQ(cs::portNumberOf(portTextFor("/dev/ttyUSB0")), 1);
+    EXPECT_EQ(deviceMapFor("/dev/ttyUSB0")(1), QString("/dev/ttyUSB0"));
+}
