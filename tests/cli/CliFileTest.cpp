@@ -109,8 +109,9 @@ TEST_F(CliFiles, BadFilesFailAsTheOpenOperationDoes)
         {write("unit.txt", full), wrongName}, {write("unit.Cat", full), wrongName}, {write("unit.cat.txt", full), wrongName},
         {write("long.cat", full + "\x01"), {}}};   // a longer file gives its first 8192 bytes
     for (const auto& [file, err] : cases) {
-        for (const QString& command : {"dump", "report mode"}) {
-            const CliResult r = runCli(QStringList{"--port", NoSuchPort} + command.split(' ') + QStringList{file});
+        for (const char* command : {"dump", "report mode"}) {
+            const CliResult r = runCli(QStringList{"--port", NoSuchPort} + QString::fromLatin1(command).split(' ')
+                                       + QStringList{file});
             EXPECT_EQ(std::tuple(r.exitCode, r.err), std::tuple(err.isEmpty() ? 0 : 1, err)) << file.toStdString();
             EXPECT_EQ(r.out.isEmpty(), !err.isEmpty());
         }

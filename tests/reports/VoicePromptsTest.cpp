@@ -85,8 +85,9 @@ TEST(VoicePromptWrites, DigitalUnitNoReplyAndClosedPort)
             EXPECT_EQ(write(prompts), end);
             EXPECT_EQ(rig.ui.messages, QList<Message>{message});
             EXPECT_EQ(rig.port.written.isEmpty(), end == RunEnd::PortClosed);
-            if (end == RunEnd::TimedOut)   // two cycles of 1 s on the virtual clock
+            if (end == RunEnd::TimedOut) {   // two cycles of 1 s on the virtual clock
                 EXPECT_TRUE(rig.clock.waits == 2 && at == 2.0) << at;
+            }
         }
     }
 }

@@ -55,8 +55,9 @@ TEST(SimLine, FaultsShapeTheReply)
         const QList<Chunk> got = line.receive(cs::requestFrame(c.code, c.payload));
         EXPECT_EQ(show(got), show(c.expected)) << c.name;
         EXPECT_EQ(line.requests, QList<QByteArray>{cs::requestFrame(c.code, c.payload).mid(3)}) << c.name;
-        if (got.isEmpty())
+        if (got.isEmpty()) {
             EXPECT_EQ(cellsAfter(before, unit.memory), Cells{}) << c.name;
+        }
     }
 }
 
@@ -112,7 +113,10 @@ TEST(SimPort, RepliesArriveAt9600BaudOnTheVirtualClock)
     readAt(8 * ByteSeconds + 0.002 - 1e-6, ""), readAt(8 * ByteSeconds + 0.002 + 1e-6, "55");
     readAt(13 * ByteSeconds + 0.002 - 1e-6, "AA 02 08 00"), readAt(13 * ByteSeconds + 0.002 + 1e-6, "F5");
     // Split and slow: 0.3 s, 2 bytes, a 0.5 s pause, 4 bytes.
-    port.line.faults = {.splitAt = 2, .splitPause = 0.5, .replyDelay = 0.3};
+    port.line.faults = {};
+    port.line.faults.splitAt = 2;
+    port.line.faults.splitPause = 0.5;
+    port.line.faults.replyDelay = 0.3;
     start = clock.now();
     ASSERT_TRUE(port.write(cs::requestFrame(0x08, {})));
     readAt(0.4, "55 AA"), readAt(0.8, ""), readAt(0.9, "02 08 00 F5");

@@ -129,8 +129,9 @@ TEST_F(Form1, StartUpStateAndHiddenGroups)
                                      "Command2 Combo3 Command20 Command16 Command17 Command21 Command22")) {
         const QRect g = find(name)->geometry();
         EXPECT_FALSE(find(name)->isVisible()) << str(name);
-        if (find(name)->parentWidget() == &w)   // the groups lie in their band below the visible ones
+        if (find(name)->parentWidget() == &w) {   // the groups lie in their band below the visible ones
             EXPECT_TRUE(g.top() >= px(5280) && g.bottom() < px(7335)) << str(name);
+        }
     }
     for (const QString& name : names("Label9 Combo5 Command15 Label10 Label11 Label14 Combo4 Command11 Label15 Command12 "
                                      "Frame1 Text1_0 Combo1_3 Command1 Frame3 Text3_4 Command3 Frame4 Text4 Command4 "
