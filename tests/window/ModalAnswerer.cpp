@@ -39,14 +39,25 @@ void ModalAnswerer::tick()
 
     QWidget* modal = QApplication::activeModalWidget();
     // Only a window the user can see takes clicks; one already answered is closing.
-    if (!modal || modal == answered_ || !modal->isVisible() || !modal->windowHandle()
-        || !modal->windowHandle()->isExposed())
+    if (!modal || !modal->isVisible() || !modal->windowHandle() || !modal->windowHandle()->isExposed())
         return;
+    if (modal == answered_) {
+        // A synthesized click can be lost while the window system is busy: press
+        // the same button again instead of leaving the program waiting.
+        if (answeredAt_.elapsed() >= RetryMs && answerButton_) {
+            answerButton_->click();
+            answeredAt_.restart();
+        }
+        return;
+    }
     answered_ = modal;
+    answerButton_ = nullptr;
+    answeredAt_.restart();
 
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         boxes_ << BoxSeen{box->windowTitle(), box->text(), int(box->icon())};
         if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+            answerButton_ = ok;
             QTest::mouseClick(ok, Qt::LeftButton);
             return;
         }
@@ -70,6 +81,7 @@ void ModalAnswerer::tick()
         QTest::mouseClick(name, Qt::LeftButton);
         name->selectAll();
         QTest::keyClicks(name, path);
+        answerButton_ = accept;
         QTest::mouseClick(accept, Qt::LeftButton);
         return;
     }

@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QTimer>
 
 namespace cs::test {
@@ -47,9 +49,12 @@ public:
     void forget(const QString& name) { seenVisible_.remove(name); }
 
 private:
+    static constexpr int RetryMs = 1000;
     void tick();
     QTimer timer_;
     QPointer<QWidget> answered_;   // clicked, waiting to go
+    QPointer<QAbstractButton> answerButton_;   // the button that answered it
+    QElapsedTimer answeredAt_;
     QStringList fileNames_;
     QList<BoxSeen> boxes_;
     QList<DialogSeen> dialogs_;
