@@ -140,7 +140,10 @@ TEST_F(CliLine, MonitorShowsTheBytesOnTheLineAndEndsCleanlyOnASignal)
     const QByteArray reply = cs::replyFrame(0x0D, image.mid(128 * 5, 128));
     const std::tuple<const char*, int, QByteArray> cases[] = {
         {"", SIGTERM, reply}, {"noise", SIGINT, hex("13 55 55 00 55") + reply + hex("55 AA 7E")}};
-    for (const auto& [fault, signal, expected] : cases) {
+    for (const auto& c : cases) {
+        const char* fault = std::get<0>(c);
+        const int signal = std::get<1>(c);
+        const QByteArray& expected = std::get<2>(c);
         SimProcess sim(QStringList{"--image", write("unit.bin", image)} + (*fault ? QStringList{"--fault", fault} : QStringList{}));
         ASSERT_TRUE(sim.start()) << fault << sim.errorOutput().constData();
         QProcess process;

@@ -44,8 +44,8 @@ TEST(CallerPrompts, FramesFromTheChoices)
         {{0, {"桌", 1}, {"xyz", -1}, 4, true, 7, true}, nullptr}, {{0, {"桌", 1}, {"点菜", 3}, -1, true, 7, true}, nullptr},
         {{0, {"桌", 1}, {"点菜", 3}, 4, true, -1, true}, nullptr}, {{0, {"桌", 1}, {"点菜", 3}, 4, true, 16, true}, nullptr},
     };
-    for (const auto& [choices, frame] : cases)
-        expectWrite([&](VoicePrompts& p) { return p.writeCallerPrompts(choices); }, frame,
+    for (const auto& c : cases)
+        expectWrite([&](VoicePrompts& p) { return p.writeCallerPrompts(c.first); }, c.second,
                     {"语音信息机中关于呼叫器的设置成功！", 15, "OK"}, {"设置呼叫器的语音提示类型失败!", 16, "错误"});
 }
 
