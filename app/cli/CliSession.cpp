@@ -84,18 +84,24 @@ int CliSession::read()
         return ExitFailed;
     }
     ui_.setFileName(options_.file);
+    withProgress([this] { backup_.readHost(); });
+    if (ui_.failed || !state_.HostImageLoaded)
+        return ExitFailed;
+    backup_.saveFile();
+    return status();
+}
+
+// Runs a long operation with the progress line on a terminal.
+void CliSession::withProgress(const std::function<void()>& operation)
+{
     if (showProgress_) {
         std::signal(SIGINT, onInterruptDuringProgress);
         std::signal(SIGTERM, onInterruptDuringProgress);
         progress_.begin();
     }
-    backup_.readHost();
+    operation();
     if (showProgress_)
         progress_.end();
-    if (ui_.failed || !state_.HostImageLoaded)
-        return ExitFailed;
-    backup_.saveFile();
-    return status();
 }
 
 int CliSession::write()
@@ -104,14 +110,7 @@ int CliSession::write()
     backup_.openFile();
     if (ui_.failed || !state_.HostImageLoaded)
         return ExitFailed;
-    if (showProgress_) {
-        std::signal(SIGINT, onInterruptDuringProgress);
-        std::signal(SIGTERM, onInterruptDuringProgress);
-        progress_.begin();
-    }
-    backup_.download();
-    if (showProgress_)
-        progress_.end();
+    withProgress([this] { backup_.download(); });
     return status();
 }
 

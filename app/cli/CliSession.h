@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 // One run of callsetup-cli: the same objects the main window wires (state,
 // serial line, waiter, port control, link, the data backup operations), driven
 // by one command instead of clicks.
@@ -30,6 +31,7 @@ public:
     int run();
 
 private:
+    void withProgress(const std::function<void()>& operation);
     int read();
     int write();
     int report();
