@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev qt6-qpa-plugins libgl-dev
   libgtest-dev googletest
   clang libclang-rt-dev
-  dpkg-dev file
+  dpkg-dev file lintian appstream help2man
   fonts-noto-cjk
   xvfb xauth
 )

@@ -3,7 +3,7 @@
 #   1. the unit, GUI (offscreen), end-to-end (pseudo-terminal) and real-window (Xvfb) tests;
 #   2. the unit tests once more in a clang build with AddressSanitizer and
 #      UndefinedBehaviorSanitizer, which also holds the libFuzzer targets;
-#   3. installation and the Debian package;
+#   3. installation and the Debian packages, checked by lintian and appstreamcli;
 #   4. each libFuzzer target for FUZZ_SECONDS (default 45) from its seed corpus.
 # Build folders go to BUILD_ROOT (default ./build); test artifacts (screenshots) to
 # $BUILD_ROOT/artifacts.
@@ -35,18 +35,46 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 echo "== install and package"
 rm -rf "$root/stage"
 DESTDIR="$root/stage" cmake --install "$root/main" --prefix /usr >/dev/null
-for f in bin/callsetup bin/callsetup-cli share/applications/callsetup.desktop \
-         share/icons/hicolor/scalable/apps/callsetup.svg; do
+app_id=local.callsetup.callsetup
+for f in bin/callsetup bin/callsetup-cli share/applications/$app_id.desktop \
+         share/icons/hicolor/scalable/apps/callsetup.svg share/metainfo/$app_id.metainfo.xml \
+         share/man/man1/callsetup.1.gz share/man/man1/callsetup-cli.1.gz \
+         share/doc/callsetup/copyright share/doc/callsetup/changelog.gz; do
   [ -e "$root/stage/usr/$f" ] || { echo "not installed: $f"; exit 1; }
 done
-rm -f "$root"/main/callsetup_*.deb
+appstreamcli validate --no-net "$root/stage/usr/share/metainfo/$app_id.metainfo.xml"
+appstreamcli validate-tree --no-net "$root/stage"
+bash "$here/packaging/check-manpage.sh" "$root/stage/usr/bin/callsetup-cli" \
+  "$root/stage/usr/share/man/man1/callsetup-cli.1.gz"
+rm -f "$root"/main/callsetup_*.deb "$root"/main/callsetup-dbgsym_*.ddeb
 (cd "$root/main" && cpack -G DEB >/dev/null)
 deb=$(ls "$root"/main/callsetup_*.deb)
+dbgsym=$(ls "$root"/main/callsetup-dbgsym_*.ddeb)
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "$(basename "$deb"): Depends: $depends"
 for p in libqt6serialport6 libqt6widgets6 qt6-qpa-plugins; do
   grep -q "$p" <<<"$depends" || { echo "the package does not depend on $p"; exit 1; }
 done
+# Stripped programs in the package, their debug information (one file per
+# program, by build id) in the -dbgsym package.
+unpacked="$root/unpacked"
+rm -rf "$unpacked" && mkdir -p "$unpacked"
+dpkg-deb -x "$deb" "$unpacked/main" && dpkg-deb -x "$dbgsym" "$unpacked/dbgsym"
+for program in callsetup callsetup-cli; do
+  file "$unpacked/main/usr/bin/$program" | grep -q ', stripped' \
+    || { echo "not stripped in the package: $program"; exit 1; }
+  id=$(file "$unpacked/main/usr/bin/$program" | sed -E 's/.*BuildID\[sha1\]=([0-9a-f]+).*/\1/')
+  [ -f "$unpacked/dbgsym/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug" ] \
+    || { echo "no debug information for $program in $(basename "$dbgsym")"; exit 1; }
+done
+# Debian's checker: no error or warning but the placeholder maintainer address
+# (set CALLSETUP_MAINTAINER), which the changelog's signature line repeats.
+lintian --fail-on none --tag-display-limit 0 "$deb" "$dbgsym" | tee "$root/lintian.log"
+if grep -E '^[EW]: ' "$root/lintian.log" | grep -vqE ' bogus-mail-host(-in-debian-changelog)? '
+then
+  echo "lintian reports errors or warnings"; exit 1
+fi
+ls -l "$deb" "$dbgsym" | awk '{print $5, $NF}'
 
 echo "== fuzzing"
 seconds="${FUZZ_SECONDS:-45}"
