@@ -79,20 +79,40 @@ QString mapPortDevice(int n, const QList<PresentPort>& present, const QString& l
     return QStringLiteral("/dev/ttyS%1").arg(n - 1);
 }
 
+// The UART type sysfs gives a built-in port: 0 for none (unknown), -1 when
+// there is no such file.
+static int uartType(const QString& name)
+{
+    QFile type(QStringLiteral("/sys/class/tty/%1/type").arg(name));
+    if (!type.open(QIODevice::ReadOnly))
+        return -1;
+    bool ok = false;
+    const int value = type.readAll().trimmed().toInt(&ok);
+    return ok ? value : -1;
+}
+
 QList<PresentPort> presentPorts()
 {
+    // The kernel lists ttyS0..ttyS3 (or more) whether or not a UART answers at
+    // their addresses; such a phantom port has the type 0, opens and stays
+    // silent, so it is not counted.
     QList<PresentPort> ports;
+    QStringList names;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         const QString name = info.portName();
-        // The kernel lists ttyS0..ttyS3 (or more) whether or not a UART answers
-        // at their addresses; sysfs gives such a phantom port the type 0
-        // (unknown). Such a port opens and stays silent, so it is not counted.
-        if (name.startsWith(QLatin1String("ttyS"))) {
-            QFile type(QStringLiteral("/sys/class/tty/%1/type").arg(name));
-            if (type.open(QIODevice::ReadOnly) && type.readAll().trimmed() == "0")
-                continue;
-        }
+        if (name.startsWith(QLatin1String("ttyS")) && uartType(name) == 0)
+            continue;
         ports.append({name, info.systemLocation()});
+        names.append(name);
+    }
+    // Qt leaves out a built-in port that it cannot open at the moment (held
+    // open with exclusive access, by this program too): it still counts, or
+    // the numbers of the ports after it would shift.
+    const QDir tty(QStringLiteral("/sys/class/tty"));
+    const auto filters = QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot;
+    for (const QString& name : tty.entryList({QStringLiteral("ttyS*")}, filters)) {
+        if (!names.contains(name) && uartType(name) > 0)
+            ports.append({name, QStringLiteral("/dev/") + name});
     }
     return ports;
 }

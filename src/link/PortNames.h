@@ -27,8 +27,9 @@ struct PresentPort {
     QString device;
 };
 
-// The serial ports present now. Built-in ports the kernel lists without a UART
-// behind them are left out.
+// The serial ports present now: Qt's list, without the built-in ports that have
+// no UART behind them (sysfs type 0), and with the built-in ports that have one
+// but Qt could not open just now (held open elsewhere).
 QList<PresentPort> presentPorts();
 
 // The device for port number n given the ports present and the target of the
