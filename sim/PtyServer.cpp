@@ -134,11 +134,15 @@ bool PtyServer::start(QString& error)
         const QString dir = cs::portLinkDirectory();
         QDir().mkpath(dir);
         const QString path = dir + QLatin1Char('/') + options_.linkName;
+        // Whatever stands there (the user's own link to an adapter, another
+        // run's link) is not ours to replace.
         const QFileInfo existing(path);
-        if (existing.isSymLink())
-            QFile::remove(path);   // left behind by an earlier run
-        else if (existing.exists()) {
-            error = QStringLiteral("%1 exists and is not a link").arg(path);
+        if (existing.isSymLink() || existing.exists()) {
+            const QString what = existing.isSymLink()
+                ? QStringLiteral("a link to ") + existing.symLinkTarget()
+                : QStringLiteral("not a link");
+            error = QStringLiteral("%1 already exists (%2): not replacing what this run did not make")
+                        .arg(path, what);
             return false;
         }
         if (::symlink(slavePath_.toLocal8Bit().constData(), path.toLocal8Bit().constData()) != 0) {

@@ -142,7 +142,7 @@ void Commands::setTable(const QString& table, const QString& key, const QString&
         const QString* pagerTexts[3] = {&pager1, &pager2, &pager3};
         for (int i = 0; i < 3; ++i) {
             pagers[i] = 0xFF;
-            if (isBlank(*pagerTexts[i]))
+            if (pagerTexts[i]->isEmpty())
                 continue;
             const auto v = inRange(*pagerTexts[i], 1, 255);
             if (!v)
@@ -151,7 +151,7 @@ void Commands::setTable(const QString& table, const QString& key, const QString&
             pagers[i] = *v;
         }
         std::uint64_t keyValue = 0xFF;
-        if (!isBlank(key)) {
+        if (!key.isEmpty()) {
             const auto v = inRange(key, 0, 99);
             if (!v)
                 return Refusal{QStringLiteral("键值只能是00-99的数字！"), QStringLiteral("Text3_1")};
@@ -283,10 +283,10 @@ void Commands::setReceiverFrequency(const QString& frequencyText, int position, 
     };
     plan.failureText = QStringLiteral("接收器频率写入失败!");
     CommandRunner(link_, port_).run(plan, [&]() -> Built {
-        if (isBlank(frequencyText))
+        if (frequencyText.isEmpty())
             return Refusal{QStringLiteral("请选择接收器的频率！"), QString()};
         std::optional<std::uint64_t> number;
-        if (!isBlank(receiver)) {
+        if (!receiver.isEmpty()) {
             number = inRange(receiver, 1, 80);
             if (!number)
                 return Refusal{QStringLiteral("接收器号码必须为1-80的数字！"), QString()};
@@ -325,7 +325,7 @@ void Commands::setTransmitterFrequency(const QString& megahertz)
     plan.failureText = QStringLiteral("发射机频率写入失败!");
     plan.failureFocus = field;
 
-    if (isBlank(megahertz)) {
+    if (megahertz.isEmpty()) {
         plan.rounds = 3;
         plan.waitSeconds = 1.5;
         plan.confirmation = Confirmation{

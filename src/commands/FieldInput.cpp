@@ -38,11 +38,6 @@ std::optional<std::uint64_t> wholeNumber(const QString& text)
     return digitValue(t);
 }
 
-bool isBlank(const QString& text)
-{
-    return text.trimmed().isEmpty();
-}
-
 std::optional<QByteArray> addressDigits(const QString& text)
 {
     const QString t = text.trimmed();

@@ -20,11 +20,9 @@ namespace cs {
 constexpr std::uint64_t SaturatedValue = 0xFFFFFFFFull + 1;
 
 // The value of a whole-number field, or nothing when the text is not numeric
-// (an empty or blank text is not numeric).
+// (an empty or blank text is not numeric). An optional field is empty only
+// when it has no characters at all: blanks are a value, and not a number.
 std::optional<std::uint64_t> wholeNumber(const QString& text);
-
-// True when the text is empty after trimming blanks (an optional field left empty).
-bool isBlank(const QString& text);
 
 // The address code digits, one value 0..9 per byte, right-aligned in seven
 // bytes with zeros in front. The text must already have passed the numeric

@@ -23,6 +23,9 @@ bool Link::SendFrame()
     tx[size_t(n + 3)] = frameChecksum(tx.data(), n + 3);
     QByteArray wire("\x55\x55\xAA", 3);
     wire.append(reinterpret_cast<const char*>(tx.data()), n + 4);
+    // Whatever arrived before this request (a late reply to an earlier one,
+    // noise) must not be taken for its answer.
+    discardInput();
     const bool written = port_.isOpen() && port_.write(wire);
     ui_.repaint();
     return written;

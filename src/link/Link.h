@@ -20,7 +20,8 @@ public:
 
     // Fills TxBuffer[0..n+2] with 01, code, n and the payload.
     void setRequest(std::uint8_t code, const QByteArray& payload);
-    // Adds the checksum as TxBuffer[n+3] and writes 55 55 AA and the body.
+    // Adds the checksum as TxBuffer[n+3], drops what the port has received so
+    // far and writes 55 55 AA and the body.
     // False when the port refused the bytes (the caller reports its failure).
     bool SendFrame();
     // Waits up to ReplyRounds cycles of ReplyWaitSeconds for the reply to TxBuffer[1].

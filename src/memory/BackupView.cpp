@@ -10,7 +10,7 @@ void BackupView::load(bool hostImageLoaded, bool receiverImageLoaded)
     command4Visible = false;
     label1 = QStringLiteral("读取进度条");
     progressVisible = true;
-    fullSize = false;
+    setSize(false);
     text1.clear();
     combo1Index = 0;
     update();
@@ -18,7 +18,7 @@ void BackupView::load(bool hostImageLoaded, bool receiverImageLoaded)
 
 void BackupView::restoreDesign()
 {
-    fullSize = false;
+    setSize(false);
     label1 = QStringLiteral("读取进度条");
     label1Visible = true;
     label6 = QStringLiteral("主机未读取");

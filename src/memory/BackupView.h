@@ -18,6 +18,11 @@ public:
     void restoreDesign();
 
     bool fullSize = false;              // compact 5985 x 2750 twips, full 5985 x 6800
+    // Counts the operations that gave the window a size (load, reads, download,
+    // dump, reports): the window takes fullSize only when this changed, so
+    // progress steps and status changes keep a size the user chose.
+    int sizeSettings = 0;
+    void setSize(bool full) { fullSize = full; ++sizeSettings; }
     QString label1 = QStringLiteral("读取进度条");
     bool label1Visible = true;
     QString label6 = QStringLiteral("主机未读取");

@@ -91,7 +91,7 @@ bool DataBackup::frgsubram()
 void DataBackup::breakOff(const QString& message, const QString& idleCaption)
 {
     link_.ui().messageBox(message, StyleStop, ErrorTitle);
-    view_.fullSize = false;
+    view_.setSize(false);
     view_.label1 = idleCaption;
     view_.update();
 }
@@ -100,7 +100,7 @@ void DataBackup::fail(const QString& message)
 {
     link_.ui().messageBox(message, StyleStop, ErrorTitle);
     view_.progressValue = 0;
-    view_.fullSize = false;
+    view_.setSize(false);
     view_.update();
 }
 
@@ -146,7 +146,7 @@ void DataBackup::readMemory(Unit unit)
         s.TxBuffer[2] = kind.payloadLength;
         if (unit == Unit::ExternalReceiver)
             s.TxBuffer[4] = 0x01;
-        view_.fullSize = false;
+        view_.setSize(false);
         view_.update();
         ui.repaint();
         view_.progressMinimum = 0;
@@ -189,6 +189,7 @@ void DataBackup::readMemory(Unit unit)
         view_.label1 = ReadIdle;
         view_.update();
         s.ImageDataPresent = true;
+        s.LastLoadFromReceiver = !host;
         ui.messageBox(kind.done, StyleInfo, OkTitle);
         if (host) {
             s.HostImage = s.ReadArea;
@@ -200,7 +201,7 @@ void DataBackup::readMemory(Unit unit)
             s.ReceiverImageLoaded = true;
             view_.label7Visible = true;
             view_.label7 = QStringLiteral("分机内容已读取");
-            view_.fullSize = false;
+            view_.setSize(false);
         }
         view_.progressValue = 0;
         view_.update();
@@ -225,7 +226,7 @@ void DataBackup::download()
     const QString failed = QStringLiteral("下发主机内容失败！");
     try {
         link_.discardInput();
-        view_.fullSize = false;
+        view_.setSize(false);
         view_.update();
         ui.repaint();
         view_.progressMinimum = 0;
@@ -322,6 +323,7 @@ void DataBackup::openFile()
     ui.messageBox(QStringLiteral("已成功打开备份文件") + name, StyleInfo, OkTitle);
     s.HostImageLoaded = true;
     s.ImageDataPresent = true;
+    s.LastLoadFromReceiver = false;
     view_.label6Visible = true;
     view_.label6 = QStringLiteral("主机内容已读取");
     view_.update();
@@ -338,9 +340,10 @@ void DataBackup::memoryDump()
     view_.label3Visible = false;
     view_.label4Visible = false;
     view_.label2Visible = true;
-    view_.fullSize = true;
-    // After a receiver read its own 256 cells are shown, not the host image.
-    view_.text1 = s.LastReadFromReceiver ? dumpText(s.ReceiverImage, ReceiverMemorySize)
+    view_.setSize(true);
+    // After a completed receiver read its own 256 cells are shown; after a
+    // host read, an opened file or a receiver read that broke off, the host image.
+    view_.text1 = s.LastLoadFromReceiver ? dumpText(s.ReceiverImage, ReceiverMemorySize)
                                          : dumpText(s.HostImage, HostMemorySize);
     view_.update();
 }

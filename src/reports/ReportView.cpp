@@ -37,7 +37,7 @@ void showReport(BackupView& view, const AppState& state, Ui& ui, int kind)
     view.label3Visible = false;
     view.label4Visible = false;
     view.text1.clear();
-    view.fullSize = true;
+    view.setSize(true);
     view.update();
 
     const HostMemory host(state.HostImage);

@@ -37,6 +37,9 @@ struct AppState {
     bool ReceiverImageLoaded = false;
     bool ImageDataPresent = false;
     bool LastReadFromReceiver = false;
+    // The last completed load (read or opened file) was a receiver read: the
+    // memory dump shows the receiver image only then.
+    bool LastLoadFromReceiver = false;
 
     // True while a request/reply exchange owns the port: nothing else may read it.
     bool ExchangeRunning = false;

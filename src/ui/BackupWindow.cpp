@@ -231,6 +231,9 @@ QSize BackupWindow::clientSize(bool full) const
 
 void BackupWindow::applySize()
 {
+    if (appliedSizeSettings_ == view_.sizeSettings)
+        return;
+    appliedSizeSettings_ = view_.sizeSettings;
     const QSize client = clientSize(view_.fullSize);
     if (size() != client)
         resize(client);

@@ -49,6 +49,7 @@ private:
     BackupView view_;
     DataBackup backup_;
     QString shownText_;
+    int appliedSizeSettings_ = -1;   // view_.sizeSettings when the size was last set
 
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;

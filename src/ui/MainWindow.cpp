@@ -3,6 +3,7 @@
 
 #include "ui/BackupWindow.h"
 #include "ui/HandheldWindow.h"
+#include "ui/PortTips.h"
 #include "ui/VoicePromptWindow.h"
 
 #include <QApplication>
@@ -172,6 +173,7 @@ void MainWindow::buildPortRow()
             port_.changePort(combo5_->itemText(index));
     });
     combo5_->installEventFilter(this);   // typed text is no choice from the list
+    attachPortTips(combo5_);
     command15_ = button(this, "Command15", QStringLiteral("打开"), 2880, 90, 615, 300, [this] { port_.toggle(); });
     label(this, "Label10", QStringLiteral("端口状态："), 4440, 120, 1215, 255);
     label11_ = label(this, "Label11", QStringLiteral("串口关闭"), 5760, 120, 2175, 255);

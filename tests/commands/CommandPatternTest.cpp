@@ -131,7 +131,6 @@ TEST(EveryCommand, BothQuestionsCancelSendsNothing)
     const Message init{"执行此操作将清除主机内存储的所有信息！！\r\n   您确认执行请按确定，否则请取消！", StyleOkCancel, "注意！！"};
     const std::tuple<Call, Message, QString, QString> cases[] = {
         {CMD(setTransmitterFrequency("")), clear, "发射机设置清除成功！", "发射机频率写入失败!"},
-        {CMD(setTransmitterFrequency("   ")), clear, "发射机设置清除成功！", "发射机频率写入失败!"},
         {CMD(initialiseHost()), init, "初始化主机成功！", "初始化主机失败!"},
     };
     for (const auto& [run, question, success, failure] : cases) {
