@@ -42,23 +42,22 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QCommandLineParser parser;
-    const QCommandLineOption lang(QStringLiteral("lang"),
-                                  QStringLiteral("Language of the texts: zh (Chinese) or en (English)."),
-                                  QStringLiteral("zh|en"));
+    const QCommandLineOption lang(
+        QStringLiteral("lang"),
+        QStringLiteral("Language of the texts: zh (Chinese) or en (English)."),
+        QStringLiteral("zh|en"));
     QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"));
     quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({lang, quitWhenShown});
     parser.addHelpOption();
     parser.process(app);
 
-    std::optional<cs::Language> language = cs::languageFromEnvironment();
-    if (parser.isSet(lang)) {
-        language = cs::languageFromOption(parser.value(lang));
-        if (!language) {
-            std::fprintf(stderr, "callsetup: --lang takes zh or en, not \"%s\"\n",
-                         qPrintable(parser.value(lang)));
-            return 2;
-        }
+    const auto language = cs::chosenLanguage(parser.isSet(lang) ? std::optional(parser.value(lang))
+                                                                : std::nullopt);
+    if (!language) {
+        std::fprintf(stderr, "callsetup: --lang takes zh or en, not \"%s\"\n",
+                     qPrintable(parser.value(lang)));
+        return 2;
     }
     // The translator comes before the first window: every text is looked up as it is built.
     if (!cs::installLanguage(app, *language))

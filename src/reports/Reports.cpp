@@ -30,7 +30,8 @@ QString spaces(int n)
     return QString(n, QLatin1Char(' '));
 }
 
-// True when the reports are shown translated.
+// True when a translation of the reports is installed: the polarity word then
+// differs from its Chinese source.
 bool translated()
 {
     return ReportText::tr("正") != QStringLiteral("正");
@@ -52,8 +53,13 @@ QString columnWord(const QString& word, const QStringList& column)
 // A pager slot or key value: "无" for none, else signed decimal.
 QString slotText(const std::optional<std::uint8_t>& v)
 {
-    const QString none = ReportText::tr("无");
-    return columnWord(v ? signedDecimal(*v) : none, {none, signedDecimal(255)});
+    return v ? signedDecimal(*v) : ReportText::tr("无");
+}
+
+// A pager slot as a column: as wide as the widest value it can hold.
+QString slotColumn(const std::optional<std::uint8_t>& v)
+{
+    return columnWord(slotText(v), {ReportText::tr("无"), signedDecimal(255)});
 }
 
 } // namespace
@@ -132,9 +138,9 @@ QString tableLine(const TableRecord& table)
     line += number + spaces(8 - int(number.size()));
     line += hexByte(table.featureCode[0]) + spaces(2) + hexByte(table.featureCode[1]) + spaces(2)
         + hexByte(table.featureCode[2]) + spaces(3);
-    line += slotText(table.pagers[0]) + spaces(6);
-    line += slotText(table.pagers[1]) + spaces(7);
-    line += slotText(table.pagers[2]) + spaces(7);
+    line += slotColumn(table.pagers[0]) + spaces(6);
+    line += slotColumn(table.pagers[1]) + spaces(7);
+    line += slotColumn(table.pagers[2]) + spaces(7);
     line += slotText(table.keyValue);
     line += CrLf;
     return line;

@@ -33,6 +33,11 @@ Language languageFromEnvironment()
     return Language::Chinese;
 }
 
+std::optional<Language> chosenLanguage(const std::optional<QString>& option)
+{
+    return option ? languageFromOption(*option) : languageFromEnvironment();
+}
+
 bool installLanguage(QCoreApplication& app, Language language)
 {
     if (language == Language::Chinese)

@@ -24,6 +24,10 @@ Language languageFromLocale(const QString& name);
 // none set means Chinese.
 Language languageFromEnvironment();
 
+// What both programs use: `--lang`'s value when the option was given (no
+// language for a value other than "zh" or "en"), else the environment's.
+std::optional<Language> chosenLanguage(const std::optional<QString>& option);
+
 // Installs the English translation into the application (once; later calls
 // and Chinese install nothing). False when the translation cannot be loaded.
 bool installLanguage(QCoreApplication& app, Language language);
