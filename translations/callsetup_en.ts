@@ -785,7 +785,7 @@ Continue?</translation>
     </message>
     <message>
         <source> 请按催菜器的任意键加#键     ……4秒钟后自动返回……</source>
-        <translation> Press any key and then # on the hurry button.     …closes by itself in 4 seconds…</translation>
+        <translation> Press a key and # on the hurry button.     …closes by itself in 4 seconds…</translation>
     </message>
 </context>
 <context>
