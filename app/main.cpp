@@ -2,12 +2,15 @@
 // unit. The program (state, serial line, operations, main window) is built by
 // Program; it ends with its exit button.
 //
+// --lang zh|en: the language of the texts (default: the user's locale).
 // --quit-when-shown (for the start-up benchmark): print "shown" and the peak
 // memory in KiB once the main window has been painted for the first time, and quit.
 
+#include "shared/Language.h"
 #include "ui/Program.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QEvent>
 #include <cstdio>
 #include <sys/resource.h>
@@ -38,9 +41,31 @@ private:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QCommandLineParser parser;
+    const QCommandLineOption lang(
+        QStringLiteral("lang"),
+        QStringLiteral("Language of the texts: zh (Chinese) or en (English)."),
+        QStringLiteral("zh|en"));
+    QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"));
+    quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({lang, quitWhenShown});
+    parser.addHelpOption();
+    parser.process(app);
+
+    const auto language = cs::chosenLanguage(parser.isSet(lang) ? std::optional(parser.value(lang))
+                                                                : std::nullopt);
+    if (!language) {
+        std::fprintf(stderr, "callsetup: --lang takes zh or en, not \"%s\"\n",
+                     qPrintable(parser.value(lang)));
+        return 2;
+    }
+    // The translator comes before the first window: every text is looked up as it is built.
+    if (!cs::installLanguage(app, *language))
+        std::fprintf(stderr, "callsetup: the English texts cannot be loaded\n");
+
     cs::ui::Program program(app);
     FirstPaint firstPaint;
-    if (app.arguments().contains(QStringLiteral("--quit-when-shown")))
+    if (parser.isSet(quitWhenShown))
         program.mainWindow().installEventFilter(&firstPaint);
     program.show();
     return app.exec();

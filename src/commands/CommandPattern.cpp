@@ -4,17 +4,17 @@ namespace cs {
 
 Notice timeoutNotice(bool focus, const QString& text)
 {
-    return {text, StyleStop, QStringLiteral("错误"), focus};
+    return {text, StyleStop, QCoreApplication::translate("Commands", "错误"), focus};
 }
 
 Notice successNotice(const QString& text, bool focus)
 {
-    return {text, StyleInfo, QStringLiteral("OK"), focus};
+    return {text, StyleInfo, okTitle(), focus};
 }
 
 Notice lengthErrorNotice(bool focus, const QString& text, int style)
 {
-    return {text, style, QStringLiteral("错误"), focus};
+    return {text, style, QCoreApplication::translate("Commands", "错误"), focus};
 }
 
 Notice stopNotice(const QString& text, bool focus, const QString& title)
@@ -154,7 +154,7 @@ void CommandRunner::show(const CommandPlan& plan, const Notice& notice)
 RunEnd CommandRunner::fail(const CommandPlan& plan)
 {
     Ui& ui = link_.ui();
-    ui.messageBox(plan.failureText, StyleStop, QStringLiteral("错误"));
+    ui.messageBox(plan.failureText, StyleStop, QCoreApplication::translate("Commands", "错误"));
     if (!plan.failureFocus.isEmpty())
         ui.setFocus(plan.failureFocus);
     return RunEnd::Failed;

@@ -21,6 +21,7 @@
 #include "shared/Ui.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <cstdint>
@@ -79,7 +80,7 @@ struct CommandPlan {
 struct Refusal {
     QString text;
     QString field;
-    QString title = QStringLiteral("错误");
+    QString title = QCoreApplication::translate("Commands", "错误");
     int style = StyleStop;
 };
 
@@ -100,14 +101,18 @@ enum class RunEnd {
 };
 
 // Timeout notice as most commands show it: "超时没有返回数据!!", style 16, "错误".
-Notice timeoutNotice(bool focus, const QString& text = QStringLiteral("超时没有返回数据!!"));
+Notice timeoutNotice(bool focus, const QString& text = QCoreApplication::translate(
+                                     "Commands", "超时没有返回数据!!"));
 // Success notice: style 15, title "OK".
 Notice successNotice(const QString& text, bool focus);
 // The usual length error: "返回数据长度错误", style 15, title "错误".
-Notice lengthErrorNotice(bool focus, const QString& text = QStringLiteral("返回数据长度错误"),
+Notice lengthErrorNotice(bool focus,
+                         const QString& text = QCoreApplication::translate("Commands",
+                                                                           "返回数据长度错误"),
                          int style = StyleInfo);
 // A stop box: style 16 with the given title ("错误" by default).
-Notice stopNotice(const QString& text, bool focus, const QString& title = QStringLiteral("错误"));
+Notice stopNotice(const QString& text, bool focus,
+                  const QString& title = QCoreApplication::translate("Commands", "错误"));
 
 class CommandRunner {
 public:

@@ -56,18 +56,18 @@ void Commands::setPager(const QString& number, const QString& address, int model
     plan.focus = QStringLiteral("Text1_0");
     plan.timeout = timeoutNotice(true);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(QStringLiteral("设置传呼号成功！"), true)},
+        {0, AnyStatus, successNotice(tr("设置传呼号成功！"), true)},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
-    plan.failureText = QStringLiteral("设置传呼号失败!");
+    plan.failureText = tr("设置传呼号失败!");
     plan.failureFocus = QStringLiteral("Text1_0");
 
     CommandRunner(link_, port_).run(plan, [&]() -> Built {
-        const QString numberMessage = QStringLiteral("传呼号必须为1-254的数字！");
+        const QString numberMessage = tr("传呼号必须为1-254的数字！");
         const auto pager = inRange(number, 1, 254);
         if (!pager)
             return Refusal{numberMessage, QStringLiteral("Text1_0")};
-        const QString addressMessage = QStringLiteral("地址码应为7位数字！");
+        const QString addressMessage = tr("地址码应为7位数字！");
         if (!inRange(address, 0, 9999999))
             return Refusal{addressMessage, QStringLiteral("Text1_1")};
 
@@ -92,20 +92,20 @@ void Commands::deletePager(const QString& number)
     plan.rounds = 2;
     plan.waitSeconds = 1.0;
     plan.focus = QStringLiteral("Text4");
-    plan.timeout = timeoutNotice(focus, QStringLiteral("删除传呼号失败，请检查与通讯端口的连接情况！"));
+    plan.timeout = timeoutNotice(focus, tr("删除传呼号失败，请检查与通讯端口的连接情况！"));
     plan.outcomes = {
-        {0, AnyStatus, successNotice(QStringLiteral("删除传呼号成功！"), focus)},
-        {1, 1, {QStringLiteral("无此传呼号！"), StyleInfo, QStringLiteral("注意"), focus}},
-        {1, AnyStatus, lengthErrorNotice(focus, QStringLiteral("返回数据错误"))},
+        {0, AnyStatus, successNotice(tr("删除传呼号成功！"), focus)},
+        {1, 1, {tr("无此传呼号！"), StyleInfo, tr("注意"), focus}},
+        {1, AnyStatus, lengthErrorNotice(focus, tr("返回数据错误"))},
         {AnyLength, AnyStatus, lengthErrorNotice(focus)},
     };
-    plan.failureText = QStringLiteral("删除传呼号失败!");
+    plan.failureText = tr("删除传呼号失败!");
     plan.failureFocus = QStringLiteral("Text4");
 
     CommandRunner(link_, port_).run(plan, [&]() -> Built {
         const auto pager = inRange(number, 1, 254);
         if (!pager)
-            return Refusal{QStringLiteral("传呼号必须为1-254的数字！"), QStringLiteral("Text4")};
+            return Refusal{tr("传呼号必须为1-254的数字！"), QStringLiteral("Text4")};
         return bytes({*pager});
     });
 }
@@ -122,20 +122,20 @@ void Commands::setTable(const QString& table, const QString& key, const QString&
     plan.focus = QStringLiteral("Text3_0");
     plan.timeout = timeoutNotice(true);
     plan.outcomes = {
-        {3, AnyStatus, successNotice(QStringLiteral("设置餐桌号成功！"), true)},
-        {0, AnyStatus, stopNotice(QStringLiteral("接收器记忆区已经存满，无法写入！"), true)},
+        {3, AnyStatus, successNotice(tr("设置餐桌号成功！"), true)},
+        {0, AnyStatus, stopNotice(tr("接收器记忆区已经存满，无法写入！"), true)},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
-    plan.failureText = QStringLiteral("设置餐桌号失败!");
+    plan.failureText = tr("设置餐桌号失败!");
     plan.failureFocus = QStringLiteral("Text3_0");
 
     CommandRunner(link_, port_).run(plan, [&]() -> Built {
         const QString tableField = QStringLiteral("Text3_0");
         const auto tableNumber = wholeNumber(table);
         if (!tableNumber)
-            return Refusal{QStringLiteral("餐桌号只能为数字！"), tableField};
+            return Refusal{tr("餐桌号只能为数字！"), tableField};
         if (*tableNumber < 1 || *tableNumber > 65535)
-            return Refusal{QStringLiteral("餐桌号必须为1-65535的数字！"), tableField};
+            return Refusal{tr("餐桌号必须为1-65535的数字！"), tableField};
 
         // Optional fields: empty is sent as 0xFF (not set).
         std::uint64_t pagers[3];
@@ -146,7 +146,7 @@ void Commands::setTable(const QString& table, const QString& key, const QString&
                 continue;
             const auto v = inRange(*pagerTexts[i], 1, 255);
             if (!v)
-                return Refusal{QStringLiteral("传呼号必须为1-255的数字！"),
+                return Refusal{tr("传呼号必须为1-255的数字！"),
                                QStringLiteral("Text3_%1").arg(i + 2)};
             pagers[i] = *v;
         }
@@ -154,7 +154,7 @@ void Commands::setTable(const QString& table, const QString& key, const QString&
         if (!key.isEmpty()) {
             const auto v = inRange(key, 0, 99);
             if (!v)
-                return Refusal{QStringLiteral("键值只能是00-99的数字！"), QStringLiteral("Text3_1")};
+                return Refusal{tr("键值只能是00-99的数字！"), QStringLiteral("Text3_1")};
             keyValue = *v;
         }
         return bytes({0x00, *tableNumber / 256, *tableNumber % 256, pagers[0], pagers[1], pagers[2],
@@ -173,22 +173,22 @@ void Commands::deleteTable(const QString& table)
     plan.focus = QStringLiteral("Text6");
     plan.timeout = timeoutNotice(focus);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(QStringLiteral("删除餐桌号码成功！"), focus)},
-        {1, 1, stopNotice(QStringLiteral("没有与餐桌号对应的呼叫器或接收器与主机连接不正常！！"), focus)},
-        {1, 2, stopNotice(QStringLiteral("不存在此餐桌号码！！"), focus, QStringLiteral("注意"))},
+        {0, AnyStatus, successNotice(tr("删除餐桌号码成功！"), focus)},
+        {1, 1, stopNotice(tr("没有与餐桌号对应的呼叫器或接收器与主机连接不正常！！"), focus)},
+        {1, 2, stopNotice(tr("不存在此餐桌号码！！"), focus, tr("注意"))},
         {1, AnyStatus, {QString(), StyleInfo, QString(), focus}},   // no message
         {AnyLength, AnyStatus, lengthErrorNotice(focus)},
     };
-    plan.failureText = QStringLiteral("删除餐桌号码失败!");
+    plan.failureText = tr("删除餐桌号码失败!");
     plan.failureFocus = QStringLiteral("Text6");
 
     CommandRunner(link_, port_).run(plan, [&]() -> Built {
         const QString field = QStringLiteral("Text6");
         const auto tableNumber = wholeNumber(table);
         if (!tableNumber)
-            return Refusal{QStringLiteral("餐桌号码只能为数字！"), field};
+            return Refusal{tr("餐桌号码只能为数字！"), field};
         if (*tableNumber < 1 || *tableNumber > 65535)
-            return Refusal{QStringLiteral("餐桌号码必须为1-65535的数字！"), field};
+            return Refusal{tr("餐桌号码必须为1-65535的数字！"), field};
         return bytes({*tableNumber / 256, *tableNumber % 256});
     });
 }
@@ -199,7 +199,7 @@ Built hurryButtonNumber(const QString& text, const QString& field)
 {
     const auto v = inRange(text, 1, 9);
     if (!v)
-        return Refusal{QStringLiteral("催菜器号码必须为1-9的数字！"), field};
+        return Refusal{Commands::tr("催菜器号码必须为1-9的数字！"), field};
     return bytes({*v});
 }
 
@@ -217,10 +217,10 @@ void Commands::setHurryButton(const QString& number)
     plan.focus = field;
     plan.timeout = timeoutNotice(true);
     plan.outcomes = {
-        {2, AnyStatus, successNotice(QStringLiteral("设置催菜器号码成功！"), true)},
+        {2, AnyStatus, successNotice(tr("设置催菜器号码成功！"), true)},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
-    plan.failureText = QStringLiteral("设置催菜器器号码失败!");
+    plan.failureText = tr("设置催菜器器号码失败!");
     plan.failureFocus = field;
     CommandRunner(link_, port_).run(plan, [&] { return hurryButtonNumber(number, field); });
 }
@@ -236,10 +236,10 @@ void Commands::deleteHurryButton(const QString& number)
     plan.focus = field;
     plan.timeout = timeoutNotice(true);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(QStringLiteral("删除催菜器号码成功！"), true)},
+        {0, AnyStatus, successNotice(tr("删除催菜器号码成功！"), true)},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
-    plan.failureText = QStringLiteral("删除催菜器器号码失败!");
+    plan.failureText = tr("删除催菜器器号码失败!");
     plan.failureFocus = field;
     CommandRunner(link_, port_).run(plan, [&] { return hurryButtonNumber(number, field); });
 }
@@ -255,15 +255,15 @@ void Commands::setReceiverNumber(const QString& number)
     plan.focus = field;
     plan.timeout = timeoutNotice(true);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(QStringLiteral("设置接收器号码成功！"), true)},
+        {0, AnyStatus, successNotice(tr("设置接收器号码成功！"), true)},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
-    plan.failureText = QStringLiteral("设置接收器号码失败!");
+    plan.failureText = tr("设置接收器号码失败!");
     plan.failureFocus = field;
     CommandRunner(link_, port_).run(plan, [&]() -> Built {
         const auto v = inRange(number, 1, 80);
         if (!v)
-            return Refusal{QStringLiteral("接收器号码必须为01-80的数字！"), field};
+            return Refusal{tr("接收器号码必须为01-80的数字！"), field};
         return bytes({*v});
     });
 }
@@ -278,18 +278,18 @@ void Commands::setReceiverFrequency(const QString& frequencyText, int position, 
     plan.waitSeconds = 1.0;
     plan.timeout = timeoutNotice(false);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(QStringLiteral("接收器频率写入成功！"), false)},
+        {0, AnyStatus, successNotice(tr("接收器频率写入成功！"), false)},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
-    plan.failureText = QStringLiteral("接收器频率写入失败!");
+    plan.failureText = tr("接收器频率写入失败!");
     CommandRunner(link_, port_).run(plan, [&]() -> Built {
         if (frequencyText.isEmpty())
-            return Refusal{QStringLiteral("请选择接收器的频率！"), QString()};
+            return Refusal{tr("请选择接收器的频率！"), QString()};
         std::optional<std::uint64_t> number;
         if (!receiver.isEmpty()) {
             number = inRange(receiver, 1, 80);
             if (!number)
-                return Refusal{QStringLiteral("接收器号码必须为1-80的数字！"), QString()};
+                return Refusal{tr("接收器号码必须为1-80的数字！"), QString()};
         }
         // A text that is not one of the eight items selects no position.
         if (position < 0 || position > 7)
@@ -307,10 +307,10 @@ void Commands::initialiseReceiver()
     plan.waitSeconds = 1.0;
     plan.timeout = timeoutNotice(false);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(QStringLiteral("初始化接收器成功！"), false)},
+        {0, AnyStatus, successNotice(tr("初始化接收器成功！"), false)},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
-    plan.failureText = QStringLiteral("初始化接收器失败!");
+    plan.failureText = tr("初始化接收器失败!");
     CommandRunner(link_, port_).run(plan, [] { return Built(QByteArray()); });
 }
 
@@ -322,17 +322,17 @@ void Commands::setTransmitterFrequency(const QString& megahertz)
     plan.code = TransmitterFrequencyCode;
     plan.focus = field;
     plan.timeout = timeoutNotice(true);
-    plan.failureText = QStringLiteral("发射机频率写入失败!");
+    plan.failureText = tr("发射机频率写入失败!");
     plan.failureFocus = field;
 
     if (megahertz.isEmpty()) {
         plan.rounds = 3;
         plan.waitSeconds = 1.5;
         plan.confirmation = Confirmation{
-            QStringLiteral("不输入发射机频率值，将清除系统中对发射机的设置！\r\n是否继续？"),
-            QStringLiteral("注意")};
+            tr("不输入发射机频率值，将清除系统中对发射机的设置！\r\n是否继续？"),
+            tr("注意")};
         plan.outcomes = {
-            {0, AnyStatus, successNotice(QStringLiteral("发射机设置清除成功！"), true)},
+            {0, AnyStatus, successNotice(tr("发射机设置清除成功！"), true)},
             {AnyLength, AnyStatus, lengthErrorNotice(false)},
         };
         CommandRunner(link_, port_).run(plan, [] { return Built(QByteArray()); });
@@ -342,18 +342,18 @@ void Commands::setTransmitterFrequency(const QString& megahertz)
     plan.rounds = 2;
     plan.waitSeconds = 1.0;
     plan.outcomes = {
-        {0, AnyStatus, successNotice(QStringLiteral("发射机频率写入成功！"), true)},
+        {0, AnyStatus, successNotice(tr("发射机频率写入成功！"), true)},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
     CommandRunner(link_, port_).run(plan, [&]() -> Built {
         const TransmitterFrequency f = transmitterFrequency(megahertz);
         switch (f.check) {
         case FrequencyCheck::NotNumeric:
-            return Refusal{QStringLiteral("频率值里不能输入非法数值!"), field};
+            return Refusal{tr("频率值里不能输入非法数值!"), field};
         case FrequencyCheck::OutOfRange:
-            return Refusal{QStringLiteral("频率值应在100到500之间！"), field};
+            return Refusal{tr("频率值应在100到500之间！"), field};
         case FrequencyCheck::OffRaster:
-            return Refusal{QStringLiteral("频率值必须为12.5K的倍数！"), field};
+            return Refusal{tr("频率值必须为12.5K的倍数！"), field};
         case FrequencyCheck::Ok:
             break;
         }
@@ -370,10 +370,10 @@ void Commands::setWorkMode(int position)
     plan.waitSeconds = 1.0;
     plan.timeout = timeoutNotice(false);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(QStringLiteral("设置工作模式成功！"), false)},
-        {AnyLength, AnyStatus, lengthErrorNotice(false, QStringLiteral("返回数据长度错误"), StyleStop)},
+        {0, AnyStatus, successNotice(tr("设置工作模式成功！"), false)},
+        {AnyLength, AnyStatus, lengthErrorNotice(false, tr("返回数据长度错误"), StyleStop)},
     };
-    plan.failureText = QStringLiteral("工作模式设置失败！");
+    plan.failureText = tr("工作模式设置失败！");
     CommandRunner(link_, port_).run(plan, [&]() -> Built {
         if (position < 0 || position > 2)
             return BuildFailure{};
@@ -392,11 +392,11 @@ void Commands::setInfoUnitType(int position)
     plan.timeout = timeoutNotice(false);
     plan.outcomes = {
         {0, AnyStatus,
-         successNotice(digital ? QStringLiteral("信息机类型设为数字机！") : QStringLiteral("信息机类型设为语音机！"),
+         successNotice(digital ? tr("信息机类型设为数字机！") : tr("信息机类型设为语音机！"),
                        false)},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
-    plan.failureText = QStringLiteral("设置信息机类型失败!");
+    plan.failureText = tr("设置信息机类型失败!");
     CommandRunner(link_, port_).run(plan, [&]() -> Built {
         if (position < 0 || position > 1)
             return BuildFailure{};
@@ -412,14 +412,14 @@ void Commands::initialiseHost()
     plan.rounds = 3;
     plan.waitSeconds = 1.0;
     plan.confirmation = Confirmation{
-        QStringLiteral("执行此操作将清除主机内存储的所有信息！！\r\n   您确认执行请按确定，否则请取消！"),
-        QStringLiteral("注意！！")};
-    plan.timeout = timeoutNotice(false, QStringLiteral("超时没有返回数据！"));
+        tr("执行此操作将清除主机内存储的所有信息！！\r\n   您确认执行请按确定，否则请取消！"),
+        tr("注意！！")};
+    plan.timeout = timeoutNotice(false, tr("超时没有返回数据！"));
     plan.outcomes = {
-        {0, AnyStatus, successNotice(QStringLiteral("初始化主机成功！"), false)},
-        {AnyLength, AnyStatus, lengthErrorNotice(false, QStringLiteral("返回数据长度错误！"))},
+        {0, AnyStatus, successNotice(tr("初始化主机成功！"), false)},
+        {AnyLength, AnyStatus, lengthErrorNotice(false, tr("返回数据长度错误！"))},
     };
-    plan.failureText = QStringLiteral("初始化主机失败!");
+    plan.failureText = tr("初始化主机失败!");
     CommandRunner(link_, port_).run(plan, [] { return Built(QByteArray()); });
 }
 
@@ -432,13 +432,13 @@ void Commands::writeRepeater()
     plan.waitSeconds = 3.0;
     plan.prompt = Form2;
     plan.focus = QStringLiteral("Command16");
-    plan.timeout = timeoutNotice(true, QStringLiteral("超时没有返回数据！"));
+    plan.timeout = timeoutNotice(true, tr("超时没有返回数据！"));
     plan.outcomes = {
-        {3, AnyStatus, successNotice(QStringLiteral("设置转发器成功！"), true)},
-        {0, AnyStatus, stopNotice(QStringLiteral("转发器记忆区已经存满，无法写入！"), true)},
-        {AnyLength, AnyStatus, lengthErrorNotice(false, QStringLiteral("返回数据长度错误！"))},
+        {3, AnyStatus, successNotice(tr("设置转发器成功！"), true)},
+        {0, AnyStatus, stopNotice(tr("转发器记忆区已经存满，无法写入！"), true)},
+        {AnyLength, AnyStatus, lengthErrorNotice(false, tr("返回数据长度错误！"))},
     };
-    plan.failureText = QStringLiteral("设置转发器内容失败！");
+    plan.failureText = tr("设置转发器内容失败！");
     CommandRunner(link_, port_).run(plan, [] { return Built(QByteArray()); });
 }
 
@@ -455,12 +455,12 @@ void Commands::deleteRepeater()
     plan.focus = QStringLiteral("Command17");
     plan.timeout = timeoutNotice(focus);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(QStringLiteral("删除转发器内容成功！"), focus)},
-        {1, 1, stopNotice(QStringLiteral("转发器中无此呼叫器！"), focus)},
-        {1, 0, stopNotice(QStringLiteral("转发器内容为空！"), focus)},
+        {0, AnyStatus, successNotice(tr("删除转发器内容成功！"), focus)},
+        {1, 1, stopNotice(tr("转发器中无此呼叫器！"), focus)},
+        {1, 0, stopNotice(tr("转发器内容为空！"), focus)},
         {AnyLength, AnyStatus, lengthErrorNotice(focus)},
     };
-    plan.failureText = QStringLiteral("删除转发器内容失败!");
+    plan.failureText = tr("删除转发器内容失败!");
     CommandRunner(link_, port_).run(plan, [] { return Built(QByteArray()); });
 }
 

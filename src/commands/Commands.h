@@ -6,11 +6,15 @@
 #include "link/Link.h"
 #include "link/PortControl.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace cs {
 
 class Commands {
+    // Messages of the commands are translated under the context "Commands".
+    Q_DECLARE_TR_FUNCTIONS(Commands)
+
 public:
     Commands(Link& link, PortControl& port) : link_(link), port_(port) {}
 

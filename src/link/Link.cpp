@@ -2,6 +2,8 @@
 #include "link/Frame.h"
 #include "link/ReplySearch.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace cs {
@@ -36,7 +38,8 @@ void Link::WaitReply()
     ExchangeScope exchange(state_);
     ReplySearch search(state_.TxBuffer[1]);
     const auto crcError = [this] {
-        ui_.messageBox(QStringLiteral("CRC校验错误"), StyleStop, QStringLiteral("错误"));
+        ui_.messageBox(QCoreApplication::translate("Commands", "CRC校验错误"), StyleStop,
+                       QCoreApplication::translate("Commands", "错误"));
     };
     // One look at the port: read what arrived and search it.
     const auto look = [&] {

@@ -13,8 +13,8 @@ PortControl::PortControl(AppState& state, Port& port, Ui& ui, std::function<QStr
 
 void PortControl::reportPortFailure()
 {
-    ui_.messageBox(QStringLiteral("没发现此端口或端口已被其它程序占用!"), StyleStop,
-                   QStringLiteral("错误"));
+    ui_.messageBox(QCoreApplication::translate("Commands", "没发现此端口或端口已被其它程序占用!"),
+                   StyleStop, QCoreApplication::translate("Commands", "错误"));
 }
 
 void PortControl::openPort()
@@ -26,8 +26,8 @@ void PortControl::openPort()
         return;
     }
     state_.PortIsOpen = true;
-    statusText_ = QStringLiteral("已打开") + portText_;
-    buttonCaption_ = QStringLiteral("关闭");
+    statusText_ = QCoreApplication::translate("MainWindow", "已打开%1").arg(portText_);
+    buttonCaption_ = QCoreApplication::translate("MainWindow", "关闭");
     emit changed();
 }
 
@@ -36,8 +36,8 @@ void PortControl::closePort()
     port_.close();
     state_.PortIsOpen = false;
     port_.setRts(false);
-    statusText_ = QStringLiteral("串口已关闭");
-    buttonCaption_ = QStringLiteral("打开");
+    statusText_ = QCoreApplication::translate("MainWindow", "串口已关闭");
+    buttonCaption_ = QCoreApplication::translate("MainWindow", "打开");
     emit changed();
 }
 
@@ -61,7 +61,7 @@ void PortControl::changePort(const QString& text)
     if (port_.isOpen())
         port_.close();
     state_.PortIsOpen = false;
-    statusText_ = QStringLiteral("串口已关闭");
+    statusText_ = QCoreApplication::translate("MainWindow", "串口已关闭");
     emit changed();
 }
 

@@ -7,6 +7,7 @@
 #include "shared/AppState.h"
 #include "shared/Ui.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -47,8 +48,9 @@ private:
     Ui& ui_;
     std::function<QString(int)> deviceFor_;
     QString portText_ = QStringLiteral("COM1");
-    QString statusText_ = QStringLiteral("串口关闭");
-    QString buttonCaption_ = QStringLiteral("打开");
+    // The port row's texts belong to the main window.
+    QString statusText_ = QCoreApplication::translate("MainWindow", "串口关闭");
+    QString buttonCaption_ = QCoreApplication::translate("MainWindow", "打开");
 };
 
 } // namespace cs

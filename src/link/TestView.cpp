@@ -1,11 +1,17 @@
 #include "link/TestView.h"
 
+#include <QCoreApplication>
+
 namespace cs {
 
 TestView::TestView(AppState& state, Port& port, PortControl& portControl)
     : state_(state), port_(port), portControl_(portControl) {}
 
-QString TestView::caption() const { return on_ ? QStringLiteral("停(&t)") : QStringLiteral("测试(&t)"); }
+QString TestView::caption() const
+{
+    return on_ ? QCoreApplication::translate("MainWindow", "停(&t)")
+               : QCoreApplication::translate("MainWindow", "测试(&t)");
+}
 QString TestView::text() const { return text_; }
 bool TestView::timerOn() const { return on_; }
 int TestView::windowHeightTwips() const { return heightTwips_; }

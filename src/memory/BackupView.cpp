@@ -2,13 +2,22 @@
 
 namespace cs {
 
+namespace {
+
+// The window's texts, under its translation context.
+struct ViewText {
+    Q_DECLARE_TR_FUNCTIONS(BackupWindow)
+};
+
+} // namespace
+
 void BackupView::load(bool hostImageLoaded, bool receiverImageLoaded)
 {
-    label6 = hostImageLoaded ? QStringLiteral("主机内容已读取") : QStringLiteral("主机未读取");
-    label7 = receiverImageLoaded ? QStringLiteral("分机内容已读取") : QStringLiteral("分机未读取");
+    label6 = hostImageLoaded ? ViewText::tr("主机内容已读取") : ViewText::tr("主机未读取");
+    label7 = receiverImageLoaded ? ViewText::tr("分机内容已读取") : ViewText::tr("分机未读取");
     label5Clicks = 0;
     command4Visible = false;
-    label1 = QStringLiteral("读取进度条");
+    label1 = ViewText::tr("读取进度条");
     progressVisible = true;
     setSize(false);
     text1.clear();
@@ -19,11 +28,11 @@ void BackupView::load(bool hostImageLoaded, bool receiverImageLoaded)
 void BackupView::restoreDesign()
 {
     setSize(false);
-    label1 = QStringLiteral("读取进度条");
+    label1 = ViewText::tr("读取进度条");
     label1Visible = true;
-    label6 = QStringLiteral("主机未读取");
+    label6 = ViewText::tr("主机未读取");
     label6Visible = true;
-    label7 = QStringLiteral("分机未读取");
+    label7 = ViewText::tr("分机未读取");
     label7Visible = false;
     label2Visible = false;
     label3Visible = false;

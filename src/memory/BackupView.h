@@ -1,7 +1,9 @@
 #pragma once
 // What the data backup window form3 shows, kept by the core: the operations of
-// the window change it, the widget only mirrors it.
+// the window change it, the widget only mirrors it. Its texts are translated
+// under the window's context "BackupWindow".
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -23,11 +25,11 @@ public:
     // progress steps and status changes keep a size the user chose.
     int sizeSettings = 0;
     void setSize(bool full) { fullSize = full; ++sizeSettings; }
-    QString label1 = QStringLiteral("读取进度条");
+    QString label1 = QCoreApplication::translate("BackupWindow", "读取进度条");
     bool label1Visible = true;
-    QString label6 = QStringLiteral("主机未读取");
+    QString label6 = QCoreApplication::translate("BackupWindow", "主机未读取");
     bool label6Visible = true;
-    QString label7 = QStringLiteral("分机未读取");
+    QString label7 = QCoreApplication::translate("BackupWindow", "分机未读取");
     bool label7Visible = false;
     bool label2Visible = false;         // dump heading
     bool label3Visible = false;         // pager list heading

@@ -3,17 +3,24 @@
 #include "memory/BackupFile.h"
 #include "memory/MemoryDump.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace cs {
 
 namespace {
 
-const QString ErrorTitle = QStringLiteral("错误");
-const QString OkTitle = QStringLiteral("OK");
-const QString ReadIdle = QStringLiteral("读取进度条");
-const QString DownloadIdle = QStringLiteral("下发进度条");
-const QString NoLink = QStringLiteral("通讯失败！请检查连线！");
+// The texts of the data backup window, translated under its context.
+struct BackupText {
+    Q_DECLARE_TR_FUNCTIONS(BackupWindow)
+};
+
+// Looked up at each use: the translator is installed after start-up.
+QString errorTitle() { return BackupText::tr("错误"); }
+QString readIdle() { return BackupText::tr("读取进度条"); }
+QString downloadIdle() { return BackupText::tr("下发进度条"); }
+QString noLink() { return BackupText::tr("通讯失败！请检查连线！"); }
 
 constexpr std::uint8_t ReadHostCode = 0x0D;
 constexpr std::uint8_t ReadReceiverCode = 0x0E;
@@ -34,13 +41,14 @@ struct ReadKind {
 ReadKind readKind(bool host, bool external)
 {
     if (host)
-        return {ReadHostCode, 1, HostBlocks, QStringLiteral("正在读取主机内容……"),
-                QStringLiteral("读取主机内容成功！"), QStringLiteral("读取主机内容失败！")};
+        return {ReadHostCode, 1, HostBlocks, BackupText::tr("正在读取主机内容……"),
+                BackupText::tr("读取主机内容成功！"), BackupText::tr("读取主机内容失败！")};
     if (external)
-        return {ReadReceiverCode, 2, ReceiverBlocks, QStringLiteral("正在读取外置接收机内容……"),
-                QStringLiteral("读取外置接收机内容成功！"), QStringLiteral("读取外置接收机内容失败！")};
-    return {ReadReceiverCode, 1, ReceiverBlocks, QStringLiteral("正在读取内置接收机内容……"),
-            QStringLiteral("读取内置接收机内容成功！"), QStringLiteral("读取内置接收机内容失败！")};
+        return {ReadReceiverCode, 2, ReceiverBlocks, BackupText::tr("正在读取外置接收机内容……"),
+                BackupText::tr("读取外置接收机内容成功！"),
+                BackupText::tr("读取外置接收机内容失败！")};
+    return {ReadReceiverCode, 1, ReceiverBlocks, BackupText::tr("正在读取内置接收机内容……"),
+            BackupText::tr("读取内置接收机内容成功！"), BackupText::tr("读取内置接收机内容失败！")};
 }
 
 } // namespace
@@ -90,7 +98,7 @@ bool DataBackup::frgsubram()
 
 void DataBackup::breakOff(const QString& message, const QString& idleCaption)
 {
-    link_.ui().messageBox(message, StyleStop, ErrorTitle);
+    link_.ui().messageBox(message, StyleStop, errorTitle());
     view_.setSize(false);
     view_.label1 = idleCaption;
     view_.update();
@@ -98,7 +106,7 @@ void DataBackup::breakOff(const QString& message, const QString& idleCaption)
 
 void DataBackup::fail(const QString& message)
 {
-    link_.ui().messageBox(message, StyleStop, ErrorTitle);
+    link_.ui().messageBox(message, StyleStop, errorTitle());
     view_.progressValue = 0;
     view_.setSize(false);
     view_.update();
@@ -169,14 +177,14 @@ void DataBackup::readMemory(Unit unit)
             s.ReplyWaitSeconds = host ? 0.2 : (b == 0 ? 9.0 : 1.0);
             link_.WaitReply();
             if (!s.ReplyOk) {
-                breakOff(NoLink, ReadIdle);
+                breakOff(noLink(), readIdle());
                 return;
             }
             s.ReplyOk = false;
             view_.progressValue = host ? b : b + 1;
             view_.update();
             if (s.RxBuffer[2] != BlockSize) {
-                breakOff(QStringLiteral("接收数据长度错误！"), ReadIdle);
+                breakOff(BackupText::tr("接收数据长度错误！"), readIdle());
                 return;
             }
             if (!(host ? frgmainram() : frgsubram())) {
@@ -186,21 +194,21 @@ void DataBackup::readMemory(Unit unit)
         }
 
         view_.progressValue = 0;
-        view_.label1 = ReadIdle;
+        view_.label1 = readIdle();
         view_.update();
         s.ImageDataPresent = true;
         s.LastLoadFromReceiver = !host;
-        ui.messageBox(kind.done, StyleInfo, OkTitle);
+        ui.messageBox(kind.done, StyleInfo, okTitle());
         if (host) {
             s.HostImage = s.ReadArea;
             view_.label6Visible = true;
-            view_.label6 = QStringLiteral("主机内容已读取");
+            view_.label6 = BackupText::tr("主机内容已读取");
             s.HostImageLoaded = true;
         } else {
             s.ReceiverImage = s.ReadArea;
             s.ReceiverImageLoaded = true;
             view_.label7Visible = true;
-            view_.label7 = QStringLiteral("分机内容已读取");
+            view_.label7 = BackupText::tr("分机内容已读取");
             view_.setSize(false);
         }
         view_.progressValue = 0;
@@ -217,13 +225,13 @@ void DataBackup::download()
     // With no image read or opened there is nothing to restore: sending the
     // empty image would wipe the unit.
     if (!s.HostImageLoaded) {
-        ui.messageBox(QStringLiteral("主机数据未读取，无法下发！"), StyleStop, ErrorTitle);
+        ui.messageBox(BackupText::tr("主机数据未读取，无法下发！"), StyleStop, errorTitle());
         return;
     }
     port_.EnsurePortOpen();
     if (!s.PortIsOpen)
         return;
-    const QString failed = QStringLiteral("下发主机内容失败！");
+    const QString failed = BackupText::tr("下发主机内容失败！");
     try {
         link_.discardInput();
         view_.setSize(false);
@@ -233,7 +241,7 @@ void DataBackup::download()
         view_.progressMaximum = HostBlocks - 1;
         view_.progressVisible = true;
         view_.label1Visible = true;
-        view_.label1 = QStringLiteral("正在下发数据到主机……");
+        view_.label1 = BackupText::tr("正在下发数据到主机……");
         view_.update();
         ui.repaint();
 
@@ -252,22 +260,22 @@ void DataBackup::download()
             s.ReplyWaitSeconds = 0.3;
             link_.WaitReply();
             if (!s.ReplyOk) {
-                breakOff(NoLink, DownloadIdle);
+                breakOff(noLink(), downloadIdle());
                 return;
             }
             s.ReplyOk = false;
             view_.progressValue = b;
             view_.update();
             if (s.RxBuffer[2] != 0x01) {
-                breakOff(QStringLiteral("返回数据长度错误！"), DownloadIdle);
+                breakOff(BackupText::tr("返回数据长度错误！"), downloadIdle());
                 return;
             }
         }
 
         view_.progressValue = 0;
-        view_.label1 = DownloadIdle;
+        view_.label1 = downloadIdle();
         view_.update();
-        ui.messageBox(QStringLiteral("下发备份数据到主机成功！"), StyleInfo, OkTitle);
+        ui.messageBox(BackupText::tr("下发备份数据到主机成功！"), StyleInfo, okTitle());
         view_.progressValue = 0;
         view_.update();
     } catch (...) {
@@ -280,21 +288,21 @@ void DataBackup::saveFile()
     const AppState& s = link_.state();
     Ui& ui = link_.ui();
     if (!s.HostImageLoaded || !s.ImageDataPresent) {
-        ui.messageBox(QStringLiteral("主机数据未读取，无法保存文件！"), StyleStop, ErrorTitle);
+        ui.messageBox(BackupText::tr("主机数据未读取，无法保存文件！"), StyleStop, errorTitle());
         return;
     }
     const QString name = ui.chooseSaveFile();
     if (name.isEmpty())
         return;   // dialog cancelled
     if (!hasBackupExtension(name)) {
-        ui.messageBox(QStringLiteral("保存文件的扩展名必须为.cat！"), StyleStop, ErrorTitle);
+        ui.messageBox(BackupText::tr("保存文件的扩展名必须为.cat！"), StyleStop, errorTitle());
         return;
     }
     if (!writeBackupFile(name, s.HostImage)) {
-        ui.messageBox(QStringLiteral("文件") + name + QStringLiteral("保存失败！"), StyleStop, ErrorTitle);
+        ui.messageBox(BackupText::tr("文件%1保存失败！").arg(name), StyleStop, errorTitle());
         return;
     }
-    ui.messageBox(QStringLiteral("记录已保存到") + name, StyleInfo, OkTitle);
+    ui.messageBox(BackupText::tr("记录已保存到%1").arg(name), StyleInfo, okTitle());
 }
 
 void DataBackup::openFile()
@@ -308,24 +316,24 @@ void DataBackup::openFile()
     if (name.isEmpty())
         return;   // dialog cancelled
     if (!hasBackupExtension(name)) {
-        ui.messageBox(QStringLiteral("请选择.cat文件"), StyleStop, ErrorTitle);
+        ui.messageBox(BackupText::tr("请选择.cat文件"), StyleStop, errorTitle());
         return;
     }
     // The whole image is read before any cell changes: a short or unreadable
     // file leaves the image and its flags as they were.
     const std::optional<QByteArray> bytes = readBackupFile(name);
     if (!bytes) {
-        ui.messageBox(QStringLiteral("文件") + name + QStringLiteral("打开失败！"), StyleStop, ErrorTitle);
+        ui.messageBox(BackupText::tr("文件%1打开失败！").arg(name), StyleStop, errorTitle());
         return;
     }
     std::copy_n(reinterpret_cast<const std::uint8_t*>(bytes->constData()), HostMemorySize,
                 s.HostImage.begin());
-    ui.messageBox(QStringLiteral("已成功打开备份文件") + name, StyleInfo, OkTitle);
+    ui.messageBox(BackupText::tr("已成功打开备份文件%1").arg(name), StyleInfo, okTitle());
     s.HostImageLoaded = true;
     s.ImageDataPresent = true;
     s.LastLoadFromReceiver = false;
     view_.label6Visible = true;
-    view_.label6 = QStringLiteral("主机内容已读取");
+    view_.label6 = BackupText::tr("主机内容已读取");
     view_.update();
 }
 
@@ -333,8 +341,9 @@ void DataBackup::memoryDump()
 {
     const AppState& s = link_.state();
     if (!s.ImageDataPresent) {
-        link_.ui().messageBox(QStringLiteral("读取数据区为空，请先读取主机或分机内容后再点击此按钮！"),
-                              StyleInfo, ErrorTitle);
+        link_.ui().messageBox(
+            BackupText::tr("读取数据区为空，请先读取主机或分机内容后再点击此按钮！"), StyleInfo,
+            errorTitle());
         return;
     }
     view_.label3Visible = false;

@@ -1,5 +1,7 @@
 #include "reports/MemoryLayout.h"
 
+#include <QCoreApplication>
+
 namespace cs {
 
 using namespace layout;
@@ -30,13 +32,22 @@ const std::array<const char*, CallOriginatorCount> CallOriginatorItems{
 
 const std::array<const char*, HandheldPromptCount> HandheldPromptItems{"厨房", "总台", "服务台"};
 
+namespace {
+
+// Model and work mode names, as the reports show them.
+struct LayoutText {
+    Q_DECLARE_TR_FUNCTIONS(Reports)
+};
+
+} // namespace
+
 QString modelText(PagerModel m)
 {
     switch (m) {
-    case PagerModel::DigitalStandard: return QStringLiteral("数字标准");
-    case PagerModel::DigitalNew: return QStringLiteral("数字新型");
-    case PagerModel::Chinese: return QStringLiteral("中文字符");
-    case PagerModel::English: return QStringLiteral("英文");
+    case PagerModel::DigitalStandard: return LayoutText::tr("数字标准");
+    case PagerModel::DigitalNew: return LayoutText::tr("数字新型");
+    case PagerModel::Chinese: return LayoutText::tr("中文字符");
+    case PagerModel::English: return LayoutText::tr("英文");
     }
     return {};
 }
@@ -54,9 +65,9 @@ QString rateText(PagerRate r)
 QString workModeText(WorkMode m)
 {
     switch (m) {
-    case WorkMode::SingleKey1: return QStringLiteral("单键模式1");
-    case WorkMode::MultiKey: return QStringLiteral("多键模式");
-    case WorkMode::SingleKey0: return QStringLiteral("单键模式0");
+    case WorkMode::SingleKey1: return LayoutText::tr("单键模式1");
+    case WorkMode::MultiKey: return LayoutText::tr("多键模式");
+    case WorkMode::SingleKey0: return LayoutText::tr("单键模式0");
     }
     return {};
 }

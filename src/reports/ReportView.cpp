@@ -1,11 +1,18 @@
 #include "reports/ReportView.h"
 #include "reports/Reports.h"
 
+#include <QCoreApplication>
+
 namespace cs {
 
 namespace {
 
-void refuse(Ui& ui, const QString& text, const QString& title = QStringLiteral("错误"))
+// The messages of the reports, translated under the context "Reports".
+struct ViewText {
+    Q_DECLARE_TR_FUNCTIONS(Reports)
+};
+
+void refuse(Ui& ui, const QString& text, const QString& title = ViewText::tr("错误"))
 {
     ui.messageBox(text, StyleStop, title);
 }
@@ -14,7 +21,7 @@ bool needHost(const AppState& state, Ui& ui)
 {
     if (state.HostImageLoaded)
         return true;
-    refuse(ui, QStringLiteral("还没有读取主机内容，操作无效！"));
+    refuse(ui, ViewText::tr("还没有读取主机内容，操作无效！"));
     return false;
 }
 
@@ -30,7 +37,7 @@ void show(BackupView& view, const QString& text)
 void showReport(BackupView& view, const AppState& state, Ui& ui, int kind)
 {
     if (!state.ImageDataPresent) {
-        refuse(ui, QStringLiteral("读取数据区为空，请先读取主机或分机内容后再点击此按钮！"));
+        refuse(ui, ViewText::tr("读取数据区为空，请先读取主机或分机内容后再点击此按钮！"));
         return;
     }
     view.label2Visible = false;
@@ -55,7 +62,7 @@ void showReport(BackupView& view, const AppState& state, Ui& ui, int kind)
         const auto text = tableReport(host);
         if (!text) {
             view.update();
-            refuse(ui, QStringLiteral("没有餐桌号！"), QStringLiteral("注意"));
+            refuse(ui, ViewText::tr("没有餐桌号！"), ViewText::tr("注意"));
             return;
         }
         show(view, *text);
@@ -71,7 +78,7 @@ void showReport(BackupView& view, const AppState& state, Ui& ui, int kind)
         return;
     case ReportReceiverFrequency:
         if (!state.ReceiverImageLoaded) {
-            refuse(ui, QStringLiteral("还没有读取分机内容，操作无效！"));
+            refuse(ui, ViewText::tr("还没有读取分机内容，操作无效！"));
             return;
         }
         show(view, receiverFrequencyReport(ReceiverMemory(state.ReceiverImage)));

@@ -1,8 +1,17 @@
 #include "reports/Reports.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
+
 namespace cs {
 
 namespace {
+
+// The reports' texts, translated under the context "Reports".
+struct ReportText {
+    Q_DECLARE_TR_FUNCTIONS(Reports)
+};
 
 const QString CrLf = QStringLiteral("\r\n");
 
@@ -21,10 +30,36 @@ QString spaces(int n)
     return QString(n, QLatin1Char(' '));
 }
 
+// True when a translation of the reports is installed: the polarity word then
+// differs from its Chinese source.
+bool translated()
+{
+    return ReportText::tr("正") != QStringLiteral("正");
+}
+
+// A word of a column, before the blanks that follow it. The Chinese words
+// stand as they are. Translated words differ in length, so each is padded to
+// the longest word of its column: the columns stay under their headings.
+QString columnWord(const QString& word, const QStringList& column)
+{
+    if (!translated())
+        return word;
+    qsizetype width = 0;
+    for (const QString& w : column)
+        width = std::max(width, w.size());
+    return word.leftJustified(width);
+}
+
 // A pager slot or key value: "无" for none, else signed decimal.
 QString slotText(const std::optional<std::uint8_t>& v)
 {
-    return v ? signedDecimal(*v) : QStringLiteral("无");
+    return v ? signedDecimal(*v) : ReportText::tr("无");
+}
+
+// A pager slot as a column: as wide as the widest value it can hold.
+QString slotColumn(const std::optional<std::uint8_t>& v)
+{
+    return columnWord(slotText(v), {ReportText::tr("无"), signedDecimal(255)});
 }
 
 } // namespace
@@ -32,10 +67,10 @@ QString slotText(const std::optional<std::uint8_t>& v)
 QStringList reportKindCaptions()
 {
     return {
-        QStringLiteral("传呼号"), QStringLiteral("餐桌号"), QStringLiteral("工作模式"),
-        QStringLiteral("发射机频率"), QStringLiteral("接收机频率"), QStringLiteral("信息机类型"),
-        QStringLiteral("语音提示语种"), QStringLiteral("呼叫发起人"), QStringLiteral("按键提示语"),
-        QStringLiteral("手持呼叫器提示"),
+        ReportText::tr("传呼号"), ReportText::tr("餐桌号"), ReportText::tr("工作模式"),
+        ReportText::tr("发射机频率"), ReportText::tr("接收机频率"), ReportText::tr("信息机类型"),
+        ReportText::tr("语音提示语种"), ReportText::tr("呼叫发起人"), ReportText::tr("按键提示语"),
+        ReportText::tr("手持呼叫器提示"),
     };
 }
 
@@ -65,11 +100,20 @@ QString pagerLine(int number, const PagerRecord& pager)
     for (int i = 0; i < 6; ++i)
         line += QString(hexDigit(pager.addressDigits[size_t(i)])) + QLatin1Char(' ');
     line += QString(hexDigit(pager.addressDigits[6])) + spaces(5);
-    line += (pager.polarity == Polarity::Positive ? QStringLiteral("正") : QStringLiteral("反")) + spaces(5);
-    if (pager.type)
-        line += modelText(pager.type->model) + spaces(4) + rateText(pager.type->rate) + spaces(3);
+    const QStringList polarities = {ReportText::tr("正"), ReportText::tr("反")};
+    line += columnWord(polarities[pager.polarity == Polarity::Positive ? 0 : 1], polarities)
+        + spaces(5);
+    if (pager.type) {
+        const QStringList models = {modelText(PagerModel::DigitalStandard),
+                                    modelText(PagerModel::DigitalNew),
+                                    modelText(PagerModel::Chinese), modelText(PagerModel::English)};
+        const QStringList rates = {rateText(PagerRate::R512), rateText(PagerRate::R1200),
+                                   rateText(PagerRate::R2400)};
+        line += columnWord(modelText(pager.type->model), models) + spaces(4)
+            + columnWord(rateText(pager.type->rate), rates) + spaces(3);
+    }
     if (pager.tone)
-        line += QStringLiteral(" 音调") + QString::number(*pager.tone + 1);
+        line += QLatin1Char(' ') + ReportText::tr("音调%1").arg(*pager.tone + 1);
     line += CrLf;
     return line;
 }
@@ -82,7 +126,7 @@ QString pagerReport(const HostMemory& host)
         if (const auto pager = host.pager(n))
             text += pagerLine(n, *pager);
     if (text.isEmpty())
-        return QStringLiteral("不存在传呼号！");
+        return ReportText::tr("不存在传呼号！");
     return text;
 }
 
@@ -94,9 +138,9 @@ QString tableLine(const TableRecord& table)
     line += number + spaces(8 - int(number.size()));
     line += hexByte(table.featureCode[0]) + spaces(2) + hexByte(table.featureCode[1]) + spaces(2)
         + hexByte(table.featureCode[2]) + spaces(3);
-    line += slotText(table.pagers[0]) + spaces(6);
-    line += slotText(table.pagers[1]) + spaces(7);
-    line += slotText(table.pagers[2]) + spaces(7);
+    line += slotColumn(table.pagers[0]) + spaces(6);
+    line += slotColumn(table.pagers[1]) + spaces(7);
+    line += slotColumn(table.pagers[2]) + spaces(7);
     line += slotText(table.keyValue);
     line += CrLf;
     return line;
@@ -109,7 +153,7 @@ std::optional<QString> tableReport(const HostMemory& host)
         return std::nullopt;
     QString text;
     text.reserve((count.count() + 1) * 48);
-    text += QStringLiteral("共有") + signedDecimal(count.count()) + QStringLiteral("个餐桌号：") + CrLf;
+    text += ReportText::tr("共有%1个餐桌号：").arg(signedDecimal(count.count())) + CrLf;
     for (int k = 0; k < count.count(); ++k)
         text += tableLine(host.table(k));
     return text;
@@ -117,48 +161,48 @@ std::optional<QString> tableReport(const HostMemory& host)
 
 QString workModeReport(const HostMemory& host)
 {
-    return QStringLiteral("当前工作类型为：") + CrLf + workModeText(host.workMode());
+    return ReportText::tr("当前工作类型为：") + CrLf + workModeText(host.workMode());
 }
 
 QString transmitterFrequencyReport(const HostMemory& host)
 {
     if (!host.transmitterFrequencySet())
-        return QStringLiteral("发射机频率为出厂默认频率 430.225MHz");
-    return QStringLiteral("发射机频率为") + signedFrequency(host.transmitterFrequencyMHz()) + QStringLiteral("MHz");
+        return ReportText::tr("发射机频率为出厂默认频率 430.225MHz");
+    return ReportText::tr("发射机频率为%1MHz").arg(signedFrequency(host.transmitterFrequencyMHz()));
 }
 
 QString receiverFrequencyReport(const ReceiverMemory& receiver)
 {
     const auto listed = receiver.listedFrequencyMHz();
     if (!listed)
-        return QStringLiteral("接收机的频率为出厂默认频率 315.6MHz");
-    return QStringLiteral("接收机的频率为") + signedFrequency(*listed) + QStringLiteral("MHz");
+        return ReportText::tr("接收机的频率为出厂默认频率 315.6MHz");
+    return ReportText::tr("接收机的频率为%1MHz").arg(signedFrequency(*listed));
 }
 
 QString infoUnitTypeReport(const HostMemory& host)
 {
-    return host.infoUnitType() == InfoUnitType::Voice ? QStringLiteral("信息机类型为“语音机”")
-                                                      : QStringLiteral("信息机类型为“数字机”");
+    return host.infoUnitType() == InfoUnitType::Voice ? ReportText::tr("信息机类型为“语音机”")
+                                                      : ReportText::tr("信息机类型为“数字机”");
 }
 
 QString numberPronunciationReport(const HostMemory& host)
 {
     const auto p = host.numberPronunciation();
     if (!p)
-        return QStringLiteral("当前没有设置过语音机的提示语种！");
-    return *p == NumberPronunciation::Chinese ? QStringLiteral("当前语音机的提示语种为“汉语”")
-                                              : QStringLiteral("当前语音机的提示语种为“英语”");
+        return ReportText::tr("当前没有设置过语音机的提示语种！");
+    return *p == NumberPronunciation::Chinese ? ReportText::tr("当前语音机的提示语种为“汉语”")
+                                              : ReportText::tr("当前语音机的提示语种为“英语”");
 }
 
 QString callOriginatorReport(const HostMemory& host)
 {
     const CodeSetting s = host.callOriginator();
     if (!s.set)
-        return QStringLiteral("当前呼叫发起人的类型没有设置");
+        return ReportText::tr("当前呼叫发起人的类型没有设置");
     // The word stands in quotation marks, like the key prompts; code 9 has no word.
     if (s.text.isEmpty())
-        return QStringLiteral("呼叫发起人的设置为：");
-    return QStringLiteral("呼叫发起人的设置为：“") + s.text + QStringLiteral("”");
+        return ReportText::tr("呼叫发起人的设置为：");
+    return ReportText::tr("呼叫发起人的设置为：“%1”").arg(s.text);
 }
 
 QString keyPromptsReport(const HostMemory& host)
@@ -166,9 +210,9 @@ QString keyPromptsReport(const HostMemory& host)
     QString text;
     for (int key = 1; key <= layout::KeyCount; ++key) {
         const CodeSetting s = host.keyPrompt(key);
-        const QString lead = QStringLiteral("按键") + QString::number(key);
-        text += s.set ? lead + QStringLiteral("的语音提示内容为：") + s.text
-                      : lead + QStringLiteral("的语音提示内容没有设置");
+        const QString number = QString::number(key);
+        text += s.set ? ReportText::tr("按键%1的语音提示内容为：%2").arg(number, s.text)
+                      : ReportText::tr("按键%1的语音提示内容没有设置").arg(number);
         text += CrLf;
     }
     return text;
@@ -179,13 +223,13 @@ QString handheldPromptsReport(const HostMemory& host)
     const auto line = [](const QString& lead, const CodeSetting& s) {
         QString text = lead;
         if (!s.set)
-            text += QStringLiteral("此内容没有设置");
+            text += ReportText::tr("此内容没有设置");
         else if (!s.text.isEmpty())
-            text += QStringLiteral("“") + s.text + QStringLiteral("”找您取（去）**桌");
+            text += ReportText::tr("“%1”找您取（去）**桌").arg(s.text);
         return text + CrLf;
     };
-    return line(QStringLiteral("按餐桌号呼叫的方式为："), host.handheldByTable())
-        + line(QStringLiteral("按传呼号呼叫的方式为："), host.handheldByPager());
+    return line(ReportText::tr("按餐桌号呼叫的方式为："), host.handheldByTable())
+        + line(ReportText::tr("按传呼号呼叫的方式为："), host.handheldByPager());
 }
 
 } // namespace cs

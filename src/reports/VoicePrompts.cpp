@@ -19,7 +19,8 @@ CommandPlan voicePlan(std::uint8_t code, const QString& success, const QString& 
     plan.outcomes = {
         {0, AnyStatus, successNotice(success, false)},
         {AnyLength, AnyStatus,
-         Notice{QStringLiteral("当前信息机类型为数字机，设置失败！"), StyleInfo, QStringLiteral("ERR"), false}},
+         Notice{QCoreApplication::translate("Commands", "当前信息机类型为数字机，设置失败！"),
+                StyleInfo, QStringLiteral("ERR"), false}},
     };
     plan.failureText = failure;
     return plan;
@@ -61,8 +62,10 @@ std::optional<QByteArray> VoicePrompts::callerPromptPayload(const CallerPromptCh
 
 RunEnd VoicePrompts::writeCallerPrompts(const CallerPromptChoices& choices)
 {
-    const CommandPlan plan = voicePlan(CallerPromptCode, QStringLiteral("语音信息机中关于呼叫器的设置成功！"),
-                                       QStringLiteral("设置呼叫器的语音提示类型失败!"));
+    const CommandPlan plan = voicePlan(
+        CallerPromptCode,
+        QCoreApplication::translate("Commands", "语音信息机中关于呼叫器的设置成功！"),
+        QCoreApplication::translate("Commands", "设置呼叫器的语音提示类型失败!"));
     CommandRunner runner(link_, port_);
     return runner.run(plan, [&]() -> Built {
         if (auto payload = callerPromptPayload(choices))
@@ -73,8 +76,9 @@ RunEnd VoicePrompts::writeCallerPrompts(const CallerPromptChoices& choices)
 
 RunEnd VoicePrompts::writeHandheld(std::uint8_t code, int listPosition)
 {
-    const CommandPlan plan = voicePlan(code, QStringLiteral("设置成功！"),
-                                       QStringLiteral("设置手持呼叫器的语音提示类型失败!"));
+    const CommandPlan plan = voicePlan(
+        code, QCoreApplication::translate("Commands", "设置成功！"),
+        QCoreApplication::translate("Commands", "设置手持呼叫器的语音提示类型失败!"));
     CommandRunner runner(link_, port_);
     return runner.run(plan, [&]() -> Built {
         const auto p = position(listPosition, HandheldPromptCount);

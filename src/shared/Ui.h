@@ -6,6 +6,10 @@
 
 namespace cs {
 
+// Title of the success boxes. It is the same in every language (it is not
+// translated), so it tells a success box from a failure box.
+inline QString okTitle() { return QStringLiteral("OK"); }
+
 // Message box styles as the operations pass them.
 enum MessageStyle : int {
     StyleInfo = 15,      // one OK button, no icon (success boxes, most reply errors)
@@ -40,7 +44,7 @@ public:
     {
         ++boxes;
         lastText = text;
-        failed = failed || title != QStringLiteral("OK");
+        failed = failed || title != okTitle();
         Q_UNUSED(style);
         return AnswerOk;
     }

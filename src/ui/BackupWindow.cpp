@@ -20,6 +20,10 @@ namespace cs::ui {
 
 namespace {
 
+// The window's texts, translated under the context "BackupWindow".
+struct BackupText {
+    Q_DECLARE_TR_FUNCTIONS(BackupWindow)
+};
 
 // A label that reports clicks (press and release over it).
 class ClickLabel : public QLabel {
@@ -77,7 +81,7 @@ BackupWindow::BackupWindow(Link& link, PortControl& port, QWidget* parent)
     : QWidget(parent, Qt::Window), link_(link), port_(port), backup_(link, port, view_)
 {
     setObjectName(QStringLiteral("form3"));
-    setWindowTitle(QStringLiteral("读取"));
+    setWindowTitle(BackupText::tr("读取"));
     build();
     view_.restoreDesign();
     connect(&view_, &BackupView::changed, this, &BackupWindow::applyView);
@@ -103,17 +107,17 @@ void BackupWindow::build()
         return l;
     };
 
-    command1_ = button(new QPushButton(QStringLiteral("读取主机"), this), "Command1", twipRect(360, 240, 975, 495));
-    command6_ = button(new QPushButton(QStringLiteral("保存文件"), this), "Command6", twipRect(1800, 240, 975, 495));
-    command7_ = button(new QPushButton(QStringLiteral("打开文件"), this), "Command7", twipRect(3240, 240, 975, 495));
-    command8_ = button(new QPushButton(QStringLiteral("下发主机"), this), "Command8", twipRect(4680, 240, 975, 495));
-    command5_ = button(new QPushButton(QStringLiteral("按类型显示"), this), "Command5", twipRect(4200, 1200, 1095, 495));
-    command4_ = button(new WrapButton(QStringLiteral("内存排列"), this), "Command4", twipRect(5400, 1080, 495, 615));
-    command2_ = button(new QPushButton(QStringLiteral("读取内置接收机"), this), "Command2", twipRect(4320, 3480, 1455, 495));
-    command3_ = button(new QPushButton(QStringLiteral("读取外置接收机"), this), "Command3", twipRect(4440, 3120, 1455, 495));
+    command1_ = button(new QPushButton(BackupText::tr("读取主机"), this), "Command1", twipRect(360, 240, 975, 495));
+    command6_ = button(new QPushButton(BackupText::tr("保存文件"), this), "Command6", twipRect(1800, 240, 975, 495));
+    command7_ = button(new QPushButton(BackupText::tr("打开文件"), this), "Command7", twipRect(3240, 240, 975, 495));
+    command8_ = button(new QPushButton(BackupText::tr("下发主机"), this), "Command8", twipRect(4680, 240, 975, 495));
+    command5_ = button(new QPushButton(BackupText::tr("按类型显示"), this), "Command5", twipRect(4200, 1200, 1095, 495));
+    command4_ = button(new WrapButton(BackupText::tr("内存排列"), this), "Command4", twipRect(5400, 1080, 495, 615));
+    command2_ = button(new QPushButton(BackupText::tr("读取内置接收机"), this), "Command2", twipRect(4320, 3480, 1455, 495));
+    command3_ = button(new QPushButton(BackupText::tr("读取外置接收机"), this), "Command3", twipRect(4440, 3120, 1455, 495));
 
     auto* label5 = new ClickLabel(this);
-    label5_ = label(label5, "Label5", QStringLiteral("请选择显示的项目"), {});
+    label5_ = label(label5, "Label5", BackupText::tr("请选择显示的项目"), {});
     label5_->setGeometry(twipRect(2040, 1080, 1440, 180));
     label6_ = label(new QLabel(this), "Label6", view_.label6, twipRect(480, 1200, 0, 0).topLeft());
     label1_ = label(new QLabel(this), "Label1", view_.label1, twipRect(240, 1750, 0, 0).topLeft());
@@ -124,10 +128,10 @@ void BackupWindow::build()
     label2_->setGeometry(twipRect(720, 2400, 4410, 180));
     label2_->setFont(monospaceFont());
     label3_ = label(new QLabel(this), "Label3",
-                    QStringLiteral("传呼号     地址码       极性      机型      速率     音调"), {});
+                    BackupText::tr("传呼号     地址码       极性      机型      速率     音调"), {});
     label3_->setGeometry(twipRect(240, 2400, 3615, 195));
     label4_ = label(new QLabel(this), "Label4",
-                    QStringLiteral("餐桌号    特征码   传呼号1  传呼号2  传呼号3  自设键值"), {});
+                    BackupText::tr("餐桌号    特征码   传呼号1  传呼号2  传呼号3  自设键值"), {});
     label4_->setGeometry(twipRect(120, 2400, 4860, 180));
     // The report headings are spaced for the report's own face, in which a
     // space is as wide as a digit: with it they stand over their columns.

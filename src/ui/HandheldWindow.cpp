@@ -12,6 +12,11 @@ namespace cs::ui {
 
 namespace {
 
+// The window's texts, translated under the context "HandheldWindow".
+struct HandheldText {
+    Q_DECLARE_TR_FUNCTIONS(HandheldWindow)
+};
+
 
 // One frame: the place list, the rest of the sentence and the write button.
 QComboBox* frame(QWidget* parent, const char* frameName, const QString& caption, int top,
@@ -31,11 +36,11 @@ QComboBox* frame(QWidget* parent, const char* frameName, const QString& caption,
     combo->setCurrentIndex(selected);
     combo->setGeometry(px(240), px(480), px(1335), px(315));
 
-    auto* label = new QLabel(QStringLiteral("找您取（去）**桌"), box);
+    auto* label = new QLabel(HandheldText::tr("找您取（去）**桌"), box);
     label->setObjectName(QString::fromLatin1(labelName));
     label->setGeometry(px(1680), px(525), px(2175), px(255));
 
-    *button = new QPushButton(QStringLiteral("写入"), box);
+    *button = new QPushButton(HandheldText::tr("写入"), box);
     (*button)->setObjectName(QString::fromLatin1(buttonName));
     (*button)->setGeometry(px(4320), px(405), px(1215), px(495));
     return combo;
@@ -47,13 +52,13 @@ HandheldWindow::HandheldWindow(Link& link, PortControl& port, QWidget* parent)
     : QWidget(parent, Qt::Window), link_(link), port_(port)
 {
     setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("手持呼叫器设置"));
+    setWindowTitle(HandheldText::tr("手持呼叫器设置"));
     resize(px(6255), px(2880));
 
     QPushButton* command1 = nullptr;
     QPushButton* command2 = nullptr;
-    combo1_ = frame(this, "Frame1", QStringLiteral("餐桌号方式"), 240, "Combo1", 0, "Label3", "Command1", &command1);
-    combo2_ = frame(this, "Frame2", QStringLiteral("传呼号方式"), 1500, "Combo2", 1, "Label1", "Command2", &command2);
+    combo1_ = frame(this, "Frame1", HandheldText::tr("餐桌号方式"), 240, "Combo1", 0, "Label3", "Command1", &command1);
+    combo2_ = frame(this, "Frame2", HandheldText::tr("传呼号方式"), 1500, "Combo2", 1, "Label1", "Command2", &command2);
     connect(command1, &QPushButton::clicked, this, &HandheldWindow::writeByTable);
     connect(command2, &QPushButton::clicked, this, &HandheldWindow::writeByPager);
 }

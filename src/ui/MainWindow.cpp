@@ -27,7 +27,11 @@ namespace cs::ui {
 
 namespace {
 
-const QString Title = QStringLiteral("餐厅无线呼叫系统设置程序 V4.01");
+// The window's texts, translated under the context "MainWindow".
+struct MainText {
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+};
+
 constexpr int TipsClicks = 15;
 constexpr int TimerMs = 10;
 
@@ -41,7 +45,7 @@ MainWindow::MainWindow(AppState& state, Link& link, PortControl& port, Commands&
       quit_([] { QCoreApplication::quit(); })
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(Title);
+    setWindowTitle(MainText::tr("餐厅无线呼叫系统设置程序 V4.01"));
 
     buildPortRow();
     buildVisibleGroups();
@@ -154,7 +158,7 @@ int MainWindow::listPosition(const QComboBox* list)
 
 void MainWindow::buildPortRow()
 {
-    label9_ = label(this, "Label9", QStringLiteral("通讯端口"), 480, 120, 1095, 255);
+    label9_ = label(this, "Label9", MainText::tr("通讯端口"), 480, 120, 1095, 255);
     label9_->installEventFilter(this);   // double-click toggles the port
     QStringList ports;
     for (int n = 1; n <= 8; ++n)
@@ -174,33 +178,33 @@ void MainWindow::buildPortRow()
     });
     combo5_->installEventFilter(this);   // typed text is no choice from the list
     attachPortTips(combo5_);
-    command15_ = button(this, "Command15", QStringLiteral("打开"), 2880, 90, 615, 300, [this] { port_.toggle(); });
-    label(this, "Label10", QStringLiteral("端口状态："), 4440, 120, 1215, 255);
-    label11_ = label(this, "Label11", QStringLiteral("串口关闭"), 5760, 120, 2175, 255);
+    command15_ = button(this, "Command15", MainText::tr("打开"), 2880, 90, 615, 300, [this] { port_.toggle(); });
+    label(this, "Label10", MainText::tr("端口状态："), 4440, 120, 1215, 255);
+    label11_ = label(this, "Label11", MainText::tr("串口关闭"), 5760, 120, 2175, 255);
 }
 
 void MainWindow::buildVisibleGroups()
 {
     // Work mode row and the data backup button.
-    label(this, "Label14", QStringLiteral("工作模式"), 480, 915, 975, 255);
-    combo4_ = list(this, "Combo4", {QStringLiteral("单键模式1"), QStringLiteral("多键模式"), QStringLiteral("单键模式0")},
+    label(this, "Label14", MainText::tr("工作模式"), 480, 915, 975, 255);
+    combo4_ = list(this, "Combo4", {MainText::tr("单键模式1"), MainText::tr("多键模式"), MainText::tr("单键模式0")},
                    false, 1560, 870, 1215, 300);
-    button(this, "Command11", QStringLiteral("写入"), 3000, 810, 735, 420,
+    button(this, "Command11", MainText::tr("写入"), 3000, 810, 735, 420,
            [this] { commands_.setWorkMode(listPosition(combo4_)); });
-    label(this, "Label15", QStringLiteral("数据备份"), 5040, 915, 975, 255);
-    button(this, "Command12", QStringLiteral("打开"), 6120, 810, 735, 420, [this] { openWindow(backup_); });
+    label(this, "Label15", MainText::tr("数据备份"), 5040, 915, 975, 255);
+    button(this, "Command12", MainText::tr("打开"), 6120, 810, 735, 420, [this] { openWindow(backup_); });
 
     // Set pager: labels above the fields, left to right.
-    QGroupBox* frame1 = frame("Frame1", QStringLiteral("设置传呼机"), 360, 1560, 7575, 975);
+    QGroupBox* frame1 = frame("Frame1", MainText::tr("设置传呼机"), 360, 1560, 7575, 975);
     struct Column { int left, width; };
     const Column pagerColumns[6] = {{120, 735}, {975, 1095}, {2190, 1215}, {3525, 735}, {4380, 855}, {5355, 975}};
-    const QString pagerLabels[6] = {QStringLiteral("传呼号"), QStringLiteral("地址码"), QStringLiteral("机型"),
-                                    QStringLiteral("极性"), QStringLiteral("速率"), QStringLiteral("音调")};
+    const QString pagerLabels[6] = {MainText::tr("传呼号"), MainText::tr("地址码"), MainText::tr("机型"),
+                                    MainText::tr("极性"), MainText::tr("速率"), MainText::tr("音调")};
     const QStringList pagerLists[4] = {
-        {QStringLiteral("数字标准"), QStringLiteral("数字新型"), QStringLiteral("中文字符"), QStringLiteral("英文")},
-        {QStringLiteral("反"), QStringLiteral("正")},
+        {MainText::tr("数字标准"), MainText::tr("数字新型"), MainText::tr("中文字符"), MainText::tr("英文")},
+        {MainText::tr("反"), MainText::tr("正")},
         {QStringLiteral("512"), QStringLiteral("1200"), QStringLiteral("2400")},
-        {QStringLiteral("音调1"), QStringLiteral("音调2"), QStringLiteral("音调3"), QStringLiteral("音调4")},
+        {MainText::tr("音调1"), MainText::tr("音调2"), MainText::tr("音调3"), MainText::tr("音调4")},
     };
     for (int i = 0; i < 6; ++i) {
         const Column c = pagerColumns[i];
@@ -213,40 +217,40 @@ void MainWindow::buildVisibleGroups()
         combo1_[i] = list(frame1, QStringLiteral("Combo1_%1").arg(i).toLatin1().constData(), pagerLists[i], false,
                           c.left, 570, c.width, 300);
     }
-    QPushButton* command1 = button(frame1, "Command1", QStringLiteral("写入"), 6600, 450, 735, 420, [this] {
+    QPushButton* command1 = button(frame1, "Command1", MainText::tr("写入"), 6600, 450, 735, 420, [this] {
         commands_.setPager(text1_[0]->text(), text1_[1]->text(), listPosition(combo1_[0]), listPosition(combo1_[1]),
                            listPosition(combo1_[2]), listPosition(combo1_[3]));
     });
 
     // Set table caller.
-    QGroupBox* frame3 = frame("Frame3", QStringLiteral("设置餐桌呼叫器"), 360, 2880, 6975, 975);
-    const QString tableLabels[5] = {QStringLiteral("餐桌号"), QStringLiteral("自设键值"), QStringLiteral("传呼号1"),
-                                    QStringLiteral("传呼号2"), QStringLiteral("传呼号3")};
+    QGroupBox* frame3 = frame("Frame3", MainText::tr("设置餐桌呼叫器"), 360, 2880, 6975, 975);
+    const QString tableLabels[5] = {MainText::tr("餐桌号"), MainText::tr("自设键值"), MainText::tr("传呼号1"),
+                                    MainText::tr("传呼号2"), MainText::tr("传呼号3")};
     for (int i = 0; i < 5; ++i) {
         const int left = 120 + i * 1215;
         label(frame3, QStringLiteral("Label3_%1").arg(i).toLatin1().constData(), tableLabels[i], left, 300, 1095, 255);
         text3_[i] = field(frame3, QStringLiteral("Text3_%1").arg(i).toLatin1().constData(), left, 570, 1095, 300);
     }
-    QPushButton* command3 = button(frame3, "Command3", QStringLiteral("写入"), 6120, 450, 735, 420, [this] {
+    QPushButton* command3 = button(frame3, "Command3", MainText::tr("写入"), 6120, 450, 735, 420, [this] {
         commands_.setTable(text3_[0]->text(), text3_[1]->text(), text3_[2]->text(), text3_[3]->text(),
                            text3_[4]->text());
     });
 
     // Delete pager, delete table.
-    QGroupBox* frame4 = frame("Frame4", QStringLiteral("删除传呼机"), 360, 4080, 2295, 975);
-    label(frame4, "Label4", QStringLiteral("传呼号"), 120, 300, 975, 255);
+    QGroupBox* frame4 = frame("Frame4", MainText::tr("删除传呼机"), 360, 4080, 2295, 975);
+    label(frame4, "Label4", MainText::tr("传呼号"), 120, 300, 975, 255);
     text4_ = field(frame4, "Text4", 120, 570, 975, 300);
-    QPushButton* command4 = button(frame4, "Command4", QStringLiteral("删除"), 1320, 450, 735, 420,
+    QPushButton* command4 = button(frame4, "Command4", MainText::tr("删除"), 1320, 450, 735, 420,
                                    [this] { commands_.deletePager(text4_->text()); });
-    QGroupBox* frame6 = frame("Frame6", QStringLiteral("删除餐桌呼叫器"), 3120, 4080, 2295, 975);
-    label(frame6, "Label6", QStringLiteral("餐桌号"), 120, 300, 975, 255);
+    QGroupBox* frame6 = frame("Frame6", MainText::tr("删除餐桌呼叫器"), 3120, 4080, 2295, 975);
+    label(frame6, "Label6", MainText::tr("餐桌号"), 120, 300, 975, 255);
     text6_ = field(frame6, "Text6", 120, 570, 975, 300);
-    QPushButton* command5 = button(frame6, "Command5", QStringLiteral("删除"), 1320, 450, 735, 420,
+    QPushButton* command5 = button(frame6, "Command5", MainText::tr("删除"), 1320, 450, 735, 420,
                                    [this] { commands_.deleteTable(text6_->text()); });
 
     // Host buttons.
-    button(this, "Command7", QStringLiteral("初始化主机"), 6240, 3960, 1335, 495, [this] { commands_.initialiseHost(); });
-    button(this, "Command9", QStringLiteral("退出(&x)"), 6240, 4680, 1335, 495, [this] { exitProgram(); });
+    button(this, "Command7", MainText::tr("初始化主机"), 6240, 3960, 1335, 495, [this] { commands_.initialiseHost(); });
+    button(this, "Command9", MainText::tr("退出(&x)"), 6240, 4680, 1335, 495, [this] { exitProgram(); });
 
     for (QLineEdit* t : text1_)
         enterRuns(t, command1);
@@ -267,51 +271,51 @@ void MainWindow::buildHiddenGroups()
     QList<QWidget*> hidden;
 
     // Transmitter frequency row.
-    hidden << label(this, "Label12", QStringLiteral("发射机频率  （MHZ）"), 360, 5340, 1815, 255);
+    hidden << label(this, "Label12", MainText::tr("发射机频率  （MHZ）"), 360, 5340, 1815, 255);
     text7_ = field(this, "Text7", 2220, 5295, 1095, 300);
-    QPushButton* command14 = button(this, "Command14", QStringLiteral("写入"), 3420, 5280, 735, 420,
+    QPushButton* command14 = button(this, "Command14", MainText::tr("写入"), 3420, 5280, 735, 420,
                                     [this] { commands_.setTransmitterFrequency(text7_->text()); });
     hidden << text7_ << command14;
 
     // Receiver frequency row, with the receiver number it is meant for.
-    hidden << label(this, "Label8", QStringLiteral("接收器频率   （MHZ）"), 360, 5820, 1815, 255);
+    hidden << label(this, "Label8", MainText::tr("接收器频率   （MHZ）"), 360, 5820, 1815, 255);
     combo2_ = list(this, "Combo2",
                    {QStringLiteral("314.2"), QStringLiteral("314.4"), QStringLiteral("314.6"), QStringLiteral("314.8"),
                     QStringLiteral("315.0"), QStringLiteral("315.2"), QStringLiteral("315.4"), QStringLiteral("315.6")},
                    true, 2220, 5775, 1095, 300);
     text10_ = field(this, "Text10", 3420, 5775, 615, 300);
-    QPushButton* command13 = button(this, "Command13", QStringLiteral("写入"), 4140, 5760, 735, 420, [this] {
+    QPushButton* command13 = button(this, "Command13", MainText::tr("写入"), 4140, 5760, 735, 420, [this] {
         commands_.setReceiverFrequency(combo2_->currentText(), listPosition(combo2_), text10_->text());
     });
     hidden << combo2_ << text10_ << command13;
 
     // Initialise receiver.
-    hidden << button(this, "Command6", QStringLiteral("初始化接收器"), 4260, 5280, 1335, 420,
+    hidden << button(this, "Command6", MainText::tr("初始化接收器"), 4260, 5280, 1335, 420,
                      [this] { commands_.initialiseReceiver(); });
 
     // Info unit type.
-    QGroupBox* frame9 = frame("Frame9", QStringLiteral("信息机类型"), 5700, 5280, 1095, 975);
-    combo3_ = list(frame9, "Combo3", {QStringLiteral("数字"), QStringLiteral("语音")}, false, 120, 270, 855, 300);
-    QPushButton* command20 = button(frame9, "Command20", QStringLiteral("写入"), 120, 600, 855, 315,
+    QGroupBox* frame9 = frame("Frame9", MainText::tr("信息机类型"), 5700, 5280, 1095, 975);
+    combo3_ = list(frame9, "Combo3", {MainText::tr("数字"), MainText::tr("语音")}, false, 120, 270, 855, 300);
+    QPushButton* command20 = button(frame9, "Command20", MainText::tr("写入"), 120, 600, 855, 315,
                                     [this] { commands_.setInfoUnitType(listPosition(combo3_)); });
     hidden << frame9;
 
     // Voice prompt windows.
-    QGroupBox* frame8 = frame("Frame8", QStringLiteral("语音提示类型设置"), 6840, 5280, 1455, 975);
-    button(frame8, "Command21", QStringLiteral("Mirelo呼叫器"), 60, 240, 1335, 315, [this] { openWindow(voice_); });
-    button(frame8, "Command22", QStringLiteral("手持呼叫器"), 60, 600, 1335, 315, [this] { openWindow(handheld_); });
+    QGroupBox* frame8 = frame("Frame8", MainText::tr("语音提示类型设置"), 6840, 5280, 1455, 975);
+    button(frame8, "Command21", MainText::tr("Mirelo呼叫器"), 60, 240, 1335, 315, [this] { openWindow(voice_); });
+    button(frame8, "Command22", MainText::tr("手持呼叫器"), 60, 600, 1335, 315, [this] { openWindow(handheld_); });
     hidden << frame8;
 
     // Hurry buttons and receiver number.
     struct NumberFrame { const char* frame; QString caption; const char* label; QString labelText;
                          const char* field; const char* button; QString buttonText; int left; };
     const NumberFrame numberFrames[3] = {
-        {"Frame5", QStringLiteral("删除催菜器"), "Label5", QStringLiteral("催菜器号码"), "Text5", "Command10",
-         QStringLiteral("删除"), 360},
-        {"Frame7", QStringLiteral("设置催菜器"), "Label13", QStringLiteral("催菜器号码"), "Text11", "Command19",
-         QStringLiteral("写入"), 2280},
-        {"Frame2", QStringLiteral("设置接收器号码"), "Label2", QStringLiteral("接收器号码"), "Text2", "Command2",
-         QStringLiteral("写入"), 4200},
+        {"Frame5", MainText::tr("删除催菜器"), "Label5", MainText::tr("催菜器号码"), "Text5", "Command10",
+         MainText::tr("删除"), 360},
+        {"Frame7", MainText::tr("设置催菜器"), "Label13", MainText::tr("催菜器号码"), "Text11", "Command19",
+         MainText::tr("写入"), 2280},
+        {"Frame2", MainText::tr("设置接收器号码"), "Label2", MainText::tr("接收器号码"), "Text2", "Command2",
+         MainText::tr("写入"), 4200},
     };
     QLineEdit* numberFields[3] = {};
     QPushButton* numberButtons[3] = {};
@@ -331,9 +335,9 @@ void MainWindow::buildHiddenGroups()
     connect(numberButtons[2], &QPushButton::clicked, this, [this] { commands_.setReceiverNumber(text2_->text()); });
 
     // Repeater contents.
-    QGroupBox* frame10 = frame("Frame10", QStringLiteral("增强器内容"), 6120, 6360, 1815, 975);
-    button(frame10, "Command16", QStringLiteral("写入"), 120, 360, 735, 420, [this] { commands_.writeRepeater(); });
-    button(frame10, "Command17", QStringLiteral("删除"), 960, 360, 735, 420, [this] { commands_.deleteRepeater(); });
+    QGroupBox* frame10 = frame("Frame10", MainText::tr("增强器内容"), 6120, 6360, 1815, 975);
+    button(frame10, "Command16", MainText::tr("写入"), 120, 360, 735, 420, [this] { commands_.writeRepeater(); });
+    button(frame10, "Command17", MainText::tr("删除"), 960, 360, 735, 420, [this] { commands_.deleteRepeater(); });
     hidden << frame10;
 
     for (QWidget* w : hidden)
@@ -354,10 +358,10 @@ void MainWindow::buildHiddenGroups()
 // window's height and come into view only while the test mode stretches it.
 void MainWindow::buildTestGroup()
 {
-    command8_ = button(this, "Command8", QStringLiteral("测试(&t)"), 1320, 5640, 975, 255,
+    command8_ = button(this, "Command8", MainText::tr("测试(&t)"), 1320, 5640, 975, 255,
                        [this] { testView_.toggle(); });
     command8_->hide();
-    label(this, "Label7", QStringLiteral("测试窗口"), 360, 5760, 975, 255);
+    label(this, "Label7", MainText::tr("测试窗口"), 360, 5760, 975, 255);
     text8_ = new QPlainTextEdit(this);
     text8_->setObjectName(QStringLiteral("Text8"));
     text8_->setGeometry(px(360), px(6000), px(7575), px(2600));
@@ -556,10 +560,10 @@ void MainWindow::backgroundClicked()
 QString MainWindow::tipsTitle(int choice)
 {
     switch (choice) {
-    case 0: return QStringLiteral("提示");
-    case 1: return QStringLiteral("欢迎使用");
-    case 2: return QStringLiteral("联系方式");
-    case 3: return QStringLiteral("餐厅无线呼叫系统设置程序 4.01");
+    case 0: return MainText::tr("提示");
+    case 1: return MainText::tr("欢迎使用");
+    case 2: return MainText::tr("联系方式");
+    case 3: return MainText::tr("餐厅无线呼叫系统设置程序 4.01");
     default: return QStringLiteral("888");
     }
 }
@@ -567,11 +571,11 @@ QString MainWindow::tipsTitle(int choice)
 QString MainWindow::tipsText(int choice)
 {
     switch (choice) {
-    case 0: return QStringLiteral("注意，如果通讯不成功，请换个串口试试！");
-    case 1: return QStringLiteral("欢迎使用餐厅无线呼叫系统，祝您生意兴隆！");
-    case 2: return QStringLiteral("如需帮助，请联系您的安装服务商。");
+    case 0: return MainText::tr("注意，如果通讯不成功，请换个串口试试！");
+    case 1: return MainText::tr("欢迎使用餐厅无线呼叫系统，祝您生意兴隆！");
+    case 2: return MainText::tr("如需帮助，请联系您的安装服务商。");
     case 3: return QString();
-    default: return QStringLiteral("恭喜发财！");
+    default: return MainText::tr("恭喜发财！");
     }
 }
 

@@ -12,6 +12,11 @@ namespace cs::ui {
 
 namespace {
 
+// The prompt windows' texts, translated under the context "PromptWindow".
+struct PromptText {
+    Q_DECLARE_TR_FUNCTIONS(PromptWindow)
+};
+
 // A label that breaks its lines at blanks only, as the prompt texts are laid
 // out: the run of blanks in the middle pushes the second sentence onto its own
 // line instead of splitting it between two characters.
@@ -76,15 +81,15 @@ PromptWindow::PromptWindow(const QString& name, const QString& title, const QStr
 
 PromptWindow* PromptWindow::createForm2(QWidget* parent)
 {
-    return new PromptWindow(QStringLiteral("Form2"), QStringLiteral("请按呼叫器的服务键！"),
-                            QStringLiteral("   请按呼叫器的服务键!     ……4秒钟后自动返回……"),
+    return new PromptWindow(QStringLiteral("Form2"), PromptText::tr("请按呼叫器的服务键！"),
+                            PromptText::tr("   请按呼叫器的服务键!     ……4秒钟后自动返回……"),
                             3030, 930, parent);
 }
 
 PromptWindow* PromptWindow::createForm4(QWidget* parent)
 {
     return new PromptWindow(QStringLiteral("Form4"), QStringLiteral("Form4"),
-                            QStringLiteral(" 请按催菜器的任意键加#键     ……4秒钟后自动返回……"),
+                            PromptText::tr(" 请按催菜器的任意键加#键     ……4秒钟后自动返回……"),
                             3255, 930, parent);
 }
 

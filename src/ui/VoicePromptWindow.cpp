@@ -13,6 +13,11 @@ ListChoice listChoice(const QComboBox& combo)
 
 namespace {
 
+// The window's texts, translated under the context "VoicePromptWindow".
+struct VoiceText {
+    Q_DECLARE_TR_FUNCTIONS(VoicePromptWindow)
+};
+
 // Twips of the window design to pixels.
 
 QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top, int width)
@@ -51,21 +56,21 @@ VoicePromptWindow::VoicePromptWindow(Link& link, PortControl& port, QWidget* par
     : QWidget(parent, Qt::Window), link_(link), port_(port)
 {
     setObjectName(QStringLiteral("form5"));
-    setWindowTitle(QStringLiteral("语音提示类型设置"));
+    setWindowTitle(VoiceText::tr("语音提示类型设置"));
     resize(px(7800), px(3000));
 
-    label(this, "Label1", QStringLiteral("数字号码"), 240, 240, 1335);
-    combo1_ = combo(this, "Combo1", {QStringLiteral("中文发音"), QStringLiteral("英文发音")}, 0, 240, 600, 1335);
+    label(this, "Label1", VoiceText::tr("数字号码"), 240, 240, 1335);
+    combo1_ = combo(this, "Combo1", {VoiceText::tr("中文发音"), VoiceText::tr("英文发音")}, 0, 240, 600, 1335);
 
-    label(this, "Label2", QStringLiteral("呼叫发起人"), 1800, 240, 1215);
+    label(this, "Label2", VoiceText::tr("呼叫发起人"), 1800, 240, 1215);
     combo2_ = combo(this, "Combo2", items(CallOriginatorItems), 1, 1800, 600, 1215);
 
-    label(this, "Label4", QStringLiteral("按键提示语"), 3600, 240, 1815);
-    label(this, "Label3", QStringLiteral("1键："), 3240, 645, 495);
+    label(this, "Label4", VoiceText::tr("按键提示语"), 3600, 240, 1815);
+    label(this, "Label3", VoiceText::tr("1键："), 3240, 645, 495);
     combo3_ = combo(this, "Combo3", items(VoicePromptItems), 3, 3720, 600, 1815);
-    label(this, "Label5", QStringLiteral("2键："), 3240, 1125, 495);
+    label(this, "Label5", VoiceText::tr("2键："), 3240, 1125, 495);
     combo4_ = combo(this, "Combo4", items(VoicePromptItems), 4, 3720, 1080, 1815);
-    label(this, "Label6", QStringLiteral("3键："), 3240, 1605, 495);
+    label(this, "Label6", VoiceText::tr("3键："), 3240, 1605, 495);
     combo5_ = combo(this, "Combo5", items(VoicePromptItems), 7, 3720, 1560, 1815);
 
     check1_ = new QCheckBox(QStringLiteral("Check2"), this);
@@ -77,7 +82,7 @@ VoicePromptWindow::VoicePromptWindow(Link& link, PortControl& port, QWidget* par
     check2_->setChecked(true);
     check2_->setGeometry(px(5640), px(1590), px(1095), px(255));
 
-    auto* command1 = new QPushButton(QStringLiteral("写入"), this);
+    auto* command1 = new QPushButton(VoiceText::tr("写入"), this);
     command1->setObjectName(QStringLiteral("Command1"));
     command1->setGeometry(px(5760), px(2160), px(1215), px(495));
     connect(command1, &QPushButton::clicked, this, &VoicePromptWindow::write);

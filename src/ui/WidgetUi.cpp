@@ -8,7 +8,6 @@ namespace cs::ui {
 
 namespace {
 
-const QString BackupFilter = QStringLiteral("备份文件 (*.cat *.CAT)");
 
 QWidget* findIn(QWidget* window, const QString& name)
 {
@@ -127,7 +126,7 @@ void WidgetUi::repaint()
 QString WidgetUi::chooseFile(bool save)
 {
     QFileDialog dialog(QApplication::activeWindow());
-    dialog.setNameFilter(BackupFilter);
+    dialog.setNameFilter(QCoreApplication::translate("BackupWindow", "备份文件 (*.cat *.CAT)"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted)

@@ -1,0 +1,35 @@
+#pragma once
+// The language of the program's texts. The source texts are Chinese; English
+// comes from the translation built into the program (:/i18n/callsetup_en.qm).
+// Both entry points choose the language here, before any window or message
+// exists: `--lang zh|en` when given, else the user's locale.
+
+#include <QString>
+#include <optional>
+
+class QCoreApplication;
+
+namespace cs {
+
+enum class Language { Chinese, English };
+
+// "zh" or "en" (the value of --lang); anything else is no language.
+std::optional<Language> languageFromOption(const QString& value);
+
+// A locale name such as "en_GB.UTF-8", "zh_CN" or "C": English for en*, else
+// Chinese. For LANGUAGE's list ("en_GB:zh") the first entry decides.
+Language languageFromLocale(const QString& name);
+
+// The first set variable of LANGUAGE, LC_ALL, LC_MESSAGES and LANG decides;
+// none set means Chinese.
+Language languageFromEnvironment();
+
+// What both programs use: `--lang`'s value when the option was given (no
+// language for a value other than "zh" or "en"), else the environment's.
+std::optional<Language> chosenLanguage(const std::optional<QString>& option);
+
+// Installs the English translation into the application (once; later calls
+// and Chinese install nothing). False when the translation cannot be loaded.
+bool installLanguage(QCoreApplication& app, Language language);
+
+} // namespace cs

@@ -1,0 +1,1029 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="zh_CN">
+<context>
+    <name>BackupWindow</name>
+    <message>
+        <source>主机内容已读取</source>
+        <translation>Host unit read</translation>
+    </message>
+    <message>
+        <source>主机未读取</source>
+        <translation>Host unit not read</translation>
+    </message>
+    <message>
+        <source>分机内容已读取</source>
+        <translation>Receiver read</translation>
+    </message>
+    <message>
+        <source>分机未读取</source>
+        <translation>Receiver not read</translation>
+    </message>
+    <message>
+        <source>读取进度条</source>
+        <translation>Read progress</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>下发进度条</source>
+        <translation>Download progress</translation>
+    </message>
+    <message>
+        <source>通讯失败！请检查连线！</source>
+        <translation>No reply from the host unit. Check the cable.</translation>
+    </message>
+    <message>
+        <source>正在读取主机内容……</source>
+        <translation>Reading the host unit…</translation>
+    </message>
+    <message>
+        <source>读取主机内容成功！</source>
+        <translation>Host unit memory read.</translation>
+    </message>
+    <message>
+        <source>读取主机内容失败！</source>
+        <translation>Reading the host unit memory failed.</translation>
+    </message>
+    <message>
+        <source>正在读取外置接收机内容……</source>
+        <translation>Reading the external receiver…</translation>
+    </message>
+    <message>
+        <source>读取外置接收机内容成功！</source>
+        <translation>External receiver memory read.</translation>
+    </message>
+    <message>
+        <source>读取外置接收机内容失败！</source>
+        <translation>Reading the external receiver memory failed.</translation>
+    </message>
+    <message>
+        <source>正在读取内置接收机内容……</source>
+        <translation>Reading the built-in receiver…</translation>
+    </message>
+    <message>
+        <source>读取内置接收机内容成功！</source>
+        <translation>Built-in receiver memory read.</translation>
+    </message>
+    <message>
+        <source>读取内置接收机内容失败！</source>
+        <translation>Reading the built-in receiver memory failed.</translation>
+    </message>
+    <message>
+        <source>接收数据长度错误！</source>
+        <translation>The received data has the wrong length.</translation>
+    </message>
+    <message>
+        <source>主机数据未读取，无法下发！</source>
+        <translation>The host unit memory has not been read: nothing to download.</translation>
+    </message>
+    <message>
+        <source>下发主机内容失败！</source>
+        <translation>Downloading to the host unit failed.</translation>
+    </message>
+    <message>
+        <source>正在下发数据到主机……</source>
+        <translation>Downloading to the host unit…</translation>
+    </message>
+    <message>
+        <source>返回数据长度错误！</source>
+        <translation>The reply has the wrong length.</translation>
+    </message>
+    <message>
+        <source>下发备份数据到主机成功！</source>
+        <translation>Backup downloaded to the host unit.</translation>
+    </message>
+    <message>
+        <source>主机数据未读取，无法保存文件！</source>
+        <translation>The host unit memory has not been read: nothing to save.</translation>
+    </message>
+    <message>
+        <source>保存文件的扩展名必须为.cat！</source>
+        <translation>The file name must end in .cat.</translation>
+    </message>
+    <message>
+        <source>文件%1保存失败！</source>
+        <translation>The file %1 could not be saved.</translation>
+    </message>
+    <message>
+        <source>记录已保存到%1</source>
+        <translation>Backup saved: %1</translation>
+    </message>
+    <message>
+        <source>请选择.cat文件</source>
+        <translation>Choose a .cat file.</translation>
+    </message>
+    <message>
+        <source>文件%1打开失败！</source>
+        <translation>The file %1 could not be opened.</translation>
+    </message>
+    <message>
+        <source>已成功打开备份文件%1</source>
+        <translation>Backup file opened: %1</translation>
+    </message>
+    <message>
+        <source>读取数据区为空，请先读取主机或分机内容后再点击此按钮！</source>
+        <translation>Nothing has been read. Read the host unit or a receiver first, then press this button.</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Data backup</translation>
+    </message>
+    <message>
+        <source>读取主机</source>
+        <translation>Read host</translation>
+    </message>
+    <message>
+        <source>保存文件</source>
+        <translation>Save file</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>下发主机</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>按类型显示</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>内存排列</source>
+        <translation>Dump</translation>
+    </message>
+    <message>
+        <source>读取内置接收机</source>
+        <translation>Read built-in receiver</translation>
+    </message>
+    <message>
+        <source>读取外置接收机</source>
+        <translation>Read external receiver</translation>
+    </message>
+    <message>
+        <source>请选择显示的项目</source>
+        <translation>Choose a report</translation>
+    </message>
+    <message>
+        <source>传呼号     地址码       极性      机型      速率     音调</source>
+        <translation>Pager   Address           Pol.    Model      Rate    Tone</translation>
+    </message>
+    <message>
+        <source>餐桌号    特征码   传呼号1  传呼号2  传呼号3  自设键值</source>
+        <translation>Table   Feature code Pager 1   Pager 2    Pager 3    Key</translation>
+    </message>
+    <message>
+        <source>备份文件 (*.cat *.CAT)</source>
+        <translation>Backup files (*.cat *.CAT)</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>超时没有返回数据!!</source>
+        <translation>No reply from the host unit in time.</translation>
+    </message>
+    <message>
+        <source>返回数据长度错误</source>
+        <translation>The reply has the wrong length.</translation>
+    </message>
+    <message>
+        <source>设置传呼号成功！</source>
+        <translation>Pager set.</translation>
+    </message>
+    <message>
+        <source>设置传呼号失败!</source>
+        <translation>Setting the pager failed.</translation>
+    </message>
+    <message>
+        <source>传呼号必须为1-254的数字！</source>
+        <translation>The pager number must be a number from 1 to 254.</translation>
+    </message>
+    <message>
+        <source>地址码应为7位数字！</source>
+        <translation>The address code must be a number of at most 7 digits.</translation>
+    </message>
+    <message>
+        <source>删除传呼号失败，请检查与通讯端口的连接情况！</source>
+        <translation>Deleting the pager failed. Check the connection to the serial port.</translation>
+    </message>
+    <message>
+        <source>删除传呼号成功！</source>
+        <translation>Pager deleted.</translation>
+    </message>
+    <message>
+        <source>无此传呼号！</source>
+        <translation>No such pager.</translation>
+    </message>
+    <message>
+        <source>注意</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>返回数据错误</source>
+        <translation>The reply is wrong.</translation>
+    </message>
+    <message>
+        <source>删除传呼号失败!</source>
+        <translation>Deleting the pager failed.</translation>
+    </message>
+    <message>
+        <source>设置餐桌号成功！</source>
+        <translation>Table caller set.</translation>
+    </message>
+    <message>
+        <source>接收器记忆区已经存满，无法写入！</source>
+        <translation>The receiver memory is full: nothing more can be written.</translation>
+    </message>
+    <message>
+        <source>设置餐桌号失败!</source>
+        <translation>Setting the table caller failed.</translation>
+    </message>
+    <message>
+        <source>餐桌号只能为数字！</source>
+        <translation>The table number must be a number.</translation>
+    </message>
+    <message>
+        <source>餐桌号必须为1-65535的数字！</source>
+        <translation>The table number must be a number from 1 to 65535.</translation>
+    </message>
+    <message>
+        <source>传呼号必须为1-255的数字！</source>
+        <translation>The pager number must be a number from 1 to 255.</translation>
+    </message>
+    <message>
+        <source>键值只能是00-99的数字！</source>
+        <translation>The key value must be a number from 00 to 99.</translation>
+    </message>
+    <message>
+        <source>删除餐桌号码成功！</source>
+        <translation>Table deleted.</translation>
+    </message>
+    <message>
+        <source>没有与餐桌号对应的呼叫器或接收器与主机连接不正常！！</source>
+        <translation>No table caller has this table number, or the receiver is not connected to the host unit properly.</translation>
+    </message>
+    <message>
+        <source>不存在此餐桌号码！！</source>
+        <translation>No such table number.</translation>
+    </message>
+    <message>
+        <source>删除餐桌号码失败!</source>
+        <translation>Deleting the table failed.</translation>
+    </message>
+    <message>
+        <source>餐桌号码只能为数字！</source>
+        <translation>The table number must be a number.</translation>
+    </message>
+    <message>
+        <source>餐桌号码必须为1-65535的数字！</source>
+        <translation>The table number must be a number from 1 to 65535.</translation>
+    </message>
+    <message>
+        <source>催菜器号码必须为1-9的数字！</source>
+        <translation>The hurry button number must be a number from 1 to 9.</translation>
+    </message>
+    <message>
+        <source>设置催菜器号码成功！</source>
+        <translation>Hurry button set.</translation>
+    </message>
+    <message>
+        <source>设置催菜器器号码失败!</source>
+        <translation>Setting the hurry button failed.</translation>
+    </message>
+    <message>
+        <source>删除催菜器号码成功！</source>
+        <translation>Hurry button deleted.</translation>
+    </message>
+    <message>
+        <source>删除催菜器器号码失败!</source>
+        <translation>Deleting the hurry button failed.</translation>
+    </message>
+    <message>
+        <source>设置接收器号码成功！</source>
+        <translation>Receiver number set.</translation>
+    </message>
+    <message>
+        <source>设置接收器号码失败!</source>
+        <translation>Setting the receiver number failed.</translation>
+    </message>
+    <message>
+        <source>接收器号码必须为01-80的数字！</source>
+        <translation>The receiver number must be a number from 01 to 80.</translation>
+    </message>
+    <message>
+        <source>接收器频率写入成功！</source>
+        <translation>Receiver frequency written.</translation>
+    </message>
+    <message>
+        <source>接收器频率写入失败!</source>
+        <translation>Writing the receiver frequency failed.</translation>
+    </message>
+    <message>
+        <source>请选择接收器的频率！</source>
+        <translation>Choose the receiver frequency.</translation>
+    </message>
+    <message>
+        <source>接收器号码必须为1-80的数字！</source>
+        <translation>The receiver number must be a number from 1 to 80.</translation>
+    </message>
+    <message>
+        <source>初始化接收器成功！</source>
+        <translation>Receiver initialised.</translation>
+    </message>
+    <message>
+        <source>初始化接收器失败!</source>
+        <translation>Initialising the receiver failed.</translation>
+    </message>
+    <message>
+        <source>发射机频率写入失败!</source>
+        <translation>Writing the transmitter frequency failed.</translation>
+    </message>
+    <message>
+        <source>不输入发射机频率值，将清除系统中对发射机的设置！<byte value="xd"/>
+是否继续？</source>
+        <translation>With no transmitter frequency entered, the transmitter setting is cleared.<byte value="xd"/>
+Continue?</translation>
+    </message>
+    <message>
+        <source>发射机设置清除成功！</source>
+        <translation>Transmitter setting cleared.</translation>
+    </message>
+    <message>
+        <source>发射机频率写入成功！</source>
+        <translation>Transmitter frequency written.</translation>
+    </message>
+    <message>
+        <source>频率值里不能输入非法数值!</source>
+        <translation>The frequency must be a number.</translation>
+    </message>
+    <message>
+        <source>频率值应在100到500之间！</source>
+        <translation>The frequency must be from 100 to 500 MHz.</translation>
+    </message>
+    <message>
+        <source>频率值必须为12.5K的倍数！</source>
+        <translation>The frequency must be a multiple of 12.5 kHz.</translation>
+    </message>
+    <message>
+        <source>设置工作模式成功！</source>
+        <translation>Work mode set.</translation>
+    </message>
+    <message>
+        <source>工作模式设置失败！</source>
+        <translation>Setting the work mode failed.</translation>
+    </message>
+    <message>
+        <source>信息机类型设为数字机！</source>
+        <translation>Info unit type set to digital.</translation>
+    </message>
+    <message>
+        <source>信息机类型设为语音机！</source>
+        <translation>Info unit type set to voice.</translation>
+    </message>
+    <message>
+        <source>设置信息机类型失败!</source>
+        <translation>Setting the info unit type failed.</translation>
+    </message>
+    <message>
+        <source>执行此操作将清除主机内存储的所有信息！！<byte value="xd"/>
+   您确认执行请按确定，否则请取消！</source>
+        <translation>This erases everything stored in the host unit.<byte value="xd"/>
+   Press OK to go on, or Cancel.</translation>
+    </message>
+    <message>
+        <source>注意！！</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>超时没有返回数据！</source>
+        <translation>No reply from the host unit in time.</translation>
+    </message>
+    <message>
+        <source>初始化主机成功！</source>
+        <translation>Host unit initialised.</translation>
+    </message>
+    <message>
+        <source>返回数据长度错误！</source>
+        <translation>The reply has the wrong length.</translation>
+    </message>
+    <message>
+        <source>初始化主机失败!</source>
+        <translation>Initialising the host unit failed.</translation>
+    </message>
+    <message>
+        <source>设置转发器成功！</source>
+        <translation>Caller added to the repeater.</translation>
+    </message>
+    <message>
+        <source>转发器记忆区已经存满，无法写入！</source>
+        <translation>The repeater memory is full: nothing more can be written.</translation>
+    </message>
+    <message>
+        <source>设置转发器内容失败！</source>
+        <translation>Writing the repeater contents failed.</translation>
+    </message>
+    <message>
+        <source>删除转发器内容成功！</source>
+        <translation>Caller deleted from the repeater.</translation>
+    </message>
+    <message>
+        <source>转发器中无此呼叫器！</source>
+        <translation>This caller is not in the repeater.</translation>
+    </message>
+    <message>
+        <source>转发器内容为空！</source>
+        <translation>The repeater is empty.</translation>
+    </message>
+    <message>
+        <source>删除转发器内容失败!</source>
+        <translation>Deleting from the repeater failed.</translation>
+    </message>
+    <message>
+        <source>CRC校验错误</source>
+        <translation>Checksum error in the reply.</translation>
+    </message>
+    <message>
+        <source>没发现此端口或端口已被其它程序占用!</source>
+        <translation>The port does not exist or another program is using it.</translation>
+    </message>
+    <message>
+        <source>当前信息机类型为数字机，设置失败！</source>
+        <translation>The info unit is a digital unit: the setting failed.</translation>
+    </message>
+    <message>
+        <source>语音信息机中关于呼叫器的设置成功！</source>
+        <translation>Caller prompts set in the voice info unit.</translation>
+    </message>
+    <message>
+        <source>设置呼叫器的语音提示类型失败!</source>
+        <translation>Setting the caller voice prompts failed.</translation>
+    </message>
+    <message>
+        <source>设置成功！</source>
+        <translation>Setting written.</translation>
+    </message>
+    <message>
+        <source>设置手持呼叫器的语音提示类型失败!</source>
+        <translation>Setting the handheld caller voice prompt failed.</translation>
+    </message>
+</context>
+<context>
+    <name>HandheldWindow</name>
+    <message>
+        <source>找您取（去）**桌</source>
+        <translation>calls you for table **</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>手持呼叫器设置</source>
+        <translation>Handheld caller settings</translation>
+    </message>
+    <message>
+        <source>餐桌号方式</source>
+        <translation>By table number</translation>
+    </message>
+    <message>
+        <source>传呼号方式</source>
+        <translation>By pager number</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>已打开%1</source>
+        <translation>Opened %1</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>串口已关闭</source>
+        <translation>Port closed</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>串口关闭</source>
+        <translation>Port closed</translation>
+    </message>
+    <message>
+        <source>停(&amp;t)</source>
+        <translation>S&amp;top</translation>
+    </message>
+    <message>
+        <source>测试(&amp;t)</source>
+        <translation>&amp;Test</translation>
+    </message>
+    <message>
+        <source>餐厅无线呼叫系统设置程序 V4.01</source>
+        <translation>Restaurant Wireless Calling System Setup V4.01</translation>
+    </message>
+    <message>
+        <source>通讯端口</source>
+        <translation>Serial port</translation>
+    </message>
+    <message>
+        <source>端口状态：</source>
+        <translation>Port status:</translation>
+    </message>
+    <message>
+        <source>工作模式</source>
+        <translation>Work mode</translation>
+    </message>
+    <message>
+        <source>单键模式1</source>
+        <translation>Single 1</translation>
+    </message>
+    <message>
+        <source>多键模式</source>
+        <translation>Multi-key</translation>
+    </message>
+    <message>
+        <source>单键模式0</source>
+        <translation>Single 0</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>数据备份</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>设置传呼机</source>
+        <translation>Set pager</translation>
+    </message>
+    <message>
+        <source>传呼号</source>
+        <translation>Pager</translation>
+    </message>
+    <message>
+        <source>地址码</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>机型</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>极性</source>
+        <translation>Polarity</translation>
+    </message>
+    <message>
+        <source>速率</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>音调</source>
+        <translation>Tone</translation>
+    </message>
+    <message>
+        <source>数字标准</source>
+        <translation>Num std</translation>
+    </message>
+    <message>
+        <source>数字新型</source>
+        <translation>Num new</translation>
+    </message>
+    <message>
+        <source>中文字符</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>英文</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>反</source>
+        <translation>Neg</translation>
+    </message>
+    <message>
+        <source>正</source>
+        <translation>Pos</translation>
+    </message>
+    <message>
+        <source>音调1</source>
+        <translation>Tone 1</translation>
+    </message>
+    <message>
+        <source>音调2</source>
+        <translation>Tone 2</translation>
+    </message>
+    <message>
+        <source>音调3</source>
+        <translation>Tone 3</translation>
+    </message>
+    <message>
+        <source>音调4</source>
+        <translation>Tone 4</translation>
+    </message>
+    <message>
+        <source>设置餐桌呼叫器</source>
+        <translation>Set table caller</translation>
+    </message>
+    <message>
+        <source>餐桌号</source>
+        <translation>Table no.</translation>
+    </message>
+    <message>
+        <source>自设键值</source>
+        <translation>Key value</translation>
+    </message>
+    <message>
+        <source>传呼号1</source>
+        <translation>Pager 1</translation>
+    </message>
+    <message>
+        <source>传呼号2</source>
+        <translation>Pager 2</translation>
+    </message>
+    <message>
+        <source>传呼号3</source>
+        <translation>Pager 3</translation>
+    </message>
+    <message>
+        <source>删除传呼机</source>
+        <translation>Delete pager</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>删除餐桌呼叫器</source>
+        <translation>Delete table caller</translation>
+    </message>
+    <message>
+        <source>初始化主机</source>
+        <translation>Initialise host</translation>
+    </message>
+    <message>
+        <source>退出(&amp;x)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>发射机频率  （MHZ）</source>
+        <translation>Transmitter (MHz)</translation>
+    </message>
+    <message>
+        <source>接收器频率   （MHZ）</source>
+        <translation>Receiver (MHz)</translation>
+    </message>
+    <message>
+        <source>初始化接收器</source>
+        <translation>Init. receiver</translation>
+    </message>
+    <message>
+        <source>信息机类型</source>
+        <translation>Info unit</translation>
+    </message>
+    <message>
+        <source>数字</source>
+        <translation>Digital</translation>
+    </message>
+    <message>
+        <source>语音</source>
+        <translation>Voice</translation>
+    </message>
+    <message>
+        <source>语音提示类型设置</source>
+        <translation>Voice prompts</translation>
+    </message>
+    <message>
+        <source>Mirelo呼叫器</source>
+        <translation>Mirelo caller</translation>
+    </message>
+    <message>
+        <source>手持呼叫器</source>
+        <translation>Handheld</translation>
+    </message>
+    <message>
+        <source>删除催菜器</source>
+        <translation>Delete hurry button</translation>
+    </message>
+    <message>
+        <source>催菜器号码</source>
+        <translation>Hurry button no.</translation>
+    </message>
+    <message>
+        <source>设置催菜器</source>
+        <translation>Set hurry button</translation>
+    </message>
+    <message>
+        <source>设置接收器号码</source>
+        <translation>Set receiver no.</translation>
+    </message>
+    <message>
+        <source>接收器号码</source>
+        <translation>Receiver no.</translation>
+    </message>
+    <message>
+        <source>增强器内容</source>
+        <translation>Repeater</translation>
+    </message>
+    <message>
+        <source>测试窗口</source>
+        <translation>Test view</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>欢迎使用</source>
+        <translation>Welcome</translation>
+    </message>
+    <message>
+        <source>联系方式</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>餐厅无线呼叫系统设置程序 4.01</source>
+        <translation>Restaurant Wireless Calling System Setup 4.01</translation>
+    </message>
+    <message>
+        <source>注意，如果通讯不成功，请换个串口试试！</source>
+        <translation>If the host unit does not answer, try another serial port.</translation>
+    </message>
+    <message>
+        <source>欢迎使用餐厅无线呼叫系统，祝您生意兴隆！</source>
+        <translation>Welcome to the restaurant wireless calling system. We wish you good business.</translation>
+    </message>
+    <message>
+        <source>如需帮助，请联系您的安装服务商。</source>
+        <translation>For help, contact your installer.</translation>
+    </message>
+    <message>
+        <source>恭喜发财！</source>
+        <translation>Wishing you prosperity.</translation>
+    </message>
+</context>
+<context>
+    <name>PromptWindow</name>
+    <message>
+        <source>请按呼叫器的服务键！</source>
+        <translation>Press the caller&apos;s service key</translation>
+    </message>
+    <message>
+        <source>   请按呼叫器的服务键!     ……4秒钟后自动返回……</source>
+        <translation>   Press the caller&apos;s service key.     …closes by itself in 4 seconds…</translation>
+    </message>
+    <message>
+        <source> 请按催菜器的任意键加#键     ……4秒钟后自动返回……</source>
+        <translation> Press a key and # on the hurry button.     …closes by itself in 4 seconds…</translation>
+    </message>
+</context>
+<context>
+    <name>Reports</name>
+    <message>
+        <source>数字标准</source>
+        <translation>Num std</translation>
+    </message>
+    <message>
+        <source>数字新型</source>
+        <translation>Num new</translation>
+    </message>
+    <message>
+        <source>中文字符</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>英文</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>单键模式1</source>
+        <translation>Single 1</translation>
+    </message>
+    <message>
+        <source>多键模式</source>
+        <translation>Multi-key</translation>
+    </message>
+    <message>
+        <source>单键模式0</source>
+        <translation>Single 0</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>还没有读取主机内容，操作无效！</source>
+        <translation>The host unit has not been read: nothing to show.</translation>
+    </message>
+    <message>
+        <source>读取数据区为空，请先读取主机或分机内容后再点击此按钮！</source>
+        <translation>Nothing has been read. Read the host unit or a receiver first, then press this button.</translation>
+    </message>
+    <message>
+        <source>没有餐桌号！</source>
+        <translation>No tables.</translation>
+    </message>
+    <message>
+        <source>注意</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>还没有读取分机内容，操作无效！</source>
+        <translation>No receiver has been read: nothing to show.</translation>
+    </message>
+    <message>
+        <source>正</source>
+        <translation>Pos</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>传呼号</source>
+        <translation>Pagers</translation>
+    </message>
+    <message>
+        <source>餐桌号</source>
+        <translation>Tables</translation>
+    </message>
+    <message>
+        <source>工作模式</source>
+        <translation>Work mode</translation>
+    </message>
+    <message>
+        <source>发射机频率</source>
+        <translation>Transmitter frequency</translation>
+    </message>
+    <message>
+        <source>接收机频率</source>
+        <translation>Receiver frequency</translation>
+    </message>
+    <message>
+        <source>信息机类型</source>
+        <translation>Info unit type</translation>
+    </message>
+    <message>
+        <source>语音提示语种</source>
+        <translation>Prompt language</translation>
+    </message>
+    <message>
+        <source>呼叫发起人</source>
+        <translation>Call originator</translation>
+    </message>
+    <message>
+        <source>按键提示语</source>
+        <translation>Key prompts</translation>
+    </message>
+    <message>
+        <source>手持呼叫器提示</source>
+        <translation>Handheld prompts</translation>
+    </message>
+    <message>
+        <source>反</source>
+        <translation>Neg</translation>
+    </message>
+    <message>
+        <source>音调%1</source>
+        <translation>Tone %1</translation>
+    </message>
+    <message>
+        <source>不存在传呼号！</source>
+        <translation>No pagers.</translation>
+    </message>
+    <message>
+        <source>共有%1个餐桌号：</source>
+        <translation>Tables:%1</translation>
+    </message>
+    <message>
+        <source>当前工作类型为：</source>
+        <translation>Work mode:</translation>
+    </message>
+    <message>
+        <source>发射机频率为出厂默认频率 430.225MHz</source>
+        <translation>Transmitter frequency: factory default 430.225 MHz</translation>
+    </message>
+    <message>
+        <source>发射机频率为%1MHz</source>
+        <translation>Transmitter frequency:%1 MHz</translation>
+    </message>
+    <message>
+        <source>接收机的频率为出厂默认频率 315.6MHz</source>
+        <translation>Receiver frequency: factory default 315.6 MHz</translation>
+    </message>
+    <message>
+        <source>接收机的频率为%1MHz</source>
+        <translation>Receiver frequency:%1 MHz</translation>
+    </message>
+    <message>
+        <source>信息机类型为“语音机”</source>
+        <translation>Info unit type: voice</translation>
+    </message>
+    <message>
+        <source>信息机类型为“数字机”</source>
+        <translation>Info unit type: digital</translation>
+    </message>
+    <message>
+        <source>当前没有设置过语音机的提示语种！</source>
+        <translation>Prompt language of the voice unit: not set</translation>
+    </message>
+    <message>
+        <source>当前语音机的提示语种为“汉语”</source>
+        <translation>Prompt language of the voice unit: Chinese</translation>
+    </message>
+    <message>
+        <source>当前语音机的提示语种为“英语”</source>
+        <translation>Prompt language of the voice unit: English</translation>
+    </message>
+    <message>
+        <source>当前呼叫发起人的类型没有设置</source>
+        <translation>Call originator: not set</translation>
+    </message>
+    <message>
+        <source>呼叫发起人的设置为：</source>
+        <translation>Call originator:</translation>
+    </message>
+    <message>
+        <source>呼叫发起人的设置为：“%1”</source>
+        <translation>Call originator: “%1”</translation>
+    </message>
+    <message>
+        <source>按键%1的语音提示内容为：%2</source>
+        <translation>Key %1 voice prompt: %2</translation>
+    </message>
+    <message>
+        <source>按键%1的语音提示内容没有设置</source>
+        <translation>Key %1 voice prompt: not set</translation>
+    </message>
+    <message>
+        <source>此内容没有设置</source>
+        <translation>not set</translation>
+    </message>
+    <message>
+        <source>“%1”找您取（去）**桌</source>
+        <translation>“%1” calls you for table **</translation>
+    </message>
+    <message>
+        <source>按餐桌号呼叫的方式为：</source>
+        <translation>By table number: </translation>
+    </message>
+    <message>
+        <source>按传呼号呼叫的方式为：</source>
+        <translation>By pager number: </translation>
+    </message>
+</context>
+<context>
+    <name>VoicePromptWindow</name>
+    <message>
+        <source>语音提示类型设置</source>
+        <translation>Voice prompt settings</translation>
+    </message>
+    <message>
+        <source>数字号码</source>
+        <translation>Numbers</translation>
+    </message>
+    <message>
+        <source>中文发音</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>英文发音</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>呼叫发起人</source>
+        <translation>Call originator</translation>
+    </message>
+    <message>
+        <source>按键提示语</source>
+        <translation>Key prompts</translation>
+    </message>
+    <message>
+        <source>1键：</source>
+        <translation>Key 1:</translation>
+    </message>
+    <message>
+        <source>2键：</source>
+        <translation>Key 2:</translation>
+    </message>
+    <message>
+        <source>3键：</source>
+        <translation>Key 3:</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Write</translation>
+    </message>
+</context>
+</TS>
