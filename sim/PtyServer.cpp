@@ -105,7 +105,7 @@ bool PtyServer::start(QString& error)
         }
     }
     if (!options_.fault.isEmpty() && !setFault(options_.fault)) {
-        error = QStringLiteral("unknown fault %1 (silent, badcrc, noise, slow)").arg(options_.fault);
+        error = QStringLiteral("unknown fault %1 (silent, badcrc, noise, slow, corrupt)").arg(options_.fault);
         return false;
     }
 

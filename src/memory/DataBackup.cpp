@@ -110,9 +110,9 @@ void DataBackup::releasePort()
         port_.toggle();
 }
 
-void DataBackup::readHost()
+bool DataBackup::readHost()
 {
-    readMemory(Unit::Host);
+    return readMemory(Unit::Host);
 }
 
 void DataBackup::readBuiltInReceiver()
@@ -125,7 +125,7 @@ void DataBackup::readExternalReceiver()
     readMemory(Unit::ExternalReceiver);
 }
 
-void DataBackup::readMemory(Unit unit)
+bool DataBackup::readMemory(Unit unit)
 {
     AppState& s = link_.state();
     Ui& ui = link_.ui();
@@ -134,7 +134,7 @@ void DataBackup::readMemory(Unit unit)
 
     port_.EnsurePortOpen();
     if (!s.PortIsOpen)
-        return;
+        return false;
     try {
         link_.discardInput();
         s.LastReadFromReceiver = !host;
@@ -162,7 +162,7 @@ void DataBackup::readMemory(Unit unit)
             if (!sendtocom()) {
                 releasePort();
                 fail(kind.failed);
-                return;
+                return false;
             }
             s.ReplyRounds = 1;
             // A receiver first fetches its memory over the air: the first block takes long.
@@ -170,18 +170,18 @@ void DataBackup::readMemory(Unit unit)
             link_.WaitReply();
             if (!s.ReplyOk) {
                 breakOff(NoLink, ReadIdle);
-                return;
+                return false;
             }
             s.ReplyOk = false;
             view_.progressValue = host ? b : b + 1;
             view_.update();
             if (s.RxBuffer[2] != BlockSize) {
                 breakOff(QStringLiteral("接收数据长度错误！"), ReadIdle);
-                return;
+                return false;
             }
             if (!(host ? frgmainram() : frgsubram())) {
                 fail(kind.failed);
-                return;
+                return false;
             }
         }
 
@@ -204,12 +204,14 @@ void DataBackup::readMemory(Unit unit)
         }
         view_.progressValue = 0;
         view_.update();
+        return true;
     } catch (...) {
         fail(kind.failed);
+        return false;
     }
 }
 
-void DataBackup::download()
+bool DataBackup::download()
 {
     AppState& s = link_.state();
     Ui& ui = link_.ui();
@@ -217,11 +219,11 @@ void DataBackup::download()
     // empty image would wipe the unit.
     if (!s.HostImageLoaded) {
         ui.messageBox(QStringLiteral("主机数据未读取，无法下发！"), StyleStop, ErrorTitle);
-        return;
+        return false;
     }
     port_.EnsurePortOpen();
     if (!s.PortIsOpen)
-        return;
+        return false;
     const QString failed = QStringLiteral("下发主机内容失败！");
     try {
         link_.discardInput();
@@ -245,21 +247,21 @@ void DataBackup::download()
             if (!sendtocom()) {
                 releasePort();
                 fail(failed);
-                return;
+                return false;
             }
             s.ReplyRounds = 1;
             s.ReplyWaitSeconds = 0.3;
             link_.WaitReply();
             if (!s.ReplyOk) {
                 breakOff(NoLink, DownloadIdle);
-                return;
+                return false;
             }
             s.ReplyOk = false;
             view_.progressValue = b;
             view_.update();
             if (s.RxBuffer[2] != 0x01) {
                 breakOff(QStringLiteral("返回数据长度错误！"), DownloadIdle);
-                return;
+                return false;
             }
         }
 
@@ -269,8 +271,10 @@ void DataBackup::download()
         ui.messageBox(QStringLiteral("下发备份数据到主机成功！"), StyleInfo, OkTitle);
         view_.progressValue = 0;
         view_.update();
+        return true;
     } catch (...) {
         fail(failed);
+        return false;
     }
 }
 

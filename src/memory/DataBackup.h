@@ -21,13 +21,14 @@ public:
     static constexpr int RevealClicks = 5;
 
     void load();                  // window load
-    void readHost();              // Command1 "读取主机"
+    // The reads and the download return true when they completed.
+    bool readHost();              // Command1 "读取主机"
     void readBuiltInReceiver();   // Command2 "读取内置接收机" (hidden)
     void readExternalReceiver();  // Command3 "读取外置接收机" (hidden)
     void memoryDump();            // Command4 "内存排列"
     void saveFile();              // Command6 "保存文件"
     void openFile();              // Command7 "打开文件"
-    void download();              // Command8 "下发主机"
+    bool download();              // Command8 "下发主机"
     void label5Click();
 
     // Writes the request in TxBuffer (same frame as SendFrame); false when the
@@ -41,7 +42,7 @@ public:
 
 private:
     enum class Unit { Host, BuiltInReceiver, ExternalReceiver };
-    void readMemory(Unit unit);
+    bool readMemory(Unit unit);
     bool appendReplyData();
     // A block went unanswered or was refused: the message, compact size and
     // the idle caption of Label1.
