@@ -88,6 +88,8 @@ bool PtyServer::setFault(const QString& name)
         f.noiseAfter = QByteArray("\x55\xAA\x7E", 3);
     } else if (name == QLatin1String("slow"))
         f.replyDelay = 1.5;
+    else if (name == QLatin1String("corrupt"))
+        f.corruptBlock = 7;   // acknowledged, stored wrongly
     else
         return false;
     line_.faults = f;

@@ -1,10 +1,10 @@
-// callsetup-cli: the data backup operations of the setup tool from a shell.
+// callsetup-cli: the setup tool from a shell.
 //
-//   callsetup-cli [--port NAME] [--fast] read FILE.cat | write FILE.cat |
-//                 report KIND FILE.cat | dump FILE.cat | monitor
+//   callsetup-cli [--port NAME] [--fast] COMMAND [ARGUMENTS] [OPTIONS]
 //
-// The program only turns arguments into the operations of the data backup
-// window and prints what they show; see usageText() for the details.
+// The program only turns arguments into the operations of the main window,
+// the data backup window and the batch work of the core, and prints what they
+// show; see usageText() for the commands.
 
 #include "cli/CliOptions.h"
 #include "cli/CliSession.h"
@@ -26,6 +26,7 @@ int main(int argc, char** argv)
                                        + cs::cli::usageText());
         return cs::cli::ExitUsage;
     }
-    cs::cli::CliSession session(*parsed.options, stdout, stderr, ::isatty(STDERR_FILENO) == 1);
+    cs::cli::CliSession session(*parsed.options, stdout, stderr, ::isatty(STDERR_FILENO) == 1,
+                                ::isatty(STDIN_FILENO) == 1);
     return session.run();
 }
