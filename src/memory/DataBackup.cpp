@@ -110,19 +110,19 @@ void DataBackup::releasePort()
         port_.toggle();
 }
 
-bool DataBackup::readHost()
+void DataBackup::readHost()
 {
-    return readMemory(Unit::Host);
+    completed_ = readMemory(Unit::Host);
 }
 
 void DataBackup::readBuiltInReceiver()
 {
-    readMemory(Unit::BuiltInReceiver);
+    completed_ = readMemory(Unit::BuiltInReceiver);
 }
 
 void DataBackup::readExternalReceiver()
 {
-    readMemory(Unit::ExternalReceiver);
+    completed_ = readMemory(Unit::ExternalReceiver);
 }
 
 bool DataBackup::readMemory(Unit unit)
@@ -211,7 +211,12 @@ bool DataBackup::readMemory(Unit unit)
     }
 }
 
-bool DataBackup::download()
+void DataBackup::download()
+{
+    completed_ = transfer();
+}
+
+bool DataBackup::transfer()
 {
     AppState& s = link_.state();
     Ui& ui = link_.ui();

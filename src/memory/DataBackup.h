@@ -21,14 +21,15 @@ public:
     static constexpr int RevealClicks = 5;
 
     void load();                  // window load
-    // The reads and the download return true when they completed.
-    bool readHost();              // Command1 "读取主机"
+    void readHost();              // Command1 "读取主机"
     void readBuiltInReceiver();   // Command2 "读取内置接收机" (hidden)
     void readExternalReceiver();  // Command3 "读取外置接收机" (hidden)
     void memoryDump();            // Command4 "内存排列"
     void saveFile();              // Command6 "保存文件"
     void openFile();              // Command7 "打开文件"
-    bool download();              // Command8 "下发主机"
+    void download();              // Command8 "下发主机"
+    // True when the last read or download ran to its end.
+    bool completed() const { return completed_; }
     void label5Click();
 
     // Writes the request in TxBuffer (same frame as SendFrame); false when the
@@ -43,6 +44,7 @@ public:
 private:
     enum class Unit { Host, BuiltInReceiver, ExternalReceiver };
     bool readMemory(Unit unit);
+    bool transfer();
     bool appendReplyData();
     // A block went unanswered or was refused: the message, compact size and
     // the idle caption of Label1.
@@ -56,6 +58,7 @@ private:
     Link& link_;
     PortControl& port_;
     BackupView& view_;
+    bool completed_ = false;
 };
 
 } // namespace cs

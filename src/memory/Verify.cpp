@@ -17,9 +17,11 @@ CellDifference differingCells(const Buffer& a, const Buffer& b, int size)
 std::optional<CellDifference> downloadAndVerify(DataBackup& backup, AppState& state)
 {
     const Buffer sent = state.HostImage;
-    if (!backup.download())
+    backup.download();
+    if (!backup.completed())
         return std::nullopt;
-    const bool read = backup.readHost();
+    backup.readHost();
+    const bool read = backup.completed();
     const Buffer unit = state.HostImage;
     state.HostImage = sent;
     if (!read)
