@@ -132,6 +132,7 @@ const QStringList valueOptions = {QStringLiteral("--port"),  QStringLiteral("--m
                                   QStringLiteral("--tone"),  QStringLiteral("--key"),
                                   QStringLiteral("--pagers"), QStringLiteral("--format")};
 const QStringList flagOptions = {QStringLiteral("--fast"), QStringLiteral("--help"),
+                                 QStringLiteral("--version"),
                                  QStringLiteral("--dry-run"), QStringLiteral("--yes"),
                                  QStringLiteral("--verify")};
 
@@ -197,6 +198,7 @@ QString usageText()
                "  --verify     write: read the unit back and compare\n"
                "  --yes        init: no question (needed without a terminal)\n"
                "  --help       show this text; COMMAND --help shows the command's help\n"
+               "  --version    show the program's version\n"
                "\nProgress is shown on a terminal only.\n"
                "\nExit status:\n"
                "  0  done\n"
@@ -240,6 +242,8 @@ ParseResult parseArguments(const QStringList& arguments)
         if (flagOptions.contains(name) && eq < 0) {
             if (name == QLatin1String("--help"))
                 help = true;
+            if (name == QLatin1String("--version") && !help)
+                options.helpTopic = name;
             given.append({name, QString()});
         } else if (valueOptions.contains(name)) {
             QString value;
@@ -266,9 +270,10 @@ ParseResult parseArguments(const QStringList& arguments)
             name += QLatin1Char(' ') + words[1];
         spec = specNamed(name);
     }
-    if (help) {
+    if (help || options.helpTopic == QLatin1String("--version")) {
         options.command = Command::Help;
-        options.helpTopic = spec ? spec->name : QString();
+        if (help)
+            options.helpTopic = spec ? spec->name : QString();
         return {options, {}};
     }
 

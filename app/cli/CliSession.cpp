@@ -96,7 +96,10 @@ int CliSession::run()
     case Command::Help:
         break;
     }
-    writeUtf8(out_, options_.helpTopic.isEmpty() ? usageText() : commandHelpText(options_.helpTopic));
+    if (options_.helpTopic == QLatin1String("--version"))
+        writeUtf8(out_, QStringLiteral("callsetup-cli %1\n").arg(QCoreApplication::applicationVersion()));
+    else
+        writeUtf8(out_, options_.helpTopic.isEmpty() ? usageText() : commandHelpText(options_.helpTopic));
     return ExitDone;
 }
 
