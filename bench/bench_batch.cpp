@@ -76,8 +76,9 @@ bool pagersLoad(const QString& program, const QString& device, const QTemporaryD
     // Request 20 bytes, reply 6 bytes, and the unit's turnaround, per pager.
     const double line = Pagers * ((20 + 6) * ByteSeconds + UnitTurnaround);
     const bool met = done && seconds <= 1.1 * line;
-    std::printf("pagers load, %d pagers --fast: %.3f s, line time %.3f s = %.3f x   goal <= 1.1 x   %s\n",
-                Pagers, seconds, line, seconds / line, !done ? "FAILED" : met ? "ok" : "OVER");
+    std::printf("pagers load, %d pagers --fast: %.3f s, line time %.3f s = %.3f x"
+                "   goal <= 1.1 x   %s\n", Pagers, seconds, line, seconds / line,
+                !done ? "FAILED" : met ? "ok" : "OVER");
     if (!done)
         std::fputs(cli.readAllStandardError().constData(), stderr);
     return met;
@@ -101,8 +102,9 @@ bool tablesLearn(const QString& device)
     const bool done = end.learned == Tables && gaps.size() == size_t(Tables - 1);
     const double worst = gaps.empty() ? 0 : gaps.back();
     const bool met = done && worst <= 50;
-    std::printf("tables learn, %d tables --fast: reply to next request median %.2f ms, worst %.2f ms"
-                "   goal <= 50 ms   %s\n", Tables, gaps.empty() ? 0 : gaps[gaps.size() / 2], worst,
+    std::printf("tables learn, %d tables --fast: reply to next request median %.2f ms, "
+                "worst %.2f ms   goal <= 50 ms   %s\n", Tables,
+                gaps.empty() ? 0 : gaps[gaps.size() / 2], worst,
                 !done ? "FAILED" : met ? "ok" : "OVER");
     return met;
 }
@@ -120,7 +122,8 @@ int main(int argc, char** argv)
     QProcess sim;
     const QString device = cs::bench::startSimulator(sim, {"--press-after", "0.1"});
     if (device.isEmpty() || !dir.isValid() || !QFileInfo(program).isExecutable()) {
-        std::fprintf(stderr, "cannot start the simulated host unit or find %s\n", qPrintable(program));
+        std::fprintf(stderr, "cannot start the simulated host unit or find %s\n",
+                     qPrintable(program));
         return 1;
     }
     const bool pagers = pagersLoad(program, device, dir);

@@ -111,7 +111,9 @@ int CliSession::tablesLearn()
         : tr("tables %1 to %2 learned").arg(first).arg(first + end.learned - 1);
     const QString count = tr("%1 of %2").arg(end.learned).arg(all);
     if (end.stopped) {
-        say(tr("stopped: %1 (%2); table %3 was not learned").arg(learned, count).arg(end.nextTable));
+        say(tr("stopped: %1 (%2); table %3 was not learned")
+                .arg(learned, count)
+                .arg(end.nextTable));
         return ExitFailed;
     }
     if (end.learned < all) {

@@ -284,8 +284,8 @@ ParseResult parseArguments(const QStringList& arguments)
             else if (isDevicePath(value))
                 options.port = value;
             else
-                return wrong(QStringLiteral("unknown port name \"%1\" (COM1 .. COM8 or a device path)")
-                                 .arg(value));
+                return wrong(QStringLiteral("unknown port name \"%1\" "
+                                            "(COM1 .. COM8 or a device path)").arg(value));
         } else if (name == QLatin1String("--fast")) {
             options.fast = true;
         }

@@ -153,7 +153,8 @@ int CliSession::write()
                 .arg(difference->first, 4, 16, QLatin1Char('0')));
         return ExitFailed;
     }
-    say(QCoreApplication::translate("cli", "verify: the unit holds what %1 holds").arg(options_.file));
+    say(QCoreApplication::translate("cli", "verify: the unit holds what %1 holds")
+            .arg(options_.file));
     return ExitDone;
 }
 

@@ -67,8 +67,8 @@ RunEnd Commands::setPager(const QString& number, const QString& address, int mod
         plan, [&] { return pagerRequest(number, address, model, polarity, rate, tone); });
 }
 
-Built Commands::pagerRequest(const QString& number, const QString& address, int model, int polarity,
-                             int rate, int tone)
+Built Commands::pagerRequest(const QString& number, const QString& address, int model,
+                             int polarity, int rate, int tone)
 {
     const QString numberMessage = QStringLiteral("传呼号必须为1-254的数字！");
     const auto pager = inRange(number, 1, 254);
@@ -89,8 +89,8 @@ Built Commands::pagerRequest(const QString& number, const QString& address, int 
     return payload;
 }
 
-QString Commands::pagerProblem(const QString& number, const QString& address, int model, int polarity,
-                               int rate, int tone)
+QString Commands::pagerProblem(const QString& number, const QString& address, int model,
+                               int polarity, int rate, int tone)
 {
     const Built built = pagerRequest(number, address, model, polarity, rate, tone);
     if (const auto* refusal = std::get_if<Refusal>(&built))
@@ -301,7 +301,8 @@ RunEnd Commands::setReceiverNumber(const QString& number)
 
 // Command13: receiver frequency, for one receiver or (Text10 empty) for all.
 // This command moves no focus.
-RunEnd Commands::setReceiverFrequency(const QString& frequencyText, int position, const QString& receiver)
+RunEnd Commands::setReceiverFrequency(const QString& frequencyText, int position,
+                                      const QString& receiver)
 {
     CommandPlan plan;
     plan.code = ReceiverFrequency;

@@ -17,10 +17,11 @@ public:
     Commands(Link& link, PortControl& port) : link_(link), port_(port) {}
 
     // Command1: Text1(0), Text1(1), Combo1(0) model, Combo1(1) polarity, Combo1(2) rate, Combo1(3) tone.
-    RunEnd setPager(const QString& number, const QString& address, int model, int polarity, int rate, int tone);
+    RunEnd setPager(const QString& number, const QString& address, int model, int polarity,
+                    int rate, int tone);
     // The set pager request for these inputs, after the command's own checks.
-    static Built pagerRequest(const QString& number, const QString& address, int model, int polarity,
-                              int rate, int tone);
+    static Built pagerRequest(const QString& number, const QString& address, int model,
+                              int polarity, int rate, int tone);
     // The message the set pager command would show for these inputs instead of
     // sending (its refusal or its failure box text); empty when they would be sent.
     static QString pagerProblem(const QString& number, const QString& address, int model,
@@ -43,7 +44,8 @@ public:
     // Command2: Text2.
     RunEnd setReceiverNumber(const QString& number);
     // Command13: Combo2 text and position, Text10.
-    RunEnd setReceiverFrequency(const QString& frequencyText, int position, const QString& receiver);
+    RunEnd setReceiverFrequency(const QString& frequencyText, int position,
+                                const QString& receiver);
     // Command6.
     RunEnd initialiseReceiver();
     // Command14: Text7.

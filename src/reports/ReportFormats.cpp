@@ -114,8 +114,10 @@ QJsonObject reportJson(int kind, const HostMemory& host)
                 {QStringLiteral("number"), n},
                 {QStringLiteral("address"), addressText(*p)},
                 {QStringLiteral("polarity"), p->polarity == Polarity::Positive ? "正" : "反"},
-                {QStringLiteral("model"), p->type ? QJsonValue(modelText(p->type->model)) : QJsonValue()},
-                {QStringLiteral("rate"), p->type ? QJsonValue(rateText(p->type->rate)) : QJsonValue()},
+                {QStringLiteral("model"),
+                 p->type ? QJsonValue(modelText(p->type->model)) : QJsonValue()},
+                {QStringLiteral("rate"),
+                 p->type ? QJsonValue(rateText(p->type->rate)) : QJsonValue()},
                 {QStringLiteral("tone"), p->tone ? QJsonValue(*p->tone + 1) : QJsonValue()}});
         }
         return {{QStringLiteral("pagers"), pagers}};
