@@ -74,7 +74,8 @@ QString ConsoleUi::messageLine(const QString& text, const QString& title)
 
 int ConsoleUi::messageBox(const QString& text, int style, const QString& title)
 {
-    if (progress_)
+    const bool shown = style == StyleOkCancel || !(quietSuccess && title == QLatin1String("OK"));
+    if (progress_ && shown)
         progress_->clearLine();
     if (style == StyleOkCancel) {
         // A question: its answer, not a failure.
@@ -94,7 +95,7 @@ int ConsoleUi::messageBox(const QString& text, int style, const QString& title)
         return answer == QLatin1String("y") || answer == QLatin1String("yes") ? AnswerOk
                                                                              : AnswerCancel;
     }
-    if (!(quietSuccess && title == QLatin1String("OK")))
+    if (shown)
         writeUtf8(messages_, messageLine(text, title) + QLatin1Char('\n'));
     WindowlessUi::messageBox(text, style, title);
     return AnswerOk;
