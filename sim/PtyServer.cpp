@@ -88,6 +88,8 @@ bool PtyServer::setFault(const QString& name)
         f.noiseAfter = QByteArray("\x55\xAA\x7E", 3);
     } else if (name == QLatin1String("slow"))
         f.replyDelay = 1.5;
+    else if (name == QLatin1String("corrupt"))
+        f.corruptBlock = 7;   // acknowledged, stored wrongly
     else
         return false;
     line_.faults = f;
@@ -105,7 +107,7 @@ bool PtyServer::start(QString& error)
         }
     }
     if (!options_.fault.isEmpty() && !setFault(options_.fault)) {
-        error = QStringLiteral("unknown fault %1 (silent, badcrc, noise, slow)").arg(options_.fault);
+        error = QStringLiteral("unknown fault %1 (silent, badcrc, noise, slow, corrupt)").arg(options_.fault);
         return false;
     }
 

@@ -70,6 +70,13 @@ QList<Chunk> SimLine::handle(const QByteArray& body)
     const std::uint8_t code = std::uint8_t(body[1]);
     const int n = std::uint8_t(body[2]);
     const bool listens = HostUnit::listensForKey(code, n);
+    if (listens && !unansweredLearns.isEmpty()) {
+        if (unansweredLearns.front() > 0) {
+            --unansweredLearns.front();
+            return {};   // nobody pressed the key while the unit listened
+        }
+        unansweredLearns.removeFirst();
+    }
 
     if (replyOverride) {
         const QByteArray payload = body.mid(3, n);
@@ -114,7 +121,11 @@ QList<Chunk> SimLine::respond(const QByteArray& body, double pressDelay, bool pr
         && std::uint8_t(payload[0]) >= faults.silentFromBlock)
         return {};
 
-    std::optional<QByteArray> data = unit_.answer(code, payload, pressed);
+    QByteArray stored = payload;
+    if (faulty && code == 0x18 && faults.corruptBlock >= 0 && stored.size() > 1
+        && std::uint8_t(stored[0]) == faults.corruptBlock)
+        stored[1] = char(~std::uint8_t(stored[1]));
+    std::optional<QByteArray> data = unit_.answer(code, stored, pressed);
     if (!data)
         return {};
     if (faulty && faults.statusByte >= 0)

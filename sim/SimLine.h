@@ -34,6 +34,8 @@ struct Faults {
     double replyDelay = DefaultReplyDelay;  // seconds from request (or key press) to the reply
     int silentFromBlock = -1;       // >= 0: memory reads/writes of this block on get no answer
     int onlyCode = -1;              // >= 0: the faults above apply to this command code only
+    int corruptBlock = -1;          // >= 0: a write of this block is acknowledged but stored
+                                    // with its first data byte inverted
 
     static constexpr double DefaultReplyDelay = 0.002;
 };
@@ -53,6 +55,11 @@ public:
     // Full control for tests: when set and returning a value, those exact wire
     // bytes are sent instead of the unit's reply (the unit still stores the request).
     std::function<std::optional<QByteArray>(std::uint8_t code, const QByteArray& payload)> replyOverride;
+
+    // Key presses after unanswered learning requests: for each entry in turn,
+    // that many learning requests go unanswered (nobody pressed), then the next
+    // one is answered as keyPressAfter says. Empty: every request is answered.
+    QList<int> unansweredLearns;
 
     // Every request body received (01 code n payload checksum), for tests.
     QList<QByteArray> requests;

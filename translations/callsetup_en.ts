@@ -787,6 +787,10 @@ Continue?</translation>
         <source> 请按催菜器的任意键加#键     ……4秒钟后自动返回……</source>
         <translation> Press a key and # on the hurry button.     …closes by itself in 4 seconds…</translation>
     </message>
+    <message>
+        <source>请按催菜器的任意键加#键</source>
+        <translation>Press a key and # on the hurry button.</translation>
+    </message>
 </context>
 <context>
     <name>Reports</name>
@@ -1024,6 +1028,471 @@ Continue?</translation>
     <message>
         <source>写入</source>
         <translation>Write</translation>
+    </message>
+</context>
+<context>
+    <name>cli</name>
+    <message>
+        <source>callsetup-cli: cannot read %1</source>
+        <translation>callsetup-cli: cannot read %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: nothing was sent</source>
+        <translation>%1: nothing was sent</translation>
+    </message>
+    <message>
+        <source>%1: %2 pagers, every row can be sent</source>
+        <translation>%1: %2 pagers, every row can be sent</translation>
+    </message>
+    <message>
+        <source>pagers %1/%2</source>
+        <translation>pagers %1/%2</translation>
+    </message>
+    <message>
+        <source>%1 pagers set</source>
+        <translation>%1 pagers set</translation>
+    </message>
+    <message>
+        <source>no row was written</source>
+        <translation>no row was written</translation>
+    </message>
+    <message>
+        <source>rows written: lines %1 to %2 (%3 pagers)</source>
+        <translation>rows written: lines %1 to %2 (%3 pagers)</translation>
+    </message>
+    <message>
+        <source>line %1 (pager %2) failed; %3</source>
+        <translation>line %1 (pager %2) failed; %3</translation>
+    </message>
+    <message>
+        <source>table %1: </source>
+        <translation>table %1: </translation>
+    </message>
+    <message>
+        <source>table %1 (again): </source>
+        <translation>table %1 (again): </translation>
+    </message>
+    <message>
+        <source>table %1: caller %2
+</source>
+        <translation>table %1: caller %2
+</translation>
+    </message>
+    <message>
+        <source>no table learned</source>
+        <translation>no table learned</translation>
+    </message>
+    <message>
+        <source>tables %1 to %2 learned</source>
+        <translation>tables %1 to %2 learned</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>stopped: %1 (%2); table %3 was not learned</source>
+        <translation>stopped: %1 (%2); table %3 was not learned</translation>
+    </message>
+    <message>
+        <source>ended at table %1: %2 (%3)</source>
+        <translation>ended at table %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 tables learned</source>
+        <translation>%1 tables learned</translation>
+    </message>
+    <message>
+        <source>callsetup-cli: init erases everything the host unit stores; without a terminal to ask on, give --yes</source>
+        <translation>callsetup-cli: init erases everything the host unit stores; without a terminal to ask on, give --yes</translation>
+    </message>
+    <message>
+        <source>a pager number and an address code</source>
+        <translation>a pager number and an address code</translation>
+    </message>
+    <message>
+        <source>set pager NUMBER (1-254) with its 7-digit ADDRESS code</source>
+        <translation>set pager NUMBER (1-254) with its 7-digit ADDRESS code</translation>
+    </message>
+    <message>
+        <source>  --model M     数字标准 (default), 数字新型, 中文字符, 英文; 0-3;
+                standard, new, chinese, english
+  --polarity P  反 (default), 正; 0-1; reverse, normal
+  --rate R      512, 1200 (default), 2400; 0-2
+  --tone T      1 (default) to 4; 音调1 to 音调4; tone1 to tone4
+</source>
+        <translation>  --model M     数字标准 (default), 数字新型, 中文字符, 英文; 0-3;
+                standard, new, chinese, english
+  --polarity P  反 (default), 正; 0-1; reverse, normal
+  --rate R      512, 1200 (default), 2400; 0-2
+  --tone T      1 (default) to 4; 音调1 to 音调4; tone1 to tone4
+</translation>
+    </message>
+    <message>
+        <source>a pager number</source>
+        <translation>a pager number</translation>
+    </message>
+    <message>
+        <source>delete pager NUMBER</source>
+        <translation>delete pager NUMBER</translation>
+    </message>
+    <message>
+        <source>a table number</source>
+        <translation>a table number</translation>
+    </message>
+    <message>
+        <source>bind TABLE (1-65535) to the caller whose service key is pressed next</source>
+        <translation>bind TABLE (1-65535) to the caller whose service key is pressed next</translation>
+    </message>
+    <message>
+        <source>  --key K              own key value 00-99
+  --pagers P1[,P2[,P3]]  up to three pager numbers 1-255
+While the unit listens (3 seconds) the prompt &quot;请按呼叫器的服务键！&quot; is shown.
+</source>
+        <translation>  --key K              own key value 00-99
+  --pagers P1[,P2[,P3]]  up to three pager numbers 1-255
+While the unit listens (3 seconds) the prompt &quot;Press the caller&apos;s service key&quot; is shown.
+</translation>
+    </message>
+    <message>
+        <source>delete TABLE</source>
+        <translation>delete TABLE</translation>
+    </message>
+    <message>
+        <source>a work mode</source>
+        <translation>a work mode</translation>
+    </message>
+    <message>
+        <source>set the work mode: 单键模式1, 多键模式, 单键模式0; 0-2; single1, multi, single0</source>
+        <translation>set the work mode: 单键模式1, 多键模式, 单键模式0; 0-2; single1, multi, single0</translation>
+    </message>
+    <message>
+        <source>initialise the host unit, erasing everything it stores</source>
+        <translation>initialise the host unit, erasing everything it stores</translation>
+    </message>
+    <message>
+        <source>On a terminal the question of the window is asked. Without a terminal --yes
+is needed; without both nothing is sent and the exit status is 2.
+</source>
+        <translation>On a terminal the question of the window is asked. Without a terminal --yes
+is needed; without both nothing is sent and the exit status is 2.
+</translation>
+    </message>
+    <message>
+        <source>a file name</source>
+        <translation>a file name</translation>
+    </message>
+    <message>
+        <source>set every pager of a CSV file, in file order</source>
+        <translation>set every pager of a CSV file, in file order</translation>
+    </message>
+    <message>
+        <source>The header is number,address,model,polarity,rate,tone; one pager a row; empty
+cells take the defaults of pager set. Every row is checked first: with any bad
+row, every bad row is listed and nothing is sent. The first failed reply ends
+the run. --dry-run only checks. UTF-8 (with or without BOM), CR LF or LF.
+</source>
+        <translation>The header is number,address,model,polarity,rate,tone; one pager a row; empty
+cells take the defaults of pager set. Every row is checked first: with any bad
+row, every bad row is listed and nothing is sent. The first failed reply ends
+the run. --dry-run only checks. UTF-8 (with or without BOM), CR LF or LF.
+</translation>
+    </message>
+    <message>
+        <source>a range of table numbers</source>
+        <translation>a range of table numbers</translation>
+    </message>
+    <message>
+        <source>learn the callers of tables FIRST to LAST, one key press each</source>
+        <translation>learn the callers of tables FIRST to LAST, one key press each</translation>
+    </message>
+    <message>
+        <source>Each table waits until a caller&apos;s service key is pressed; a wait without a
+key press asks again. Each success prints the table and the caller&apos;s code.
+Ctrl+C ends after the exchange in progress. A full memory ends the run.
+--key and --pagers as for table set, sent with every table.
+</source>
+        <translation>Each table waits until a caller&apos;s service key is pressed; a wait without a
+key press asks again. Each success prints the table and the caller&apos;s code.
+Ctrl+C ends after the exchange in progress. A full memory ends the run.
+--key and --pagers as for table set, sent with every table.
+</translation>
+    </message>
+    <message>
+        <source>read the host unit&apos;s memory and save it to FILE.cat</source>
+        <translation>read the host unit&apos;s memory and save it to FILE.cat</translation>
+    </message>
+    <message>
+        <source>download the backup FILE.cat into the host unit</source>
+        <translation>download the backup FILE.cat into the host unit</translation>
+    </message>
+    <message>
+        <source>  --verify   read the memory back afterwards and compare it with the file;
+             a difference gives the first differing address, the number of
+             differing cells and exit status 1
+</source>
+        <translation>  --verify   read the memory back afterwards and compare it with the file;
+             a difference gives the first differing address, the number of
+             differing cells and exit status 1
+</translation>
+    </message>
+    <message>
+        <source>a kind and a file</source>
+        <translation>a kind and a file</translation>
+    </message>
+    <message>
+        <source>print a report of the backup FILE.cat</source>
+        <translation>print a report of the backup FILE.cat</translation>
+    </message>
+    <message>
+        <source>  --format F  text (default: the window&apos;s report), csv (pagers and tables;
+              the pager CSV is what pagers load takes), json (every kind;
+              KIND all gives everything the backup holds)
+</source>
+        <translation>  --format F  text (default: the window&apos;s report), csv (pagers and tables;
+              the pager CSV is what pagers load takes), json (every kind;
+              KIND all gives everything the backup holds)
+</translation>
+    </message>
+    <message>
+        <source>print the memory dump of the backup FILE.cat</source>
+        <translation>print the memory dump of the backup FILE.cat</translation>
+    </message>
+    <message>
+        <source>two file names</source>
+        <translation>two file names</translation>
+    </message>
+    <message>
+        <source>what differs from backup A to backup B; exit status 0 equal, 1 not</source>
+        <translation>what differs from backup A to backup B; exit status 0 equal, 1 not</translation>
+    </message>
+    <message>
+        <source>Pagers and tables added, removed or changed, each setting, and the count of
+other cells that differ, in the words of the reports. An unreadable file
+gives exit status 2.
+</source>
+        <translation>Pagers and tables added, removed or changed, each setting, and the count of
+other cells that differ, in the words of the reports. An unreadable file
+gives exit status 2.
+</translation>
+    </message>
+    <message>
+        <source>COM1 to COM8 and their devices, and the serial ports present</source>
+        <translation>COM1 to COM8 and their devices, and the serial ports present</translation>
+    </message>
+    <message>
+        <source>print the bytes arriving on the line until interrupted</source>
+        <translation>print the bytes arriving on the line until interrupted</translation>
+    </message>
+    <message>
+        <source>unknown value &quot;%1&quot; for %2</source>
+        <translation>unknown value &quot;%1&quot; for %2</translation>
+    </message>
+    <message>
+        <source>Usage: callsetup-cli [--port NAME] [--fast] COMMAND [ARGUMENTS] [OPTIONS]
+Sets up the host unit of a restaurant wireless calling system over a
+serial line: the commands of the main window and of the data backup
+window, and batch work. Messages are the windows&apos; own texts on standard
+error.
+
+Commands:
+</source>
+        <translation>Usage: callsetup-cli [--port NAME] [--fast] COMMAND [ARGUMENTS] [OPTIONS]
+Sets up the host unit of a restaurant wireless calling system over a
+serial line: the commands of the main window and of the data backup
+window, and batch work. Messages are the windows&apos; own texts on standard
+error.
+
+Commands:
+</translation>
+    </message>
+    <message>
+        <source>
+Report kinds:
+</source>
+        <translation>
+Report kinds:
+</translation>
+    </message>
+    <message>
+        <source>everything (json)</source>
+        <translation>everything (json)</translation>
+    </message>
+    <message>
+        <source>
+Formats:
+  text         the report as the window shows it (default)
+  csv          pagers and tables
+  json         every kind, and all
+
+Options:
+  --port NAME  COM1 .. COM8 (default COM1) or a device path such as /dev/ttyUSB0
+  --fast       end each wait as soon as a complete, checked reply has arrived
+  --lang L     language of the messages: zh or en (default: the locale)
+  --model M, --polarity P, --rate R, --tone T
+               pager set: the pager&apos;s lists (see pager set --help)
+  --key K      table set, tables learn: own key value 00-99
+  --pagers P1[,P2[,P3]]
+               table set, tables learn: up to three pager numbers
+  --format F   report: text, csv or json
+  --dry-run    pagers load: only check the file
+  --verify     write: read the unit back and compare
+  --yes        init: no question (needed without a terminal)
+  --help       show this text; COMMAND --help shows the command&apos;s help
+  --version    show the program&apos;s version
+
+Progress is shown on a terminal only.
+
+Exit status:
+  0  done
+  1  the operation failed (diff: the backups differ)
+  2  wrong usage or refused input (diff: a file could not be read)
+</source>
+        <translation>
+Formats:
+  text         the report as the window shows it (default)
+  csv          pagers and tables
+  json         every kind, and all
+
+Options:
+  --port NAME  COM1 .. COM8 (default COM1) or a device path such as /dev/ttyUSB0
+  --fast       end each wait as soon as a complete, checked reply has arrived
+  --lang L     language of the messages: zh or en (default: the locale)
+  --model M, --polarity P, --rate R, --tone T
+               pager set: the pager&apos;s lists (see pager set --help)
+  --key K      table set, tables learn: own key value 00-99
+  --pagers P1[,P2[,P3]]
+               table set, tables learn: up to three pager numbers
+  --format F   report: text, csv or json
+  --dry-run    pagers load: only check the file
+  --verify     write: read the unit back and compare
+  --yes        init: no question (needed without a terminal)
+  --help       show this text; COMMAND --help shows the command&apos;s help
+  --version    show the program&apos;s version
+
+Progress is shown on a terminal only.
+
+Exit status:
+  0  done
+  1  the operation failed (diff: the backups differ)
+  2  wrong usage or refused input (diff: a file could not be read)
+</translation>
+    </message>
+    <message>
+        <source>Usage: callsetup-cli [--port NAME] [--fast] %1
+</source>
+        <translation>Usage: callsetup-cli [--port NAME] [--fast] %1
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>%1 does not apply to %2</source>
+        <translation>%1 does not apply to %2</translation>
+    </message>
+    <message>
+        <source>--pagers takes at most three pager numbers</source>
+        <translation>--pagers takes at most three pager numbers</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot; (text, csv or json)</source>
+        <translation>unknown format &quot;%1&quot; (text, csv or json)</translation>
+    </message>
+    <message>
+        <source>csv is for the pagers and tables reports</source>
+        <translation>csv is for the pagers and tables reports</translation>
+    </message>
+    <message>
+        <source>report all needs --format json</source>
+        <translation>report all needs --format json</translation>
+    </message>
+    <message>
+        <source>tables learn takes FIRST-LAST, table numbers 1-65535, FIRST &lt;= LAST</source>
+        <translation>tables learn takes FIRST-LAST, table numbers 1-65535, FIRST &lt;= LAST</translation>
+    </message>
+    <message>
+        <source>
+serial ports present:
+</source>
+        <translation>
+serial ports present:
+</translation>
+    </message>
+    <message>
+        <source>  none
+</source>
+        <translation>  none
+</translation>
+    </message>
+    <message>
+        <source>verify: %1 cells differ from %2, the first at address 0x%3</source>
+        <translation>verify: %1 cells differ from %2, the first at address 0x%3</translation>
+    </message>
+    <message>
+        <source>verify: the unit holds what %1 holds</source>
+        <translation>verify: the unit holds what %1 holds</translation>
+    </message>
+    <message>
+        <source>waiting for the host unit…</source>
+        <translation>waiting for the host unit…</translation>
+    </message>
+    <message>
+        <source> [y/N] </source>
+        <translation> [y/N] </translation>
+    </message>
+    <message>
+        <source>unknown %1 &quot;%2&quot;</source>
+        <translation>unknown %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text</source>
+        <translation>the file is not UTF-8 text</translation>
+    </message>
+    <message>
+        <source>the first line must be &quot;%1&quot;</source>
+        <translation>the first line must be &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>more than 6 cells</source>
+        <translation>more than 6 cells</translation>
+    </message>
+    <message>
+        <source>pager %1 is already on line %2</source>
+        <translation>pager %1 is already on line %2</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>%1 added:</source>
+        <translation>%1 added:</translation>
+    </message>
+    <message>
+        <source>%1 removed:</source>
+        <translation>%1 removed:</translation>
+    </message>
+    <message>
+        <source>%1 changed:</source>
+        <translation>%1 changed:</translation>
+    </message>
+    <message>
+        <source>pagers</source>
+        <translation>pagers</translation>
+    </message>
+    <message>
+        <source>tables</source>
+        <translation>tables</translation>
+    </message>
+    <message>
+        <source>other cells that differ: %1</source>
+        <translation>other cells that differ: %1</translation>
     </message>
 </context>
 </TS>

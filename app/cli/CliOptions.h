@@ -1,6 +1,8 @@
 #pragma once
-// The command line of callsetup-cli: which operation to run on which port and
-// file. Parsing only; the operations themselves are the data backup window's.
+// The command line of callsetup-cli: which operation to run on which port,
+// with which values and files. Parsing only; the operations are the core's.
+
+#include "reports/ReportFormats.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,14 +11,34 @@
 
 namespace cs::cli {
 
-enum class Command { Help, Read, Write, Report, Dump, Monitor };
+enum class Command {
+    Help, Read, Write, Report, Dump, Monitor,
+    PagerSet, PagerDelete, TableSet, TableDelete, Mode, Init,
+    PagersLoad, TablesLearn, Diff, Ports,
+};
+
+// reportKind of `report all`.
+constexpr int AllReportKinds = -2;
 
 struct Options {
     Command command = Command::Help;
+    QString helpTopic;                        // "COMMAND --help": the command's name
     QString port = QStringLiteral("COM1");   // "COM1".."COM8" or a device path
     bool fast = false;
-    int reportKind = -1;                      // Combo1 position for Command::Report
-    QString file;
+    std::optional<QString> lang;              // --lang: zh or en (default: the locale)
+    int reportKind = -1;                      // report: kind position or AllReportKinds
+    QString format = QStringLiteral("text");  // report: text, csv, json
+    QString file;                             // the (first) file
+    QStringList values;                       // the command's other words, in order
+    // pager set: list positions (the window's start-up selections by default).
+    int model = 0, polarity = 0, rate = 1, tone = 0;
+    int mode = -1;                            // mode: Combo4 position
+    QString key;                              // table set / tables learn: own key value
+    QStringList pagers;                       // pager numbers 1..3 (at most three)
+    int firstTable = 0, lastTable = 0;        // tables learn
+    bool dryRun = false;                      // pagers load
+    bool yes = false;                         // init
+    bool verify = false;                      // write
 };
 
 // Either the options or, for wrong usage, the reason (one line).
@@ -28,13 +50,16 @@ struct ParseResult {
 // `arguments` without the program name.
 ParseResult parseArguments(const QStringList& arguments);
 
-// The usage text, ending with a line feed.
+// The usage text, ending with a line feed: every command, report kind, format,
+// option and the exit status.
 QString usageText();
+// The help of one command by its name ("pager set", "report", ...).
+QString commandHelpText(const QString& command);
+// The command names, for completion and help.
+QStringList commandNames();
 
-// Short names of the report kinds in list order: "pagers", "tables", "mode", ...
-QStringList reportKindNames();
-// The list position of a short name, or -1.
-int reportKindOf(const QString& name);
+using cs::reportKindNames;
+using cs::reportKindOf;
 
 // The port list text that stands for `port` ("COM3"; a device path stands as
 // "COM1") and the device it opens: the main window's mapping for COMn, the path

@@ -1,6 +1,7 @@
 #include "cli/CliSession.h"
 #include "link/TestView.h"
 #include "memory/BackupFile.h"
+#include "memory/Verify.h"
 #include "reports/ReportView.h"
 
 #include <QCoreApplication>
@@ -16,7 +17,11 @@ namespace cs::cli {
 
 namespace {
 
-const QString ErrorTitle = QStringLiteral("错误");
+// The data backup window's own messages, in its translation context.
+QString windowText(const char* source)
+{
+    return QCoreApplication::translate("BackupWindow", source);
+}
 
 // Termination signals reach the event loop through a pipe.
 int signalPipe[2] = {-1, -1};
@@ -40,7 +45,8 @@ void onInterruptDuringProgress(int signal)
 
 } // namespace
 
-CliSession::CliSession(const Options& options, std::FILE* out, std::FILE* err, bool showProgress)
+CliSession::CliSession(const Options& options, std::FILE* out, std::FILE* err, bool showProgress,
+                       bool askable)
     : options_(options)
     , out_(out)
     , err_(err)
@@ -49,7 +55,9 @@ CliSession::CliSession(const Options& options, std::FILE* out, std::FILE* err, b
     , portControl_(state_, line_, ui_, deviceMapFor(options.port))
     , link_(state_, line_, waiter_, ui_)
     , backup_(link_, portControl_, view_)
+    , commands_(link_, portControl_)
     , showProgress_(showProgress)
+    , askable_(askable)
 {
     portControl_.setPortText(portTextFor(options.port));
     link_.setFastReplies(options.fast);
@@ -69,10 +77,33 @@ int CliSession::run()
         return dump();
     case Command::Monitor:
         return monitor();
+    case Command::PagerSet:
+        return pagerSet();
+    case Command::PagerDelete:
+        return pagerDelete();
+    case Command::TableSet:
+        return tableSet();
+    case Command::TableDelete:
+        return tableDelete();
+    case Command::Mode:
+        return mode();
+    case Command::Init:
+        return init();
+    case Command::PagersLoad:
+        return pagersLoad();
+    case Command::TablesLearn:
+        return tablesLearn();
+    case Command::Diff:
+        return diff();
+    case Command::Ports:
+        return ports();
     case Command::Help:
         break;
     }
-    writeUtf8(out_, usageText());
+    if (options_.helpTopic == QLatin1String("--version"))
+        writeUtf8(out_, QStringLiteral("callsetup-cli %1\n").arg(QCoreApplication::applicationVersion()));
+    else
+        writeUtf8(out_, options_.helpTopic.isEmpty() ? usageText() : commandHelpText(options_.helpTopic));
     return ExitDone;
 }
 
@@ -80,7 +111,7 @@ int CliSession::read()
 {
     // The save would refuse the name only after the whole read: refuse it first.
     if (!hasBackupExtension(options_.file)) {
-        ui_.messageBox(QStringLiteral("保存文件的扩展名必须为.cat！"), StyleStop, ErrorTitle);
+        ui_.messageBox(windowText("保存文件的扩展名必须为.cat！"), StyleStop, windowText("错误"));
         return ExitFailed;
     }
     ui_.setFileName(options_.file);
@@ -110,20 +141,59 @@ int CliSession::write()
     backup_.openFile();
     if (ui_.failed || !state_.HostImageLoaded)
         return ExitFailed;
-    withProgress([this] { backup_.download(); });
-    return status();
+    if (!options_.verify) {
+        withProgress([this] { backup_.download(); });
+        return status();
+    }
+    std::optional<CellDifference> difference;
+    withProgress([&] { difference = downloadAndVerify(backup_, state_); });
+    if (!difference)
+        return ExitFailed;
+    if (difference->count > 0) {
+        say(QCoreApplication::translate("cli", "verify: %1 cells differ from %2, the first at "
+                                               "address 0x%3")
+                .arg(difference->count)
+                .arg(options_.file)
+                .arg(difference->first, 4, 16, QLatin1Char('0')));
+        return ExitFailed;
+    }
+    say(QCoreApplication::translate("cli", "verify: the unit holds what %1 holds")
+            .arg(options_.file));
+    return ExitDone;
+}
+
+void CliSession::say(const QString& line)
+{
+    progress_.clearLine();
+    writeUtf8(err_, line + QLatin1Char('\n'));
+}
+
+int CliSession::command(const std::function<RunEnd()>& run)
+{
+    if (showProgress_)
+        progress_.show(QCoreApplication::translate("cli", "waiting for the host unit…"));
+    const RunEnd end = run();
+    progress_.clearLine();
+    switch (end) {
+    case RunEnd::Succeeded:
+        return ExitDone;
+    case RunEnd::Refused:
+        return ExitUsage;
+    default:
+        return ExitFailed;
+    }
 }
 
 bool CliSession::loadFile()
 {
     const QString& name = options_.file;
     if (!hasBackupExtension(name)) {
-        ui_.messageBox(QStringLiteral("请选择.cat文件"), StyleStop, ErrorTitle);
+        ui_.messageBox(windowText("请选择.cat文件"), StyleStop, windowText("错误"));
         return false;
     }
     const std::optional<QByteArray> bytes = readBackupFile(name);
     if (!bytes) {
-        ui_.messageBox(QStringLiteral("文件") + name + QStringLiteral("打开失败！"), StyleStop, ErrorTitle);
+        ui_.messageBox(windowText("文件%1打开失败！").arg(name), StyleStop, windowText("错误"));
         return false;
     }
     std::copy_n(reinterpret_cast<const std::uint8_t*>(bytes->constData()), HostMemorySize,
@@ -135,6 +205,8 @@ bool CliSession::loadFile()
 
 int CliSession::report()
 {
+    if (options_.format != QLatin1String("text"))
+        return formattedReport();
     if (!loadFile())
         return ExitFailed;
     showReport(view_, state_, ui_, options_.reportKind);

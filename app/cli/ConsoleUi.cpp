@@ -1,5 +1,8 @@
 #include "cli/ConsoleUi.h"
 
+#include "commands/CommandPattern.h"
+
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace cs::cli {
@@ -46,17 +49,22 @@ void ProgressDisplay::clearLine()
     last_.clear();
 }
 
+void ProgressDisplay::show(const QString& line)
+{
+    if (line == last_)
+        return;
+    writeUtf8(out_, QStringLiteral("\r") + line + QStringLiteral("\x1b[K"));
+    drawn_ = true;
+    last_ = line;
+}
+
 void ProgressDisplay::draw()
 {
     if (!active_ || !view_.progressVisible)
         return;
     const QString line = progressLine(view_.label1Visible ? view_.label1 : QString(), view_.progressValue,
                                       view_.progressMinimum, view_.progressMaximum);
-    if (line == last_)
-        return;
-    writeUtf8(out_, QStringLiteral("\r") + line + QStringLiteral("\x1b[K"));
-    drawn_ = true;
-    last_ = line;
+    show(line);
 }
 
 QString ConsoleUi::messageLine(const QString& text, const QString& title)
@@ -66,11 +74,41 @@ QString ConsoleUi::messageLine(const QString& text, const QString& title)
 
 int ConsoleUi::messageBox(const QString& text, int style, const QString& title)
 {
+    const bool shown = style == StyleOkCancel || !(quietSuccess && title == QLatin1String("OK"));
+    if (progress_ && shown)
+        progress_->clearLine();
+    if (style == StyleOkCancel) {
+        // A question: its answer, not a failure.
+        ++boxes;
+        lastText = text;
+        QString question = messageLine(QString(text).replace(QStringLiteral("\r\n"),
+                                                             QStringLiteral("\n")), title);
+        if (confirm != Confirm::Ask) {
+            writeUtf8(messages_, question + QLatin1Char('\n'));
+            return confirm == Confirm::Agree ? AnswerOk : AnswerCancel;
+        }
+        writeUtf8(messages_, question + QCoreApplication::translate("cli", " [y/N] "));
+        char line[64] = {};
+        if (!std::fgets(line, sizeof line, answers))
+            return AnswerCancel;
+        const QString answer = QString::fromLocal8Bit(line).trimmed().toLower();
+        return answer == QLatin1String("y") || answer == QLatin1String("yes") ? AnswerOk
+                                                                             : AnswerCancel;
+    }
+    if (shown)
+        writeUtf8(messages_, messageLine(text, title) + QLatin1Char('\n'));
+    WindowlessUi::messageBox(text, style, title);
+    return AnswerOk;
+}
+
+void ConsoleUi::showPrompt(const QString& window)
+{
+    const QString words = promptCaption(window);
+    if (words.isEmpty())
+        return;
     if (progress_)
         progress_->clearLine();
-    writeUtf8(messages_, messageLine(text, title) + QLatin1Char('\n'));
-    WindowlessUi::messageBox(text, style, title);
-    return style == StyleOkCancel ? AnswerCancel : AnswerOk;
+    writeUtf8(messages_, words + QLatin1Char('\n'));
 }
 
 } // namespace cs::cli

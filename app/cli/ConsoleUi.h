@@ -27,6 +27,8 @@ public:
     void end();     // stop and wipe the line
     // Wipes the line (before a message is written); the next change redraws it.
     void clearLine();
+    // Draws a line of its own (batch work), whether or not the view is mirrored.
+    void show(const QString& line);
 
 private:
     void draw();
@@ -37,15 +39,28 @@ private:
     QString last_;
 };
 
+// How a confirmation (OK and Cancel) is answered.
+enum class Confirm {
+    Decline,   // Cancel: nobody is there to agree to it
+    Ask,       // the question on the terminal, answered y or n on standard input
+    Agree,     // OK (--yes)
+};
+
 class ConsoleUi : public WindowlessUi {
 public:
     explicit ConsoleUi(std::FILE* messages, ProgressDisplay* progress = nullptr)
         : messages_(messages), progress_(progress) {}
 
     // Writes "TITLE: TEXT" and a line feed, and remembers a failure (`failed`)
-    // as the windowless Ui does. A confirmation (OK and Cancel) is answered
-    // with Cancel: nobody is there to agree to it.
+    // as the windowless Ui does. A confirmation is answered as `confirm` says.
     int messageBox(const QString& text, int style, const QString& title) override;
+    // The learning prompt window's words, on a line of their own.
+    void showPrompt(const QString& window) override;
+
+    Confirm confirm = Confirm::Decline;
+    std::FILE* answers = stdin;   // where Confirm::Ask reads the answer
+    // Success boxes (title "OK") are not written; batch work says it in its own words.
+    bool quietSuccess = false;
 
     // What both file dialogs answer.
     void setFileName(const QString& name) { saveFileName = openFileName = name; }

@@ -1,14 +1,15 @@
-// callsetup-cli: the data backup operations of the setup tool from a shell.
+// callsetup-cli: the setup tool from a shell.
 //
-//   callsetup-cli [--port NAME] [--fast] read FILE.cat | write FILE.cat |
-//                 report KIND FILE.cat | dump FILE.cat | monitor
+//   callsetup-cli [--port NAME] [--fast] COMMAND [ARGUMENTS] [OPTIONS]
 //
-// The program only turns arguments into the operations of the data backup
-// window and prints what they show; see usageText() for the details.
+// The program only turns arguments into the operations of the main window,
+// the data backup window and the batch work of the core, and prints what they
+// show; see usageText() for the commands.
 
 #include "cli/CliOptions.h"
 #include "cli/CliSession.h"
 #include "cli/ConsoleUi.h"
+#include "shared/Language.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -26,6 +27,16 @@ int main(int argc, char** argv)
                                        + cs::cli::usageText());
         return cs::cli::ExitUsage;
     }
-    cs::cli::CliSession session(*parsed.options, stdout, stderr, ::isatty(STDERR_FILENO) == 1);
+    // The translator comes before any message: the core's texts are looked up as they are shown.
+    const auto language = cs::chosenLanguage(parsed.options->lang);
+    if (!language) {
+        cs::cli::writeUtf8(stderr, QStringLiteral("callsetup-cli: --lang takes zh or en, not \"%1\"\n")
+                                       .arg(*parsed.options->lang));
+        return cs::cli::ExitUsage;
+    }
+    if (!cs::installLanguage(app, *language))
+        cs::cli::writeUtf8(stderr, QStringLiteral("callsetup-cli: the English texts cannot be loaded\n"));
+    cs::cli::CliSession session(*parsed.options, stdout, stderr, ::isatty(STDERR_FILENO) == 1,
+                                ::isatty(STDIN_FILENO) == 1);
     return session.run();
 }

@@ -2,6 +2,15 @@
 
 namespace cs {
 
+QString promptCaption(const QString& window)
+{
+    if (window == QLatin1String("Form2"))
+        return QCoreApplication::translate("PromptWindow", "请按呼叫器的服务键！");
+    if (window == QLatin1String("Form4"))
+        return QCoreApplication::translate("PromptWindow", "请按催菜器的任意键加#键");
+    return QString();
+}
+
 Notice timeoutNotice(bool focus, const QString& text)
 {
     return {text, StyleStop, QCoreApplication::translate("Commands", "错误"), focus};
@@ -135,7 +144,7 @@ RunEnd CommandRunner::judge(const CommandPlan& plan)
         if (row.status != AnyStatus && (length < 1 || row.status != status))
             continue;
         show(plan, row.notice);
-        return RunEnd::Answered;
+        return row.end;
     }
     // No catch-all row given: an unexpected reply is still reported.
     show(plan, lengthErrorNotice(false));

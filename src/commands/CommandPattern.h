@@ -45,6 +45,17 @@ struct Notice {
     bool focus = false;
 };
 
+// How a run ended (for callers that want to know; the user has been told).
+enum class RunEnd {
+    PortClosed,     // EnsurePortOpen left the port closed
+    Cancelled,      // Cancel in the confirmation
+    Refused,        // an input check failed
+    Failed,         // failure box (build failure, failed write, run-time error)
+    TimedOut,       // no accepted reply
+    Answered,       // an outcome row was applied
+    Succeeded,      // an outcome row that stands for success was applied
+};
+
 // One row of a command's outcome table. Rows are tried in order; the first
 // whose length (and status byte, when not AnyStatus) matches the reply decides.
 // The status byte is only compared when the reply carries one (m >= 1).
@@ -52,6 +63,7 @@ struct OutcomeRow {
     int length = AnyLength;
     int status = AnyStatus;
     Notice notice;
+    RunEnd end = RunEnd::Answered;   // what run() returns when this row decides
 };
 
 // A question asked before anything is sent (style 17, OK / Cancel).
@@ -90,15 +102,10 @@ struct BuildFailure {};
 
 using Built = std::variant<QByteArray, Refusal, BuildFailure>;
 
-// How a run ended (for callers that want to know; the user has been told).
-enum class RunEnd {
-    PortClosed,     // EnsurePortOpen left the port closed
-    Cancelled,      // Cancel in the confirmation
-    Refused,        // an input check failed
-    Failed,         // failure box (build failure, failed write, run-time error)
-    TimedOut,       // no accepted reply
-    Answered,       // an outcome row was applied
-};
+
+// The words of a learning prompt window ("Form2": "请按呼叫器的服务键！"),
+// for faces that show them as text; empty for any other name.
+QString promptCaption(const QString& window);
 
 // Timeout notice as most commands show it: "超时没有返回数据!!", style 16, "错误".
 Notice timeoutNotice(bool focus, const QString& text = QCoreApplication::translate(

@@ -24,6 +24,7 @@ enum Code : std::uint8_t {
 };
 
 const QString Form2 = QStringLiteral("Form2");
+QString setPagerFailure() { return Commands::tr("设置传呼号失败!"); }
 const QString Form4 = QStringLiteral("Form4");
 
 // A whole-number field that must hold a value in lo..hi.
@@ -46,7 +47,7 @@ QByteArray bytes(std::initializer_list<std::uint64_t> values)
 } // namespace
 
 // Command1: set pager.
-void Commands::setPager(const QString& number, const QString& address, int model, int polarity,
+RunEnd Commands::setPager(const QString& number, const QString& address, int model, int polarity,
                         int rate, int tone)
 {
     CommandPlan plan;
@@ -56,35 +57,51 @@ void Commands::setPager(const QString& number, const QString& address, int model
     plan.focus = QStringLiteral("Text1_0");
     plan.timeout = timeoutNotice(true);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(tr("设置传呼号成功！"), true)},
+        {0, AnyStatus, successNotice(tr("设置传呼号成功！"), true), RunEnd::Succeeded},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
-    plan.failureText = tr("设置传呼号失败!");
+    plan.failureText = setPagerFailure();
     plan.failureFocus = QStringLiteral("Text1_0");
 
-    CommandRunner(link_, port_).run(plan, [&]() -> Built {
-        const QString numberMessage = tr("传呼号必须为1-254的数字！");
-        const auto pager = inRange(number, 1, 254);
-        if (!pager)
-            return Refusal{numberMessage, QStringLiteral("Text1_0")};
-        const QString addressMessage = tr("地址码应为7位数字！");
-        if (!inRange(address, 0, 9999999))
-            return Refusal{addressMessage, QStringLiteral("Text1_1")};
+    return CommandRunner(link_, port_).run(
+        plan, [&] { return pagerRequest(number, address, model, polarity, rate, tone); });
+}
 
-        const int type = pagerTypeCode(model, rate);
-        const auto digits = addressDigits(address);
-        if (type < 0 || polarity < 0 || polarity > 1 || tone < 0 || tone > 3 || !digits)
-            return BuildFailure{};
-        QByteArray payload = bytes({*pager / 100, *pager % 100, std::uint64_t(type / 10),
-                                    std::uint64_t(type % 10), std::uint64_t(polarity)});
-        payload.append(*digits);
-        payload.append(char(tone));
-        return payload;
-    });
+Built Commands::pagerRequest(const QString& number, const QString& address, int model,
+                             int polarity, int rate, int tone)
+{
+    const QString numberMessage = tr("传呼号必须为1-254的数字！");
+    const auto pager = inRange(number, 1, 254);
+    if (!pager)
+        return Refusal{numberMessage, QStringLiteral("Text1_0")};
+    const QString addressMessage = tr("地址码应为7位数字！");
+    if (!inRange(address, 0, 9999999))
+        return Refusal{addressMessage, QStringLiteral("Text1_1")};
+
+    const int type = pagerTypeCode(model, rate);
+    const auto digits = addressDigits(address);
+    if (type < 0 || polarity < 0 || polarity > 1 || tone < 0 || tone > 3 || !digits)
+        return BuildFailure{};
+    QByteArray payload = bytes({*pager / 100, *pager % 100, std::uint64_t(type / 10),
+                                std::uint64_t(type % 10), std::uint64_t(polarity)});
+    payload.append(*digits);
+    payload.append(char(tone));
+    return payload;
+}
+
+QString Commands::pagerProblem(const QString& number, const QString& address, int model,
+                               int polarity, int rate, int tone)
+{
+    const Built built = pagerRequest(number, address, model, polarity, rate, tone);
+    if (const auto* refusal = std::get_if<Refusal>(&built))
+        return refusal->text;
+    if (std::holds_alternative<BuildFailure>(built))
+        return setPagerFailure();
+    return QString();
 }
 
 // Command4: delete pager.
-void Commands::deletePager(const QString& number)
+RunEnd Commands::deletePager(const QString& number)
 {
     const bool focus = true;
     CommandPlan plan;
@@ -94,7 +111,7 @@ void Commands::deletePager(const QString& number)
     plan.focus = QStringLiteral("Text4");
     plan.timeout = timeoutNotice(focus, tr("删除传呼号失败，请检查与通讯端口的连接情况！"));
     plan.outcomes = {
-        {0, AnyStatus, successNotice(tr("删除传呼号成功！"), focus)},
+        {0, AnyStatus, successNotice(tr("删除传呼号成功！"), focus), RunEnd::Succeeded},
         {1, 1, {tr("无此传呼号！"), StyleInfo, tr("注意"), focus}},
         {1, AnyStatus, lengthErrorNotice(focus, tr("返回数据错误"))},
         {AnyLength, AnyStatus, lengthErrorNotice(focus)},
@@ -102,7 +119,7 @@ void Commands::deletePager(const QString& number)
     plan.failureText = tr("删除传呼号失败!");
     plan.failureFocus = QStringLiteral("Text4");
 
-    CommandRunner(link_, port_).run(plan, [&]() -> Built {
+    return CommandRunner(link_, port_).run(plan, [&]() -> Built {
         const auto pager = inRange(number, 1, 254);
         if (!pager)
             return Refusal{tr("传呼号必须为1-254的数字！"), QStringLiteral("Text4")};
@@ -111,8 +128,20 @@ void Commands::deletePager(const QString& number)
 }
 
 // Command3: set table caller; the host learns the caller from its service key.
-void Commands::setTable(const QString& table, const QString& key, const QString& pager1,
-                        const QString& pager2, const QString& pager3)
+RunEnd Commands::setTable(const QString& table, const QString& key, const QString& pager1,
+                          const QString& pager2, const QString& pager3)
+{
+    return runSetTable(table, key, pager1, pager2, pager3, true);
+}
+
+RunEnd Commands::learnTable(const QString& table, const QString& key, const QString& pager1,
+                            const QString& pager2, const QString& pager3)
+{
+    return runSetTable(table, key, pager1, pager2, pager3, false);
+}
+
+RunEnd Commands::runSetTable(const QString& table, const QString& key, const QString& pager1,
+                             const QString& pager2, const QString& pager3, bool reportTimeout)
 {
     CommandPlan plan;
     plan.code = SetTable;
@@ -120,16 +149,18 @@ void Commands::setTable(const QString& table, const QString& key, const QString&
     plan.waitSeconds = 3.0;
     plan.prompt = Form2;
     plan.focus = QStringLiteral("Text3_0");
-    plan.timeout = timeoutNotice(true);
+    // While tables are learned one after another, a wait without a key press
+    // simply asks again: no box for it.
+    plan.timeout = reportTimeout ? timeoutNotice(true) : Notice{};
     plan.outcomes = {
-        {3, AnyStatus, successNotice(tr("设置餐桌号成功！"), true)},
+        {3, AnyStatus, successNotice(tr("设置餐桌号成功！"), true), RunEnd::Succeeded},
         {0, AnyStatus, stopNotice(tr("接收器记忆区已经存满，无法写入！"), true)},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
     plan.failureText = tr("设置餐桌号失败!");
     plan.failureFocus = QStringLiteral("Text3_0");
 
-    CommandRunner(link_, port_).run(plan, [&]() -> Built {
+    return CommandRunner(link_, port_).run(plan, [&]() -> Built {
         const QString tableField = QStringLiteral("Text3_0");
         const auto tableNumber = wholeNumber(table);
         if (!tableNumber)
@@ -163,7 +194,7 @@ void Commands::setTable(const QString& table, const QString& key, const QString&
 }
 
 // Command5: delete table.
-void Commands::deleteTable(const QString& table)
+RunEnd Commands::deleteTable(const QString& table)
 {
     const bool focus = true;
     CommandPlan plan;
@@ -173,7 +204,7 @@ void Commands::deleteTable(const QString& table)
     plan.focus = QStringLiteral("Text6");
     plan.timeout = timeoutNotice(focus);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(tr("删除餐桌号码成功！"), focus)},
+        {0, AnyStatus, successNotice(tr("删除餐桌号码成功！"), focus), RunEnd::Succeeded},
         {1, 1, stopNotice(tr("没有与餐桌号对应的呼叫器或接收器与主机连接不正常！！"), focus)},
         {1, 2, stopNotice(tr("不存在此餐桌号码！！"), focus, tr("注意"))},
         {1, AnyStatus, {QString(), StyleInfo, QString(), focus}},   // no message
@@ -182,7 +213,7 @@ void Commands::deleteTable(const QString& table)
     plan.failureText = tr("删除餐桌号码失败!");
     plan.failureFocus = QStringLiteral("Text6");
 
-    CommandRunner(link_, port_).run(plan, [&]() -> Built {
+    return CommandRunner(link_, port_).run(plan, [&]() -> Built {
         const QString field = QStringLiteral("Text6");
         const auto tableNumber = wholeNumber(table);
         if (!tableNumber)
@@ -206,7 +237,7 @@ Built hurryButtonNumber(const QString& text, const QString& field)
 } // namespace
 
 // Command19: set hurry button; the host learns it from a key and #.
-void Commands::setHurryButton(const QString& number)
+RunEnd Commands::setHurryButton(const QString& number)
 {
     const QString field = QStringLiteral("Text11");
     CommandPlan plan;
@@ -217,16 +248,16 @@ void Commands::setHurryButton(const QString& number)
     plan.focus = field;
     plan.timeout = timeoutNotice(true);
     plan.outcomes = {
-        {2, AnyStatus, successNotice(tr("设置催菜器号码成功！"), true)},
+        {2, AnyStatus, successNotice(tr("设置催菜器号码成功！"), true), RunEnd::Succeeded},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
     plan.failureText = tr("设置催菜器器号码失败!");
     plan.failureFocus = field;
-    CommandRunner(link_, port_).run(plan, [&] { return hurryButtonNumber(number, field); });
+    return CommandRunner(link_, port_).run(plan, [&] { return hurryButtonNumber(number, field); });
 }
 
 // Command10: delete hurry button.
-void Commands::deleteHurryButton(const QString& number)
+RunEnd Commands::deleteHurryButton(const QString& number)
 {
     const QString field = QStringLiteral("Text5");
     CommandPlan plan;
@@ -236,16 +267,16 @@ void Commands::deleteHurryButton(const QString& number)
     plan.focus = field;
     plan.timeout = timeoutNotice(true);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(tr("删除催菜器号码成功！"), true)},
+        {0, AnyStatus, successNotice(tr("删除催菜器号码成功！"), true), RunEnd::Succeeded},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
     plan.failureText = tr("删除催菜器器号码失败!");
     plan.failureFocus = field;
-    CommandRunner(link_, port_).run(plan, [&] { return hurryButtonNumber(number, field); });
+    return CommandRunner(link_, port_).run(plan, [&] { return hurryButtonNumber(number, field); });
 }
 
 // Command2: set receiver number.
-void Commands::setReceiverNumber(const QString& number)
+RunEnd Commands::setReceiverNumber(const QString& number)
 {
     const QString field = QStringLiteral("Text2");
     CommandPlan plan;
@@ -255,12 +286,12 @@ void Commands::setReceiverNumber(const QString& number)
     plan.focus = field;
     plan.timeout = timeoutNotice(true);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(tr("设置接收器号码成功！"), true)},
+        {0, AnyStatus, successNotice(tr("设置接收器号码成功！"), true), RunEnd::Succeeded},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
     plan.failureText = tr("设置接收器号码失败!");
     plan.failureFocus = field;
-    CommandRunner(link_, port_).run(plan, [&]() -> Built {
+    return CommandRunner(link_, port_).run(plan, [&]() -> Built {
         const auto v = inRange(number, 1, 80);
         if (!v)
             return Refusal{tr("接收器号码必须为01-80的数字！"), field};
@@ -270,7 +301,8 @@ void Commands::setReceiverNumber(const QString& number)
 
 // Command13: receiver frequency, for one receiver or (Text10 empty) for all.
 // This command moves no focus.
-void Commands::setReceiverFrequency(const QString& frequencyText, int position, const QString& receiver)
+RunEnd Commands::setReceiverFrequency(const QString& frequencyText, int position,
+                                      const QString& receiver)
 {
     CommandPlan plan;
     plan.code = ReceiverFrequency;
@@ -278,11 +310,11 @@ void Commands::setReceiverFrequency(const QString& frequencyText, int position, 
     plan.waitSeconds = 1.0;
     plan.timeout = timeoutNotice(false);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(tr("接收器频率写入成功！"), false)},
+        {0, AnyStatus, successNotice(tr("接收器频率写入成功！"), false), RunEnd::Succeeded},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
     plan.failureText = tr("接收器频率写入失败!");
-    CommandRunner(link_, port_).run(plan, [&]() -> Built {
+    return CommandRunner(link_, port_).run(plan, [&]() -> Built {
         if (frequencyText.isEmpty())
             return Refusal{tr("请选择接收器的频率！"), QString()};
         std::optional<std::uint64_t> number;
@@ -299,7 +331,7 @@ void Commands::setReceiverFrequency(const QString& frequencyText, int position, 
 }
 
 // Command6: initialise receiver.
-void Commands::initialiseReceiver()
+RunEnd Commands::initialiseReceiver()
 {
     CommandPlan plan;
     plan.code = InitialiseReceiver;
@@ -307,15 +339,15 @@ void Commands::initialiseReceiver()
     plan.waitSeconds = 1.0;
     plan.timeout = timeoutNotice(false);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(tr("初始化接收器成功！"), false)},
+        {0, AnyStatus, successNotice(tr("初始化接收器成功！"), false), RunEnd::Succeeded},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
     plan.failureText = tr("初始化接收器失败!");
-    CommandRunner(link_, port_).run(plan, [] { return Built(QByteArray()); });
+    return CommandRunner(link_, port_).run(plan, [] { return Built(QByteArray()); });
 }
 
 // Command14: transmitter frequency; an empty field clears the setting after a question.
-void Commands::setTransmitterFrequency(const QString& megahertz)
+RunEnd Commands::setTransmitterFrequency(const QString& megahertz)
 {
     const QString field = QStringLiteral("Text7");
     CommandPlan plan;
@@ -332,20 +364,20 @@ void Commands::setTransmitterFrequency(const QString& megahertz)
             tr("不输入发射机频率值，将清除系统中对发射机的设置！\r\n是否继续？"),
             tr("注意")};
         plan.outcomes = {
-            {0, AnyStatus, successNotice(tr("发射机设置清除成功！"), true)},
+            {0, AnyStatus, successNotice(tr("发射机设置清除成功！"), true),
+             RunEnd::Succeeded},
             {AnyLength, AnyStatus, lengthErrorNotice(false)},
         };
-        CommandRunner(link_, port_).run(plan, [] { return Built(QByteArray()); });
-        return;
+        return CommandRunner(link_, port_).run(plan, [] { return Built(QByteArray()); });
     }
 
     plan.rounds = 2;
     plan.waitSeconds = 1.0;
     plan.outcomes = {
-        {0, AnyStatus, successNotice(tr("发射机频率写入成功！"), true)},
+        {0, AnyStatus, successNotice(tr("发射机频率写入成功！"), true), RunEnd::Succeeded},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
-    CommandRunner(link_, port_).run(plan, [&]() -> Built {
+    return CommandRunner(link_, port_).run(plan, [&]() -> Built {
         const TransmitterFrequency f = transmitterFrequency(megahertz);
         switch (f.check) {
         case FrequencyCheck::NotNumeric:
@@ -362,7 +394,7 @@ void Commands::setTransmitterFrequency(const QString& megahertz)
 }
 
 // Command11: work mode. No focus moves; a length error is a stop box here.
-void Commands::setWorkMode(int position)
+RunEnd Commands::setWorkMode(int position)
 {
     CommandPlan plan;
     plan.code = WorkMode;
@@ -370,11 +402,11 @@ void Commands::setWorkMode(int position)
     plan.waitSeconds = 1.0;
     plan.timeout = timeoutNotice(false);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(tr("设置工作模式成功！"), false)},
+        {0, AnyStatus, successNotice(tr("设置工作模式成功！"), false), RunEnd::Succeeded},
         {AnyLength, AnyStatus, lengthErrorNotice(false, tr("返回数据长度错误"), StyleStop)},
     };
     plan.failureText = tr("工作模式设置失败！");
-    CommandRunner(link_, port_).run(plan, [&]() -> Built {
+    return CommandRunner(link_, port_).run(plan, [&]() -> Built {
         if (position < 0 || position > 2)
             return BuildFailure{};
         return bytes({std::uint64_t(position)});
@@ -382,7 +414,7 @@ void Commands::setWorkMode(int position)
 }
 
 // Command20: info unit type, 0xFF for a digital unit, 0x00 for a voice unit.
-void Commands::setInfoUnitType(int position)
+RunEnd Commands::setInfoUnitType(int position)
 {
     const bool digital = position == 0;
     CommandPlan plan;
@@ -393,11 +425,11 @@ void Commands::setInfoUnitType(int position)
     plan.outcomes = {
         {0, AnyStatus,
          successNotice(digital ? tr("信息机类型设为数字机！") : tr("信息机类型设为语音机！"),
-                       false)},
+                       false), RunEnd::Succeeded},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
     plan.failureText = tr("设置信息机类型失败!");
-    CommandRunner(link_, port_).run(plan, [&]() -> Built {
+    return CommandRunner(link_, port_).run(plan, [&]() -> Built {
         if (position < 0 || position > 1)
             return BuildFailure{};
         return bytes({digital ? 0xFFu : 0x00u});
@@ -405,7 +437,7 @@ void Commands::setInfoUnitType(int position)
 }
 
 // Command7: initialise host unit (erases everything it stores) after a question.
-void Commands::initialiseHost()
+RunEnd Commands::initialiseHost()
 {
     CommandPlan plan;
     plan.code = InitialiseHost;
@@ -416,15 +448,15 @@ void Commands::initialiseHost()
         tr("注意！！")};
     plan.timeout = timeoutNotice(false, tr("超时没有返回数据！"));
     plan.outcomes = {
-        {0, AnyStatus, successNotice(tr("初始化主机成功！"), false)},
+        {0, AnyStatus, successNotice(tr("初始化主机成功！"), false), RunEnd::Succeeded},
         {AnyLength, AnyStatus, lengthErrorNotice(false, tr("返回数据长度错误！"))},
     };
     plan.failureText = tr("初始化主机失败!");
-    CommandRunner(link_, port_).run(plan, [] { return Built(QByteArray()); });
+    return CommandRunner(link_, port_).run(plan, [] { return Built(QByteArray()); });
 }
 
 // Command16: repeater write; the host learns the caller pressed next.
-void Commands::writeRepeater()
+RunEnd Commands::writeRepeater()
 {
     CommandPlan plan;
     plan.code = SetTable;
@@ -434,16 +466,16 @@ void Commands::writeRepeater()
     plan.focus = QStringLiteral("Command16");
     plan.timeout = timeoutNotice(true, tr("超时没有返回数据！"));
     plan.outcomes = {
-        {3, AnyStatus, successNotice(tr("设置转发器成功！"), true)},
+        {3, AnyStatus, successNotice(tr("设置转发器成功！"), true), RunEnd::Succeeded},
         {0, AnyStatus, stopNotice(tr("转发器记忆区已经存满，无法写入！"), true)},
         {AnyLength, AnyStatus, lengthErrorNotice(false, tr("返回数据长度错误！"))},
     };
     plan.failureText = tr("设置转发器内容失败！");
-    CommandRunner(link_, port_).run(plan, [] { return Built(QByteArray()); });
+    return CommandRunner(link_, port_).run(plan, [] { return Built(QByteArray()); });
 }
 
 // Command17: repeater delete; the prompt stands before the request leaves.
-void Commands::deleteRepeater()
+RunEnd Commands::deleteRepeater()
 {
     const bool focus = true;
     CommandPlan plan;
@@ -455,13 +487,19 @@ void Commands::deleteRepeater()
     plan.focus = QStringLiteral("Command17");
     plan.timeout = timeoutNotice(focus);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(tr("删除转发器内容成功！"), focus)},
+        {0, AnyStatus, successNotice(tr("删除转发器内容成功！"), focus), RunEnd::Succeeded},
         {1, 1, stopNotice(tr("转发器中无此呼叫器！"), focus)},
         {1, 0, stopNotice(tr("转发器内容为空！"), focus)},
         {AnyLength, AnyStatus, lengthErrorNotice(focus)},
     };
     plan.failureText = tr("删除转发器内容失败!");
-    CommandRunner(link_, port_).run(plan, [] { return Built(QByteArray()); });
+    return CommandRunner(link_, port_).run(plan, [] { return Built(QByteArray()); });
+}
+
+QByteArray Commands::replyPayload() const
+{
+    const auto& rx = link_.state().RxBuffer;
+    return QByteArray(reinterpret_cast<const char*>(rx.data()) + 3, rx[2]);
 }
 
 } // namespace cs

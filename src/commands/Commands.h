@@ -1,8 +1,10 @@
 #pragma once
 // The configuration commands of the main window, one function per button.
 // Inputs are the field texts and list positions (-1: no item selected); effects
-// are the request, the message boxes, the focus and the prompt windows.
+// are the request, the message boxes, the focus and the prompt windows. Each
+// returns how the run ended (Succeeded when the unit confirmed the change).
 
+#include "commands/CommandPattern.h"
 #include "link/Link.h"
 #include "link/PortControl.h"
 
@@ -19,38 +21,57 @@ public:
     Commands(Link& link, PortControl& port) : link_(link), port_(port) {}
 
     // Command1: Text1(0), Text1(1), Combo1(0) model, Combo1(1) polarity, Combo1(2) rate, Combo1(3) tone.
-    void setPager(const QString& number, const QString& address, int model, int polarity, int rate, int tone);
+    RunEnd setPager(const QString& number, const QString& address, int model, int polarity,
+                    int rate, int tone);
+    // The set pager request for these inputs, after the command's own checks.
+    static Built pagerRequest(const QString& number, const QString& address, int model,
+                              int polarity, int rate, int tone);
+    // The message the set pager command would show for these inputs instead of
+    // sending (its refusal or its failure box text); empty when they would be sent.
+    static QString pagerProblem(const QString& number, const QString& address, int model,
+                                int polarity, int rate, int tone);
     // Command4: Text4.
-    void deletePager(const QString& number);
+    RunEnd deletePager(const QString& number);
     // Command3: Text3(0) table, Text3(1) own key value, Text3(2..4) pager numbers 1..3.
-    void setTable(const QString& table, const QString& key, const QString& pager1,
-                  const QString& pager2, const QString& pager3);
+    RunEnd setTable(const QString& table, const QString& key, const QString& pager1,
+                    const QString& pager2, const QString& pager3);
+    // Command3 as a step of learning many tables: a wait without a key press
+    // shows no box (the caller asks again).
+    RunEnd learnTable(const QString& table, const QString& key, const QString& pager1,
+                      const QString& pager2, const QString& pager3);
     // Command5: Text6.
-    void deleteTable(const QString& table);
+    RunEnd deleteTable(const QString& table);
     // Command19: Text11.
-    void setHurryButton(const QString& number);
+    RunEnd setHurryButton(const QString& number);
     // Command10: Text5.
-    void deleteHurryButton(const QString& number);
+    RunEnd deleteHurryButton(const QString& number);
     // Command2: Text2.
-    void setReceiverNumber(const QString& number);
+    RunEnd setReceiverNumber(const QString& number);
     // Command13: Combo2 text and position, Text10.
-    void setReceiverFrequency(const QString& frequencyText, int position, const QString& receiver);
+    RunEnd setReceiverFrequency(const QString& frequencyText, int position,
+                                const QString& receiver);
     // Command6.
-    void initialiseReceiver();
+    RunEnd initialiseReceiver();
     // Command14: Text7.
-    void setTransmitterFrequency(const QString& megahertz);
+    RunEnd setTransmitterFrequency(const QString& megahertz);
     // Command11: Combo4 position.
-    void setWorkMode(int position);
+    RunEnd setWorkMode(int position);
     // Command20: Combo3 position.
-    void setInfoUnitType(int position);
+    RunEnd setInfoUnitType(int position);
     // Command7.
-    void initialiseHost();
+    RunEnd initialiseHost();
     // Command16.
-    void writeRepeater();
+    RunEnd writeRepeater();
     // Command17.
-    void deleteRepeater();
+    RunEnd deleteRepeater();
+
+    // The payload of the last accepted reply (RxBuffer[3 .. 2+m]); after a
+    // learned table, the code of the caller the unit heard.
+    QByteArray replyPayload() const;
 
 private:
+    RunEnd runSetTable(const QString& table, const QString& key, const QString& pager1,
+                       const QString& pager2, const QString& pager3, bool reportTimeout);
     Link& link_;
     PortControl& port_;
 };

@@ -120,20 +120,20 @@ void DataBackup::releasePort()
 
 void DataBackup::readHost()
 {
-    readMemory(Unit::Host);
+    completed_ = readMemory(Unit::Host);
 }
 
 void DataBackup::readBuiltInReceiver()
 {
-    readMemory(Unit::BuiltInReceiver);
+    completed_ = readMemory(Unit::BuiltInReceiver);
 }
 
 void DataBackup::readExternalReceiver()
 {
-    readMemory(Unit::ExternalReceiver);
+    completed_ = readMemory(Unit::ExternalReceiver);
 }
 
-void DataBackup::readMemory(Unit unit)
+bool DataBackup::readMemory(Unit unit)
 {
     AppState& s = link_.state();
     Ui& ui = link_.ui();
@@ -142,7 +142,7 @@ void DataBackup::readMemory(Unit unit)
 
     port_.EnsurePortOpen();
     if (!s.PortIsOpen)
-        return;
+        return false;
     try {
         link_.discardInput();
         s.LastReadFromReceiver = !host;
@@ -170,7 +170,7 @@ void DataBackup::readMemory(Unit unit)
             if (!sendtocom()) {
                 releasePort();
                 fail(kind.failed);
-                return;
+                return false;
             }
             s.ReplyRounds = 1;
             // A receiver first fetches its memory over the air: the first block takes long.
@@ -178,18 +178,18 @@ void DataBackup::readMemory(Unit unit)
             link_.WaitReply();
             if (!s.ReplyOk) {
                 breakOff(noLink(), readIdle());
-                return;
+                return false;
             }
             s.ReplyOk = false;
             view_.progressValue = host ? b : b + 1;
             view_.update();
             if (s.RxBuffer[2] != BlockSize) {
                 breakOff(BackupText::tr("接收数据长度错误！"), readIdle());
-                return;
+                return false;
             }
             if (!(host ? frgmainram() : frgsubram())) {
                 fail(kind.failed);
-                return;
+                return false;
             }
         }
 
@@ -213,12 +213,19 @@ void DataBackup::readMemory(Unit unit)
         }
         view_.progressValue = 0;
         view_.update();
+        return true;
     } catch (...) {
         fail(kind.failed);
+        return false;
     }
 }
 
 void DataBackup::download()
+{
+    completed_ = transfer();
+}
+
+bool DataBackup::transfer()
 {
     AppState& s = link_.state();
     Ui& ui = link_.ui();
@@ -226,11 +233,11 @@ void DataBackup::download()
     // empty image would wipe the unit.
     if (!s.HostImageLoaded) {
         ui.messageBox(BackupText::tr("主机数据未读取，无法下发！"), StyleStop, errorTitle());
-        return;
+        return false;
     }
     port_.EnsurePortOpen();
     if (!s.PortIsOpen)
-        return;
+        return false;
     const QString failed = BackupText::tr("下发主机内容失败！");
     try {
         link_.discardInput();
@@ -254,21 +261,21 @@ void DataBackup::download()
             if (!sendtocom()) {
                 releasePort();
                 fail(failed);
-                return;
+                return false;
             }
             s.ReplyRounds = 1;
             s.ReplyWaitSeconds = 0.3;
             link_.WaitReply();
             if (!s.ReplyOk) {
                 breakOff(noLink(), downloadIdle());
-                return;
+                return false;
             }
             s.ReplyOk = false;
             view_.progressValue = b;
             view_.update();
             if (s.RxBuffer[2] != 0x01) {
                 breakOff(BackupText::tr("返回数据长度错误！"), downloadIdle());
-                return;
+                return false;
             }
         }
 
@@ -278,8 +285,10 @@ void DataBackup::download()
         ui.messageBox(BackupText::tr("下发备份数据到主机成功！"), StyleInfo, okTitle());
         view_.progressValue = 0;
         view_.update();
+        return true;
     } catch (...) {
         fail(failed);
+        return false;
     }
 }
 

@@ -28,6 +28,8 @@ public:
     void saveFile();              // Command6 "保存文件"
     void openFile();              // Command7 "打开文件"
     void download();              // Command8 "下发主机"
+    // True when the last read or download ran to its end.
+    bool completed() const { return completed_; }
     void label5Click();
 
     // Writes the request in TxBuffer (same frame as SendFrame); false when the
@@ -41,7 +43,8 @@ public:
 
 private:
     enum class Unit { Host, BuiltInReceiver, ExternalReceiver };
-    void readMemory(Unit unit);
+    bool readMemory(Unit unit);
+    bool transfer();
     bool appendReplyData();
     // A block went unanswered or was refused: the message, compact size and
     // the idle caption of Label1.
@@ -55,6 +58,7 @@ private:
     Link& link_;
     PortControl& port_;
     BackupView& view_;
+    bool completed_ = false;
 };
 
 } // namespace cs

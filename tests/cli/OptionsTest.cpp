@@ -67,7 +67,7 @@ TEST(CliOptions, ReportKindsAndPortNames)
                          cs::ReportCallOriginator, cs::ReportKeyPrompts, cs::ReportHandheldPrompts};
     ASSERT_EQ(reportKindNames().size(), cs::ReportKindCount);
     const QString usage = usageText();
-    EXPECT_TRUE(usage.startsWith("usage: callsetup-cli [--port NAME] [--fast] COMMAND"));
+    EXPECT_TRUE(usage.startsWith("Usage: callsetup-cli [--port NAME] [--fast] COMMAND"));
     for (int i = 0; i < cs::ReportKindCount; ++i) {   // the usage lists each kind with its caption
         EXPECT_EQ(reportKindOf(names[i]), kinds[i]) << names[i];
         EXPECT_TRUE(usage.contains(QStringLiteral("  %1%2\n").arg(names[i], -13).arg(cs::reportKindCaptions()[kinds[i]])));

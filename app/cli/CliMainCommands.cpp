@@ -1,0 +1,62 @@
+// The main window's commands from the command line: each passes its words to
+// the same command function a click runs.
+
+#include "cli/CliSession.h"
+
+#include <QCoreApplication>
+
+namespace cs::cli {
+
+int CliSession::pagerSet()
+{
+    const QStringList& v = options_.values;
+    return command([&] {
+        return commands_.setPager(v[0], v[1], options_.model, options_.polarity, options_.rate,
+                                  options_.tone);
+    });
+}
+
+int CliSession::pagerDelete()
+{
+    return command([&] { return commands_.deletePager(options_.values[0]); });
+}
+
+int CliSession::tableSet()
+{
+    const QStringList& p = options_.pagers;
+    return command([&] {
+        return commands_.setTable(options_.values[0], options_.key, p.value(0), p.value(1),
+                                  p.value(2));
+    });
+}
+
+int CliSession::tableDelete()
+{
+    return command([&] { return commands_.deleteTable(options_.values[0]); });
+}
+
+int CliSession::mode()
+{
+    return command([&] { return commands_.setWorkMode(options_.mode); });
+}
+
+int CliSession::init()
+{
+    // Erasing a unit needs someone to agree: on a terminal the window's
+    // question, in a script --yes. Without either nothing is opened or sent.
+    if (!options_.yes && !askable_) {
+        say(QCoreApplication::translate(
+            "cli", "callsetup-cli: init erases everything the host unit stores; without a "
+                   "terminal to ask on, give --yes"));
+        return ExitUsage;
+    }
+    ui_.confirm = options_.yes ? Confirm::Agree : Confirm::Ask;
+    // The question needs the line to itself.
+    const bool progress = showProgress_;
+    showProgress_ = options_.yes && progress;
+    const int status = command([&] { return commands_.initialiseHost(); });
+    showProgress_ = progress;
+    return status;
+}
+
+} // namespace cs::cli
