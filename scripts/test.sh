@@ -4,7 +4,7 @@
 #   2. the unit tests once more in a clang build with AddressSanitizer and
 #      UndefinedBehaviorSanitizer, which also holds the libFuzzer targets;
 #   3. installation and the Debian packages, checked by lintian and appstreamcli;
-#   4. each libFuzzer target for FUZZ_SECONDS (default 45) from its seed corpus.
+#   4. each libFuzzer target for FUZZ_SECONDS (default 30) from its seed corpus.
 # Build folders go to BUILD_ROOT (default ./build); test artifacts (screenshots) to
 # $BUILD_ROOT/artifacts.
 set -euo pipefail
@@ -24,7 +24,7 @@ ctest --test-dir "$root/main" --output-on-failure -j "$jobs" --timeout 300 | tee
 
 echo "== unit tests with AddressSanitizer and UndefinedBehaviorSanitizer (clang, also the fuzz build)"
 CC=clang CXX=clang++ cmake -S "$here" -B "$root/sanitize" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCALLSETUP_FUZZ=ON
+  -DCALLSETUP_FUZZ=ON -DCALLSETUP_BENCH=OFF
 cmake --build "$root/sanitize" -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 LSAN_OPTIONS="suppressions=$here/scripts/lsan.supp:print_suppressions=0" \
@@ -77,7 +77,7 @@ fi
 ls -l "$deb" "$dbgsym" | awk '{print $5, $NF}'
 
 echo "== fuzzing"
-seconds="${FUZZ_SECONDS:-45}"
+seconds="${FUZZ_SECONDS:-30}"
 for fuzzer in "$root"/sanitize/fuzz/fuzz_*; do
   [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
   name=$(basename "$fuzzer"); name=${name#fuzz_}
