@@ -5,6 +5,8 @@
 
 #include "shared/Ui.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QString>
 #include <cstdio>
@@ -30,6 +32,14 @@ inline QString startSimulator(QProcess& sim, const QStringList& arguments = {})
     if (!sim.waitForStarted() || !sim.waitForReadyRead(5000))
         return {};
     return QString::fromUtf8(sim.readLine()).trimmed();
+}
+
+// The callsetup-cli program: the first argument, else the one built beside the simulator.
+inline QString cliProgram(int argc, char** argv)
+{
+    return argc > 1 ? QString::fromLocal8Bit(argv[1])
+                    : QDir::cleanPath(QFileInfo(QStringLiteral(CALLSETUP_SIM_PATH)).absolutePath()
+                                      + QStringLiteral("/../app/cli/callsetup-cli"));
 }
 
 inline double cpuSeconds()

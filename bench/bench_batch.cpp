@@ -114,10 +114,7 @@ bool tablesLearn(const QString& device)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const QString program = argc > 1
-        ? QString::fromLocal8Bit(argv[1])
-        : QDir::cleanPath(QFileInfo(QStringLiteral(CALLSETUP_SIM_PATH)).absolutePath()
-                          + QStringLiteral("/../app/cli/callsetup-cli"));
+    const QString program = cs::bench::cliProgram(argc, argv);
     QTemporaryDir dir;
     QProcess sim;
     const QString device = cs::bench::startSimulator(sim, {"--press-after", "0.1"});

@@ -79,10 +79,7 @@ struct Goal {
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const QString program = argc > 1
-        ? QString::fromLocal8Bit(argv[1])
-        : QDir::cleanPath(QFileInfo(QStringLiteral(CALLSETUP_SIM_PATH)).absolutePath()
-                          + QStringLiteral("/../app/cli/callsetup-cli"));
+    const QString program = cs::bench::cliProgram(argc, argv);
     if (!QFileInfo(program).isExecutable()) {
         std::fprintf(stderr, "no callsetup-cli at %s (build the target, or give its path)\n", qPrintable(program));
         return 1;
