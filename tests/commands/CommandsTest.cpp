@@ -254,8 +254,11 @@ TEST(CommandPattern, EndsThatSendNothingOrFail)
         EXPECT_EQ(rig.ui.events.join('|'), "box:坏了!|focus:G");
         EXPECT_EQ(rig.clock.waits, 0);
     }
-    for (const auto& build : {std::function<Built()>([]() -> Built { throw std::runtime_error("x"); }),
-                              std::function<Built()>([] { return Built(QByteArray(256, '\1')); })}) {
+    const std::function<Built()> failing[] = {
+        []() -> Built { throw std::runtime_error("x"); },
+        [] { return Built(QByteArray(256, '\1')); },
+    };
+    for (const auto& build : failing) {
         CommandRig rig;   // a thrown error or an overlong payload: the failure box
         EXPECT_EQ(rig.run(plan, build), RunEnd::Failed);
         EXPECT_EQ(rig.ui.messages, QList<Message>{stop("坏了!")});

@@ -159,7 +159,8 @@ TEST(Exchange, OnTheVirtualClock)
         {"noise around", [](auto& f) { f.noiseBefore = hex("55 13"); f.noiseAfter = hex("55 AA"); },
          1, 0.2, true, 0, 0.2},
         {"split joins", [](auto& f) { f.splitAt = 5; f.splitPause = 0.6; }, 2, 0.5, true, 0, 1.0},
-        {"split, no cycle left", [](auto& f) { f.splitAt = 4; f.splitPause = 2; }, 1, 0.5, false, 0, 0.5},
+        {"split, no cycle left", [](auto& f) { f.splitAt = 4; f.splitPause = 2; },
+         1, 0.5, false, 0, 0.5},
         {"reply in the last cycle", [](auto& f) { f.replyDelay = 2.3; }, 3, 1.0, true, 0, 3.0},
         {"reply after the last cycle", [](auto& f) { f.replyDelay = 2.5; }, 2, 1.0, false, 0, 2.0},
     };
@@ -181,7 +182,8 @@ TEST(Exchange, AcceptedReplyFillsTheReceiveState)
     rig.port.line.faults.noiseBefore = hex("13 14");
     exchange(rig, 1, 0.2);
     ASSERT_TRUE(rig.state.ReplyOk);
-    EXPECT_EQ(hex("02 08 00 F5"), QByteArray(reinterpret_cast<const char*>(rig.state.RxBuffer.data()), 4));
+    const auto* rx = reinterpret_cast<const char*>(rig.state.RxBuffer.data());
+    EXPECT_EQ(QByteArray(rx, 4), hex("02 08 00 F5"));
     EXPECT_EQ(rig.state.ReplyChecksumValue, 0xF5);
     EXPECT_EQ(rig.state.ReplyRawBytes, hex("13 14 55 AA 02 08 00 F5"));
 }

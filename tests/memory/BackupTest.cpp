@@ -50,7 +50,10 @@ struct BackupRig : Rig {
     {
         return QByteArray(reinterpret_cast<const char*>(unit.memory.data()), HostMemorySize);
     }
-    void fillUnit(int seed) { std::copy_n(pattern(8192, seed).constData(), 8192, unit.memory.begin()); }
+    void fillUnit(int seed)
+    {
+        std::copy_n(pattern(8192, seed).constData(), 8192, unit.memory.begin());
+    }
     // A host image read from the unit, messages and requests cleared.
     void readUnit(int seed)
     {
@@ -63,10 +66,10 @@ struct BackupRig : Rig {
     // Answers `code` requests for `block` (every block when -1) with `data`.
     void replyWith(std::uint8_t code, int block, const QByteArray& data)
     {
-        port.line.replyOverride = [=](std::uint8_t c, const QByteArray& p) -> std::optional<QByteArray> {
+        port.line.replyOverride = [=](std::uint8_t c, const QByteArray& p) {
             if (c == code && (block < 0 || std::uint8_t(p[0]) == block))
-                return replyFrame(code, data);
-            return std::nullopt;
+                return std::optional<QByteArray>(replyFrame(code, data));
+            return std::optional<QByteArray>();
         };
     }
     // HostImageLoaded, ImageDataPresent, ReceiverImageLoaded.
@@ -104,7 +107,11 @@ TEST(Read, ImageComesFromTheAcceptedRepliesEvenUnderNoise)
 
 TEST(Read, ABrokenReadChangesNoImageOrFlag)
 {
-    struct Case { const char* name; std::function<void(BackupRig&)> fault; QList<Message> messages; };
+    struct Case {
+        const char* name;
+        std::function<void(BackupRig&)> fault;
+        QList<Message> messages;
+    };
     const Case cases[] = {
         {"silent from block 40", [](BackupRig& r) { r.port.line.faults.silentFromBlock = 40; },
          stop(NoLink)},
