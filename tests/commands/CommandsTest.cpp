@@ -170,6 +170,25 @@ TEST(Commands, WaitCyclesAndLearningPrompts)
     }
 }
 
+TEST(Commands, StatusBytesChooseTheAnswer)
+{
+    const std::tuple<Call, const char*, QString> cases[] = {
+        {CMD(deletePager("1")), "01", "无此传呼号！"},
+        {CMD(deleteTable("1")), "01", "没有与餐桌号对应的呼叫器或接收器与主机连接不正常！！"},
+        {CMD(deleteTable("1")), "02", "不存在此餐桌号码！！"},
+        {CMD(deleteTable("1")), "03", ""},
+        {CMD(deleteRepeater()), "01", "转发器中无此呼叫器！"},
+        {CMD(deleteRepeater()), "00", "转发器内容为空！"},
+        {table("1"), "", "接收器记忆区已经存满，无法写入！"},
+    };
+    for (const auto& [run, reply, text] : cases) {
+        CommandRig rig;
+        rig.replyData(hex(reply));
+        run(rig.commands);
+        EXPECT_EQ(rig.ui.messages.value(0).text, text) << reply;
+    }
+}
+
 TEST(Commands, RepeaterDeletePromptStandsBeforeTheRequest)
 {
     CommandRig rig;   // the write fails: the prompt was up already

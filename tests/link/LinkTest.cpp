@@ -186,6 +186,11 @@ TEST(Exchange, AcceptedReplyFillsTheReceiveState)
     EXPECT_EQ(QByteArray(rx, 4), hex("02 08 00 F5"));
     EXPECT_EQ(rig.state.ReplyChecksumValue, 0xF5);
     EXPECT_EQ(rig.state.ReplyRawBytes, hex("13 14 55 AA 02 08 00 F5"));
+    Rig split;   // the kept start of the reply is part of what the last cycle searched
+    split.port.line.faults.splitAt = 2;
+    split.port.line.faults.splitPause = 0.6;
+    exchange(split, 2, 0.5);
+    EXPECT_EQ(split.state.ReplyRawBytes, hex("55 AA 02 08 00 F5"));
 }
 
 TEST(Exchange, FastRepliesEndTheCycleEarly)
