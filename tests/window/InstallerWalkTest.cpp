@@ -44,7 +44,8 @@ private:
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             boxes << box->text();
             button_ = box->button(QMessageBox::Ok);
-        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && !fileNames.isEmpty()) {
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal);
+                   dialog && !fileNames.isEmpty()) {
             auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
             auto* buttons = dialog->findChild<QDialogButtonBox*>("buttonBox");
             button_ = buttons ? buttons->buttons().value(0) : nullptr;
@@ -97,7 +98,7 @@ TEST(InstallerWalk, SetsUpTheUnitBacksItUpAndRestoresIt)
     // The program finds COM1 through the per-user link the simulator makes.
     qputenv("XDG_CONFIG_HOME", dir.filePath("config").toLocal8Bit());
     SimProcess sim({"--link", "com1", "--press-after", "0.5"});
-    ASSERT_TRUE(sim.start()) << sim.errorOutput().constData();
+    ASSERT_TRUE(sim.start());
     const auto unitMemory = [&](const char* name) {
         EXPECT_EQ(sim.command("dump " + dir.filePath(name).toLocal8Bit()), QByteArray("ok"));
         return readFile(dir.filePath(name));
