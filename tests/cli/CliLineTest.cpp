@@ -4,10 +4,9 @@
 #include "link/Frame.h"
 #include "support/SimProcess.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTimer>
+#include <QThread>
 #include <gtest/gtest.h>
 
 using namespace cs::test;
@@ -64,14 +63,14 @@ TEST(CliLine, TheLineGoingAwayMidReadFailsAndSavesNothing)
     QTemporaryDir dir;
     SimProcess sim;
     ASSERT_TRUE(sim.start());
-    QTimer::singleShot(1500, [&] { sim.send("vanish"); });   // 64 blocks take 12.8 s
     QProcess cli;
     const QString saved = dir.filePath("never.cat");
     cli.start(QStringLiteral(CALLSETUP_CLI_PROGRAM), {"--port", sim.ptyPath(), "read", saved});
-    QDeadlineTimer deadline(20000);
-    while (cli.state() != QProcess::NotRunning && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    EXPECT_FALSE(deadline.hasExpired());   // no hang
+    // Gone once the first request has arrived; the 64 blocks take 12.8 s.
+    for (QDeadlineTimer wait(10000); sim.command("received") == "ok" && !wait.hasExpired();)
+        QThread::msleep(50);
+    sim.send("vanish");
+    EXPECT_TRUE(cli.waitForFinished(10000));   // no hang
     EXPECT_EQ(cli.exitCode(), 1);
     EXPECT_EQ(cli.readAllStandardError(), QByteArray("错误: 通讯失败！请检查连线！\n"));
     EXPECT_FALSE(QFile::exists(saved));
