@@ -48,7 +48,9 @@ private:
                    dialog && !fileNames.isEmpty()) {
             auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
             auto* buttons = dialog->findChild<QDialogButtonBox*>("buttonBox");
-            button_ = buttons ? buttons->buttons().value(0) : nullptr;
+            const bool save = dialog->acceptMode() == QFileDialog::AcceptSave;
+            const auto accept = save ? QDialogButtonBox::Save : QDialogButtonBox::Open;
+            button_ = buttons ? buttons->button(accept) : nullptr;
             if (name)
                 QTest::keyClicks(name, fileNames.takeFirst());
         } else {
