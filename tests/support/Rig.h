@@ -19,7 +19,8 @@ struct Rig {
     cs::sim::HostUnit unit;
     cs::sim::SimPort port{clock, unit};
     ScriptedUi ui;
-    cs::PortControl portControl{state, port, ui, [](int n) { return QStringLiteral("COM%1").arg(n); }};
+    cs::PortControl portControl{state, port, ui,
+                                [](int n) { return QStringLiteral("COM%1").arg(n); }};
     cs::Link link{state, port, clock, ui};
 
     // The request bodies (01 code n payload checksum) the unit received.
@@ -27,6 +28,9 @@ struct Rig {
 };
 
 // Bytes from a hex text such as "55 AA 02".
-inline QByteArray hex(const char* text) { return QByteArray::fromHex(QByteArray(text).replace(' ', "")); }
+inline QByteArray hex(const char* text)
+{
+    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+}
 
 } // namespace cs::test

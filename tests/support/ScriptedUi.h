@@ -21,8 +21,16 @@ struct Message {
 class ScriptedUi : public cs::Ui {
 public:
     int messageBox(const QString& text, int style, const QString& title) override;
-    void setFocus(const QString& control) override { focus = control; events << "focus:" + control; }
-    void showPrompt(const QString& window) override { shownPrompts << window; events << "show:" + window; }
+    void setFocus(const QString& control) override
+    {
+        focus = control;
+        events << "focus:" + control;
+    }
+    void showPrompt(const QString& window) override
+    {
+        shownPrompts << window;
+        events << "show:" + window;
+    }
     void hidePrompt(const QString& window) override { events << "hide:" + window; }
     void repaint() override { ++repaints; }
     QString chooseSaveFile() override { events << "saveDialog"; return saveFileName; }
