@@ -54,6 +54,7 @@ TEST(Commands, BytesOnTheLine)
         {table("65535"), "03 07 00 FF FF FF FF FF FF"},
         {table("258", "42", "1", "2", "3"), "03 07 00 01 02 01 02 03 2A"},
         {table("1", "00", "", "", "200"), "03 07 00 00 01 FF FF C8 00"},
+        {table(" 5 ", " 7", "12 "), "03 07 00 00 05 0C FF FF 07"},
         {CMD(deleteTable("258")), "07 02 01 02"},
         {CMD(setHurryButton("9")), "11 01 09"},
         {CMD(deleteHurryButton("1")), "12 01 01"},
@@ -97,16 +98,20 @@ TEST(Commands, RefusedInputsSendNothing)
         {table("1", "x", "1", "0"), tp, "Text3_3"},
         {table("1", "x", "", "", "-1"), tp, "Text3_4"},
         {table("1", "100"), "键值只能是00-99的数字！", "Text3_1"},
+        {table("1", " "), "键值只能是00-99的数字！", "Text3_1"},
+        {table("1", "", "", "", "\t"), tp, "Text3_4"},
         {CMD(deleteTable("0")), "餐桌号码必须为1-65535的数字！", "Text6"},
         {CMD(setHurryButton("10")), "催菜器号码必须为1-9的数字！", "Text11"},
         {CMD(setReceiverNumber("81")), "接收器号码必须为01-80的数字！", "Text2"},
         {rx("", 7, "0"), "请选择接收器的频率！", ""},
         {rx("315.6", 7, "0"), "接收器号码必须为1-80的数字！", ""},
+        {rx("315.6", 7, " "), "接收器号码必须为1-80的数字！", ""},
         {rx("316.0", -1, "80"), "接收器频率写入失败!", ""},
         {tx("433.92"), fk, "Text7"},
         {tx("99.9"), fr, "Text7"},
         {tx("500.0125"), fr, "Text7"},
         {tx("99.9x"), fi, "Text7"},
+        {tx("  "), fi, "Text7"},
         {CMD(setWorkMode(3)), "工作模式设置失败！", ""},
         {CMD(setInfoUnitType(2)), "设置信息机类型失败!", ""},
     };
@@ -281,4 +286,15 @@ TEST(CommandPattern, EndsThatSendNothingOrFail)
         EXPECT_EQ(rig.run(plan, payload), RunEnd::Answered);
         EXPECT_FALSE(rig.state.ReplyOk);
     }
+}
+
+TEST(Commands, ALateReplyIsNotTheAnswer)
+{
+    Rig rig;
+    rig.port.line.faults.silent = true;
+    rig.portControl.EnsurePortOpen();
+    rig.port.inject(hex("55 AA 02 08 00 F5"));   // an earlier request's late reply
+    rig.clock.advance(1);
+    Commands(rig.link, rig.portControl).initialiseReceiver();
+    EXPECT_EQ(rig.ui.messages.value(0).text, "超时没有返回数据!!");
 }

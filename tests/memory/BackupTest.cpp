@@ -303,3 +303,31 @@ TEST(Dump, AddressesValuesAndTheClosingLine)
     EXPECT_EQ(lines[511], "1FF0H -- B1 B6 BB C0 C5 CA CF D4 D9 DE E3 E8 ED F2 F7 FC ");
     EXPECT_EQ(lines[512], "2000H -- ");
 }
+
+// H host read, R receiver read, O open file; lower case: the read breaks off.
+TEST(Dump, ShowsTheLastCompletedLoad)
+{
+    const std::pair<const char*, int> cases[] = {
+        {"R", 16}, {"RO", 512}, {"HR", 16}, {"RH", 512}, {"Hr", 512}, {"Rh", 16},
+    };
+    QTemporaryDir dir;
+    QFile file(dir.filePath("a.cat"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(8192, 1));
+    file.close();
+    for (const auto& [loads, lines] : cases) {
+        Rig rig;
+        BackupView view;
+        DataBackup backup(rig.link, rig.portControl, view);
+        rig.ui.openFileName = file.fileName();
+        for (const char load : QByteArray(loads)) {
+            rig.port.line.faults.silent = QChar(load).isLower();
+            if (load == 'O')
+                backup.openFile();
+            else
+                QChar(load).toUpper() == 'H' ? backup.readHost() : backup.readBuiltInReceiver();
+        }
+        backup.memoryDump();
+        EXPECT_EQ(view.text1.count('\n'), lines) << loads;
+    }
+}

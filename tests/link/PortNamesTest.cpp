@@ -1,7 +1,6 @@
-#include "commands/Commands.h"
+// Which device COMn reaches, and the simulated unit's link beside the user's own.
 #include "link/PortNames.h"
 #include "sim/PtyServer.h"
-#include "support/Rig.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -28,17 +27,6 @@ TEST(PortMap, NthPortPresentUnlessLinked)
             ports.append({name, "/dev/" + name});
         EXPECT_EQ(cs::mapPortDevice(c.n, ports, c.link), c.device) << c.present << c.n;
     }
-}
-
-TEST(Exchange, LateReplyIsNotTheAnswer)
-{
-    cs::test::Rig rig;
-    rig.port.line.faults.silent = true;
-    rig.portControl.EnsurePortOpen();
-    rig.port.inject(cs::test::hex("55 AA 02 08 00 F5"));   // an earlier request's late reply
-    rig.clock.advance(1);
-    cs::Commands(rig.link, rig.portControl).initialiseReceiver();
-    EXPECT_EQ(rig.ui.messages.value(0).text, "超时没有返回数据!!");
 }
 
 TEST(SimLink, LeavesTheUsersLink)
