@@ -34,7 +34,7 @@ ParseResult wrong(const QString& why)
 }
 
 // One command: its name, words after the name, the options it takes and its help.
-struct Spec {
+struct CommandInfo {
     QString name;
     Command command;
     QString synopsis;     // the words after the name, as the help shows them
@@ -45,9 +45,9 @@ struct Spec {
     QString details;      // more lines for COMMAND --help, each ending in \n
 };
 
-const QList<Spec>& specs()
+const QList<CommandInfo>& commandTable()
 {
-    static const QList<Spec> list = {
+    static const QList<CommandInfo> list = {
         {QStringLiteral("pager set"), Command::PagerSet, QStringLiteral("NUMBER ADDRESS"), 2,
          CliText::tr("a pager number and an address code"),
          {QStringLiteral("--model"), QStringLiteral("--polarity"), QStringLiteral("--rate"),
@@ -118,11 +118,11 @@ const QList<Spec>& specs()
     return list;
 }
 
-const Spec* specNamed(const QString& name)
+const CommandInfo* commandNamed(const QString& name)
 {
-    for (const Spec& spec : specs())
-        if (spec.name == name)
-            return &spec;
+    for (const CommandInfo& entry : commandTable())
+        if (entry.name == name)
+            return &entry;
     return nullptr;
 }
 
@@ -160,8 +160,8 @@ std::optional<int> tableNumber(const QString& text)
 QStringList commandNames()
 {
     QStringList names;
-    for (const Spec& spec : specs())
-        names << spec.name;
+    for (const CommandInfo& entry : commandTable())
+        names << entry.name;
     return names;
 }
 
@@ -172,9 +172,9 @@ QString usageText()
                       "serial line: the commands of the main window and of the data backup\n"
                       "window, and batch work. Messages are the windows' own texts on standard\n"
                       "error.\n\nCommands:\n");
-    for (const Spec& spec : specs()) {
-        const QString call = (spec.name + QLatin1Char(' ') + spec.synopsis).trimmed();
-        text += QStringLiteral("  %1\n      %2\n").arg(call, spec.summary);
+    for (const CommandInfo& entry : commandTable()) {
+        const QString call = (entry.name + QLatin1Char(' ') + entry.synopsis).trimmed();
+        text += QStringLiteral("  %1\n      %2\n").arg(call, entry.summary);
     }
     text += CliText::tr("\nReport kinds:\n");
     const QStringList names = reportKindNames();
@@ -211,14 +211,14 @@ QString usageText()
 
 QString commandHelpText(const QString& command)
 {
-    const Spec* spec = specNamed(command);
-    if (!spec)
+    const CommandInfo* entry = commandNamed(command);
+    if (!entry)
         return usageText();
     QString text = CliText::tr("Usage: callsetup-cli [--port NAME] [--fast] %1\n")
-                       .arg((spec->name + QLatin1Char(' ') + spec->synopsis).trimmed());
-    text += spec->summary + QLatin1Char('\n');
-    if (!spec->details.isEmpty())
-        text += QLatin1Char('\n') + spec->details;
+                       .arg((entry->name + QLatin1Char(' ') + entry->synopsis).trimmed());
+    text += entry->summary + QLatin1Char('\n');
+    if (!entry->details.isEmpty())
+        text += QLatin1Char('\n') + entry->details;
     return text;
 }
 
@@ -265,17 +265,17 @@ ParseResult parseArguments(const QStringList& arguments)
     }
 
     // The command: one word, or two for pager, table, pagers and tables.
-    const Spec* spec = nullptr;
+    const CommandInfo* entry = nullptr;
     if (!words.isEmpty()) {
         QString name = words.first();
-        if (!specNamed(name) && words.size() > 1)
+        if (!commandNamed(name) && words.size() > 1)
             name += QLatin1Char(' ') + words[1];
-        spec = specNamed(name);
+        entry = commandNamed(name);
     }
     if (help || options.helpTopic == QLatin1String("--version")) {
         options.command = Command::Help;
         if (help)
-            options.helpTopic = spec ? spec->name : QString();
+            options.helpTopic = entry ? entry->name : QString();
         return {options, {}};
     }
 
@@ -297,7 +297,7 @@ ParseResult parseArguments(const QStringList& arguments)
 
     if (words.isEmpty())
         return wrong(QStringLiteral("no command given"));
-    if (!spec) {
+    if (!entry) {
         const QString first = words.first();
         const bool group = first == QLatin1String("pager") || first == QLatin1String("table")
             || first == QLatin1String("pagers") || first == QLatin1String("tables");
@@ -305,16 +305,16 @@ ParseResult parseArguments(const QStringList& arguments)
                          ? QStringLiteral("unknown command \"%1 %2\"").arg(first, words[1])
                          : QStringLiteral("unknown command \"%1\"").arg(first));
     }
-    options.command = spec->command;
-    words = words.mid(spec->name.count(QLatin1Char(' ')) + 1);
+    options.command = entry->command;
+    words = words.mid(entry->name.count(QLatin1Char(' ')) + 1);
 
     QString error;
     for (const auto& [name, value] : given) {
         if (name == QLatin1String("--port") || name == QLatin1String("--fast")
             || name == QLatin1String("--lang"))
             continue;
-        if (!spec->options.contains(name))
-            return wrong(CliText::tr("%1 does not apply to %2").arg(name, spec->name));
+        if (!entry->options.contains(name))
+            return wrong(CliText::tr("%1 does not apply to %2").arg(name, entry->name));
         if (name == QLatin1String("--model"))
             options.model = listValue(modelChoice, name, value, error);
         else if (name == QLatin1String("--polarity"))
@@ -345,7 +345,7 @@ ParseResult parseArguments(const QStringList& arguments)
             return wrong(error);
     }
 
-    if (spec->command == Command::Report && !words.isEmpty()) {
+    if (entry->command == Command::Report && !words.isEmpty()) {
         const QString kind = words.takeFirst();
         options.reportKind = kind == QLatin1String("all") ? AllReportKinds : reportKindOf(kind);
         if (options.reportKind == -1)
@@ -354,15 +354,15 @@ ParseResult parseArguments(const QStringList& arguments)
             return wrong(QStringLiteral("report needs a file name"));
         words.prepend(kind);
     }
-    if (words.size() < spec->words)
-        return wrong(QStringLiteral("%1 needs %2").arg(spec->name, spec->missing));
-    if (words.size() > spec->words)
-        return wrong(QStringLiteral("too many arguments for %1").arg(spec->name));
+    if (words.size() < entry->words)
+        return wrong(QStringLiteral("%1 needs %2").arg(entry->name, entry->missing));
+    if (words.size() > entry->words)
+        return wrong(QStringLiteral("too many arguments for %1").arg(entry->name));
     for (const QString& word : words)
         if (word.isEmpty())
-            return wrong(QStringLiteral("%1 needs %2").arg(spec->name, spec->missing));
+            return wrong(QStringLiteral("%1 needs %2").arg(entry->name, entry->missing));
 
-    switch (spec->command) {
+    switch (entry->command) {
     case Command::Report: {
         options.file = words[1];
         const int kind = options.reportKind;
