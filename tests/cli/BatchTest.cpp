@@ -5,6 +5,7 @@
 #include "commands/TableLearning.h"
 #include "memory/Verify.h"
 #include "reports/BackupDiff.h"
+#include "support/Files.h"
 #include "support/Rig.h"
 
 #include <QProcess>
@@ -63,11 +64,9 @@ TEST(PagerFile, EveryBadRowIsListedWithItsLineAndTheWindowsMessage)
 TEST(CliRefusals, ABadRowOrAnUnconfirmedInitSendsNothing)
 {
     QTemporaryDir dir;
-    QFile file(dir.filePath("p.csv"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(Head + "1,1\n0,1\n") > 0);
-    file.close();
-    EXPECT_EQ(runCli({"pagers", "load", file.fileName()}),
-              std::pair(1, "line 3: 传呼号必须为1-254的数字！\n" + file.fileName()
+    const QString file = test::writeFile(dir.filePath("p.csv"), Head + "1,1\n0,1\n");
+    EXPECT_EQ(runCli({"pagers", "load", file}),
+              std::pair(1, "line 3: 传呼号必须为1-254的数字！\n" + file
                                + ": nothing was sent\n"));
     const auto [status, err] = runCli({"init"});
     EXPECT_EQ(status, 2);

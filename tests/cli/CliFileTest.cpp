@@ -3,6 +3,7 @@
 #include "cli/CliOptions.h"
 #include "cli/ConsoleUi.h"
 #include "memory/MemoryDump.h"
+#include "support/Files.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -18,9 +19,7 @@ class CliFiles : public ::testing::Test {
 protected:
     QString write(const QString& name, const QByteArray& bytes)
     {
-        QFile file(dir_.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        return file.fileName();
+        return writeFile(dir_.filePath(name), bytes);
     }
     QTemporaryDir dir_;
 };

@@ -2,6 +2,7 @@
 // line going away in the middle of a read.
 #include "CliRun.h"
 #include "link/Frame.h"
+#include "support/Files.h"
 #include "support/SimProcess.h"
 
 #include <QFile>
@@ -19,19 +20,6 @@ QByteArray pattern(int seed)
     for (int i = 0; i < 8192; ++i)
         image.append(char(i * seed + i / 256 + seed));
     return image;
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QString writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    return path;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "memory/BackupFile.h"
 #include "memory/DataBackup.h"
 #include "memory/MemoryDump.h"
+#include "support/Files.h"
 #include "support/Rig.h"
 
 #include <QDir>
@@ -22,16 +23,6 @@ QByteArray pattern(int size, int seed)
     for (int i = 0; i < size; ++i)
         b[i] = char((i * 13 + seed) ^ (i >> 8));
     return b;
-}
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-void writeFile(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(data) == data.size());
 }
 QList<Message> stop(const QString& text) { return {{text, StyleStop, "错误"}}; }
 QList<Message> ok(const QString& text) { return {{text, StyleInfo, "OK"}}; }
@@ -311,15 +302,12 @@ TEST(Dump, ShowsTheLastCompletedLoad)
         {"R", 16}, {"RO", 512}, {"HR", 16}, {"RH", 512}, {"Hr", 512}, {"Rh", 16},
     };
     QTemporaryDir dir;
-    QFile file(dir.filePath("a.cat"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(8192, 1));
-    file.close();
+    const QString file = writeFile(dir.filePath("a.cat"), QByteArray(8192, 1));
     for (const auto& [loads, lines] : cases) {
         Rig rig;
         BackupView view;
         DataBackup backup(rig.link, rig.portControl, view);
-        rig.ui.openFileName = file.fileName();
+        rig.ui.openFileName = file;
         for (const char load : QByteArray(loads)) {
             rig.port.line.faults.silent = QChar(load).isLower();
             if (load == 'O')

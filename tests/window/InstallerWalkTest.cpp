@@ -2,6 +2,7 @@
 // by clicks and keys like an installer at a host unit, with callsetup-sim as the
 // unit on COM1.
 #include "support/SimProcess.h"
+#include "support/Files.h"
 #include "ui/BackupWindow.h"
 #include "ui/Program.h"
 
@@ -83,12 +84,6 @@ void type(QWidget* window, const char* name, const QString& text)
     QTest::keyClicks(field, text);
 }
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 TEST(InstallerWalk, SetsUpTheUnitBacksItUpAndRestoresIt)
@@ -103,7 +98,7 @@ TEST(InstallerWalk, SetsUpTheUnitBacksItUpAndRestoresIt)
     ASSERT_TRUE(sim.start());
     const auto unitMemory = [&](const char* name) {
         EXPECT_EQ(sim.command("dump " + dir.filePath(name).toLocal8Bit()), QByteArray("ok"));
-        return readFile(dir.filePath(name));
+        return cs::test::readFile(dir.filePath(name));
     };
 
     cs::ui::Program program(*qApp);
@@ -132,7 +127,7 @@ TEST(InstallerWalk, SetsUpTheUnitBacksItUpAndRestoresIt)
     const QString backup = dir.filePath("unit.cat");
     answerer.fileNames << backup;
     click(form3, "Command6");   // save
-    const QByteArray saved = readFile(backup);
+    const QByteArray saved = cs::test::readFile(backup);
     EXPECT_EQ(saved, unitMemory("setup.bin"));
     EXPECT_EQ(saved.mid(55, 5).toHex(' '), QByteArray("55 12 34 56 70"));   // pager 12
 
