@@ -90,6 +90,8 @@ bool PtyServer::setFault(const QString& name)
         f.replyDelay = 1.5;
     else if (name == QLatin1String("corrupt"))
         f.corruptBlock = 7;   // acknowledged, stored wrongly
+    else if (name == QLatin1String("badcopy"))
+        f.badCopyFirst = true;   // a reply with a wrong checksum, then the good one
     else
         return false;
     line_.faults = f;
@@ -107,7 +109,7 @@ bool PtyServer::start(QString& error)
         }
     }
     if (!options_.fault.isEmpty() && !setFault(options_.fault)) {
-        error = QStringLiteral("unknown fault %1 (silent, badcrc, noise, slow, corrupt)").arg(options_.fault);
+        error = QStringLiteral("unknown fault %1 (silent, badcrc, noise, slow, corrupt, badcopy)").arg(options_.fault);
         return false;
     }
 

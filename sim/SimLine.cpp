@@ -135,6 +135,11 @@ QList<Chunk> SimLine::respond(const QByteArray& body, double pressDelay, bool pr
     QByteArray wire = replyFrame(code, *data);
     if (faulty && faults.badChecksum)
         wire.back() = char(~std::uint8_t(wire.back()));
+    if (faulty && faults.badCopyFirst) {
+        QByteArray spoilt = replyFrame(code, {});
+        spoilt.back() = char(~std::uint8_t(spoilt.back()));
+        wire.prepend(spoilt);
+    }
     if (faulty)
         wire = faults.noiseBefore + wire + faults.noiseAfter;
     if (faulty && faults.splitAt >= 0 && faults.splitAt < wire.size())

@@ -36,6 +36,8 @@ struct Faults {
     int onlyCode = -1;              // >= 0: the faults above apply to this command code only
     int corruptBlock = -1;          // >= 0: a write of this block is acknowledged but stored
                                     // with its first data byte inverted
+    bool badCopyFirst = false;      // each reply comes after an empty reply to the same code
+                                    // with a wrong checksum
 
     static constexpr double DefaultReplyDelay = 0.002;
 };

@@ -1,7 +1,7 @@
 // callsetup-sim: the simulated host unit on a pseudo-terminal.
 //
 //   callsetup-sim [--link comN] [--press-after SECONDS | --no-press]
-//                 [--image FILE] [--dump FILE] [--fault silent|badcrc|noise|slow|corrupt]
+//                 [--image FILE] [--dump FILE] [--fault silent|badcrc|noise|slow|corrupt|badcopy]
 //
 // Prints the terminal's path (e.g. /dev/pts/5) as the first line on stdout,
 // then serves until "quit" or "vanish" on stdin, or SIGTERM / SIGINT.
@@ -18,7 +18,7 @@ namespace {
 void usage(std::FILE* to)
 {
     std::fputs("usage: callsetup-sim [--link comN] [--press-after SECONDS | --no-press]\n"
-               "                     [--image FILE] [--dump FILE] [--fault silent|badcrc|noise|slow|corrupt]\n"
+               "                     [--image FILE] [--dump FILE] [--fault silent|badcrc|noise|slow|corrupt|badcopy]\n"
                "control lines on stdin: dump FILE, press, fault NAME, nofault, received, vanish, quit\n",
                to);
 }
