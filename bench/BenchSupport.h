@@ -14,15 +14,25 @@
 
 namespace cs::bench {
 
-class PrintUi : public cs::WindowlessUi {
+class PrintUi : public cs::Ui {
 public:
-    int messageBox(const QString& text, int style, const QString& title) override
+    void message(const Message& m) override
     {
+        ++boxes;
         if (verbose)
-            std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
-        return WindowlessUi::messageBox(text, style, title);
+            std::fprintf(stderr, "%s: %s\n", qPrintable(titleText(m.title)), qPrintable(m.text));
     }
+    bool confirm(const Message& m) override { return message(m), false; }
+    void tip(const QString&, const QString&) override {}
+    void setFocus(Field) override {}
+    void showPrompt(Prompt) override {}
+    void hidePrompt(Prompt) override {}
+    QString chooseSaveFile() override { return fileName; }
+    QString chooseOpenFile() override { return fileName; }
+
     bool verbose = false;
+    int boxes = 0;
+    QString fileName;   // what the file dialogs answer
 };
 
 // Starts callsetup-sim and returns its pseudo-terminal, or an empty string.

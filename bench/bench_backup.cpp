@@ -13,7 +13,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 
 int main(int argc, char** argv)
 {
@@ -29,24 +28,20 @@ int main(int argc, char** argv)
     cs::EventLoopWaiter waiter;
     cs::bench::PrintUi ui;
     ui.verbose = true;
-    cs::PortControl portControl(state, line, ui, [&](int) { return device; });
+    cs::PortControl portControl(state, line, [&](int) { return device; });
     cs::Link link(state, line, waiter, ui);
     cs::BackupView view;
-    cs::DataBackup backup(link, portControl, view);
-    QTemporaryDir dir;
-    ui.saveFileName = ui.openFileName = dir.path() + QStringLiteral("/bench.cat");
+    cs::DataBackup backup(link, portControl, view, ui);
 
     bool ok = true;
     for (int run = 0; run < runs; ++run) {
         QElapsedTimer t;
         t.start();
-        backup.readHost();
+        ok = backup.readHost().done() && ok;
         const double read = double(t.nsecsElapsed()) / 1e9;
-        ok = ok && !ui.failed;
         t.restart();
-        backup.download();
+        ok = backup.download().done() && ok;
         const double download = double(t.nsecsElapsed()) / 1e9;
-        ok = ok && !ui.failed;
         std::printf("host read: %.3f s (%.4f x 12.8 s; goal <= 1.01)   download: %.3f s (%.4f x 19.2 s; goal <= 1.01)\n",
                     read, read / 12.8, download, download / 19.2);
     }

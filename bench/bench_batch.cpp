@@ -91,12 +91,12 @@ bool tablesLearn(const QString& device)
     TimedLine port;
     cs::EventLoopWaiter waiter;
     cs::bench::PrintUi ui;
-    cs::PortControl portControl(state, port, ui, [&](int) { return device; });
+    cs::PortControl portControl(state, port, [&](int) { return device; });
     cs::Link link(state, port, waiter, ui);
     link.setFastReplies(true);
     cs::Commands commands(link, portControl);
     port.clock.start();
-    const cs::LearningEnd end = cs::learnTables(commands, 1, Tables, {}, {});
+    const cs::LearningEnd end = cs::learnTables(commands, 1, Tables, {});
     std::vector<double> gaps(port.gapsMs.begin() + 1, port.gapsMs.end());
     std::sort(gaps.begin(), gaps.end());
     const bool done = end.learned == Tables && gaps.size() == size_t(Tables - 1);

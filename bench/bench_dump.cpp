@@ -46,9 +46,9 @@ int main(int argc, char** argv)
     cs::sim::SimPort port(clock, unit);
     cs::bench::PrintUi ui;
     ui.verbose = true;
-    cs::PortControl portControl(state, port, ui, [](int n) { return QStringLiteral("COM%1").arg(n); });
+    cs::PortControl portControl(state, port, [](int n) { return QStringLiteral("COM%1").arg(n); });
     cs::Link link(state, port, clock, ui);
-    cs::ui::BackupWindow window(link, portControl);
+    cs::ui::BackupWindow window(link, portControl, ui);
     window.show();
     QApplication::processEvents();
 

@@ -36,7 +36,7 @@ int main(int argc, char** argv)
     cs::SerialLine port;
     cs::EventLoopWaiter waiter;
     cs::bench::PrintUi ui;
-    cs::PortControl portControl(state, port, ui, [&](int) { return device; });
+    cs::PortControl portControl(state, port, [&](int) { return device; });
     cs::Link link(state, port, waiter, ui);
     portControl.EnsurePortOpen();
     if (!state.PortIsOpen)

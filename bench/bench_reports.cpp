@@ -2,6 +2,7 @@
 // 512 records and the pager list of 255 pagers, each built and shown whole.
 // Goal: at most 20 ms each. Prints the median of many runs.
 
+#include "BenchSupport.h"
 #include "memory/BackupView.h"
 #include "reports/ReportView.h"
 #include "reports/Reports.h"
@@ -13,13 +14,14 @@
 
 namespace {
 
-double medianMs(cs::BackupView& view, const cs::AppState& state, cs::Ui& ui, int kind, int runs)
+double medianMs(cs::BackupView& view, const cs::AppState& state, cs::Ui& ui, cs::ReportKind kind,
+                int runs)
 {
     std::vector<double> ms;
     ms.reserve(size_t(runs));
     for (int i = 0; i < runs; ++i) {
         const auto start = std::chrono::steady_clock::now();
-        cs::showReport(view, state, ui, kind);
+        cs::showReport(view, state, ui, cs::reportKindOf(kind));
         const auto end = std::chrono::steady_clock::now();
         ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
     }
@@ -56,7 +58,7 @@ int main()
     }
 
     cs::BackupView view;
-    cs::WindowlessUi ui;
+    cs::bench::PrintUi ui;
     const int runs = 201;
     const double tables = medianMs(view, state, ui, cs::ReportTables, runs);
     const int tableLines = int(view.text1.count(QStringLiteral("\r\n")));

@@ -4,7 +4,8 @@
 
 #include "FuzzSupport.h"
 #include "memory/BackupFile.h"
-#include "memory/DataBackup.h"
+#include "memory/Backups.h"
+#include "memory/BackupFile.h"
 #include "sim/SimPort.h"
 
 #include <QFile>
@@ -24,20 +25,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     cs::AppState state;
     state.HostImage.fill(0x5A);
-    cs::sim::VirtualClock clock;
-    cs::sim::HostUnit unit;
-    cs::sim::SimPort port(clock, unit);
-    cs::WindowlessUi ui;
-    ui.openFileName = path;
-    cs::PortControl portControl(state, port, ui, [](int) { return QStringLiteral("COM1"); });
-    cs::Link link(state, port, clock, ui);
-    cs::BackupView view;
-    cs::DataBackup backup(link, portControl, view);
     const cs::Buffer before = state.HostImage;
 
-    backup.openFile();
+    const cs::Outcome opened = cs::openBackup(state, path);
 
     const bool taken = size >= std::size_t(cs::HostMemorySize);
+    if (opened.done() != taken || (!taken && opened.ending != cs::Ending::Refused))
+        std::abort();
     if (state.HostImageLoaded != taken || state.ImageDataPresent != taken)
         std::abort();
     for (int a = 0; a < cs::BufferCells; ++a) {

@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     cs::AppState state;
     cs::fuzz::NoWait waiter;
-    cs::WindowlessUi ui;
+    cs::SilentFeedback ui;
     cs::Link link(state, port, waiter, ui);
     link.setFastReplies(fast);
     link.setRequest(code, {});

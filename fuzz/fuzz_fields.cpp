@@ -84,36 +84,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cs::sim::VirtualClock clock;
     cs::sim::HostUnit unit;
     cs::sim::SimPort port(clock, unit);
-    struct CancelUi : cs::WindowlessUi {
-        bool cancel = false;
-        int messageBox(const QString& a, int style, const QString& b) override
-        {
-            WindowlessUi::messageBox(a, style, b);
-            return style == cs::StyleOkCancel && cancel ? cs::AnswerCancel : cs::AnswerOk;
-        }
-    } askUi;
-    askUi.cancel = cancel;
-    cs::PortControl portControl(state, port, askUi, [](int) { return QStringLiteral("COM1"); });
-    cs::Link link(state, port, clock, askUi);
+    struct Answer : cs::SilentFeedback {
+        bool yes = true;
+        bool confirm(const cs::Message&) override { return yes; }
+    } answer;
+    answer.yes = !cancel;
+    cs::PortControl portControl(state, port, [](int) { return QStringLiteral("COM1"); });
+    cs::Link link(state, port, clock, answer);
     cs::Commands commands(link, portControl);
 
+    cs::Outcome o;
     switch (which) {
-    case 0: commands.setPager(t[0], t[1], positions[0], positions[1], positions[2], positions[3]); break;
-    case 1: commands.deletePager(t[0]); break;
-    case 2: commands.setTable(t[0], t[1], t[2], t[3], t[4]); break;
-    case 3: commands.deleteTable(t[0]); break;
-    case 4: commands.setHurryButton(t[0]); break;
-    case 5: commands.deleteHurryButton(t[0]); break;
-    case 6: commands.setReceiverNumber(t[0]); break;
-    case 7: commands.setReceiverFrequency(t[0], positions[0], t[1]); break;
-    case 8: commands.initialiseReceiver(); break;
-    case 9: commands.setTransmitterFrequency(t[0]); break;
-    case 10: commands.setWorkMode(positions[0]); break;
-    case 11: commands.setInfoUnitType(positions[0]); break;
-    case 12: commands.initialiseHost(); break;
-    case 13: commands.writeRepeater(); break;
-    default: commands.deleteRepeater(); break;
+    case 0: o = commands.setPager(t[0], t[1], positions[0], positions[1], positions[2], positions[3]); break;
+    case 1: o = commands.deletePager(t[0]); break;
+    case 2: o = commands.setTable(t[0], t[1], t[2], t[3], t[4]); break;
+    case 3: o = commands.deleteTable(t[0]); break;
+    case 4: o = commands.setHurryButton(t[0]); break;
+    case 5: o = commands.deleteHurryButton(t[0]); break;
+    case 6: o = commands.setReceiverNumber(t[0]); break;
+    case 7: o = commands.setReceiverFrequency(t[0], positions[0], t[1]); break;
+    case 8: o = commands.initialiseReceiver(); break;
+    case 9: o = commands.setTransmitterFrequency(t[0]); break;
+    case 10: o = commands.setWorkMode(positions[0]); break;
+    case 11: o = commands.setInfoUnitType(positions[0]); break;
+    case 12: o = commands.initialiseHost(); break;
+    case 13: o = commands.writeRepeater(); break;
+    default: o = commands.deleteRepeater(); break;
     }
+    // A refusal sends nothing; anything that was sent is a well-formed request.
+    require(o.ending != cs::Ending::Refused || port.line.requests.isEmpty());
     for (const QByteArray& body : port.line.requests)
         checkRequest(body);
     require(!state.ExchangeRunning);

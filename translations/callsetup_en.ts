@@ -24,10 +24,6 @@
         <translation>Read progress</translation>
     </message>
     <message>
-        <source>错误</source>
-        <translation>Error</translation>
-    </message>
-    <message>
         <source>下发进度条</source>
         <translation>Download progress</translation>
     </message>
@@ -179,17 +175,48 @@
         <source>备份文件 (*.cat *.CAT)</source>
         <translation>Backup files (*.cat *.CAT)</translation>
     </message>
+    <message>
+        <source>两次读取的主机内容不同：共%1个字节不同，第一处在地址%2H！</source>
+        <translation>The two reads of the host unit differ: %1 bytes differ, the first at address %2H.</translation>
+    </message>
+    <message>
+        <source>下发后读回的主机内容与备份不同：共%1个字节不同，第一处在地址%2H！</source>
+        <translation>The memory read back differs from the backup: %1 bytes differ, the first at address %2H.</translation>
+    </message>
+    <message>
+        <source>下发备份数据到主机成功，读回的内容与备份相同！</source>
+        <translation>Backup downloaded; the memory read back matches it.</translation>
+    </message>
+</context>
+<context>
+    <name>Batch</name>
+    <message>
+        <source>unknown %1 &quot;%2&quot;</source>
+        <translation>unknown %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>the file is neither UTF-8 nor GB18030 text</source>
+        <translation>the file is neither UTF-8 nor GB18030 text</translation>
+    </message>
+    <message>
+        <source>the first line must be &quot;%1&quot;</source>
+        <translation>the first line must be &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>more than 6 cells</source>
+        <translation>more than 6 cells</translation>
+    </message>
+    <message>
+        <source>pager %1 is already on line %2</source>
+        <translation>pager %1 is already on line %2</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>the file is empty</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>
-    <message>
-        <source>错误</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>超时没有返回数据!!</source>
-        <translation>No reply from the host unit in time.</translation>
-    </message>
     <message>
         <source>返回数据长度错误</source>
         <translation>The reply has the wrong length.</translation>
@@ -221,10 +248,6 @@
     <message>
         <source>无此传呼号！</source>
         <translation>No such pager.</translation>
-    </message>
-    <message>
-        <source>注意</source>
-        <translation>Warning</translation>
     </message>
     <message>
         <source>返回数据错误</source>
@@ -399,10 +422,6 @@ Continue?</translation>
    Press OK to go on, or Cancel.</translation>
     </message>
     <message>
-        <source>注意！！</source>
-        <translation>Warning</translation>
-    </message>
-    <message>
         <source>超时没有返回数据！</source>
         <translation>No reply from the host unit in time.</translation>
     </message>
@@ -476,6 +495,25 @@ Continue?</translation>
     </message>
 </context>
 <context>
+    <name>Diff</name>
+    <message>
+        <source>%1 added:</source>
+        <translation>%1 added:</translation>
+    </message>
+    <message>
+        <source>%1 removed:</source>
+        <translation>%1 removed:</translation>
+    </message>
+    <message>
+        <source>%1 changed:</source>
+        <translation>%1 changed:</translation>
+    </message>
+    <message>
+        <source>other cells that differ (address: before -&gt; after):</source>
+        <translation>other cells that differ (address: before -&gt; after):</translation>
+    </message>
+</context>
+<context>
     <name>HandheldWindow</name>
     <message>
         <source>找您取（去）**桌</source>
@@ -545,18 +583,6 @@ Continue?</translation>
         <translation>Work mode</translation>
     </message>
     <message>
-        <source>单键模式1</source>
-        <translation>Single 1</translation>
-    </message>
-    <message>
-        <source>多键模式</source>
-        <translation>Multi-key</translation>
-    </message>
-    <message>
-        <source>单键模式0</source>
-        <translation>Single 0</translation>
-    </message>
-    <message>
         <source>写入</source>
         <translation>Write</translation>
     </message>
@@ -591,46 +617,6 @@ Continue?</translation>
     <message>
         <source>音调</source>
         <translation>Tone</translation>
-    </message>
-    <message>
-        <source>数字标准</source>
-        <translation>Num std</translation>
-    </message>
-    <message>
-        <source>数字新型</source>
-        <translation>Num new</translation>
-    </message>
-    <message>
-        <source>中文字符</source>
-        <translation>Chinese</translation>
-    </message>
-    <message>
-        <source>英文</source>
-        <translation>English</translation>
-    </message>
-    <message>
-        <source>反</source>
-        <translation>Neg</translation>
-    </message>
-    <message>
-        <source>正</source>
-        <translation>Pos</translation>
-    </message>
-    <message>
-        <source>音调1</source>
-        <translation>Tone 1</translation>
-    </message>
-    <message>
-        <source>音调2</source>
-        <translation>Tone 2</translation>
-    </message>
-    <message>
-        <source>音调3</source>
-        <translation>Tone 3</translation>
-    </message>
-    <message>
-        <source>音调4</source>
-        <translation>Tone 4</translation>
     </message>
     <message>
         <source>设置餐桌呼叫器</source>
@@ -691,14 +677,6 @@ Continue?</translation>
     <message>
         <source>信息机类型</source>
         <translation>Info unit</translation>
-    </message>
-    <message>
-        <source>数字</source>
-        <translation>Digital</translation>
-    </message>
-    <message>
-        <source>语音</source>
-        <translation>Voice</translation>
     </message>
     <message>
         <source>语音提示类型设置</source>
@@ -795,38 +773,6 @@ Continue?</translation>
 <context>
     <name>Reports</name>
     <message>
-        <source>数字标准</source>
-        <translation>Num std</translation>
-    </message>
-    <message>
-        <source>数字新型</source>
-        <translation>Num new</translation>
-    </message>
-    <message>
-        <source>中文字符</source>
-        <translation>Chinese</translation>
-    </message>
-    <message>
-        <source>英文</source>
-        <translation>English</translation>
-    </message>
-    <message>
-        <source>单键模式1</source>
-        <translation>Single 1</translation>
-    </message>
-    <message>
-        <source>多键模式</source>
-        <translation>Multi-key</translation>
-    </message>
-    <message>
-        <source>单键模式0</source>
-        <translation>Single 0</translation>
-    </message>
-    <message>
-        <source>错误</source>
-        <translation>Error</translation>
-    </message>
-    <message>
         <source>还没有读取主机内容，操作无效！</source>
         <translation>The host unit has not been read: nothing to show.</translation>
     </message>
@@ -837,18 +783,6 @@ Continue?</translation>
     <message>
         <source>没有餐桌号！</source>
         <translation>No tables.</translation>
-    </message>
-    <message>
-        <source>注意</source>
-        <translation>Warning</translation>
-    </message>
-    <message>
-        <source>还没有读取分机内容，操作无效！</source>
-        <translation>No receiver has been read: nothing to show.</translation>
-    </message>
-    <message>
-        <source>正</source>
-        <translation>Pos</translation>
     </message>
     <message>
         <source>无</source>
@@ -871,10 +805,6 @@ Continue?</translation>
         <translation>Transmitter frequency</translation>
     </message>
     <message>
-        <source>接收机频率</source>
-        <translation>Receiver frequency</translation>
-    </message>
-    <message>
         <source>信息机类型</source>
         <translation>Info unit type</translation>
     </message>
@@ -893,14 +823,6 @@ Continue?</translation>
     <message>
         <source>手持呼叫器提示</source>
         <translation>Handheld prompts</translation>
-    </message>
-    <message>
-        <source>反</source>
-        <translation>Neg</translation>
-    </message>
-    <message>
-        <source>音调%1</source>
-        <translation>Tone %1</translation>
     </message>
     <message>
         <source>不存在传呼号！</source>
@@ -923,32 +845,8 @@ Continue?</translation>
         <translation>Transmitter frequency:%1 MHz</translation>
     </message>
     <message>
-        <source>接收机的频率为出厂默认频率 315.6MHz</source>
-        <translation>Receiver frequency: factory default 315.6 MHz</translation>
-    </message>
-    <message>
-        <source>接收机的频率为%1MHz</source>
-        <translation>Receiver frequency:%1 MHz</translation>
-    </message>
-    <message>
-        <source>信息机类型为“语音机”</source>
-        <translation>Info unit type: voice</translation>
-    </message>
-    <message>
-        <source>信息机类型为“数字机”</source>
-        <translation>Info unit type: digital</translation>
-    </message>
-    <message>
         <source>当前没有设置过语音机的提示语种！</source>
         <translation>Prompt language of the voice unit: not set</translation>
-    </message>
-    <message>
-        <source>当前语音机的提示语种为“汉语”</source>
-        <translation>Prompt language of the voice unit: Chinese</translation>
-    </message>
-    <message>
-        <source>当前语音机的提示语种为“英语”</source>
-        <translation>Prompt language of the voice unit: English</translation>
     </message>
     <message>
         <source>当前呼叫发起人的类型没有设置</source>
@@ -986,6 +884,29 @@ Continue?</translation>
         <source>按传呼号呼叫的方式为：</source>
         <translation>By pager number: </translation>
     </message>
+    <message>
+        <source>信息机类型为“%1”</source>
+        <translation>Info unit type: %1</translation>
+    </message>
+    <message>
+        <source>当前语音机的提示语种为“%1”</source>
+        <translation>Prompt language of the voice unit: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Titles</name>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>注意</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>注意！！</source>
+        <translation>Warning</translation>
+    </message>
 </context>
 <context>
     <name>VoicePromptWindow</name>
@@ -996,14 +917,6 @@ Continue?</translation>
     <message>
         <source>数字号码</source>
         <translation>Numbers</translation>
-    </message>
-    <message>
-        <source>中文发音</source>
-        <translation>Chinese</translation>
-    </message>
-    <message>
-        <source>英文发音</source>
-        <translation>English</translation>
     </message>
     <message>
         <source>呼叫发起人</source>
@@ -1031,11 +944,206 @@ Continue?</translation>
     </message>
 </context>
 <context>
-    <name>cli</name>
+    <name>Words</name>
     <message>
-        <source>callsetup-cli: cannot read %1</source>
-        <translation>callsetup-cli: cannot read %1</translation>
+        <source>数字标准</source>
+        <translation>Num std</translation>
     </message>
+    <message>
+        <source>数字新型</source>
+        <translation>Num new</translation>
+    </message>
+    <message>
+        <source>中文字符</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>英文</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>反</source>
+        <translation>Neg</translation>
+    </message>
+    <message>
+        <source>正</source>
+        <translation>Pos</translation>
+    </message>
+    <message>
+        <source>音调1</source>
+        <translation>Tone 1</translation>
+    </message>
+    <message>
+        <source>音调2</source>
+        <translation>Tone 2</translation>
+    </message>
+    <message>
+        <source>音调3</source>
+        <translation>Tone 3</translation>
+    </message>
+    <message>
+        <source>音调4</source>
+        <translation>Tone 4</translation>
+    </message>
+    <message>
+        <source>单键模式1</source>
+        <translation>Single 1</translation>
+    </message>
+    <message>
+        <source>多键模式</source>
+        <translation>Multi-key</translation>
+    </message>
+    <message>
+        <source>单键模式0</source>
+        <translation>Single 0</translation>
+    </message>
+    <message>
+        <source>数字机</source>
+        <translation>digital</translation>
+    </message>
+    <message>
+        <source>数字</source>
+        <translation>Digital</translation>
+    </message>
+    <message>
+        <source>语音机</source>
+        <translation>voice</translation>
+    </message>
+    <message>
+        <source>语音</source>
+        <translation>Voice</translation>
+    </message>
+    <message>
+        <source>汉语</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>中文发音</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>英文发音</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>号</source>
+        <translation>Number (号)</translation>
+    </message>
+    <message>
+        <source>桌</source>
+        <translation>Table (桌)</translation>
+    </message>
+    <message>
+        <source>餐桌</source>
+        <translation>Dining table (餐桌)</translation>
+    </message>
+    <message>
+        <source>厅</source>
+        <translation>Hall (厅)</translation>
+    </message>
+    <message>
+        <source>餐厅</source>
+        <translation>Restaurant (餐厅)</translation>
+    </message>
+    <message>
+        <source>房</source>
+        <translation>Room (房)</translation>
+    </message>
+    <message>
+        <source>包房</source>
+        <translation>Private room (包房)</translation>
+    </message>
+    <message>
+        <source>床</source>
+        <translation>Bed (床)</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel (取消)</translation>
+    </message>
+    <message>
+        <source>服务</source>
+        <translation>Service (服务)</translation>
+    </message>
+    <message>
+        <source>需要服务</source>
+        <translation>Service needed (需要服务)</translation>
+    </message>
+    <message>
+        <source>点菜</source>
+        <translation>Order (点菜)</translation>
+    </message>
+    <message>
+        <source>加水</source>
+        <translation>Water (加水)</translation>
+    </message>
+    <message>
+        <source>酒水</source>
+        <translation>Drinks (酒水)</translation>
+    </message>
+    <message>
+        <source>茶水</source>
+        <translation>Tea (茶水)</translation>
+    </message>
+    <message>
+        <source>买单</source>
+        <translation>Bill (买单)</translation>
+    </message>
+    <message>
+        <source>饮料</source>
+        <translation>Beverage (饮料)</translation>
+    </message>
+    <message>
+        <source>呼叫</source>
+        <translation>Call (呼叫)</translation>
+    </message>
+    <message>
+        <source>紧急</source>
+        <translation>Urgent (紧急)</translation>
+    </message>
+    <message>
+        <source>找您</source>
+        <translation>Looking for you (找您)</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Drink</source>
+        <translation>Drink</translation>
+    </message>
+    <message>
+        <source>Bill</source>
+        <translation>Bill</translation>
+    </message>
+    <message>
+        <source>Callsfor</source>
+        <translation>Callsfor</translation>
+    </message>
+    <message>
+        <source>厨房</source>
+        <translation>Kitchen (厨房)</translation>
+    </message>
+    <message>
+        <source>总台</source>
+        <translation>Front desk (总台)</translation>
+    </message>
+    <message>
+        <source>服务台</source>
+        <translation>Service desk (服务台)</translation>
+    </message>
+</context>
+<context>
+    <name>cli</name>
     <message>
         <source>line %1: %2</source>
         <translation>line %1: %2</translation>
@@ -1055,14 +1163,6 @@ Continue?</translation>
     <message>
         <source>%1 pagers set</source>
         <translation>%1 pagers set</translation>
-    </message>
-    <message>
-        <source>no row was written</source>
-        <translation>no row was written</translation>
-    </message>
-    <message>
-        <source>rows written: lines %1 to %2 (%3 pagers)</source>
-        <translation>rows written: lines %1 to %2 (%3 pagers)</translation>
     </message>
     <message>
         <source>line %1 (pager %2) failed; %3</source>
@@ -1119,20 +1219,6 @@ Continue?</translation>
         <translation>set pager NUMBER (1-254) with its 7-digit ADDRESS code</translation>
     </message>
     <message>
-        <source>  --model M     数字标准 (default), 数字新型, 中文字符, 英文; 0-3;
-                standard, new, chinese, english
-  --polarity P  反 (default), 正; 0-1; reverse, normal
-  --rate R      512, 1200 (default), 2400; 0-2
-  --tone T      1 (default) to 4; 音调1 to 音调4; tone1 to tone4
-</source>
-        <translation>  --model M     数字标准 (default), 数字新型, 中文字符, 英文; 0-3;
-                standard, new, chinese, english
-  --polarity P  反 (default), 正; 0-1; reverse, normal
-  --rate R      512, 1200 (default), 2400; 0-2
-  --tone T      1 (default) to 4; 音调1 to 音调4; tone1 to tone4
-</translation>
-    </message>
-    <message>
         <source>a pager number</source>
         <translation>a pager number</translation>
     </message>
@@ -1167,10 +1253,6 @@ While the unit listens (3 seconds) the prompt &quot;Press the caller&apos;s serv
         <translation>a work mode</translation>
     </message>
     <message>
-        <source>set the work mode: 单键模式1, 多键模式, 单键模式0; 0-2; single1, multi, single0</source>
-        <translation>set the work mode: 单键模式1, 多键模式, 单键模式0; 0-2; single1, multi, single0</translation>
-    </message>
-    <message>
         <source>initialise the host unit, erasing everything it stores</source>
         <translation>initialise the host unit, erasing everything it stores</translation>
     </message>
@@ -1191,36 +1273,12 @@ is needed; without both nothing is sent and the exit status is 2.
         <translation>set every pager of a CSV file, in file order</translation>
     </message>
     <message>
-        <source>The header is number,address,model,polarity,rate,tone; one pager a row; empty
-cells take the defaults of pager set. Every row is checked first: with any bad
-row, every bad row is listed and nothing is sent. The first failed reply ends
-the run. --dry-run only checks. UTF-8 (with or without BOM), CR LF or LF.
-</source>
-        <translation>The header is number,address,model,polarity,rate,tone; one pager a row; empty
-cells take the defaults of pager set. Every row is checked first: with any bad
-row, every bad row is listed and nothing is sent. The first failed reply ends
-the run. --dry-run only checks. UTF-8 (with or without BOM), CR LF or LF.
-</translation>
-    </message>
-    <message>
         <source>a range of table numbers</source>
         <translation>a range of table numbers</translation>
     </message>
     <message>
         <source>learn the callers of tables FIRST to LAST, one key press each</source>
         <translation>learn the callers of tables FIRST to LAST, one key press each</translation>
-    </message>
-    <message>
-        <source>Each table waits until a caller&apos;s service key is pressed; a wait without a
-key press asks again. Each success prints the table and the caller&apos;s code.
-Ctrl+C ends after the exchange in progress. A full memory ends the run.
---key and --pagers as for table set, sent with every table.
-</source>
-        <translation>Each table waits until a caller&apos;s service key is pressed; a wait without a
-key press asks again. Each success prints the table and the caller&apos;s code.
-Ctrl+C ends after the exchange in progress. A full memory ends the run.
---key and --pagers as for table set, sent with every table.
-</translation>
     </message>
     <message>
         <source>read the host unit&apos;s memory and save it to FILE.cat</source>
@@ -1249,16 +1307,6 @@ Ctrl+C ends after the exchange in progress. A full memory ends the run.
         <translation>print a report of the backup FILE.cat</translation>
     </message>
     <message>
-        <source>  --format F  text (default: the window&apos;s report), csv (pagers and tables;
-              the pager CSV is what pagers load takes), json (every kind;
-              KIND all gives everything the backup holds)
-</source>
-        <translation>  --format F  text (default: the window&apos;s report), csv (pagers and tables;
-              the pager CSV is what pagers load takes), json (every kind;
-              KIND all gives everything the backup holds)
-</translation>
-    </message>
-    <message>
         <source>print the memory dump of the backup FILE.cat</source>
         <translation>print the memory dump of the backup FILE.cat</translation>
     </message>
@@ -1269,16 +1317,6 @@ Ctrl+C ends after the exchange in progress. A full memory ends the run.
     <message>
         <source>what differs from backup A to backup B; exit status 0 equal, 1 not</source>
         <translation>what differs from backup A to backup B; exit status 0 equal, 1 not</translation>
-    </message>
-    <message>
-        <source>Pagers and tables added, removed or changed, each setting, and the count of
-other cells that differ, in the words of the reports. An unreadable file
-gives exit status 2.
-</source>
-        <translation>Pagers and tables added, removed or changed, each setting, and the count of
-other cells that differ, in the words of the reports. An unreadable file
-gives exit status 2.
-</translation>
     </message>
     <message>
         <source>COM1 to COM8 and their devices, and the serial ports present</source>
@@ -1323,66 +1361,6 @@ Report kinds:
         <translation>everything (json)</translation>
     </message>
     <message>
-        <source>
-Formats:
-  text         the report as the window shows it (default)
-  csv          pagers and tables
-  json         every kind, and all
-
-Options:
-  --port NAME  COM1 .. COM8 (default COM1) or a device path such as /dev/ttyUSB0
-  --fast       end each wait as soon as a complete, checked reply has arrived
-  --lang L     language of the messages: zh or en (default: the locale)
-  --model M, --polarity P, --rate R, --tone T
-               pager set: the pager&apos;s lists (see pager set --help)
-  --key K      table set, tables learn: own key value 00-99
-  --pagers P1[,P2[,P3]]
-               table set, tables learn: up to three pager numbers
-  --format F   report: text, csv or json
-  --dry-run    pagers load: only check the file
-  --verify     write: read the unit back and compare
-  --yes        init: no question (needed without a terminal)
-  --help       show this text; COMMAND --help shows the command&apos;s help
-  --version    show the program&apos;s version
-
-Progress is shown on a terminal only.
-
-Exit status:
-  0  done
-  1  the operation failed (diff: the backups differ)
-  2  wrong usage or refused input (diff: a file could not be read)
-</source>
-        <translation>
-Formats:
-  text         the report as the window shows it (default)
-  csv          pagers and tables
-  json         every kind, and all
-
-Options:
-  --port NAME  COM1 .. COM8 (default COM1) or a device path such as /dev/ttyUSB0
-  --fast       end each wait as soon as a complete, checked reply has arrived
-  --lang L     language of the messages: zh or en (default: the locale)
-  --model M, --polarity P, --rate R, --tone T
-               pager set: the pager&apos;s lists (see pager set --help)
-  --key K      table set, tables learn: own key value 00-99
-  --pagers P1[,P2[,P3]]
-               table set, tables learn: up to three pager numbers
-  --format F   report: text, csv or json
-  --dry-run    pagers load: only check the file
-  --verify     write: read the unit back and compare
-  --yes        init: no question (needed without a terminal)
-  --help       show this text; COMMAND --help shows the command&apos;s help
-  --version    show the program&apos;s version
-
-Progress is shown on a terminal only.
-
-Exit status:
-  0  done
-  1  the operation failed (diff: the backups differ)
-  2  wrong usage or refused input (diff: a file could not be read)
-</translation>
-    </message>
-    <message>
         <source>Usage: callsetup-cli [--port NAME] [--fast] %1
 </source>
         <translation>Usage: callsetup-cli [--port NAME] [--fast] %1
@@ -1409,10 +1387,6 @@ Exit status:
         <translation>csv is for the pagers and tables reports</translation>
     </message>
     <message>
-        <source>report all needs --format json</source>
-        <translation>report all needs --format json</translation>
-    </message>
-    <message>
         <source>tables learn takes FIRST-LAST, table numbers 1-65535, FIRST &lt;= LAST</source>
         <translation>tables learn takes FIRST-LAST, table numbers 1-65535, FIRST &lt;= LAST</translation>
     </message>
@@ -1431,14 +1405,6 @@ serial ports present:
 </translation>
     </message>
     <message>
-        <source>verify: %1 cells differ from %2, the first at address 0x%3</source>
-        <translation>verify: %1 cells differ from %2, the first at address 0x%3</translation>
-    </message>
-    <message>
-        <source>verify: the unit holds what %1 holds</source>
-        <translation>verify: the unit holds what %1 holds</translation>
-    </message>
-    <message>
         <source>waiting for the host unit…</source>
         <translation>waiting for the host unit…</translation>
     </message>
@@ -1447,52 +1413,226 @@ serial ports present:
         <translation> [y/N] </translation>
     </message>
     <message>
-        <source>unknown %1 &quot;%2&quot;</source>
-        <translation>unknown %1 &quot;%2&quot;</translation>
+        <source>no row was set</source>
+        <translation>no row was set</translation>
     </message>
     <message>
-        <source>the file is not UTF-8 text</source>
-        <translation>the file is not UTF-8 text</translation>
+        <source>rows set: lines %1 to %2 (%3 pagers)</source>
+        <translation>rows set: lines %1 to %2 (%3 pagers)</translation>
     </message>
     <message>
-        <source>the first line must be &quot;%1&quot;</source>
-        <translation>the first line must be &quot;%1&quot;</translation>
+        <source>callsetup-cli: cannot read %1: %2</source>
+        <translation>callsetup-cli: cannot read %1: %2</translation>
     </message>
     <message>
-        <source>more than 6 cells</source>
-        <translation>more than 6 cells</translation>
+        <source>stopped before line %1 (pager %2); %3</source>
+        <translation>stopped before line %1 (pager %2); %3</translation>
     </message>
     <message>
-        <source>pager %1 is already on line %2</source>
-        <translation>pager %1 is already on line %2</translation>
+        <source>table %1: %2 requests went unanswered: no caller key was pressed, or no host unit answers; %3 (%4)</source>
+        <translation>table %1: %2 requests went unanswered: no caller key was pressed, or no host unit answers; %3 (%4)</translation>
     </message>
     <message>
-        <source>the file is empty</source>
-        <translation>the file is empty</translation>
+        <source> (default)</source>
+        <translation> (default)</translation>
     </message>
     <message>
-        <source>%1 added:</source>
-        <translation>%1 added:</translation>
+        <source>; also %1</source>
+        <translation>; also %1</translation>
     </message>
     <message>
-        <source>%1 removed:</source>
-        <translation>%1 removed:</translation>
+        <source>set the work mode</source>
+        <translation>set the work mode</translation>
     </message>
     <message>
-        <source>%1 changed:</source>
-        <translation>%1 changed:</translation>
+        <source>The header is number,address,model,polarity,rate,tone; one pager a row; empty
+cells take the defaults of pager set. Every row is checked first: with any bad
+row, every bad row is listed and nothing is sent. The first failed reply ends
+the run; Ctrl+C ends after the row in progress. --dry-run only checks.
+UTF-8 (with or without BOM) or GB18030, CR LF or LF.
+</source>
+        <translation>The header is number,address,model,polarity,rate,tone; one pager a row; empty
+cells take the defaults of pager set. Every row is checked first: with any bad
+row, every bad row is listed and nothing is sent. The first failed reply ends
+the run; Ctrl+C ends after the row in progress. --dry-run only checks.
+UTF-8 (with or without BOM) or GB18030, CR LF or LF.
+</translation>
     </message>
     <message>
-        <source>pagers</source>
-        <translation>pagers</translation>
+        <source>Each table waits until a caller&apos;s service key is pressed; a wait without a
+key press asks again, up to --tries N requests for one table (default 20, 0 for
+no limit). Each success prints the table and the caller&apos;s code. Ctrl+C ends
+after the exchange in progress. A full memory ends the run.
+--key and --pagers as for table set, sent with every table.
+</source>
+        <translation>Each table waits until a caller&apos;s service key is pressed; a wait without a
+key press asks again, up to --tries N requests for one table (default 20, 0 for
+no limit). Each success prints the table and the caller&apos;s code. Ctrl+C ends
+after the exchange in progress. A full memory ends the run.
+--key and --pagers as for table set, sent with every table.
+</translation>
     </message>
     <message>
-        <source>tables</source>
-        <translation>tables</translation>
+        <source>  --verify   read the memory twice and save it only when both reads agree
+             (before replacing a unit); a difference gives the first differing
+             address and exit status 1
+</source>
+        <translation>  --verify   read the memory twice and save it only when both reads agree
+             (before replacing a unit); a difference gives the first differing
+             address and exit status 1
+</translation>
     </message>
     <message>
-        <source>other cells that differ: %1</source>
-        <translation>other cells that differ: %1</translation>
+        <source>  --format F  text (default: the window&apos;s report), csv (pagers and tables;
+              the pager CSV is what pagers load takes), json (every kind;
+              KIND all gives everything the backup holds, always as json)
+</source>
+        <translation>  --format F  text (default: the window&apos;s report), csv (pagers and tables;
+              the pager CSV is what pagers load takes), json (every kind;
+              KIND all gives everything the backup holds, always as json)
+</translation>
+    </message>
+    <message>
+        <source>Pagers and tables added, removed or changed and each setting, in the words
+of the reports; every other differing cell by its address. An unreadable
+file gives exit status 2.
+</source>
+        <translation>Pagers and tables added, removed or changed and each setting, in the words
+of the reports; every other differing cell by its address. An unreadable
+file gives exit status 2.
+</translation>
+    </message>
+    <message>
+        <source>
+Formats:
+  text         the report as the window shows it (default)
+  csv          pagers and tables
+  json         every kind, and all
+
+Options:
+  --port NAME  COM1 .. COM8 (default COM1) or a device path such as /dev/ttyUSB0
+  --fast       end each wait as soon as a complete, checked reply has arrived
+  --lang L     language of the messages: zh or en (default: the locale)
+  --model M, --polarity P, --rate R, --tone T
+               pager set: the pager&apos;s lists (see pager set --help)
+  --key K      table set, tables learn: own key value 00-99
+  --pagers P1[,P2[,P3]]
+               table set, tables learn: up to three pager numbers
+  --format F   report: text, csv or json
+  --tries N    tables learn: unanswered requests for one table (default 20)
+  --dry-run    pagers load: only check the file
+  --verify     read: read twice and compare; write: read back and compare
+  --yes        init: no question (needed without a terminal)
+  --help       show this text; COMMAND --help shows the command&apos;s help
+  --version    show the program&apos;s version
+
+Progress is shown on a terminal only.
+
+Exit status:
+  0  done (an empty list too)
+  1  the operation was attempted and failed: port, line, unit, a file or
+     standard output that could not be written, or stopped by Ctrl+C
+     (diff: the backups differ)
+  2  refused before anything was sent: wrong usage, a refused value, bad file
+     rows, an input file that is missing, unreadable or misnamed
+</source>
+        <translation>
+Formats:
+  text         the report as the window shows it (default)
+  csv          pagers and tables
+  json         every kind, and all
+
+Options:
+  --port NAME  COM1 .. COM8 (default COM1) or a device path such as /dev/ttyUSB0
+  --fast       end each wait as soon as a complete, checked reply has arrived
+  --lang L     language of the messages: zh or en (default: the locale)
+  --model M, --polarity P, --rate R, --tone T
+               pager set: the pager&apos;s lists (see pager set --help)
+  --key K      table set, tables learn: own key value 00-99
+  --pagers P1[,P2[,P3]]
+               table set, tables learn: up to three pager numbers
+  --format F   report: text, csv or json
+  --tries N    tables learn: unanswered requests for one table (default 20)
+  --dry-run    pagers load: only check the file
+  --verify     read: read twice and compare; write: read back and compare
+  --yes        init: no question (needed without a terminal)
+  --help       show this text; COMMAND --help shows the command&apos;s help
+  --version    show the program&apos;s version
+
+Progress is shown on a terminal only.
+
+Exit status:
+  0  done (an empty list too)
+  1  the operation was attempted and failed: port, line, unit, a file or
+     standard output that could not be written, or stopped by Ctrl+C
+     (diff: the backups differ)
+  2  refused before anything was sent: wrong usage, a refused value, bad file
+     rows, an input file that is missing, unreadable or misnamed
+</translation>
+    </message>
+    <message>
+        <source>--tries takes a number of requests (0 for no limit)</source>
+        <translation>--tries takes a number of requests (0 for no limit)</translation>
+    </message>
+    <message>
+        <source>report all is json only</source>
+        <translation>report all is json only</translation>
+    </message>
+    <message>
+        <source>no reply from the host unit</source>
+        <translation>no reply from the host unit</translation>
+    </message>
+    <message>
+        <source>the host unit gave an unexpected reply</source>
+        <translation>the host unit gave an unexpected reply</translation>
+    </message>
+    <message>
+        <source>callsetup-cli: standard output could not be written: %1</source>
+        <translation>callsetup-cli: standard output could not be written: %1</translation>
+    </message>
+    <message>
+        <source>stopped after block %1 of %2: nothing was saved</source>
+        <translation>stopped after block %1 of %2: nothing was saved</translation>
+    </message>
+    <message>
+        <source>the download ended after %1 of %2 blocks: the host unit now holds part of the backup and part of its old memory; download the backup again</source>
+        <translation>the download ended after %1 of %2 blocks: the host unit now holds part of the backup and part of its old memory; download the backup again</translation>
+    </message>
+    <message>
+        <source>the pagers</source>
+        <translation>the pagers</translation>
+    </message>
+    <message>
+        <source>the tables and their callers</source>
+        <translation>the tables and their callers</translation>
+    </message>
+    <message>
+        <source>the work mode</source>
+        <translation>the work mode</translation>
+    </message>
+    <message>
+        <source>the transmitter frequency</source>
+        <translation>the transmitter frequency</translation>
+    </message>
+    <message>
+        <source>the info unit type</source>
+        <translation>the info unit type</translation>
+    </message>
+    <message>
+        <source>the language a voice info unit speaks numbers in</source>
+        <translation>the language a voice info unit speaks numbers in</translation>
+    </message>
+    <message>
+        <source>the word a voice info unit says for the calling place</source>
+        <translation>the word a voice info unit says for the calling place</translation>
+    </message>
+    <message>
+        <source>the voice prompts of the caller keys</source>
+        <translation>the voice prompts of the caller keys</translation>
+    </message>
+    <message>
+        <source>the places a voice info unit names for handheld callers</source>
+        <translation>the places a voice info unit names for handheld callers</translation>
     </message>
 </context>
 </TS>

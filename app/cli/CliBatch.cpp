@@ -7,116 +7,115 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include <csignal>
-
 namespace cs::cli {
 
 namespace {
 
-volatile std::sig_atomic_t stopRequested = 0;
-
-// The first Ctrl+C asks the run to end after the exchange in progress; a
-// second one ends the program at once.
-void onStop(int signal)
+// "rows set: lines 2 to 31 (30 pagers)", or "no row was set".
+QString rowsSet(const QList<PagerRow>& rows, int written)
 {
-    if (stopRequested) {
-        std::signal(signal, SIG_DFL);
-        std::raise(signal);
-        return;
-    }
-    stopRequested = 1;
+    if (written == 0)
+        return QCoreApplication::translate("cli", "no row was set");
+    return QCoreApplication::translate("cli", "rows set: lines %1 to %2 (%3 pagers)")
+        .arg(rows.first().line)
+        .arg(rows[written - 1].line)
+        .arg(written);
 }
 
 } // namespace
 
 int CliSession::pagersLoad()
 {
-    QFile file(options_.file);
+    const QString& name = options_.file;
+    QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) {
-        say(QCoreApplication::translate("cli", "callsetup-cli: cannot read %1").arg(options_.file));
-        return ExitFailed;
+        say(QCoreApplication::translate("cli", "callsetup-cli: cannot read %1: %2").arg(name, file.errorString()));
+        return ExitUsage;
     }
     const PagerFile pagers = readPagerCsv(file.readAll());
     if (!pagers.problems.isEmpty()) {
         for (const RowProblem& p : pagers.problems)
-            say(p.line > 0 ? QCoreApplication::translate("cli", "line %1: %2").arg(p.line).arg(p.message) : p.message);
-        say(QCoreApplication::translate("cli", "%1: nothing was sent").arg(options_.file));
-        return ExitFailed;
+            say(p.line > 0 ? QCoreApplication::translate("cli", "line %1: %2").arg(QString::number(p.line), p.message)
+                           : p.message);
+        say(QCoreApplication::translate("cli", "%1: nothing was sent").arg(name));
+        return ExitUsage;
     }
     const int total = int(pagers.rows.size());
     if (options_.dryRun) {
-        say(QCoreApplication::translate("cli", "%1: %2 pagers, every row can be sent").arg(options_.file).arg(total));
+        say(QCoreApplication::translate("cli", "%1: %2 pagers, every row can be sent").arg(name, QString::number(total)));
         return ExitDone;
     }
 
-    ui_.quietSuccess = true;
-    const PagerLoadEnd end = loadPagers(commands_, pagers.rows, [&](int done, int all) {
-        if (showProgress_)
-            progress_.show(progressLine(QCoreApplication::translate("cli", "pagers %1/%2").arg(done).arg(all), done, 0, all));
-    });
-    ui_.quietSuccess = false;
-    progress_.clearLine();
-    if (end.written == total) {
+    catchStops();
+    BatchControl control;
+    control.progress = [&](int done, int all) {
+        progress_.show(progressLine(QCoreApplication::translate("cli", "pagers %1/%2").arg(done).arg(all), done, 0, all));
+    };
+    control.stop = &CliSession::stopRequested;
+    const PagerLoadEnd end = loadPagers(commands_, pagers.rows, control);
+    if (end.outcome.done()) {
+        progress_.clearLine();
         say(QCoreApplication::translate("cli", "%1 pagers set").arg(total));
         return ExitDone;
     }
-    const PagerRow& failed = pagers.rows[end.written];
-    const QString written = end.written == 0
-        ? QCoreApplication::translate("cli", "no row was written")
-        : QCoreApplication::translate("cli", "rows written: lines %1 to %2 (%3 pagers)")
-              .arg(pagers.rows.first().line)
-              .arg(pagers.rows[end.written - 1].line)
-              .arg(end.written);
-    say(QCoreApplication::translate("cli", "line %1 (pager %2) failed; %3").arg(failed.line).arg(failed.number, written));
-    return end.end == RunEnd::Refused ? ExitUsage : ExitFailed;
+    const int status = finish(end.outcome);
+    const PagerRow& next = pagers.rows[end.written];
+    say(end.outcome.ending == Ending::Stopped
+            ? QCoreApplication::translate("cli", "stopped before line %1 (pager %2); %3")
+                  .arg(QString::number(next.line), next.number, rowsSet(pagers.rows, end.written))
+            : QCoreApplication::translate("cli", "line %1 (pager %2) failed; %3")
+                  .arg(QString::number(next.line), next.number, rowsSet(pagers.rows, end.written)));
+    return status;
 }
 
 int CliSession::tablesLearn()
 {
-    stopRequested = 0;
-    struct sigaction action {};
-    action.sa_handler = onStop;
-    sigemptyset(&action.sa_mask);
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
-
+    catchStops();
     const QStringList& p = options_.pagers;
     const TableFields fields{options_.key, p.value(0), p.value(1), p.value(2)};
     LearningEvents events;
     events.waiting = [&](int table, int attempt) {
         // The prompt window's words follow on the same line.
+        progress_.clearLine();
         writeUtf8(err_, attempt == 1 ? QCoreApplication::translate("cli", "table %1: ").arg(table)
-                                     : QCoreApplication::translate("cli", "table %1 (again): ").arg(table));
+                                       : QCoreApplication::translate("cli", "table %1 (again): ").arg(table));
     };
     events.learned = [&](int table, const QByteArray& code) {
-        writeUtf8(out_, QCoreApplication::translate("cli", "table %1: caller %2\n").arg(table).arg(QString::fromLatin1(
-                                                              code.toHex().toUpper())));
-        if (showProgress_)
+        print(QCoreApplication::translate("cli", "table %1: caller %2\n")
+                  .arg(QString::number(table), QString::fromLatin1(code.toHex().toUpper())));
+        if (progress_.terminal())
             writeUtf8(err_, QStringLiteral("\a"));
     };
-    ui_.quietSuccess = true;
+    BatchControl control;
+    control.stop = &CliSession::stopRequested;
     const int first = options_.firstTable, last = options_.lastTable;
-    const LearningEnd end = learnTables(
-        commands_, first, last, fields, [] { return stopRequested != 0; }, events);
-    ui_.quietSuccess = false;
+    const LearningEnd end = learnTables(commands_, first, last, fields, options_.tries, control,
+                                        events);
 
     const int all = last - first + 1;
     const QString learned = end.learned == 0
         ? QCoreApplication::translate("cli", "no table learned")
         : QCoreApplication::translate("cli", "tables %1 to %2 learned").arg(first).arg(first + end.learned - 1);
     const QString count = QCoreApplication::translate("cli", "%1 of %2").arg(end.learned).arg(all);
-    if (end.stopped) {
+    if (end.outcome.done()) {
+        say(QCoreApplication::translate("cli", "%1 tables learned").arg(all));
+        return printed(ExitDone);
+    }
+    // A run that gave up on unanswered requests says why in its own line.
+    const bool unanswered = end.outcome.cause == Cause::NoReply && end.outcome.message.isEmpty();
+    const int status = unanswered ? exitStatus(end.outcome.ending) : finish(end.outcome);
+    if (end.outcome.ending == Ending::Stopped)
         say(QCoreApplication::translate("cli", "stopped: %1 (%2); table %3 was not learned")
-                .arg(learned, count)
-                .arg(end.nextTable));
-        return ExitFailed;
-    }
-    if (end.learned < all) {
-        say(QCoreApplication::translate("cli", "ended at table %1: %2 (%3)").arg(end.nextTable).arg(learned, count));
-        return end.end == RunEnd::Refused ? ExitUsage : ExitFailed;
-    }
-    say(QCoreApplication::translate("cli", "%1 tables learned").arg(all));
-    return ExitDone;
+                .arg(learned, count, QString::number(end.nextTable)));
+    else if (unanswered)
+        say(QCoreApplication::translate("cli", "table %1: %2 requests went unanswered: no caller key was pressed, or no "
+                        "host unit answers; %3 (%4)")
+                .arg(QString::number(end.nextTable), QString::number(end.attempts), learned,
+                     count));
+    else
+        say(QCoreApplication::translate("cli", "ended at table %1: %2 (%3)")
+                .arg(QString::number(end.nextTable), learned, count));
+    return printed(status);
 }
 
 } // namespace cs::cli

@@ -50,13 +50,8 @@ int CliSession::init()
                    "terminal to ask on, give --yes"));
         return ExitUsage;
     }
-    ui_.confirm = options_.yes ? Confirm::Agree : Confirm::Ask;
-    // The question needs the line to itself.
-    const bool progress = showProgress_;
-    showProgress_ = options_.yes && progress;
-    const int status = command([&] { return commands_.initialiseHost(); });
-    showProgress_ = progress;
-    return status;
+    feedback_.confirmation = options_.yes ? Confirm::Agree : Confirm::Ask;
+    return finish(commands_.initialiseHost());
 }
 
 } // namespace cs::cli

@@ -1,8 +1,9 @@
 #include "cli/CliOptions.h"
-#include "commands/Choices.h"
 #include "commands/FieldInput.h"
+#include "commands/TableLearning.h"
 #include "link/PortNames.h"
-#include "reports/Reports.h"
+#include "reports/ReportKinds.h"
+#include "shared/Vocabulary.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -45,6 +46,20 @@ struct CommandInfo {
     QString details;      // more lines for COMMAND --help, each ending in \n
 };
 
+// "standard (default), new, chinese, english; also 数字标准, ...": the words a
+// list option takes, from the list's vocabulary.
+QString wordsHelp(const Vocabulary& words, int fallback = -1)
+{
+    QStringList main = words.exportWords();
+    if (fallback >= 0)
+        main[fallback] += CliText::tr(" (default)");
+    QStringList also = words.inputWords();
+    for (const QString& w : words.exportWords())
+        also.removeAll(w);
+    return main.join(QStringLiteral(", "))
+        + (also.isEmpty() ? QString() : CliText::tr("; also %1").arg(also.join(QStringLiteral(", "))));
+}
+
 const QList<CommandInfo>& commandTable()
 {
     static const QList<CommandInfo> list = {
@@ -53,11 +68,11 @@ const QList<CommandInfo>& commandTable()
          {QStringLiteral("--model"), QStringLiteral("--polarity"), QStringLiteral("--rate"),
           QStringLiteral("--tone")},
          CliText::tr("set pager NUMBER (1-254) with its 7-digit ADDRESS code"),
-         CliText::tr("  --model M     数字标准 (default), 数字新型, 中文字符, 英文; 0-3;\n"
-            "                standard, new, chinese, english\n"
-            "  --polarity P  反 (default), 正; 0-1; reverse, normal\n"
-            "  --rate R      512, 1200 (default), 2400; 0-2\n"
-            "  --tone T      1 (default) to 4; 音调1 to 音调4; tone1 to tone4\n")},
+         QStringLiteral("  --model M     %1\n  --polarity P  %2\n  --rate R      %3\n"
+                        "  --tone T      %4\n")
+             .arg(wordsHelp(pagerModels(), DefaultModel),
+                  wordsHelp(pagerPolarities(), DefaultPolarity),
+                  wordsHelp(pagerRates(), DefaultRate), wordsHelp(pagerTones(), DefaultTone))},
         {QStringLiteral("pager delete"), Command::PagerDelete, QStringLiteral("NUMBER"), 1,
          CliText::tr("a pager number"), {}, CliText::tr("delete pager NUMBER"), {}},
         {QStringLiteral("table set"), Command::TableSet, QStringLiteral("TABLE"), 1,
@@ -69,8 +84,8 @@ const QList<CommandInfo>& commandTable()
         {QStringLiteral("table delete"), Command::TableDelete, QStringLiteral("TABLE"), 1,
          CliText::tr("a table number"), {}, CliText::tr("delete TABLE"), {}},
         {QStringLiteral("mode"), Command::Mode, QStringLiteral("MODE"), 1, CliText::tr("a work mode"), {},
-         CliText::tr("set the work mode: 单键模式1, 多键模式, 单键模式0; 0-2; single1, multi, single0"),
-         {}},
+         CliText::tr("set the work mode"),
+         QStringLiteral("  MODE  %1\n").arg(wordsHelp(workModes()))},
         {QStringLiteral("init"), Command::Init, QString(), 0, QString(),
          {QStringLiteral("--yes")}, CliText::tr("initialise the host unit, erasing everything it stores"),
          CliText::tr("On a terminal the question of the window is asked. Without a terminal --yes\n"
@@ -81,16 +96,22 @@ const QList<CommandInfo>& commandTable()
          CliText::tr("The header is number,address,model,polarity,rate,tone; one pager a row; empty\n"
             "cells take the defaults of pager set. Every row is checked first: with any bad\n"
             "row, every bad row is listed and nothing is sent. The first failed reply ends\n"
-            "the run. --dry-run only checks. UTF-8 (with or without BOM), CR LF or LF.\n")},
+            "the run; Ctrl+C ends after the row in progress. --dry-run only checks.\n"
+            "UTF-8 (with or without BOM) or GB18030, CR LF or LF.\n")},
         {QStringLiteral("tables learn"), Command::TablesLearn, QStringLiteral("FIRST-LAST"), 1,
-         CliText::tr("a range of table numbers"), {QStringLiteral("--key"), QStringLiteral("--pagers")},
+         CliText::tr("a range of table numbers"),
+         {QStringLiteral("--key"), QStringLiteral("--pagers"), QStringLiteral("--tries")},
          CliText::tr("learn the callers of tables FIRST to LAST, one key press each"),
          CliText::tr("Each table waits until a caller's service key is pressed; a wait without a\n"
-            "key press asks again. Each success prints the table and the caller's code.\n"
-            "Ctrl+C ends after the exchange in progress. A full memory ends the run.\n"
+            "key press asks again, up to --tries N requests for one table (default 20, 0 for\n"
+            "no limit). Each success prints the table and the caller's code. Ctrl+C ends\n"
+            "after the exchange in progress. A full memory ends the run.\n"
             "--key and --pagers as for table set, sent with every table.\n")},
         {QStringLiteral("read"), Command::Read, QStringLiteral("FILE.cat"), 1, CliText::tr("a file name"),
-         {}, CliText::tr("read the host unit's memory and save it to FILE.cat"), {}},
+         {QStringLiteral("--verify")}, CliText::tr("read the host unit's memory and save it to FILE.cat"),
+         CliText::tr("  --verify   read the memory twice and save it only when both reads agree\n"
+            "             (before replacing a unit); a difference gives the first differing\n"
+            "             address and exit status 1\n")},
         {QStringLiteral("write"), Command::Write, QStringLiteral("FILE.cat"), 1, CliText::tr("a file name"),
          {QStringLiteral("--verify")}, CliText::tr("download the backup FILE.cat into the host unit"),
          CliText::tr("  --verify   read the memory back afterwards and compare it with the file;\n"
@@ -101,15 +122,15 @@ const QList<CommandInfo>& commandTable()
          CliText::tr("print a report of the backup FILE.cat"),
          CliText::tr("  --format F  text (default: the window's report), csv (pagers and tables;\n"
             "              the pager CSV is what pagers load takes), json (every kind;\n"
-            "              KIND all gives everything the backup holds)\n")},
+            "              KIND all gives everything the backup holds, always as json)\n")},
         {QStringLiteral("dump"), Command::Dump, QStringLiteral("FILE.cat"), 1, CliText::tr("a file name"),
          {}, CliText::tr("print the memory dump of the backup FILE.cat"), {}},
         {QStringLiteral("diff"), Command::Diff, QStringLiteral("A.cat B.cat"), 2,
          CliText::tr("two file names"), {},
          CliText::tr("what differs from backup A to backup B; exit status 0 equal, 1 not"),
-         CliText::tr("Pagers and tables added, removed or changed, each setting, and the count of\n"
-            "other cells that differ, in the words of the reports. An unreadable file\n"
-            "gives exit status 2.\n")},
+         CliText::tr("Pagers and tables added, removed or changed and each setting, in the words\n"
+            "of the reports; every other differing cell by its address. An unreadable\n"
+            "file gives exit status 2.\n")},
         {QStringLiteral("ports"), Command::Ports, QString(), 0, QString(), {},
          CliText::tr("COM1 to COM8 and their devices, and the serial ports present"), {}},
         {QStringLiteral("monitor"), Command::Monitor, QString(), 0, QString(), {},
@@ -131,20 +152,20 @@ const QStringList valueOptions = {QStringLiteral("--port"),  QStringLiteral("--m
                                   QStringLiteral("--polarity"), QStringLiteral("--rate"),
                                   QStringLiteral("--tone"),  QStringLiteral("--key"),
                                   QStringLiteral("--pagers"), QStringLiteral("--format"),
-                                  QStringLiteral("--lang")};
+                                  QStringLiteral("--lang"), QStringLiteral("--tries")};
 const QStringList flagOptions = {QStringLiteral("--fast"), QStringLiteral("--help"),
                                  QStringLiteral("--version"),
                                  QStringLiteral("--dry-run"), QStringLiteral("--yes"),
                                  QStringLiteral("--verify")};
 
-// A list option's value as its list position; -1 after setting `error`.
-int listValue(int (*choice)(const QString&), const QString& option, const QString& value,
+// A list option's value as its code; -1 after setting `error`.
+int listValue(const Vocabulary& words, const QString& option, const QString& value,
               QString& error)
 {
-    const int position = choice(value);
-    if (position < 0)
-        error = CliText::tr("unknown value \"%1\" for %2").arg(value, option);
-    return position;
+    if (const auto code = words.codeOf(value))
+        return *code;
+    error = CliText::tr("unknown value \"%1\" for %2").arg(value, option);
+    return -1;
 }
 
 std::optional<int> tableNumber(const QString& text)
@@ -177,10 +198,10 @@ QString usageText()
         text += QStringLiteral("  %1\n      %2\n").arg(call, entry.summary);
     }
     text += CliText::tr("\nReport kinds:\n");
-    const QStringList names = reportKindNames();
-    const QStringList captions = reportKindCaptions();
-    for (qsizetype i = 0; i < names.size(); ++i)
-        text += QStringLiteral("  %1%2\n").arg(names[i], -13).arg(captions.value(i));
+    for (const ReportKindInfo& kind : reportKinds())
+        text += QStringLiteral("  %1%2 (%3)\n")
+                    .arg(QString::fromLatin1(kind.name), -13)
+                    .arg(kind.summaryText(), kind.captionText());
     text += QStringLiteral("  %1%2\n").arg(QStringLiteral("all"), -13).arg(CliText::tr("everything (json)"));
     text += CliText::tr("\nFormats:\n"
                "  text         the report as the window shows it (default)\n"
@@ -196,16 +217,20 @@ QString usageText()
                "  --pagers P1[,P2[,P3]]\n"
                "               table set, tables learn: up to three pager numbers\n"
                "  --format F   report: text, csv or json\n"
+               "  --tries N    tables learn: unanswered requests for one table (default 20)\n"
                "  --dry-run    pagers load: only check the file\n"
-               "  --verify     write: read the unit back and compare\n"
+               "  --verify     read: read twice and compare; write: read back and compare\n"
                "  --yes        init: no question (needed without a terminal)\n"
                "  --help       show this text; COMMAND --help shows the command's help\n"
                "  --version    show the program's version\n"
                "\nProgress is shown on a terminal only.\n"
                "\nExit status:\n"
-               "  0  done\n"
-               "  1  the operation failed (diff: the backups differ)\n"
-               "  2  wrong usage or refused input (diff: a file could not be read)\n");
+               "  0  done (an empty list too)\n"
+               "  1  the operation was attempted and failed: port, line, unit, a file or\n"
+               "     standard output that could not be written, or stopped by Ctrl+C\n"
+               "     (diff: the backups differ)\n"
+               "  2  refused before anything was sent: wrong usage, a refused value, bad file\n"
+               "     rows, an input file that is missing, unreadable or misnamed\n");
     return text;
 }
 
@@ -316,13 +341,13 @@ ParseResult parseArguments(const QStringList& arguments)
         if (!entry->options.contains(name))
             return wrong(CliText::tr("%1 does not apply to %2").arg(name, entry->name));
         if (name == QLatin1String("--model"))
-            options.model = listValue(modelChoice, name, value, error);
+            options.model = listValue(pagerModels(), name, value, error);
         else if (name == QLatin1String("--polarity"))
-            options.polarity = listValue(polarityChoice, name, value, error);
+            options.polarity = listValue(pagerPolarities(), name, value, error);
         else if (name == QLatin1String("--rate"))
-            options.rate = listValue(rateChoice, name, value, error);
+            options.rate = listValue(pagerRates(), name, value, error);
         else if (name == QLatin1String("--tone"))
-            options.tone = listValue(toneChoice, name, value, error);
+            options.tone = listValue(pagerTones(), name, value, error);
         else if (name == QLatin1String("--key"))
             options.key = value;
         else if (name == QLatin1String("--pagers")) {
@@ -334,6 +359,12 @@ ParseResult parseArguments(const QStringList& arguments)
             if (value != QLatin1String("text") && value != QLatin1String("csv")
                 && value != QLatin1String("json"))
                 error = CliText::tr("unknown format \"%1\" (text, csv or json)").arg(value);
+        } else if (name == QLatin1String("--tries")) {
+            const auto tries = wholeNumber(value);
+            if (!tries || *tries > 1000000)
+                error = CliText::tr("--tries takes a number of requests (0 for no limit)");
+            else
+                options.tries = int(*tries);
         } else if (name == QLatin1String("--dry-run")) {
             options.dryRun = true;
         } else if (name == QLatin1String("--yes")) {
@@ -347,9 +378,9 @@ ParseResult parseArguments(const QStringList& arguments)
 
     if (entry->command == Command::Report && !words.isEmpty()) {
         const QString kind = words.takeFirst();
-        options.reportKind = kind == QLatin1String("all") ? AllReportKinds : reportKindOf(kind);
-        if (options.reportKind == -1)
+        if (kind != QLatin1String("all") && !reportKindNamed(kind))
             return wrong(QStringLiteral("unknown report kind \"%1\"").arg(kind));
+        options.reportKind = kind;
         if (words.isEmpty())
             return wrong(QStringLiteral("report needs a file name"));
         words.prepend(kind);
@@ -365,11 +396,14 @@ ParseResult parseArguments(const QStringList& arguments)
     switch (entry->command) {
     case Command::Report: {
         options.file = words[1];
-        const int kind = options.reportKind;
-        if (options.format == QLatin1String("csv") && kind != ReportPagers && kind != ReportTables)
+        const bool all = options.reportKind == QLatin1String("all");
+        if (options.format.isEmpty())
+            options.format = all ? QStringLiteral("json") : QStringLiteral("text");
+        const QStringList csvKinds = {QStringLiteral("pagers"), QStringLiteral("tables")};
+        if (options.format == QLatin1String("csv") && !csvKinds.contains(options.reportKind))
             return wrong(CliText::tr("csv is for the pagers and tables reports"));
-        if (kind == AllReportKinds && options.format != QLatin1String("json"))
-            return wrong(CliText::tr("report all needs --format json"));
+        if (all && options.format != QLatin1String("json"))
+            return wrong(CliText::tr("report all is json only"));
         break;
     }
     case Command::Read: case Command::Write: case Command::Dump: case Command::PagersLoad:
@@ -380,7 +414,7 @@ ParseResult parseArguments(const QStringList& arguments)
         options.values = {words[1]};
         break;
     case Command::Mode:
-        options.mode = listValue(workModeChoice, QStringLiteral("mode"), words[0], error);
+        options.mode = listValue(workModes(), QStringLiteral("mode"), words[0], error);
         if (!error.isEmpty())
             return wrong(error);
         break;

@@ -2,7 +2,6 @@
 // The command line of callsetup-cli: which operation to run on which port,
 // with which values and files. Parsing only; the operations are the core's.
 
-#include "reports/ReportFormats.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,17 +16,14 @@ enum class Command {
     PagersLoad, TablesLearn, Diff, Ports,
 };
 
-// reportKind of `report all`.
-constexpr int AllReportKinds = -2;
-
 struct Options {
     Command command = Command::Help;
     QString helpTopic;                        // "COMMAND --help": the command's name
     QString port = QStringLiteral("COM1");   // "COM1".."COM8" or a device path
     bool fast = false;
     std::optional<QString> lang;              // --lang: zh or en (default: the locale)
-    int reportKind = -1;                      // report: kind position or AllReportKinds
-    QString format = QStringLiteral("text");  // report: text, csv, json
+    QString reportKind;                       // report: a kind's name, or "all"
+    QString format;                           // report: text, csv, json (default text; all: json)
     QString file;                             // the (first) file
     QStringList values;                       // the command's other words, in order
     // pager set: list positions (the window's start-up selections by default).
@@ -38,7 +34,8 @@ struct Options {
     int firstTable = 0, lastTable = 0;        // tables learn
     bool dryRun = false;                      // pagers load
     bool yes = false;                         // init
-    bool verify = false;                      // write
+    bool verify = false;                      // read, write
+    int tries = 20;                           // tables learn: unanswered requests per table
 };
 
 // Either the options or, for wrong usage, the reason (one line).
@@ -57,9 +54,6 @@ QString usageText();
 QString commandHelpText(const QString& command);
 // The command names, for completion and help.
 QStringList commandNames();
-
-using cs::reportKindNames;
-using cs::reportKindOf;
 
 // The port list text that stands for `port` ("COM3"; a device path stands as
 // "COM1") and the device it opens: the main window's mapping for COMn, the path

@@ -28,8 +28,8 @@ int CliSession::ports()
                              QLatin1Char('0'));
         text += QLatin1Char('\n');
     }
-    writeUtf8(out_, text);
-    return ExitDone;
+    print(text);
+    return printed(ExitDone);
 }
 
 } // namespace cs::cli

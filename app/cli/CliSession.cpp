@@ -1,15 +1,14 @@
 #include "cli/CliSession.h"
 #include "link/TestView.h"
-#include "memory/BackupFile.h"
-#include "memory/Verify.h"
-#include "reports/ReportView.h"
+#include "memory/Backups.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QTimer>
 
-#include <algorithm>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -17,16 +16,24 @@ namespace cs::cli {
 
 namespace {
 
-// The data backup window's own messages, in its translation context.
-QString windowText(const char* source)
+volatile std::sig_atomic_t stopSignals = 0;
+
+// The first Ctrl+C asks the operation to stop after the block or row in
+// progress; a second one ends the program at once.
+void onStop(int signal)
 {
-    return QCoreApplication::translate("BackupWindow", source);
+    if (stopSignals) {
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+        return;
+    }
+    stopSignals = 1;
 }
 
-// Termination signals reach the event loop through a pipe.
+// monitor: termination signals reach the event loop through a pipe.
 int signalPipe[2] = {-1, -1};
 
-void onStopSignal(int)
+void onMonitorStop(int)
 {
     const int saved = errno;
     const char byte = 1;
@@ -34,211 +41,127 @@ void onStopSignal(int)
     errno = saved;
 }
 
-// While a progress line is on the terminal, an interrupt first ends that line
-// so the shell prompt starts on a fresh one, then takes its usual course.
-void onInterruptDuringProgress(int signal)
-{
-    [[maybe_unused]] const auto n = ::write(STDERR_FILENO, "\n", 1);
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-}
-
 } // namespace
 
-CliSession::CliSession(const Options& options, std::FILE* out, std::FILE* err, bool showProgress,
+int exitStatus(Ending ending)
+{
+    switch (ending) {
+    case Ending::Done:
+        return ExitDone;
+    case Ending::Refused:
+        return ExitUsage;
+    case Ending::Failed:
+    case Ending::Stopped:
+        break;
+    }
+    return ExitFailed;
+}
+
+CliSession::CliSession(const Options& options, std::FILE* out, std::FILE* err, bool terminal,
                        bool askable)
     : options_(options)
     , out_(out)
     , err_(err)
-    , progress_(view_, err)
-    , ui_(err, showProgress ? &progress_ : nullptr)
-    , portControl_(state_, line_, ui_, deviceMapFor(options.port))
-    , link_(state_, line_, waiter_, ui_)
-    , backup_(link_, portControl_, view_)
+    , progress_(err, terminal)
+    , feedback_(err, progress_)
+    , portControl_(state_, line_, deviceMapFor(options.port))
+    , link_(state_, line_, waiter_, feedback_)
     , commands_(link_, portControl_)
-    , showProgress_(showProgress)
     , askable_(askable)
 {
     portControl_.setPortText(portTextFor(options.port));
     link_.setFastReplies(options.fast);
-    backup_.load();
 }
 
 int CliSession::run()
 {
     switch (options_.command) {
-    case Command::Read:
-        return read();
-    case Command::Write:
-        return write();
-    case Command::Report:
-        return report();
-    case Command::Dump:
-        return dump();
-    case Command::Monitor:
-        return monitor();
-    case Command::PagerSet:
-        return pagerSet();
-    case Command::PagerDelete:
-        return pagerDelete();
-    case Command::TableSet:
-        return tableSet();
-    case Command::TableDelete:
-        return tableDelete();
-    case Command::Mode:
-        return mode();
-    case Command::Init:
-        return init();
-    case Command::PagersLoad:
-        return pagersLoad();
-    case Command::TablesLearn:
-        return tablesLearn();
-    case Command::Diff:
-        return diff();
-    case Command::Ports:
-        return ports();
-    case Command::Help:
-        break;
+    case Command::Read: return read();
+    case Command::Write: return write();
+    case Command::Report: return report();
+    case Command::Dump: return dump();
+    case Command::Diff: return diff();
+    case Command::Monitor: return monitor();
+    case Command::PagerSet: return pagerSet();
+    case Command::PagerDelete: return pagerDelete();
+    case Command::TableSet: return tableSet();
+    case Command::TableDelete: return tableDelete();
+    case Command::Mode: return mode();
+    case Command::Init: return init();
+    case Command::PagersLoad: return pagersLoad();
+    case Command::TablesLearn: return tablesLearn();
+    case Command::Ports: return ports();
+    case Command::Help: break;
     }
     if (options_.helpTopic == QLatin1String("--version"))
-        writeUtf8(out_, QStringLiteral("callsetup-cli %1\n").arg(QCoreApplication::applicationVersion()));
+        print(QStringLiteral("callsetup-cli %1\n").arg(QCoreApplication::applicationVersion()));
     else
-        writeUtf8(out_, options_.helpTopic.isEmpty() ? usageText() : commandHelpText(options_.helpTopic));
-    return ExitDone;
+        print(options_.helpTopic.isEmpty() ? usageText() : commandHelpText(options_.helpTopic));
+    return printed(ExitDone);
 }
 
-int CliSession::read()
-{
-    // The save would refuse the name only after the whole read: refuse it first.
-    if (!hasBackupExtension(options_.file)) {
-        ui_.messageBox(windowText("保存文件的扩展名必须为.cat！"), StyleStop, windowText("错误"));
-        return ExitFailed;
-    }
-    ui_.setFileName(options_.file);
-    withProgress([this] { backup_.readHost(); });
-    if (ui_.failed || !state_.HostImageLoaded)
-        return ExitFailed;
-    backup_.saveFile();
-    return status();
-}
-
-// Runs a long operation with the progress line on a terminal.
-void CliSession::withProgress(const std::function<void()>& operation)
-{
-    if (showProgress_) {
-        std::signal(SIGINT, onInterruptDuringProgress);
-        std::signal(SIGTERM, onInterruptDuringProgress);
-        progress_.begin();
-    }
-    operation();
-    if (showProgress_)
-        progress_.end();
-}
-
-int CliSession::write()
-{
-    ui_.setFileName(options_.file);
-    backup_.openFile();
-    if (ui_.failed || !state_.HostImageLoaded)
-        return ExitFailed;
-    if (!options_.verify) {
-        withProgress([this] { backup_.download(); });
-        return status();
-    }
-    std::optional<CellDifference> difference;
-    withProgress([&] { difference = downloadAndVerify(backup_, state_); });
-    if (!difference)
-        return ExitFailed;
-    if (difference->count > 0) {
-        say(QCoreApplication::translate("cli", "verify: %1 cells differ from %2, the first at "
-                                               "address 0x%3")
-                .arg(difference->count)
-                .arg(options_.file)
-                .arg(difference->first, 4, 16, QLatin1Char('0')));
-        return ExitFailed;
-    }
-    say(QCoreApplication::translate("cli", "verify: the unit holds what %1 holds")
-            .arg(options_.file));
-    return ExitDone;
-}
-
-void CliSession::say(const QString& line)
+int CliSession::finish(const Outcome& outcome)
 {
     progress_.clearLine();
-    writeUtf8(err_, line + QLatin1Char('\n'));
-}
-
-int CliSession::command(const std::function<RunEnd()>& run)
-{
-    if (showProgress_)
-        progress_.show(QCoreApplication::translate("cli", "waiting for the host unit…"));
-    const RunEnd end = run();
-    progress_.clearLine();
-    switch (end) {
-    case RunEnd::Succeeded:
-        return ExitDone;
-    case RunEnd::Refused:
-        return ExitUsage;
-    default:
-        return ExitFailed;
+    if (!outcome.message.isEmpty())
+        say(ConsoleFeedback::messageLine(outcome.message));
+    if (!outcome.detail.isEmpty())
+        say(outcome.detail);
+    if (outcome.ending == Ending::Failed && outcome.message.isEmpty()) {
+        // The unit answered in a way no message covers.
+        say(outcome.cause == Cause::NoReply ? QCoreApplication::translate("cli", "no reply from the host unit")
+                                            : QCoreApplication::translate("cli", "the host unit gave an unexpected reply"));
     }
+    return exitStatus(outcome.ending);
 }
 
-bool CliSession::loadFile()
+int CliSession::command(const std::function<Outcome()>& run)
 {
-    const QString& name = options_.file;
-    if (!hasBackupExtension(name)) {
-        ui_.messageBox(windowText("请选择.cat文件"), StyleStop, windowText("错误"));
-        return false;
-    }
-    const std::optional<QByteArray> bytes = readBackupFile(name);
-    if (!bytes) {
-        ui_.messageBox(windowText("文件%1打开失败！").arg(name), StyleStop, windowText("错误"));
-        return false;
-    }
-    std::copy_n(reinterpret_cast<const std::uint8_t*>(bytes->constData()), HostMemorySize,
-                state_.HostImage.begin());
-    state_.HostImageLoaded = true;
-    state_.ImageDataPresent = true;
-    return true;
+    progress_.show(QCoreApplication::translate("cli", "waiting for the host unit…"));
+    return finish(run());
 }
 
-int CliSession::report()
+void CliSession::print(const QByteArray& bytes)
 {
-    if (options_.format != QLatin1String("text"))
-        return formattedReport();
-    if (!loadFile())
-        return ExitFailed;
-    showReport(view_, state_, ui_, options_.reportKind);
-    if (ui_.failed)
-        return ExitFailed;
-    writeUtf8(out_, view_.text1);
-    return ExitDone;
+    if (!outputFailed_ && !writeBytes(out_, bytes))
+        outputFailed_ = true;
 }
 
-int CliSession::dump()
+int CliSession::printed(int status)
 {
-    if (!loadFile())
-        return ExitFailed;
-    backup_.memoryDump();
-    if (ui_.failed)
-        return ExitFailed;
-    writeUtf8(out_, view_.text1);
-    return ExitDone;
+    if (!outputFailed_)
+        return status;
+    say(QCoreApplication::translate("cli", "callsetup-cli: standard output could not be written: %1")
+            .arg(QString::fromLocal8Bit(std::strerror(errno))));
+    return ExitFailed;
+}
+
+void CliSession::catchStops()
+{
+    stopSignals = 0;
+    struct sigaction action {};
+    action.sa_handler = onStop;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+}
+
+bool CliSession::stopRequested()
+{
+    return stopSignals != 0;
 }
 
 int CliSession::monitor()
 {
-    portControl_.EnsurePortOpen();
-    if (!state_.PortIsOpen)
-        return ExitFailed;
+    if (Outcome opened = portControl_.EnsurePortOpen(); !opened.done())
+        return finish(opened);
 
     if (::pipe(signalPipe) != 0)
         return ExitFailed;
     ::fcntl(signalPipe[0], F_SETFL, O_NONBLOCK);
     ::fcntl(signalPipe[1], F_SETFL, O_NONBLOCK);
     struct sigaction action {};
-    action.sa_handler = onStopSignal;
+    action.sa_handler = onMonitorStop;
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGINT, &action, nullptr);
     ::sigaction(SIGTERM, &action, nullptr);
@@ -253,14 +176,14 @@ int CliSession::monitor()
     QObject::connect(&tick, &QTimer::timeout, [&] {
         if (!state_.PortIsOpen || !line_.isOpen()) {
             // The line went away (adapter unplugged, far end gone).
-            writeUtf8(err_, portControl_.statusText() + QLatin1Char('\n'));
+            say(portControl_.statusText());
             result = ExitFailed;
             QCoreApplication::exit(ExitFailed);
             return;
         }
         const QByteArray bytes = line_.readAll();
         if (!bytes.isEmpty())
-            writeUtf8(out_, TestView::hexLines(bytes));
+            print(TestView::hexLines(bytes));
     });
     tick.start();
     const int code = QCoreApplication::exec();
@@ -269,10 +192,10 @@ int CliSession::monitor()
     if (result == ExitDone && line_.isOpen()) {
         const QByteArray bytes = line_.readAll();
         if (!bytes.isEmpty())
-            writeUtf8(out_, TestView::hexLines(bytes));
+            print(TestView::hexLines(bytes));
     }
     line_.close();
-    return code == ExitDone ? result : code;
+    return printed(code == ExitDone ? result : code);
 }
 
 } // namespace cs::cli

@@ -8,7 +8,7 @@
 
 #include "cli/CliOptions.h"
 #include "cli/CliSession.h"
-#include "cli/ConsoleUi.h"
+#include "cli/Console.h"
 #include "shared/Language.h"
 
 #include <QCoreApplication>

@@ -1,113 +1,107 @@
 #include "commands/CommandPattern.h"
 
+#include <QCoreApplication>
+
 namespace cs {
 
-QString promptCaption(const QString& window)
-{
-    if (window == QLatin1String("Form2"))
-        return QCoreApplication::translate("PromptWindow", "请按呼叫器的服务键！");
-    if (window == QLatin1String("Form4"))
-        return QCoreApplication::translate("PromptWindow", "请按催菜器的任意键加#键");
-    return QString();
-}
-
-Notice timeoutNotice(bool focus, const QString& text)
-{
-    return {text, StyleStop, QCoreApplication::translate("Commands", "错误"), focus};
-}
-
-Notice successNotice(const QString& text, bool focus)
-{
-    return {text, StyleInfo, okTitle(), focus};
-}
-
-Notice lengthErrorNotice(bool focus, const QString& text, int style)
-{
-    return {text, style, QCoreApplication::translate("Commands", "错误"), focus};
-}
-
-Notice stopNotice(const QString& text, bool focus, const QString& title)
-{
-    return {text, StyleStop, title, focus};
-}
-
 namespace {
+
+QString commandText(const char* source)
+{
+    return QCoreApplication::translate("Commands", source);
+}
 
 // Hides the learning prompt window however the wait ends.
 class PromptScope {
 public:
-    explicit PromptScope(Ui& ui) : ui_(ui) {}
+    explicit PromptScope(Feedback& feedback) : feedback_(feedback) {}
     ~PromptScope() { hide(); }
     PromptScope(const PromptScope&) = delete;
     PromptScope& operator=(const PromptScope&) = delete;
 
-    void show(const QString& window)
+    void show(const std::optional<Prompt>& prompt)
     {
-        if (window.isEmpty() || !shown_.isEmpty())
+        if (!prompt || shown_)
             return;
-        ui_.showPrompt(window);
-        shown_ = window;
+        feedback_.showPrompt(*prompt);
+        shown_ = prompt;
     }
     void hide()
     {
-        if (shown_.isEmpty())
+        if (!shown_)
             return;
-        const QString window = shown_;
-        shown_.clear();
-        ui_.hidePrompt(window);
+        const Prompt prompt = *shown_;
+        shown_.reset();
+        feedback_.hidePrompt(prompt);
     }
 
 private:
-    Ui& ui_;
-    QString shown_;
+    Feedback& feedback_;
+    std::optional<Prompt> shown_;
 };
 
 } // namespace
 
-RunEnd CommandRunner::run(const CommandPlan& plan, const std::function<Built()>& build)
+Notice timeoutNotice(bool focus, const QString& text)
 {
-    AppState& state = link_.state();
-    Ui& ui = link_.ui();
+    return {stopMessage(text.isEmpty() ? commandText("超时没有返回数据!!") : text), focus};
+}
 
-    port_.EnsurePortOpen();
-    if (!state.PortIsOpen)
-        return RunEnd::PortClosed;
+Notice successNotice(const QString& text, bool focus)
+{
+    return {{text, Style::Info, Title::Ok}, focus};
+}
 
-    if (plan.confirmation
-        && ui.messageBox(plan.confirmation->text, StyleOkCancel, plan.confirmation->title) != AnswerOk)
-        return RunEnd::Cancelled;
+Notice lengthErrorNotice(bool focus, const QString& text, Style style)
+{
+    return {{text.isEmpty() ? commandText("返回数据长度错误") : text, style, Title::Error}, focus};
+}
 
-    // Catch-all: any run-time error inside the command ends in its failure box.
+Notice stopNotice(const QString& text, bool focus, Title title)
+{
+    return {stopMessage(text, title), focus};
+}
+
+OutcomeRow successRow(int length, const QString& text, bool focus)
+{
+    return {length, AnyStatus, successNotice(text, focus), Ending::Done, Cause::None};
+}
+
+Outcome CommandRunner::run(const CommandPlan& plan, const std::function<Built()>& build)
+{
+    if (Outcome port = port_.EnsurePortOpen(); !port.done())
+        return port;
+
+    if (plan.confirmation && !link_.feedback().confirm(*plan.confirmation))
+        return Outcome::refused({});
+
+    // Catch-all: any run-time error inside the command ends in its failure message.
     try {
         const Built built = build();
-        if (const auto* refusal = std::get_if<Refusal>(&built)) {
-            ui.messageBox(refusal->text, refusal->style, refusal->title);
-            if (!refusal->field.isEmpty())
-                ui.setFocus(refusal->field);
-            return RunEnd::Refused;
-        }
+        if (const auto* refusal = std::get_if<Refusal>(&built))
+            return Outcome::refused({refusal->text, refusal->style, refusal->title},
+                                    refusal->field);
         if (std::holds_alternative<BuildFailure>(built))
-            return fail(plan);
+            return failure(plan, Ending::Refused, Cause::None);
         return exchange(plan, std::get<QByteArray>(built));
     } catch (...) {
-        return fail(plan);
+        return failure(plan, Ending::Failed, Cause::Internal);
     }
 }
 
-RunEnd CommandRunner::exchange(const CommandPlan& plan, const QByteArray& payload)
+Outcome CommandRunner::exchange(const CommandPlan& plan, const QByteArray& payload)
 {
     AppState& state = link_.state();
-    Ui& ui = link_.ui();
 
     // The request body (header, payload, checksum) has to fit the buffer.
     if (payload.size() > 255 || payload.size() + 4 > BufferCells)
-        return fail(plan);
+        return failure(plan, Ending::Refused, Cause::None);
 
     link_.setRequest(plan.code, payload);
 
     bool written = false;
     {
-        PromptScope prompt(ui);
+        PromptScope prompt(link_.feedback());
         if (plan.promptBeforeSend)
             prompt.show(plan.prompt);
         written = link_.SendFrame();
@@ -123,17 +117,15 @@ RunEnd CommandRunner::exchange(const CommandPlan& plan, const QByteArray& payloa
     }
     // The port went away: the request did not leave.
     if (!written)
-        return fail(plan);
+        return failure(plan, Ending::Failed, Cause::Write);
 
-    if (!state.ReplyOk) {
-        show(plan, plan.timeout);
-        return RunEnd::TimedOut;
-    }
+    if (!state.ReplyOk)
+        return ending(plan, plan.timeout, Ending::Failed, Cause::NoReply);
     state.ReplyOk = false;
     return judge(plan);
 }
 
-RunEnd CommandRunner::judge(const CommandPlan& plan)
+Outcome CommandRunner::judge(const CommandPlan& plan)
 {
     const auto& rx = link_.state().RxBuffer;
     const int length = rx[2];
@@ -143,30 +135,21 @@ RunEnd CommandRunner::judge(const CommandPlan& plan)
             continue;
         if (row.status != AnyStatus && (length < 1 || row.status != status))
             continue;
-        show(plan, row.notice);
-        return row.end;
+        return ending(plan, row.notice, row.ending, row.cause);
     }
     // No catch-all row given: an unexpected reply is still reported.
-    show(plan, lengthErrorNotice(false));
-    return RunEnd::Answered;
+    return ending(plan, lengthErrorNotice(false), Ending::Failed, Cause::BadReply);
 }
 
-void CommandRunner::show(const CommandPlan& plan, const Notice& notice)
+Outcome CommandRunner::ending(const CommandPlan& plan, const Notice& notice, Ending ending,
+                              Cause cause)
 {
-    Ui& ui = link_.ui();
-    if (!notice.text.isEmpty())
-        ui.messageBox(notice.text, notice.style, notice.title);
-    if (notice.focus && !plan.focus.isEmpty())
-        ui.setFocus(plan.focus);
+    return Outcome::of(ending, notice.message, notice.focus ? plan.focus : Field::None, cause);
 }
 
-RunEnd CommandRunner::fail(const CommandPlan& plan)
+Outcome CommandRunner::failure(const CommandPlan& plan, Ending ending, Cause cause)
 {
-    Ui& ui = link_.ui();
-    ui.messageBox(plan.failureText, StyleStop, QCoreApplication::translate("Commands", "错误"));
-    if (!plan.failureFocus.isEmpty())
-        ui.setFocus(plan.failureFocus);
-    return RunEnd::Failed;
+    return Outcome::of(ending, stopMessage(plan.failureText), plan.failureFocus, cause);
 }
 
 } // namespace cs

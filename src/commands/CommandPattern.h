@@ -1,27 +1,26 @@
 #pragma once
 // The shape every configuration command shares, written once:
 //
-//   EnsurePortOpen (end silently when the port stays closed)
-//   -> optional confirmation (Cancel: nothing sent, nothing shown)
-//   -> input checks (first bad input: its message, focus into the field, nothing sent)
-//   -> request into TxBuffer, SendFrame (a failed write ends in the failure box)
+//   EnsurePortOpen (a port that stays closed: the port message)
+//   -> optional confirmation (declined: nothing sent, nothing shown)
+//   -> input checks (first bad input: its message and field, nothing sent)
+//   -> request into TxBuffer, SendFrame (a failed write ends in the failure message)
 //   -> learning prompt window around the wait, WaitReply
-//   -> outcome by reply length m = RxBuffer[2] and status byte RxBuffer[3]
-//   -> focus afterwards.
+//   -> outcome by reply length m = RxBuffer[2] and status byte RxBuffer[3].
 //
 // A command describes itself as data (CommandPlan) and hands over a function
 // that reads its fields and returns either the request payload, a refusal of
-// one field, or a failure (a value that cannot be built into the request).
+// one field, or a build failure (a value that cannot be built into the
+// request). The run returns what happened; it shows nothing itself.
 //
 //   CommandRunner run(link, port);
-//   run.run(plan, [&]() -> Built { ...checks...; return payload; });
+//   Outcome o = run.run(plan, [&]() -> Built { ...checks...; return payload; });
 
 #include "link/Link.h"
 #include "link/PortControl.h"
-#include "shared/Ui.h"
+#include "shared/Outcome.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <cstdint>
@@ -35,25 +34,11 @@ namespace cs {
 constexpr int AnyLength = -1;
 constexpr int AnyStatus = -1;
 
-// A message box as a command shows it, and whether the focus goes to the
-// command's focus control after it. An empty text shows nothing (the focus
-// still moves when `focus` is set).
+// A message as a command shows it, and whether the focus goes to the
+// command's focus field after it. An empty text shows nothing.
 struct Notice {
-    QString text;
-    int style = StyleInfo;
-    QString title;
+    Message message;
     bool focus = false;
-};
-
-// How a run ended (for callers that want to know; the user has been told).
-enum class RunEnd {
-    PortClosed,     // EnsurePortOpen left the port closed
-    Cancelled,      // Cancel in the confirmation
-    Refused,        // an input check failed
-    Failed,         // failure box (build failure, failed write, run-time error)
-    TimedOut,       // no accepted reply
-    Answered,       // an outcome row was applied
-    Succeeded,      // an outcome row that stands for success was applied
 };
 
 // One row of a command's outcome table. Rows are tried in order; the first
@@ -63,13 +48,8 @@ struct OutcomeRow {
     int length = AnyLength;
     int status = AnyStatus;
     Notice notice;
-    RunEnd end = RunEnd::Answered;   // what run() returns when this row decides
-};
-
-// A question asked before anything is sent (style 17, OK / Cancel).
-struct Confirmation {
-    QString text;
-    QString title;
+    Ending ending = Ending::Failed;
+    Cause cause = Cause::BadReply;
 };
 
 // Everything about a command except how it reads its fields.
@@ -77,63 +57,57 @@ struct CommandPlan {
     std::uint8_t code = 0;
     std::uint8_t rounds = 1;            // ReplyRounds
     double waitSeconds = 1.0;           // ReplyWaitSeconds
-    std::optional<Confirmation> confirmation;
-    QString prompt;                     // learning prompt window ("Form2", "Form4"), empty: none
+    std::optional<Message> confirmation;   // asked before anything is sent (style 17)
+    std::optional<Prompt> prompt;       // learning prompt window while the unit listens
     bool promptBeforeSend = false;      // show the prompt before SendFrame instead of after it
-    QString focus;                      // control for Notice::focus, e.g. "Text1_0"
+    Field focus = Field::None;          // field for Notice::focus
     Notice timeout;                     // no accepted reply
     QList<OutcomeRow> outcomes;         // should end with an AnyLength row
-    QString failureText;                // failure box text (style 16, title "错误")
-    QString failureFocus;               // focus after the failure box; empty: none
+    QString failureText;                // failure message (style 16, title "错误")
+    Field failureFocus = Field::None;   // focus after the failure message
 };
 
-// A refused input: its message (style 16 unless stated), then the focus into
-// `field` (empty: no focus move).
+// A refused input: its message (style 16 unless stated) and the field it is
+// about (None: no focus move).
 struct Refusal {
     QString text;
-    QString field;
-    QString title = QCoreApplication::translate("Commands", "错误");
-    int style = StyleStop;
+    Field field = Field::None;
+    Title title = Title::Error;
+    Style style = Style::Stop;
 };
 
 // A value that cannot be built into the request (no list item selected, an
-// address code of too many characters ...): ends in the failure box.
+// address code of too many characters ...): ends in the failure message.
 struct BuildFailure {};
 
 using Built = std::variant<QByteArray, Refusal, BuildFailure>;
 
-
-// The words of a learning prompt window ("Form2": "请按呼叫器的服务键！"),
-// for faces that show them as text; empty for any other name.
-QString promptCaption(const QString& window);
-
-// Timeout notice as most commands show it: "超时没有返回数据!!", style 16, "错误".
-Notice timeoutNotice(bool focus, const QString& text = QCoreApplication::translate(
-                                     "Commands", "超时没有返回数据!!"));
-// Success notice: style 15, title "OK".
+// Notices as most commands show them.
+// No reply: "超时没有返回数据!!", style 16, "错误".
+Notice timeoutNotice(bool focus, const QString& text = QString());
+// Success: style 15, title "OK".
 Notice successNotice(const QString& text, bool focus);
 // The usual length error: "返回数据长度错误", style 15, title "错误".
-Notice lengthErrorNotice(bool focus,
-                         const QString& text = QCoreApplication::translate("Commands",
-                                                                           "返回数据长度错误"),
-                         int style = StyleInfo);
-// A stop box: style 16 with the given title ("错误" by default).
-Notice stopNotice(const QString& text, bool focus,
-                  const QString& title = QCoreApplication::translate("Commands", "错误"));
+Notice lengthErrorNotice(bool focus, const QString& text = QString(), Style style = Style::Info);
+// A stop box with the given title.
+Notice stopNotice(const QString& text, bool focus, Title title = Title::Error);
+
+// A success row for reply length m.
+OutcomeRow successRow(int length, const QString& text, bool focus);
 
 class CommandRunner {
 public:
     CommandRunner(Link& link, PortControl& port) : link_(link), port_(port) {}
 
-    // Runs the whole pattern for one click. `build` is called after the port is
-    // open and the confirmation was answered OK.
-    RunEnd run(const CommandPlan& plan, const std::function<Built()>& build);
+    // Runs the whole pattern once. `build` is called after the port is open
+    // and the confirmation was answered OK.
+    Outcome run(const CommandPlan& plan, const std::function<Built()>& build);
 
 private:
-    RunEnd exchange(const CommandPlan& plan, const QByteArray& payload);
-    RunEnd judge(const CommandPlan& plan);
-    void show(const CommandPlan& plan, const Notice& notice);
-    RunEnd fail(const CommandPlan& plan);
+    Outcome exchange(const CommandPlan& plan, const QByteArray& payload);
+    Outcome judge(const CommandPlan& plan);
+    static Outcome ending(const CommandPlan& plan, const Notice& notice, Ending ending, Cause cause);
+    static Outcome failure(const CommandPlan& plan, Ending ending, Cause cause);
 
     Link& link_;
     PortControl& port_;

@@ -23,9 +23,7 @@ enum Code : std::uint8_t {
     WorkMode = 0x17,
 };
 
-const QString Form2 = QStringLiteral("Form2");
 QString setPagerFailure() { return Commands::tr("设置传呼号失败!"); }
-const QString Form4 = QStringLiteral("Form4");
 
 // A whole-number field that must hold a value in lo..hi.
 std::optional<std::uint64_t> inRange(const QString& text, std::uint64_t lo, std::uint64_t hi)
@@ -47,21 +45,21 @@ QByteArray bytes(std::initializer_list<std::uint64_t> values)
 } // namespace
 
 // Command1: set pager.
-RunEnd Commands::setPager(const QString& number, const QString& address, int model, int polarity,
+Outcome Commands::setPager(const QString& number, const QString& address, int model, int polarity,
                         int rate, int tone)
 {
     CommandPlan plan;
     plan.code = SetPager;
     plan.rounds = 3;
     plan.waitSeconds = 1.0;
-    plan.focus = QStringLiteral("Text1_0");
+    plan.focus = Field::PagerNumber;
     plan.timeout = timeoutNotice(true);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(tr("设置传呼号成功！"), true), RunEnd::Succeeded},
+        successRow(0, tr("设置传呼号成功！"), true),
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
     plan.failureText = setPagerFailure();
-    plan.failureFocus = QStringLiteral("Text1_0");
+    plan.failureFocus = Field::PagerNumber;
 
     return CommandRunner(link_, port_).run(
         plan, [&] { return pagerRequest(number, address, model, polarity, rate, tone); });
@@ -73,10 +71,10 @@ Built Commands::pagerRequest(const QString& number, const QString& address, int 
     const QString numberMessage = tr("传呼号必须为1-254的数字！");
     const auto pager = inRange(number, 1, 254);
     if (!pager)
-        return Refusal{numberMessage, QStringLiteral("Text1_0")};
+        return Refusal{numberMessage, Field::PagerNumber};
     const QString addressMessage = tr("地址码应为7位数字！");
     if (!inRange(address, 0, 9999999))
-        return Refusal{addressMessage, QStringLiteral("Text1_1")};
+        return Refusal{addressMessage, Field::AddressCode};
 
     const int type = pagerTypeCode(model, rate);
     const auto digits = addressDigits(address);
@@ -101,67 +99,67 @@ QString Commands::pagerProblem(const QString& number, const QString& address, in
 }
 
 // Command4: delete pager.
-RunEnd Commands::deletePager(const QString& number)
+Outcome Commands::deletePager(const QString& number)
 {
     const bool focus = true;
     CommandPlan plan;
     plan.code = DeletePager;
     plan.rounds = 2;
     plan.waitSeconds = 1.0;
-    plan.focus = QStringLiteral("Text4");
+    plan.focus = Field::DeletedPager;
     plan.timeout = timeoutNotice(focus, tr("删除传呼号失败，请检查与通讯端口的连接情况！"));
     plan.outcomes = {
-        {0, AnyStatus, successNotice(tr("删除传呼号成功！"), focus), RunEnd::Succeeded},
-        {1, 1, {tr("无此传呼号！"), StyleInfo, tr("注意"), focus}},
+        successRow(0, tr("删除传呼号成功！"), focus),
+        {1, 1, {{tr("无此传呼号！"), Style::Info, Title::Attention}, focus}, Ending::Failed, Cause::Unit},
         {1, AnyStatus, lengthErrorNotice(focus, tr("返回数据错误"))},
         {AnyLength, AnyStatus, lengthErrorNotice(focus)},
     };
     plan.failureText = tr("删除传呼号失败!");
-    plan.failureFocus = QStringLiteral("Text4");
+    plan.failureFocus = Field::DeletedPager;
 
     return CommandRunner(link_, port_).run(plan, [&]() -> Built {
         const auto pager = inRange(number, 1, 254);
         if (!pager)
-            return Refusal{tr("传呼号必须为1-254的数字！"), QStringLiteral("Text4")};
+            return Refusal{tr("传呼号必须为1-254的数字！"), Field::DeletedPager};
         return bytes({*pager});
     });
 }
 
 // Command3: set table caller; the host learns the caller from its service key.
-RunEnd Commands::setTable(const QString& table, const QString& key, const QString& pager1,
+Outcome Commands::setTable(const QString& table, const QString& key, const QString& pager1,
                           const QString& pager2, const QString& pager3)
 {
     return runSetTable(table, key, pager1, pager2, pager3, true);
 }
 
-RunEnd Commands::learnTable(const QString& table, const QString& key, const QString& pager1,
+Outcome Commands::learnTable(const QString& table, const QString& key, const QString& pager1,
                             const QString& pager2, const QString& pager3)
 {
     return runSetTable(table, key, pager1, pager2, pager3, false);
 }
 
-RunEnd Commands::runSetTable(const QString& table, const QString& key, const QString& pager1,
+Outcome Commands::runSetTable(const QString& table, const QString& key, const QString& pager1,
                              const QString& pager2, const QString& pager3, bool reportTimeout)
 {
     CommandPlan plan;
     plan.code = SetTable;
     plan.rounds = 1;
     plan.waitSeconds = 3.0;
-    plan.prompt = Form2;
-    plan.focus = QStringLiteral("Text3_0");
+    plan.prompt = Prompt::CallerKey;
+    plan.focus = Field::TableNumber;
     // While tables are learned one after another, a wait without a key press
     // simply asks again: no box for it.
     plan.timeout = reportTimeout ? timeoutNotice(true) : Notice{};
     plan.outcomes = {
-        {3, AnyStatus, successNotice(tr("设置餐桌号成功！"), true), RunEnd::Succeeded},
-        {0, AnyStatus, stopNotice(tr("接收器记忆区已经存满，无法写入！"), true)},
+        successRow(3, tr("设置餐桌号成功！"), true),
+        {0, AnyStatus, stopNotice(tr("接收器记忆区已经存满，无法写入！"), true), Ending::Failed, Cause::Unit},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
     plan.failureText = tr("设置餐桌号失败!");
-    plan.failureFocus = QStringLiteral("Text3_0");
+    plan.failureFocus = Field::TableNumber;
 
     return CommandRunner(link_, port_).run(plan, [&]() -> Built {
-        const QString tableField = QStringLiteral("Text3_0");
+        const Field tableField = Field::TableNumber;
         const auto tableNumber = wholeNumber(table);
         if (!tableNumber)
             return Refusal{tr("餐桌号只能为数字！"), tableField};
@@ -178,14 +176,14 @@ RunEnd Commands::runSetTable(const QString& table, const QString& key, const QSt
             const auto v = inRange(*pagerTexts[i], 1, 255);
             if (!v)
                 return Refusal{tr("传呼号必须为1-255的数字！"),
-                               QStringLiteral("Text3_%1").arg(i + 2)};
+                               Field(int(Field::TablePager1) + i)};
             pagers[i] = *v;
         }
         std::uint64_t keyValue = 0xFF;
         if (!key.isEmpty()) {
             const auto v = inRange(key, 0, 99);
             if (!v)
-                return Refusal{tr("键值只能是00-99的数字！"), QStringLiteral("Text3_1")};
+                return Refusal{tr("键值只能是00-99的数字！"), Field::OwnKey};
             keyValue = *v;
         }
         return bytes({0x00, *tableNumber / 256, *tableNumber % 256, pagers[0], pagers[1], pagers[2],
@@ -194,27 +192,28 @@ RunEnd Commands::runSetTable(const QString& table, const QString& key, const QSt
 }
 
 // Command5: delete table.
-RunEnd Commands::deleteTable(const QString& table)
+Outcome Commands::deleteTable(const QString& table)
 {
     const bool focus = true;
     CommandPlan plan;
     plan.code = DeleteTable;
     plan.rounds = 1;
     plan.waitSeconds = 2.0;
-    plan.focus = QStringLiteral("Text6");
+    plan.focus = Field::DeletedTable;
     plan.timeout = timeoutNotice(focus);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(tr("删除餐桌号码成功！"), focus), RunEnd::Succeeded},
-        {1, 1, stopNotice(tr("没有与餐桌号对应的呼叫器或接收器与主机连接不正常！！"), focus)},
-        {1, 2, stopNotice(tr("不存在此餐桌号码！！"), focus, tr("注意"))},
-        {1, AnyStatus, {QString(), StyleInfo, QString(), focus}},   // no message
+        successRow(0, tr("删除餐桌号码成功！"), focus),
+        {1, 1, stopNotice(tr("没有与餐桌号对应的呼叫器或接收器与主机连接不正常！！"), focus), Ending::Failed,
+         Cause::Unit},
+        {1, 2, stopNotice(tr("不存在此餐桌号码！！"), focus, Title::Attention), Ending::Failed, Cause::Unit},
+        {1, AnyStatus, {Message{}, focus}},   // no message
         {AnyLength, AnyStatus, lengthErrorNotice(focus)},
     };
     plan.failureText = tr("删除餐桌号码失败!");
-    plan.failureFocus = QStringLiteral("Text6");
+    plan.failureFocus = Field::DeletedTable;
 
     return CommandRunner(link_, port_).run(plan, [&]() -> Built {
-        const QString field = QStringLiteral("Text6");
+        const Field field = Field::DeletedTable;
         const auto tableNumber = wholeNumber(table);
         if (!tableNumber)
             return Refusal{tr("餐桌号码只能为数字！"), field};
@@ -226,7 +225,7 @@ RunEnd Commands::deleteTable(const QString& table)
 
 namespace {
 
-Built hurryButtonNumber(const QString& text, const QString& field)
+Built hurryButtonNumber(const QString& text, Field field)
 {
     const auto v = inRange(text, 1, 9);
     if (!v)
@@ -237,18 +236,18 @@ Built hurryButtonNumber(const QString& text, const QString& field)
 } // namespace
 
 // Command19: set hurry button; the host learns it from a key and #.
-RunEnd Commands::setHurryButton(const QString& number)
+Outcome Commands::setHurryButton(const QString& number)
 {
-    const QString field = QStringLiteral("Text11");
+    const Field field = Field::HurryButton;
     CommandPlan plan;
     plan.code = SetHurryButton;
     plan.rounds = 1;
     plan.waitSeconds = 3.0;
-    plan.prompt = Form4;
+    plan.prompt = Prompt::HurryButtonKey;
     plan.focus = field;
     plan.timeout = timeoutNotice(true);
     plan.outcomes = {
-        {2, AnyStatus, successNotice(tr("设置催菜器号码成功！"), true), RunEnd::Succeeded},
+        successRow(2, tr("设置催菜器号码成功！"), true),
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
     plan.failureText = tr("设置催菜器器号码失败!");
@@ -257,9 +256,9 @@ RunEnd Commands::setHurryButton(const QString& number)
 }
 
 // Command10: delete hurry button.
-RunEnd Commands::deleteHurryButton(const QString& number)
+Outcome Commands::deleteHurryButton(const QString& number)
 {
-    const QString field = QStringLiteral("Text5");
+    const Field field = Field::DeletedHurryButton;
     CommandPlan plan;
     plan.code = DeleteHurryButton;
     plan.rounds = 2;
@@ -267,7 +266,7 @@ RunEnd Commands::deleteHurryButton(const QString& number)
     plan.focus = field;
     plan.timeout = timeoutNotice(true);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(tr("删除催菜器号码成功！"), true), RunEnd::Succeeded},
+        successRow(0, tr("删除催菜器号码成功！"), true),
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
     plan.failureText = tr("删除催菜器器号码失败!");
@@ -276,9 +275,9 @@ RunEnd Commands::deleteHurryButton(const QString& number)
 }
 
 // Command2: set receiver number.
-RunEnd Commands::setReceiverNumber(const QString& number)
+Outcome Commands::setReceiverNumber(const QString& number)
 {
-    const QString field = QStringLiteral("Text2");
+    const Field field = Field::ReceiverNumber;
     CommandPlan plan;
     plan.code = SetReceiverNumber;
     plan.rounds = 2;
@@ -286,7 +285,7 @@ RunEnd Commands::setReceiverNumber(const QString& number)
     plan.focus = field;
     plan.timeout = timeoutNotice(true);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(tr("设置接收器号码成功！"), true), RunEnd::Succeeded},
+        successRow(0, tr("设置接收器号码成功！"), true),
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
     plan.failureText = tr("设置接收器号码失败!");
@@ -301,7 +300,7 @@ RunEnd Commands::setReceiverNumber(const QString& number)
 
 // Command13: receiver frequency, for one receiver or (Text10 empty) for all.
 // This command moves no focus.
-RunEnd Commands::setReceiverFrequency(const QString& frequencyText, int position,
+Outcome Commands::setReceiverFrequency(const QString& frequencyText, int position,
                                       const QString& receiver)
 {
     CommandPlan plan;
@@ -310,18 +309,18 @@ RunEnd Commands::setReceiverFrequency(const QString& frequencyText, int position
     plan.waitSeconds = 1.0;
     plan.timeout = timeoutNotice(false);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(tr("接收器频率写入成功！"), false), RunEnd::Succeeded},
+        successRow(0, tr("接收器频率写入成功！"), false),
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
     plan.failureText = tr("接收器频率写入失败!");
     return CommandRunner(link_, port_).run(plan, [&]() -> Built {
         if (frequencyText.isEmpty())
-            return Refusal{tr("请选择接收器的频率！"), QString()};
+            return Refusal{tr("请选择接收器的频率！")};
         std::optional<std::uint64_t> number;
         if (!receiver.isEmpty()) {
             number = inRange(receiver, 1, 80);
             if (!number)
-                return Refusal{tr("接收器号码必须为1-80的数字！"), QString()};
+                return Refusal{tr("接收器号码必须为1-80的数字！")};
         }
         // A text that is not one of the eight items selects no position.
         if (position < 0 || position > 7)
@@ -331,7 +330,7 @@ RunEnd Commands::setReceiverFrequency(const QString& frequencyText, int position
 }
 
 // Command6: initialise receiver.
-RunEnd Commands::initialiseReceiver()
+Outcome Commands::initialiseReceiver()
 {
     CommandPlan plan;
     plan.code = InitialiseReceiver;
@@ -339,7 +338,7 @@ RunEnd Commands::initialiseReceiver()
     plan.waitSeconds = 1.0;
     plan.timeout = timeoutNotice(false);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(tr("初始化接收器成功！"), false), RunEnd::Succeeded},
+        successRow(0, tr("初始化接收器成功！"), false),
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
     plan.failureText = tr("初始化接收器失败!");
@@ -347,9 +346,9 @@ RunEnd Commands::initialiseReceiver()
 }
 
 // Command14: transmitter frequency; an empty field clears the setting after a question.
-RunEnd Commands::setTransmitterFrequency(const QString& megahertz)
+Outcome Commands::setTransmitterFrequency(const QString& megahertz)
 {
-    const QString field = QStringLiteral("Text7");
+    const Field field = Field::TransmitterFrequency;
     CommandPlan plan;
     plan.code = TransmitterFrequencyCode;
     plan.focus = field;
@@ -360,12 +359,11 @@ RunEnd Commands::setTransmitterFrequency(const QString& megahertz)
     if (megahertz.isEmpty()) {
         plan.rounds = 3;
         plan.waitSeconds = 1.5;
-        plan.confirmation = Confirmation{
-            tr("不输入发射机频率值，将清除系统中对发射机的设置！\r\n是否继续？"),
-            tr("注意")};
+        plan.confirmation = Message{
+            tr("不输入发射机频率值，将清除系统中对发射机的设置！\r\n是否继续？"), Style::OkCancel,
+            Title::Attention};
         plan.outcomes = {
-            {0, AnyStatus, successNotice(tr("发射机设置清除成功！"), true),
-             RunEnd::Succeeded},
+            successRow(0, tr("发射机设置清除成功！"), true),
             {AnyLength, AnyStatus, lengthErrorNotice(false)},
         };
         return CommandRunner(link_, port_).run(plan, [] { return Built(QByteArray()); });
@@ -374,7 +372,7 @@ RunEnd Commands::setTransmitterFrequency(const QString& megahertz)
     plan.rounds = 2;
     plan.waitSeconds = 1.0;
     plan.outcomes = {
-        {0, AnyStatus, successNotice(tr("发射机频率写入成功！"), true), RunEnd::Succeeded},
+        successRow(0, tr("发射机频率写入成功！"), true),
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
     return CommandRunner(link_, port_).run(plan, [&]() -> Built {
@@ -394,7 +392,7 @@ RunEnd Commands::setTransmitterFrequency(const QString& megahertz)
 }
 
 // Command11: work mode. No focus moves; a length error is a stop box here.
-RunEnd Commands::setWorkMode(int position)
+Outcome Commands::setWorkMode(int position)
 {
     CommandPlan plan;
     plan.code = WorkMode;
@@ -402,8 +400,8 @@ RunEnd Commands::setWorkMode(int position)
     plan.waitSeconds = 1.0;
     plan.timeout = timeoutNotice(false);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(tr("设置工作模式成功！"), false), RunEnd::Succeeded},
-        {AnyLength, AnyStatus, lengthErrorNotice(false, tr("返回数据长度错误"), StyleStop)},
+        successRow(0, tr("设置工作模式成功！"), false),
+        {AnyLength, AnyStatus, lengthErrorNotice(false, tr("返回数据长度错误"), Style::Stop)},
     };
     plan.failureText = tr("工作模式设置失败！");
     return CommandRunner(link_, port_).run(plan, [&]() -> Built {
@@ -414,7 +412,7 @@ RunEnd Commands::setWorkMode(int position)
 }
 
 // Command20: info unit type, 0xFF for a digital unit, 0x00 for a voice unit.
-RunEnd Commands::setInfoUnitType(int position)
+Outcome Commands::setInfoUnitType(int position)
 {
     const bool digital = position == 0;
     CommandPlan plan;
@@ -423,9 +421,7 @@ RunEnd Commands::setInfoUnitType(int position)
     plan.waitSeconds = 1.0;
     plan.timeout = timeoutNotice(false);
     plan.outcomes = {
-        {0, AnyStatus,
-         successNotice(digital ? tr("信息机类型设为数字机！") : tr("信息机类型设为语音机！"),
-                       false), RunEnd::Succeeded},
+        successRow(0, digital ? tr("信息机类型设为数字机！") : tr("信息机类型设为语音机！"), false),
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
     plan.failureText = tr("设置信息机类型失败!");
@@ -437,18 +433,18 @@ RunEnd Commands::setInfoUnitType(int position)
 }
 
 // Command7: initialise host unit (erases everything it stores) after a question.
-RunEnd Commands::initialiseHost()
+Outcome Commands::initialiseHost()
 {
     CommandPlan plan;
     plan.code = InitialiseHost;
     plan.rounds = 3;
     plan.waitSeconds = 1.0;
-    plan.confirmation = Confirmation{
+    plan.confirmation = Message{
         tr("执行此操作将清除主机内存储的所有信息！！\r\n   您确认执行请按确定，否则请取消！"),
-        tr("注意！！")};
+        Style::OkCancel, Title::StrongAttention};
     plan.timeout = timeoutNotice(false, tr("超时没有返回数据！"));
     plan.outcomes = {
-        {0, AnyStatus, successNotice(tr("初始化主机成功！"), false), RunEnd::Succeeded},
+        successRow(0, tr("初始化主机成功！"), false),
         {AnyLength, AnyStatus, lengthErrorNotice(false, tr("返回数据长度错误！"))},
     };
     plan.failureText = tr("初始化主机失败!");
@@ -456,18 +452,18 @@ RunEnd Commands::initialiseHost()
 }
 
 // Command16: repeater write; the host learns the caller pressed next.
-RunEnd Commands::writeRepeater()
+Outcome Commands::writeRepeater()
 {
     CommandPlan plan;
     plan.code = SetTable;
     plan.rounds = 1;
     plan.waitSeconds = 3.0;
-    plan.prompt = Form2;
-    plan.focus = QStringLiteral("Command16");
+    plan.prompt = Prompt::CallerKey;
+    plan.focus = Field::RepeaterWrite;
     plan.timeout = timeoutNotice(true, tr("超时没有返回数据！"));
     plan.outcomes = {
-        {3, AnyStatus, successNotice(tr("设置转发器成功！"), true), RunEnd::Succeeded},
-        {0, AnyStatus, stopNotice(tr("转发器记忆区已经存满，无法写入！"), true)},
+        successRow(3, tr("设置转发器成功！"), true),
+        {0, AnyStatus, stopNotice(tr("转发器记忆区已经存满，无法写入！"), true), Ending::Failed, Cause::Unit},
         {AnyLength, AnyStatus, lengthErrorNotice(false, tr("返回数据长度错误！"))},
     };
     plan.failureText = tr("设置转发器内容失败！");
@@ -475,21 +471,21 @@ RunEnd Commands::writeRepeater()
 }
 
 // Command17: repeater delete; the prompt stands before the request leaves.
-RunEnd Commands::deleteRepeater()
+Outcome Commands::deleteRepeater()
 {
     const bool focus = true;
     CommandPlan plan;
     plan.code = DeleteTable;
     plan.rounds = 1;
     plan.waitSeconds = 3.0;
-    plan.prompt = Form2;
+    plan.prompt = Prompt::CallerKey;
     plan.promptBeforeSend = true;
-    plan.focus = QStringLiteral("Command17");
+    plan.focus = Field::RepeaterDelete;
     plan.timeout = timeoutNotice(focus);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(tr("删除转发器内容成功！"), focus), RunEnd::Succeeded},
-        {1, 1, stopNotice(tr("转发器中无此呼叫器！"), focus)},
-        {1, 0, stopNotice(tr("转发器内容为空！"), focus)},
+        successRow(0, tr("删除转发器内容成功！"), focus),
+        {1, 1, stopNotice(tr("转发器中无此呼叫器！"), focus), Ending::Failed, Cause::Unit},
+        {1, 0, stopNotice(tr("转发器内容为空！"), focus), Ending::Failed, Cause::Unit},
         {AnyLength, AnyStatus, lengthErrorNotice(focus)},
     };
     plan.failureText = tr("删除转发器内容失败!");

@@ -1,8 +1,8 @@
 #pragma once
 // The configuration commands of the main window, one function per button.
 // Inputs are the field texts and list positions (-1: no item selected); effects
-// are the request, the message boxes, the focus and the prompt windows. Each
-// returns how the run ended (Succeeded when the unit confirmed the change).
+// are the request and the prompt windows. Each returns what happened: its
+// ending, the message the windows show for it and the field the focus goes to.
 
 #include "commands/CommandPattern.h"
 #include "link/Link.h"
@@ -21,7 +21,7 @@ public:
     Commands(Link& link, PortControl& port) : link_(link), port_(port) {}
 
     // Command1: Text1(0), Text1(1), Combo1(0) model, Combo1(1) polarity, Combo1(2) rate, Combo1(3) tone.
-    RunEnd setPager(const QString& number, const QString& address, int model, int polarity,
+    Outcome setPager(const QString& number, const QString& address, int model, int polarity,
                     int rate, int tone);
     // The set pager request for these inputs, after the command's own checks.
     static Built pagerRequest(const QString& number, const QString& address, int model,
@@ -31,46 +31,46 @@ public:
     static QString pagerProblem(const QString& number, const QString& address, int model,
                                 int polarity, int rate, int tone);
     // Command4: Text4.
-    RunEnd deletePager(const QString& number);
+    Outcome deletePager(const QString& number);
     // Command3: Text3(0) table, Text3(1) own key value, Text3(2..4) pager numbers 1..3.
-    RunEnd setTable(const QString& table, const QString& key, const QString& pager1,
+    Outcome setTable(const QString& table, const QString& key, const QString& pager1,
                     const QString& pager2, const QString& pager3);
     // Command3 as a step of learning many tables: a wait without a key press
-    // shows no box (the caller asks again).
-    RunEnd learnTable(const QString& table, const QString& key, const QString& pager1,
+    // ends with no message (the caller asks again).
+    Outcome learnTable(const QString& table, const QString& key, const QString& pager1,
                       const QString& pager2, const QString& pager3);
     // Command5: Text6.
-    RunEnd deleteTable(const QString& table);
+    Outcome deleteTable(const QString& table);
     // Command19: Text11.
-    RunEnd setHurryButton(const QString& number);
+    Outcome setHurryButton(const QString& number);
     // Command10: Text5.
-    RunEnd deleteHurryButton(const QString& number);
+    Outcome deleteHurryButton(const QString& number);
     // Command2: Text2.
-    RunEnd setReceiverNumber(const QString& number);
+    Outcome setReceiverNumber(const QString& number);
     // Command13: Combo2 text and position, Text10.
-    RunEnd setReceiverFrequency(const QString& frequencyText, int position,
+    Outcome setReceiverFrequency(const QString& frequencyText, int position,
                                 const QString& receiver);
     // Command6.
-    RunEnd initialiseReceiver();
+    Outcome initialiseReceiver();
     // Command14: Text7.
-    RunEnd setTransmitterFrequency(const QString& megahertz);
+    Outcome setTransmitterFrequency(const QString& megahertz);
     // Command11: Combo4 position.
-    RunEnd setWorkMode(int position);
+    Outcome setWorkMode(int position);
     // Command20: Combo3 position.
-    RunEnd setInfoUnitType(int position);
+    Outcome setInfoUnitType(int position);
     // Command7.
-    RunEnd initialiseHost();
+    Outcome initialiseHost();
     // Command16.
-    RunEnd writeRepeater();
+    Outcome writeRepeater();
     // Command17.
-    RunEnd deleteRepeater();
+    Outcome deleteRepeater();
 
     // The payload of the last accepted reply (RxBuffer[3 .. 2+m]); after a
     // learned table, the code of the caller the unit heard.
     QByteArray replyPayload() const;
 
 private:
-    RunEnd runSetTable(const QString& table, const QString& key, const QString& pager1,
+    Outcome runSetTable(const QString& table, const QString& key, const QString& pager1,
                        const QString& pager2, const QString& pager3, bool reportTimeout);
     Link& link_;
     PortControl& port_;

@@ -1,5 +1,4 @@
 #include "commands/PagerBatch.h"
-#include "commands/Choices.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -9,10 +8,12 @@ namespace cs {
 
 namespace {
 
-// The command line's own texts, translated under the context "cli".
-struct CliText {
-    Q_DECLARE_TR_FUNCTIONS(cli)
+// The batch work's own texts, translated under the context "Batch".
+struct BatchText {
+    Q_DECLARE_TR_FUNCTIONS(Batch)
 };
+
+constexpr int PagerCells = 6;
 
 // One line split at commas; a cell in double quotes may hold commas and "".
 QStringList cells(const QString& line)
@@ -39,19 +40,47 @@ QStringList cells(const QString& line)
         }
     }
     out << cell.trimmed();
+    // Spreadsheets pad rows with empty cells.
+    while (out.size() > PagerCells && out.last().isEmpty())
+        out.removeLast();
     return out;
 }
 
-// A list cell: empty takes the default; -1 and a message when it names no item.
-int listCell(const QString& cell, int fallback, int (*choice)(const QString&), const char* what,
-             QString& problem)
+// UTF-8 (a byte-order mark is dropped), else GB18030; nothing when neither fits.
+std::optional<QString> decode(const QByteArray& contents)
+{
+    QStringDecoder utf8(QStringConverter::Utf8);
+    QString text = utf8(contents);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder gb("GB18030");
+    if (!gb.isValid())
+        return std::nullopt;
+    text = gb(contents);
+    if (gb.hasError())
+        return std::nullopt;
+    return text;
+}
+
+// A list cell: empty takes the default; a word of the list its code; else
+// the message for it.
+int listCell(const QString& cell, int fallback, const Vocabulary& words, QString& problem)
 {
     if (cell.isEmpty())
         return fallback;
-    const int position = choice(cell);
-    if (position < 0 && problem.isEmpty())
-        problem = CliText::tr("unknown %1 \"%2\"").arg(QLatin1String(what), cell);
-    return position;
+    if (const auto code = words.codeOf(cell))
+        return *code;
+    if (problem.isEmpty())
+        problem = BatchText::tr("unknown %1 \"%2\"").arg(words.name(), cell);
+    return fallback;
+}
+
+bool allEmpty(const QStringList& c)
+{
+    for (const QString& cell : c)
+        if (!cell.isEmpty())
+            return false;
+    return true;
 }
 
 } // namespace
@@ -64,34 +93,33 @@ QString pagerCsvHeader()
 PagerFile readPagerCsv(const QByteArray& contents)
 {
     PagerFile file;
-    QStringDecoder decode(QStringConverter::Utf8);   // drops a byte-order mark
-    const QString text = decode(contents);
-    if (decode.hasError()) {
-        file.problems << RowProblem{0, CliText::tr("the file is not UTF-8 text")};
+    const std::optional<QString> text = decode(contents);
+    if (!text) {
+        file.problems << RowProblem{0, BatchText::tr("the file is neither UTF-8 nor GB18030 text")};
         return file;
     }
-    const QStringList lines = text.split(u'\n');
-    QHash<QString, int> lineOfPager;
+    const QStringList lines = text->split(u'\n');
+    QHash<int, int> lineOfPager;
     bool header = false;
     for (int i = 0; i < lines.size(); ++i) {
         QString line = lines[i];
         if (line.endsWith(u'\r'))
             line.chop(1);
-        if (line.trimmed().isEmpty())
+        const QStringList c = cells(line);
+        if (allEmpty(c))
             continue;
         const int lineNumber = i + 1;
-        const QStringList c = cells(line);
         if (!header) {
             header = true;
             if (c.join(u',').compare(pagerCsvHeader(), Qt::CaseInsensitive) != 0) {
-                file.problems << RowProblem{lineNumber, CliText::tr("the first line must be \"%1\"")
-                                                            .arg(pagerCsvHeader())};
+                file.problems << RowProblem{
+                    lineNumber, BatchText::tr("the first line must be \"%1\"").arg(pagerCsvHeader())};
                 return file;
             }
             continue;
         }
-        if (c.size() > 6) {
-            file.problems << RowProblem{lineNumber, CliText::tr("more than 6 cells")};
+        if (c.size() > PagerCells) {
+            file.problems << RowProblem{lineNumber, BatchText::tr("more than 6 cells")};
             continue;
         }
         const auto at = [&](int k) { return k < c.size() ? c[k] : QString(); };
@@ -100,26 +128,25 @@ PagerFile readPagerCsv(const QByteArray& contents)
         row.number = at(0);
         row.address = at(1);
         QString problem;
-        row.model = listCell(at(2), DefaultModel, modelChoice, "model", problem);
-        row.polarity = listCell(at(3), DefaultPolarity, polarityChoice, "polarity", problem);
-        row.rate = listCell(at(4), DefaultRate, rateChoice, "rate", problem);
-        row.tone = listCell(at(5), DefaultTone, toneChoice, "tone", problem);
+        row.model = listCell(at(2), DefaultModel, pagerModels(), problem);
+        row.polarity = listCell(at(3), DefaultPolarity, pagerPolarities(), problem);
+        row.rate = listCell(at(4), DefaultRate, pagerRates(), problem);
+        row.tone = listCell(at(5), DefaultTone, pagerTones(), problem);
         // The set pager command's own checks come first, with its messages; a
         // list cell that names no item is reported when they pass.
-        const QString refused = problem.isEmpty()
-            ? Commands::pagerProblem(row.number, row.address, row.model, row.polarity, row.rate,
-                                     row.tone)
-            : Commands::pagerProblem(row.number, row.address, DefaultModel, DefaultPolarity,
-                                     DefaultRate, DefaultTone);
+        const QString refused = Commands::pagerProblem(row.number, row.address, row.model,
+                                                       row.polarity, row.rate, row.tone);
         if (!refused.isEmpty())
             problem = refused;
         if (problem.isEmpty()) {
             // Two rows for one pager: the second would silently replace the first.
-            const QString key = QString::number(row.number.trimmed().toInt());
-            if (lineOfPager.contains(key))
-                problem = CliText::tr("pager %1 is already on line %2").arg(key).arg(lineOfPager[key]);
+            const int pager = row.number.trimmed().toInt();
+            if (lineOfPager.contains(pager))
+                problem = BatchText::tr("pager %1 is already on line %2")
+                              .arg(pager)
+                              .arg(lineOfPager[pager]);
             else
-                lineOfPager.insert(key, lineNumber);
+                lineOfPager.insert(pager, lineNumber);
         }
         if (!problem.isEmpty())
             file.problems << RowProblem{lineNumber, problem};
@@ -127,26 +154,33 @@ PagerFile readPagerCsv(const QByteArray& contents)
             file.rows << row;
     }
     if (!header)
-        file.problems << RowProblem{0, CliText::tr("the file is empty")};
+        file.problems << RowProblem{0, BatchText::tr("the file is empty")};
     return file;
 }
 
 PagerLoadEnd loadPagers(Commands& commands, const QList<PagerRow>& rows,
-                        const std::function<void(int, int)>& progress)
+                        const BatchControl& control)
 {
     PagerLoadEnd result;
     const int total = int(rows.size());
     for (const PagerRow& row : rows) {
-        if (progress)
-            progress(result.written, total);
-        result.end = commands.setPager(row.number, row.address, row.model, row.polarity, row.rate,
-                                       row.tone);
-        if (result.end != RunEnd::Succeeded)
+        if (control.progress)
+            control.progress(result.written, total);
+        if (control.stop && control.stop()) {
+            result.outcome = Outcome::stopped();
             return result;
+        }
+        const Outcome outcome = commands.setPager(row.number, row.address, row.model,
+                                                  row.polarity, row.rate, row.tone);
+        if (!outcome.done()) {
+            result.outcome = outcome;
+            return result;
+        }
         ++result.written;
     }
-    if (progress)
-        progress(result.written, total);
+    if (control.progress)
+        control.progress(result.written, total);
+    result.outcome = Outcome::success();
     return result;
 }
 

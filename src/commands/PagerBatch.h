@@ -2,15 +2,19 @@
 // Many pagers from one CSV file, entered as the set pager command enters one.
 //
 //   number,address,model,polarity,rate,tone      (the header, required)
-//   12,1234567,数字新型,正,2400,2                 (one pager a row)
-//   13,7654321,,,,                                (empty cells: the window's defaults)
+//   12,1234567,new,normal,2400,tone2             (one pager a row)
+//   13,7654321,数字新型,正,2400,2                  (the lists' own words work too)
+//   14,7654321,,,,                                (empty cells: the window's defaults)
 //
-// UTF-8 with or without a byte-order mark, CR LF or LF line ends, blank lines
-// ignored, cells may be quoted. Every row is checked with the set pager
-// command's own checks before anything is sent.
+// UTF-8 with or without a byte-order mark; a file that is not UTF-8 is read as
+// GB18030 (what spreadsheets on Chinese Windows save). CR LF or LF line ends,
+// cells may be quoted, empty cells after the sixth are ignored, and lines of
+// empty cells are skipped. A list cell takes the list's export word, its
+// Chinese text, its text in the program's language or its number. Every row is
+// checked with the set pager command's own checks before anything is sent.
 
-#include "commands/Choices.h"
 #include "commands/Commands.h"
+#include "shared/Vocabulary.h"
 
 #include <QByteArray>
 #include <QList>
@@ -19,7 +23,7 @@
 
 namespace cs {
 
-// The header line of a pager file, also what a pager CSV report starts with.
+// The header line of a pager file, also what the pager CSV export starts with.
 QString pagerCsvHeader();   // "number,address,model,polarity,rate,tone"
 
 struct PagerRow {
@@ -28,8 +32,9 @@ struct PagerRow {
     int model = DefaultModel, polarity = DefaultPolarity, rate = DefaultRate, tone = DefaultTone;
 };
 
-// A row that cannot be sent: its line and the message for it (the window's own
-// message where the set pager command refuses it).
+// A row that cannot be sent: its line (0: the file as a whole) and the
+// message for it (the window's own message where the set pager command
+// refuses it).
 struct RowProblem {
     int line = 0;
     QString message;
@@ -43,14 +48,23 @@ struct PagerFile {
 // Reads and checks the whole file's contents.
 PagerFile readPagerCsv(const QByteArray& contents);
 
+// What a pager load did: the outcome of the run (the outcome of the row that
+// ended it, Stopped, or Done) and how many rows were set, from the first.
 struct PagerLoadEnd {
-    int written = 0;                 // rows confirmed by the unit, from the first
-    RunEnd end = RunEnd::Succeeded;  // how the last command ended
+    Outcome outcome;
+    int written = 0;
+};
+
+struct BatchControl {
+    // Called before each row and once at the end: rows done, rows in all.
+    std::function<void(int done, int total)> progress;
+    // Asked between rows: true ends the run before the next row.
+    std::function<bool()> stop;
 };
 
 // Sets the pagers in file order; the first row the unit does not confirm ends
-// the run. `progress(done, total)` is called before each row and at the end.
+// the run. Success messages of the single rows are not part of the outcome.
 PagerLoadEnd loadPagers(Commands& commands, const QList<PagerRow>& rows,
-                        const std::function<void(int, int)>& progress = {});
+                        const BatchControl& control = {});
 
 } // namespace cs

@@ -1,11 +1,13 @@
 #pragma once
 // Learning the table callers of a range of tables, one after another: for each
 // table number the set table command is sent and the unit listens for a
-// caller's service key. A wait that ends without a key press asks again, for
-// as long as it takes; the unit's refusal (a full memory) or any other failure
-// ends the run. A stop request is honoured between exchanges, never inside one.
+// caller's service key. A wait that ends without a key press asks again, up to
+// a number of unanswered requests for one table; the unit's refusal (a full
+// memory) or any other failure ends the run. A stop request is honoured
+// between exchanges, never inside one.
 
 #include "commands/Commands.h"
+#include "commands/PagerBatch.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,6 +21,9 @@ struct TableFields {
     QString key, pager1, pager2, pager3;
 };
 
+// Unanswered requests for one table before the run gives up.
+constexpr int DefaultLearningTries = 20;
+
 struct LearningEvents {
     // The request for `table` is out (attempt 1, 2, ...); the unit listens.
     std::function<void(int table, int attempt)> waiting;
@@ -27,14 +32,18 @@ struct LearningEvents {
 };
 
 struct LearningEnd {
-    int learned = 0;                 // tables learned, from the first
-    int nextTable = 0;               // the table that was being learned (or would be next)
-    bool stopped = false;            // ended by a stop request
-    RunEnd end = RunEnd::Succeeded;  // how the last command ended
+    // Done; Stopped; Failed with the outcome of the command that ended the
+    // run, or with Cause::NoReply and no message when `tries` requests for one
+    // table went unanswered.
+    Outcome outcome;
+    int learned = 0;     // tables learned, from the first
+    int nextTable = 0;   // the table that was being learned (or would be next)
+    int attempts = 0;    // requests sent for that table
 };
 
+// `tries`: unanswered requests for one table before giving up; 0 for no limit.
 LearningEnd learnTables(Commands& commands, int first, int last, const TableFields& fields,
-                        const std::function<bool()>& stopRequested,
+                        int tries = DefaultLearningTries, const BatchControl& control = {},
                         const LearningEvents& events = {});
 
 } // namespace cs

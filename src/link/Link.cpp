@@ -29,7 +29,7 @@ bool Link::SendFrame()
     // noise) must not be taken for its answer.
     discardInput();
     const bool written = port_.isOpen() && port_.write(wire);
-    ui_.repaint();
+    feedback_.repaint();
     return written;
 }
 
@@ -38,8 +38,7 @@ void Link::WaitReply()
     ExchangeScope exchange(state_);
     ReplySearch search(state_.TxBuffer[1]);
     const auto crcError = [this] {
-        ui_.messageBox(QCoreApplication::translate("Commands", "CRC校验错误"), StyleStop,
-                       QCoreApplication::translate("Commands", "错误"));
+        feedback_.notice(stopMessage(QCoreApplication::translate("Commands", "CRC校验错误")));
     };
     // One look at the port: read what arrived and search it.
     const auto look = [&] {

@@ -15,8 +15,9 @@ namespace cs {
 
 class Link {
 public:
-    Link(AppState& state, Port& port, Waiter& waiter, Ui& ui)
-        : state_(state), port_(port), waiter_(waiter), ui_(ui) {}
+    // `feedback` hears of replies with a bad checksum and repaints the windows.
+    Link(AppState& state, Port& port, Waiter& waiter, Feedback& feedback)
+        : state_(state), port_(port), waiter_(waiter), feedback_(feedback) {}
 
     // Fills TxBuffer[0..n+2] with 01, code, n and the payload.
     void setRequest(std::uint8_t code, const QByteArray& payload);
@@ -40,13 +41,13 @@ public:
 
     AppState& state() { return state_; }
     Port& port() { return port_; }
-    Ui& ui() { return ui_; }
+    Feedback& feedback() { return feedback_; }
 
 private:
     AppState& state_;
     Port& port_;
     Waiter& waiter_;
-    Ui& ui_;
+    Feedback& feedback_;
     bool fast_ = false;
 };
 

@@ -3,32 +3,33 @@
 
 namespace cs {
 
-PortControl::PortControl(AppState& state, Port& port, Ui& ui, std::function<QString(int)> deviceFor)
-    : state_(state), port_(port), ui_(ui), deviceFor_(std::move(deviceFor))
+PortControl::PortControl(AppState& state, Port& port, std::function<QString(int)> deviceFor)
+    : state_(state), port_(port), deviceFor_(std::move(deviceFor))
 {
     if (!deviceFor_)
         deviceFor_ = portDevice;
-    port_.onLost = [this] { portLost(); };
+    // The line went away under us (unplugged adapter, far end closed): release
+    // the port and show it closed, so that the next command opens it again.
+    port_.onLost = [this] { closePort(); };
 }
 
-void PortControl::reportPortFailure()
+Message PortControl::portMessage()
 {
-    ui_.messageBox(QCoreApplication::translate("Commands", "没发现此端口或端口已被其它程序占用!"),
-                   StyleStop, QCoreApplication::translate("Commands", "错误"));
+    return stopMessage(
+        QCoreApplication::translate("Commands", "没发现此端口或端口已被其它程序占用!"));
 }
 
-void PortControl::openPort()
+Outcome PortControl::openPort()
 {
     port_.setRts(true);
     const int number = portNumberOf(portText_);
-    if (number == 0 || !port_.open(deviceFor_(number))) {
-        reportPortFailure();
-        return;
-    }
+    if (number == 0 || !port_.open(deviceFor_(number)))
+        return Outcome::failed(portMessage(), Cause::Port);
     state_.PortIsOpen = true;
     statusText_ = QCoreApplication::translate("MainWindow", "已打开%1").arg(portText_);
     buttonCaption_ = QCoreApplication::translate("MainWindow", "关闭");
     emit changed();
+    return Outcome::success();
 }
 
 void PortControl::closePort()
@@ -41,18 +42,17 @@ void PortControl::closePort()
     emit changed();
 }
 
-void PortControl::EnsurePortOpen()
+Outcome PortControl::EnsurePortOpen()
 {
-    if (!state_.PortIsOpen)
-        openPort();
+    return state_.PortIsOpen ? Outcome::success() : openPort();
 }
 
-void PortControl::toggle()
+Outcome PortControl::toggle()
 {
-    if (state_.PortIsOpen)
-        closePort();
-    else
-        openPort();
+    if (!state_.PortIsOpen)
+        return openPort();
+    closePort();
+    return Outcome::success();
 }
 
 void PortControl::changePort(const QString& text)
@@ -63,13 +63,6 @@ void PortControl::changePort(const QString& text)
     state_.PortIsOpen = false;
     statusText_ = QCoreApplication::translate("MainWindow", "串口已关闭");
     emit changed();
-}
-
-// The line went away under us (unplugged adapter, far end closed): release the
-// port and show it closed, so the next command opens it again.
-void PortControl::portLost()
-{
-    closePort();
 }
 
 } // namespace cs

@@ -1,11 +1,12 @@
 #pragma once
 // The port row of the main window: the port choice (Combo5), the status text
 // (Label11), the open/close button caption (Command15), the open/close toggle,
-// the port change and EnsurePortOpen, which every command calls first.
+// the port change and EnsurePortOpen, which every operation calls first. A
+// failed open is an outcome with the port message; whoever asked shows it.
 
 #include "link/Port.h"
 #include "shared/AppState.h"
-#include "shared/Ui.h"
+#include "shared/Outcome.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -18,8 +19,7 @@ class PortControl : public QObject {
     Q_OBJECT
 public:
     // `deviceFor` maps a port number to a device name (portDevice by default).
-    PortControl(AppState& state, Port& port, Ui& ui,
-                std::function<QString(int)> deviceFor = {});
+    PortControl(AppState& state, Port& port, std::function<QString(int)> deviceFor = {});
 
     QString portText() const { return portText_; }
     QString statusText() const { return statusText_; }
@@ -27,25 +27,26 @@ public:
 
     // Sets the text of the port list without changing the port (typing).
     void setPortText(const QString& text) { portText_ = text; }
-    // Opens the chosen port if PortIsOpen is false; reports a failure itself.
-    void EnsurePortOpen();
+    // Opens the chosen port if PortIsOpen is false. Done when the port is
+    // open; else Failed with the port message.
+    Outcome EnsurePortOpen();
     // Command15 click or Label9 double-click.
-    void toggle();
+    Outcome toggle();
     // A click on an item of the port list.
     void changePort(const QString& text);
+
+    // The port message: "没发现此端口或端口已被其它程序占用!", style 16, "错误".
+    static Message portMessage();
 
 signals:
     void changed();
 
 private:
-    void openPort();
+    Outcome openPort();
     void closePort();
-    void portLost();
-    void reportPortFailure();
 
     AppState& state_;
     Port& port_;
-    Ui& ui_;
     std::function<QString(int)> deviceFor_;
     QString portText_ = QStringLiteral("COM1");
     // The port row's texts belong to the main window.

@@ -16,11 +16,10 @@ QString TestView::text() const { return text_; }
 bool TestView::timerOn() const { return on_; }
 int TestView::windowHeightTwips() const { return heightTwips_; }
 
-void TestView::toggle()
+Outcome TestView::toggle()
 {
-    portControl_.EnsurePortOpen();
-    if (!state_.PortIsOpen)
-        return;
+    if (Outcome port = portControl_.EnsurePortOpen(); !port.done())
+        return port;
     on_ = !on_;
     if (on_) {
         heightTwips_ = 8950;
@@ -29,6 +28,7 @@ void TestView::toggle()
         heightTwips_ = 6000;
     }
     emit changed();
+    return Outcome::success();
 }
 
 QString TestView::hexLines(const QByteArray& bytes)

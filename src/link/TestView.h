@@ -32,7 +32,7 @@ public:
     bool timerOn() const;             // Timer1
     int windowHeightTwips() const;    // 6100 at start, 8950 while on, 6000 after
 
-    void toggle();                    // Command8 click
+    Outcome toggle();                 // Command8 click; Failed when the port stays closed
     void recvdata();                  // Timer1 tick
 
     // The text of one tick's bytes: "55 AA 2 " and CR LF per line.

@@ -1,11 +1,8 @@
 #include "memory/DataBackup.h"
-#include "link/Frame.h"
-#include "memory/BackupFile.h"
+#include "memory/Backups.h"
 #include "memory/MemoryDump.h"
 
 #include <QCoreApplication>
-
-#include <algorithm>
 
 namespace cs {
 
@@ -17,39 +14,8 @@ struct BackupText {
 };
 
 // Looked up at each use: the translator is installed after start-up.
-QString errorTitle() { return BackupText::tr("错误"); }
 QString readIdle() { return BackupText::tr("读取进度条"); }
 QString downloadIdle() { return BackupText::tr("下发进度条"); }
-QString noLink() { return BackupText::tr("通讯失败！请检查连线！"); }
-
-constexpr std::uint8_t ReadHostCode = 0x0D;
-constexpr std::uint8_t ReadReceiverCode = 0x0E;
-constexpr std::uint8_t WriteBlockCode = 0x18;
-constexpr int BlockSize = 128;
-constexpr int HostBlocks = HostMemorySize / BlockSize;          // 64
-constexpr int ReceiverBlocks = ReceiverMemorySize / BlockSize;  // 2
-
-struct ReadKind {
-    std::uint8_t code;
-    std::uint8_t payloadLength;
-    int blocks;
-    QString busyCaption;
-    QString done;
-    QString failed;
-};
-
-ReadKind readKind(bool host, bool external)
-{
-    if (host)
-        return {ReadHostCode, 1, HostBlocks, BackupText::tr("正在读取主机内容……"),
-                BackupText::tr("读取主机内容成功！"), BackupText::tr("读取主机内容失败！")};
-    if (external)
-        return {ReadReceiverCode, 2, ReceiverBlocks, BackupText::tr("正在读取外置接收机内容……"),
-                BackupText::tr("读取外置接收机内容成功！"),
-                BackupText::tr("读取外置接收机内容失败！")};
-    return {ReadReceiverCode, 1, ReceiverBlocks, BackupText::tr("正在读取内置接收机内容……"),
-            BackupText::tr("读取内置接收机内容成功！"), BackupText::tr("读取内置接收机内容失败！")};
-}
 
 } // namespace
 
@@ -69,278 +35,121 @@ void DataBackup::label5Click()
     }
 }
 
-bool DataBackup::sendtocom()
+TransferControl DataBackup::progress(const QString& busyCaption, int maximum)
 {
-    return link_.SendFrame();
-}
-
-bool DataBackup::appendReplyData()
-{
-    AppState& s = link_.state();
-    const int n = s.RxBuffer[2];
-    const int at = s.ReadAreaIndex;
-    if (at < 0 || at + n > BufferCells)
-        return false;
-    std::copy_n(s.RxBuffer.begin() + 3, n, s.ReadArea.begin() + at);
-    s.ReadAreaIndex = at + n;
-    return true;
-}
-
-bool DataBackup::frgmainram()
-{
-    return appendReplyData();
-}
-
-bool DataBackup::frgsubram()
-{
-    return appendReplyData();
-}
-
-void DataBackup::breakOff(const QString& message, const QString& idleCaption)
-{
-    link_.ui().messageBox(message, StyleStop, errorTitle());
-    view_.setSize(false);
-    view_.label1 = idleCaption;
-    view_.update();
-}
-
-void DataBackup::fail(const QString& message)
-{
-    link_.ui().messageBox(message, StyleStop, errorTitle());
-    view_.progressValue = 0;
-    view_.setSize(false);
-    view_.update();
-}
-
-void DataBackup::releasePort()
-{
-    if (link_.state().PortIsOpen)
-        port_.toggle();
-}
-
-void DataBackup::readHost()
-{
-    completed_ = readMemory(Unit::Host);
-}
-
-void DataBackup::readBuiltInReceiver()
-{
-    completed_ = readMemory(Unit::BuiltInReceiver);
-}
-
-void DataBackup::readExternalReceiver()
-{
-    completed_ = readMemory(Unit::ExternalReceiver);
-}
-
-bool DataBackup::readMemory(Unit unit)
-{
-    AppState& s = link_.state();
-    Ui& ui = link_.ui();
-    const bool host = unit == Unit::Host;
-    const ReadKind kind = readKind(host, unit == Unit::ExternalReceiver);
-
-    port_.EnsurePortOpen();
-    if (!s.PortIsOpen)
-        return false;
-    try {
-        link_.discardInput();
-        s.LastReadFromReceiver = !host;
+    TransferControl control;
+    control.started = [this, busyCaption, maximum] {
         view_.label3Visible = false;
         view_.label4Visible = false;
-        s.ReadAreaIndex = 0;
-        s.TxBuffer[0] = RequestMarker;
-        s.TxBuffer[1] = kind.code;
-        s.TxBuffer[2] = kind.payloadLength;
-        if (unit == Unit::ExternalReceiver)
-            s.TxBuffer[4] = 0x01;
         view_.setSize(false);
         view_.update();
-        ui.repaint();
+        ui_.repaint();
         view_.progressMinimum = 0;
-        view_.progressMaximum = host ? HostBlocks - 1 : ReceiverBlocks;
+        view_.progressMaximum = maximum;
         view_.progressVisible = true;
         view_.label1Visible = true;
-        view_.label1 = kind.busyCaption;
+        view_.label1 = busyCaption;
         view_.update();
-        ui.repaint();
+        ui_.repaint();
+    };
+    control.progress = [this](int value) {
+        view_.progressValue = value;
+        view_.update();
+    };
+    return control;
+}
 
-        for (int b = 0; b < kind.blocks; ++b) {
-            s.TxBuffer[3] = std::uint8_t(b);
-            if (!sendtocom()) {
-                releasePort();
-                fail(kind.failed);
-                return false;
-            }
-            s.ReplyRounds = 1;
-            // A receiver first fetches its memory over the air: the first block takes long.
-            s.ReplyWaitSeconds = host ? 0.2 : (b == 0 ? 9.0 : 1.0);
-            link_.WaitReply();
-            if (!s.ReplyOk) {
-                breakOff(noLink(), readIdle());
-                return false;
-            }
-            s.ReplyOk = false;
-            view_.progressValue = host ? b : b + 1;
-            view_.update();
-            if (s.RxBuffer[2] != BlockSize) {
-                breakOff(BackupText::tr("接收数据长度错误！"), readIdle());
-                return false;
-            }
-            if (!(host ? frgmainram() : frgsubram())) {
-                fail(kind.failed);
-                return false;
-            }
-        }
-
+void DataBackup::finish(const Outcome& outcome, const QString& idleCaption)
+{
+    const bool brokeOff = outcome.cause == Cause::NoReply || outcome.cause == Cause::BadReply
+        || outcome.cause == Cause::Difference;
+    if (outcome.done()) {
         view_.progressValue = 0;
-        view_.label1 = readIdle();
+        view_.label1 = idleCaption;
         view_.update();
-        s.ImageDataPresent = true;
-        s.LastLoadFromReceiver = !host;
-        ui.messageBox(kind.done, StyleInfo, okTitle());
+    }
+    present(ui_, outcome);
+    if (outcome.cause == Cause::Port || outcome.ending == Ending::Refused)
+        return;   // nothing was sent: the window stays as it was
+    if (outcome.done())
+        return;
+    // A block went unanswered or was refused: compact size and the idle
+    // caption; any other failure: progress 0 and compact size.
+    if (brokeOff)
+        view_.label1 = idleCaption;
+    else
+        view_.progressValue = 0;
+    view_.setSize(false);
+    view_.update();
+}
+
+Outcome DataBackup::read(MemoryUnit unit)
+{
+    const bool host = unit == MemoryUnit::Host;
+    const QString busy = host ? BackupText::tr("正在读取主机内容……")
+        : unit == MemoryUnit::BuiltInReceiver ? BackupText::tr("正在读取内置接收机内容……")
+                                              : BackupText::tr("正在读取外置接收机内容……");
+    const Outcome outcome
+        = readMemory(link_, port_, unit, progress(busy, host ? HostBlocks - 1 : ReceiverBlocks));
+    finish(outcome, readIdle());
+    if (outcome.done()) {
         if (host) {
-            s.HostImage = s.ReadArea;
             view_.label6Visible = true;
             view_.label6 = BackupText::tr("主机内容已读取");
-            s.HostImageLoaded = true;
         } else {
-            s.ReceiverImage = s.ReadArea;
-            s.ReceiverImageLoaded = true;
             view_.label7Visible = true;
             view_.label7 = BackupText::tr("分机内容已读取");
             view_.setSize(false);
         }
         view_.progressValue = 0;
         view_.update();
-        return true;
-    } catch (...) {
-        fail(kind.failed);
-        return false;
     }
+    return outcome;
 }
 
-void DataBackup::download()
+Outcome DataBackup::readHost() { return read(MemoryUnit::Host); }
+Outcome DataBackup::readBuiltInReceiver() { return read(MemoryUnit::BuiltInReceiver); }
+Outcome DataBackup::readExternalReceiver() { return read(MemoryUnit::ExternalReceiver); }
+
+Outcome DataBackup::download()
 {
-    completed_ = transfer();
-}
-
-bool DataBackup::transfer()
-{
-    AppState& s = link_.state();
-    Ui& ui = link_.ui();
-    // With no image read or opened there is nothing to restore: sending the
-    // empty image would wipe the unit.
-    if (!s.HostImageLoaded) {
-        ui.messageBox(BackupText::tr("主机数据未读取，无法下发！"), StyleStop, errorTitle());
-        return false;
-    }
-    port_.EnsurePortOpen();
-    if (!s.PortIsOpen)
-        return false;
-    const QString failed = BackupText::tr("下发主机内容失败！");
-    try {
-        link_.discardInput();
-        view_.setSize(false);
-        view_.update();
-        ui.repaint();
-        view_.progressMinimum = 0;
-        view_.progressMaximum = HostBlocks - 1;
-        view_.progressVisible = true;
-        view_.label1Visible = true;
-        view_.label1 = BackupText::tr("正在下发数据到主机……");
-        view_.update();
-        ui.repaint();
-
-        for (int b = 0; b < HostBlocks; ++b) {
-            s.TxBuffer[0] = RequestMarker;
-            s.TxBuffer[1] = WriteBlockCode;
-            s.TxBuffer[2] = BlockSize + 1;
-            s.TxBuffer[3] = std::uint8_t(b);
-            std::copy_n(s.HostImage.begin() + BlockSize * b, BlockSize, s.TxBuffer.begin() + 4);
-            if (!sendtocom()) {
-                releasePort();
-                fail(failed);
-                return false;
-            }
-            s.ReplyRounds = 1;
-            s.ReplyWaitSeconds = 0.3;
-            link_.WaitReply();
-            if (!s.ReplyOk) {
-                breakOff(noLink(), downloadIdle());
-                return false;
-            }
-            s.ReplyOk = false;
-            view_.progressValue = b;
-            view_.update();
-            if (s.RxBuffer[2] != 0x01) {
-                breakOff(BackupText::tr("返回数据长度错误！"), downloadIdle());
-                return false;
-            }
-        }
-
-        view_.progressValue = 0;
-        view_.label1 = downloadIdle();
-        view_.update();
-        ui.messageBox(BackupText::tr("下发备份数据到主机成功！"), StyleInfo, okTitle());
+    const TransferControl control
+        = progress(BackupText::tr("正在下发数据到主机……"), HostBlocks - 1);
+    const Outcome outcome = verify ? downloadAndVerify(link_, port_, control)
+                                   : downloadImage(link_, port_, control);
+    finish(outcome, downloadIdle());
+    if (outcome.done()) {
         view_.progressValue = 0;
         view_.update();
-        return true;
-    } catch (...) {
-        fail(failed);
-        return false;
     }
+    return outcome;
 }
 
 void DataBackup::saveFile()
 {
-    const AppState& s = link_.state();
-    Ui& ui = link_.ui();
-    if (!s.HostImageLoaded || !s.ImageDataPresent) {
-        ui.messageBox(BackupText::tr("主机数据未读取，无法保存文件！"), StyleStop, errorTitle());
+    if (Outcome saveable = checkSaveable(link_.state()); !saveable.done()) {
+        present(ui_, saveable);
         return;
     }
-    const QString name = ui.chooseSaveFile();
+    const QString name = ui_.chooseSaveFile();
     if (name.isEmpty())
         return;   // dialog cancelled
-    if (!hasBackupExtension(name)) {
-        ui.messageBox(BackupText::tr("保存文件的扩展名必须为.cat！"), StyleStop, errorTitle());
-        return;
-    }
-    if (!writeBackupFile(name, s.HostImage)) {
-        ui.messageBox(BackupText::tr("文件%1保存失败！").arg(name), StyleStop, errorTitle());
-        return;
-    }
-    ui.messageBox(BackupText::tr("记录已保存到%1").arg(name), StyleInfo, okTitle());
+    present(ui_, saveBackup(link_.state(), name));
 }
 
 void DataBackup::openFile()
 {
-    AppState& s = link_.state();
-    Ui& ui = link_.ui();
-    port_.EnsurePortOpen();
-    if (!s.PortIsOpen)
+    if (Outcome port = port_.EnsurePortOpen(); !port.done()) {
+        present(ui_, port);
         return;
-    const QString name = ui.chooseOpenFile();
+    }
+    const QString name = ui_.chooseOpenFile();
     if (name.isEmpty())
         return;   // dialog cancelled
-    if (!hasBackupExtension(name)) {
-        ui.messageBox(BackupText::tr("请选择.cat文件"), StyleStop, errorTitle());
+    const Outcome outcome = openBackup(link_.state(), name);
+    present(ui_, outcome);
+    if (!outcome.done())
         return;
-    }
-    // The whole image is read before any cell changes: a short or unreadable
-    // file leaves the image and its flags as they were.
-    const std::optional<QByteArray> bytes = readBackupFile(name);
-    if (!bytes) {
-        ui.messageBox(BackupText::tr("文件%1打开失败！").arg(name), StyleStop, errorTitle());
-        return;
-    }
-    std::copy_n(reinterpret_cast<const std::uint8_t*>(bytes->constData()), HostMemorySize,
-                s.HostImage.begin());
-    ui.messageBox(BackupText::tr("已成功打开备份文件%1").arg(name), StyleInfo, okTitle());
-    s.HostImageLoaded = true;
-    s.ImageDataPresent = true;
-    s.LastLoadFromReceiver = false;
     view_.label6Visible = true;
     view_.label6 = BackupText::tr("主机内容已读取");
     view_.update();
@@ -350,9 +159,8 @@ void DataBackup::memoryDump()
 {
     const AppState& s = link_.state();
     if (!s.ImageDataPresent) {
-        link_.ui().messageBox(
-            BackupText::tr("读取数据区为空，请先读取主机或分机内容后再点击此按钮！"), StyleInfo,
-            errorTitle());
+        ui_.message({BackupText::tr("读取数据区为空，请先读取主机或分机内容后再点击此按钮！"),
+                     Style::Info, Title::Error});
         return;
     }
     view_.label3Visible = false;

@@ -1,5 +1,5 @@
 #include "reports/BackupDiff.h"
-#include "reports/Reports.h"
+#include "reports/ReportKinds.h"
 
 #include <QCoreApplication>
 #include <QMap>
@@ -9,26 +9,37 @@ namespace cs {
 
 namespace {
 
-// The command line's own texts, translated under the context "cli".
-struct CliText {
-    Q_DECLARE_TR_FUNCTIONS(cli)
+// The comparison's own texts, translated under the context "Diff".
+struct DiffText {
+    Q_DECLARE_TR_FUNCTIONS(Diff)
 };
 
-// A report line without its CR LF, as a diff line.
-QString bare(QString line)
+// Report lines without their CR LF.
+QStringList bare(const QString& text)
 {
-    while (line.endsWith(QLatin1Char('\n')) || line.endsWith(QLatin1Char('\r')))
-        line.chop(1);
-    return line;
+    QString t = text;
+    while (t.endsWith(QLatin1Char('\n')) || t.endsWith(QLatin1Char('\r')))
+        t.chop(1);
+    return t.split(QStringLiteral("\r\n"));
 }
 
+QString lines(const QStringList& lines, const char* mark)
+{
+    QString out;
+    for (const QString& l : lines)
+        out += QLatin1String(mark) + l + QLatin1Char('\n');
+    return out;
+}
+
+// Records keyed by pager or table number: their lines and their cells.
 struct Side {
-    QMap<int, QStringList> lines;   // by pager or table number
+    QMap<int, QStringList> lines;
+    QMap<int, QList<int>> cells;
 };
 
-// Lists the keys only in b ("added"), only in a ("removed") and in both with
-// other lines ("changed").
-QString compare(const Side& a, const Side& b, const QString& what)
+// The keys only in b ("added"), only in a ("removed") and in both with other
+// lines ("changed"); the cells of every key listed go into `explained`.
+QString compare(const Side& a, const Side& b, const QString& what, std::set<int>& explained)
 {
     QString added, removed, changed;
     std::set<int> keys;
@@ -40,114 +51,117 @@ QString compare(const Side& a, const Side& b, const QString& what)
         const QStringList la = a.lines.value(key), lb = b.lines.value(key);
         if (la == lb)
             continue;
-        if (la.isEmpty()) {
-            for (const QString& l : lb)
-                added += QStringLiteral("+ ") + l + QLatin1Char('\n');
-        } else if (lb.isEmpty()) {
-            for (const QString& l : la)
-                removed += QStringLiteral("- ") + l + QLatin1Char('\n');
-        } else {
-            for (const QString& l : la)
-                changed += QStringLiteral("- ") + l + QLatin1Char('\n');
-            for (const QString& l : lb)
-                changed += QStringLiteral("+ ") + l + QLatin1Char('\n');
-        }
+        for (const Side* side : {&a, &b})
+            for (int cell : side->cells.value(key))
+                explained.insert(cell);
+        if (la.isEmpty())
+            added += lines(lb, "+ ");
+        else if (lb.isEmpty())
+            removed += lines(la, "- ");
+        else
+            changed += lines(la, "- ") + lines(lb, "+ ");
     }
     QString out;
     if (!added.isEmpty())
-        out += CliText::tr("%1 added:").arg(what) + QLatin1Char('\n') + added;
+        out += DiffText::tr("%1 added:").arg(what) + QLatin1Char('\n') + added;
     if (!removed.isEmpty())
-        out += CliText::tr("%1 removed:").arg(what) + QLatin1Char('\n') + removed;
+        out += DiffText::tr("%1 removed:").arg(what) + QLatin1Char('\n') + removed;
     if (!changed.isEmpty())
-        out += CliText::tr("%1 changed:").arg(what) + QLatin1Char('\n') + changed;
+        out += DiffText::tr("%1 changed:").arg(what) + QLatin1Char('\n') + changed;
     return out;
 }
 
-Side pagers(const HostMemory& host, std::set<int>& cells)
+QList<int> cellRange(int first, int count)
 {
+    QList<int> cells;
+    for (int i = 0; i < count; ++i)
+        cells << first + i;
+    return cells;
+}
+
+Side pagers(const HostMemory& host)
+{
+    using namespace layout;
     Side side;
-    for (int n = 1; n <= layout::PagerCount; ++n)
+    for (int n = 1; n <= PagerCount; ++n)
         if (const auto p = host.pager(n)) {
-            side.lines[n] << bare(pagerLine(n, *p));
-            for (int c = 0; c < layout::PagerRecordSize; ++c)
-                cells.insert(layout::PagerTableStart + layout::PagerRecordSize * (n - 1) + c);
+            side.lines[n] = bare(pagerLine(n, *p));
+            side.cells[n] = cellRange(PagerTableStart + PagerRecordSize * (n - 1), PagerRecordSize);
         }
     return side;
 }
 
-Side tables(const HostMemory& host, std::set<int>& cells)
+Side tables(const HostMemory& host)
 {
+    using namespace layout;
     Side side;
     const int count = host.tableCount().count();
     for (int k = 0; k < count; ++k) {
         const TableRecord t = host.table(k);
         side.lines[t.tableNumber] << bare(tableLine(t));
-        for (int c = 0; c < layout::TableRecordSize; ++c)
-            cells.insert(layout::TableTableStart + layout::TableRecordSize * k + c);
+        side.cells[t.tableNumber] << cellRange(TableTableStart + TableRecordSize * k,
+                                               TableRecordSize);
     }
     return side;
 }
 
-// The settings report kinds and the cells each reads.
-struct Setting {
-    int kind;
-    QList<int> cells;
-};
-
-QString settingText(int kind, const HostMemory& host)
+QString hexByte(int v)
 {
-    switch (kind) {
-    case ReportWorkMode: return workModeReport(host);
-    case ReportTransmitterFrequency: return transmitterFrequencyReport(host);
-    case ReportInfoUnitType: return infoUnitTypeReport(host);
-    case ReportNumberPronunciation: return numberPronunciationReport(host);
-    case ReportCallOriginator: return callOriginatorReport(host);
-    case ReportKeyPrompts: return keyPromptsReport(host);
-    default: return handheldPromptsReport(host);
-    }
+    return QStringLiteral("%1").arg(v, 2, 16, QLatin1Char('0')).toUpper();
 }
 
 } // namespace
 
-QString backupDiff(const Buffer& a, const Buffer& b)
+BackupDifference backupDiff(const Buffer& a, const Buffer& b)
 {
-    if (differingCells(a, b).count == 0)
-        return QString();
-    const HostMemory ha(a), hb(b);
-    std::set<int> explained = {layout::TableCountCell, layout::TableCountCell + 1};
-    QString out = compare(pagers(ha, explained), pagers(hb, explained), CliText::tr("pagers"));
-    out += compare(tables(ha, explained), tables(hb, explained), CliText::tr("tables"));
+    BackupDifference result;
+    for (int i = 0; i < HostMemorySize; ++i)
+        result.cells += a[size_t(i)] != b[size_t(i)];
+    if (result.cells == 0)
+        return result;
 
-    using namespace layout;
-    const Setting settings[] = {
-        {ReportWorkMode, {WorkModeCell}},
-        {ReportTransmitterFrequency, {TransmitterFrequencyCell, TransmitterFrequencyCell + 1,
-                                      TransmitterFrequencyCell + 2, TransmitterFlagCell}},
-        {ReportInfoUnitType, {InfoUnitTypeCell}},
-        {ReportNumberPronunciation, {NumberPronunciationCell}},
-        {ReportCallOriginator, {CallOriginatorCell}},
-        {ReportKeyPrompts, {KeyPromptCell, KeyPromptCell + 1, KeyPromptCell + 2}},
-        {ReportHandheldPrompts, {HandheldByTableCell, HandheldByPagerCell}},
-    };
-    const QStringList captions = reportKindCaptions();
-    for (const Setting& s : settings) {
-        explained.insert(s.cells.begin(), s.cells.end());
-        const QString ta = settingText(s.kind, ha), tb = settingText(s.kind, hb);
+    const HostMemory ha(a), hb(b);
+    std::set<int> explained;
+    QString& out = result.text;
+    for (const ReportKindInfo& kind : reportKinds()) {
+        if (kind.kind == ReportPagers) {
+            out += compare(pagers(ha), pagers(hb), kind.captionText(), explained);
+            continue;
+        }
+        if (kind.kind == ReportTables) {
+            // The count line first, then the tables by their numbers.
+            const std::optional<QString> ta = kind.text(ha), tb = kind.text(hb);
+            const QString ca = ta ? bare(*ta).first() : QString();
+            const QString cb = tb ? bare(*tb).first() : QString();
+            if (ca != cb) {
+                out += kind.captionText() + QStringLiteral(":\n");
+                out += ca.isEmpty() ? QString() : lines({ca}, "- ");
+                out += cb.isEmpty() ? QString() : lines({cb}, "+ ");
+                for (int cell : cellRange(layout::TableCountCell, 2))
+                    explained.insert(cell);
+            }
+            out += compare(tables(ha), tables(hb), kind.captionText(), explained);
+            continue;
+        }
+        const QString ta = kind.text(ha).value_or(QString());
+        const QString tb = kind.text(hb).value_or(QString());
         if (ta == tb)
             continue;
-        out += captions[s.kind] + QStringLiteral(":\n");
-        for (const QString& l : bare(ta).split(QStringLiteral("\r\n")))
-            out += QStringLiteral("- ") + l + QLatin1Char('\n');
-        for (const QString& l : bare(tb).split(QStringLiteral("\r\n")))
-            out += QStringLiteral("+ ") + l + QLatin1Char('\n');
+        out += kind.captionText() + QStringLiteral(":\n") + lines(bare(ta), "- ")
+            + lines(bare(tb), "+ ");
+        for (int cell : kind.cells(ha))
+            explained.insert(cell);
     }
-    int other = 0;
+    QString other;
     for (int i = 0; i < HostMemorySize; ++i)
         if (a[size_t(i)] != b[size_t(i)] && !explained.count(i))
-            ++other;
-    if (other > 0)
-        out += CliText::tr("other cells that differ: %1").arg(other) + QLatin1Char('\n');
-    return out;
+            other += QStringLiteral("  %1H: %2 -> %3\n")
+                         .arg(QStringLiteral("%1").arg(i, 4, 16, QLatin1Char('0')).toUpper(),
+                              hexByte(a[size_t(i)]), hexByte(b[size_t(i)]));
+    if (!other.isEmpty())
+        out += DiffText::tr("other cells that differ (address: before -> after):") + QLatin1Char('\n')
+            + other;
+    return result;
 }
 
 } // namespace cs

@@ -1,17 +1,21 @@
 #pragma once
-// What differs between two host memory images, in the words of the reports:
-// pagers and tables added, removed or changed (as their report lines), each
-// setting whose report differs, and the count of other cells that differ.
+// What differs between two host memory images, every byte accounted for: the
+// pagers and tables added, removed or changed and each setting whose report
+// differs, as their report lines before and after; every other differing cell
+// by its address with both values.
 
-#include "memory/Verify.h"
 #include "shared/AppState.h"
 
 #include <QString>
 
 namespace cs {
 
-// The differences of image `b` against image `a` as text, LF line ends; empty
-// when the images are equal.
-QString backupDiff(const Buffer& a, const Buffer& b);
+struct BackupDifference {
+    int cells = 0;   // differing cells among 0..8191
+    QString text;    // LF line ends; empty when the images are equal
+};
+
+// The differences of image `b` against image `a`.
+BackupDifference backupDiff(const Buffer& a, const Buffer& b);
 
 } // namespace cs

@@ -21,57 +21,6 @@ const std::array<PagerTypeLetter, 12> PagerTypeLetters{{
     {'U', {PagerModel::DigitalStandard, PagerRate::R1200}},
 }};
 
-const std::array<const char*, VoicePromptCount> VoicePromptItems{
-    "取消", "服务", "需要服务", "点菜", "加水", "酒水", "茶水", "买单",
-    "饮料", "呼叫", "紧急", "找您", "Service", "Drink", "Bill", "Callsfor",
-};
-
-const std::array<const char*, CallOriginatorCount> CallOriginatorItems{
-    "号", "桌", "餐桌", "厅", "餐厅", "房", "包房", "床", "Table",
-};
-
-const std::array<const char*, HandheldPromptCount> HandheldPromptItems{"厨房", "总台", "服务台"};
-
-namespace {
-
-// Model and work mode names, as the reports show them.
-struct LayoutText {
-    Q_DECLARE_TR_FUNCTIONS(Reports)
-};
-
-} // namespace
-
-QString modelText(PagerModel m)
-{
-    switch (m) {
-    case PagerModel::DigitalStandard: return LayoutText::tr("数字标准");
-    case PagerModel::DigitalNew: return LayoutText::tr("数字新型");
-    case PagerModel::Chinese: return LayoutText::tr("中文字符");
-    case PagerModel::English: return LayoutText::tr("英文");
-    }
-    return {};
-}
-
-QString rateText(PagerRate r)
-{
-    switch (r) {
-    case PagerRate::R512: return QStringLiteral("512");
-    case PagerRate::R1200: return QStringLiteral("1200");
-    case PagerRate::R2400: return QStringLiteral("2400");
-    }
-    return {};
-}
-
-QString workModeText(WorkMode m)
-{
-    switch (m) {
-    case WorkMode::SingleKey1: return LayoutText::tr("单键模式1");
-    case WorkMode::MultiKey: return LayoutText::tr("多键模式");
-    case WorkMode::SingleKey0: return LayoutText::tr("单键模式0");
-    }
-    return {};
-}
-
 std::optional<PagerType> pagerTypeOfCapital(std::uint8_t capital)
 {
     for (const auto& letter : PagerTypeLetters)
@@ -84,24 +33,18 @@ QString getvoicevalue(int code)
 {
     if (code < 0 || code >= VoicePromptCount)
         return {};
-    return QStringLiteral("“") + QString::fromUtf8(VoicePromptItems[size_t(code)]) + QStringLiteral("”");
-}
-
-double receiverFrequencyMHz(int index)
-{
-    return 314.2 + 0.2 * index;
+    return QStringLiteral("“") + keyPrompts().text(code) + QStringLiteral("”");
 }
 
 namespace {
 
-// Codes below `count` carry a text; code `count` is set without a text; above is not set.
-CodeSetting decodeSetting(std::uint8_t code, const char* const* texts, int count)
+// Codes below `count` carry a word; code `count` is set without one; above is not set.
+CodeSetting decodeSetting(std::uint8_t code, int count)
 {
     CodeSetting s;
     s.code = code;
+    s.count = count;
     s.set = code <= count;
-    if (code < count)
-        s.text = QString::fromUtf8(texts[code]);
     return s;
 }
 
@@ -167,27 +110,25 @@ std::optional<NumberPronunciation> HostMemory::numberPronunciation() const
 
 CodeSetting HostMemory::callOriginator() const
 {
-    return decodeSetting(at(CallOriginatorCell), CallOriginatorItems.data(), CallOriginatorCount);
+    return decodeSetting(at(CallOriginatorCell), CallOriginatorCount);
 }
 
 CodeSetting HostMemory::keyPrompt(int key) const
 {
-    const std::uint8_t code = at(KeyPromptCell + key - 1);
-    CodeSetting s;
-    s.code = code;
-    s.set = code < VoicePromptCount;
-    s.text = getvoicevalue(code);
+    // Every code that is set has its prompt.
+    CodeSetting s = decodeSetting(at(KeyPromptCell + key - 1), VoicePromptCount);
+    s.set = s.code < VoicePromptCount;
     return s;
 }
 
 CodeSetting HostMemory::handheldByTable() const
 {
-    return decodeSetting(at(HandheldByTableCell), HandheldPromptItems.data(), HandheldPromptCount);
+    return decodeSetting(at(HandheldByTableCell), HandheldPromptCount);
 }
 
 CodeSetting HostMemory::handheldByPager() const
 {
-    return decodeSetting(at(HandheldByPagerCell), HandheldPromptItems.data(), HandheldPromptCount);
+    return decodeSetting(at(HandheldByPagerCell), HandheldPromptCount);
 }
 
 InfoUnitType HostMemory::infoUnitType() const
@@ -218,24 +159,6 @@ int HostMemory::transmitterFrequencyUnits() const
 double HostMemory::transmitterFrequencyMHz() const
 {
     return transmitterFrequencySet() ? transmitterFrequencyUnits() / 10000.0 : DefaultTransmitterFrequencyMHz;
-}
-
-int ReceiverMemory::frequencyIndex() const
-{
-    return c_[ReceiverFrequencyIndexCell];
-}
-
-std::optional<double> ReceiverMemory::listedFrequencyMHz() const
-{
-    const int v = frequencyIndex();
-    if (v < ReceiverFrequencyCount)
-        return receiverFrequencyMHz(v);
-    return std::nullopt;
-}
-
-double ReceiverMemory::frequencyMHz() const
-{
-    return listedFrequencyMHz().value_or(DefaultReceiverFrequencyMHz);
 }
 
 } // namespace cs

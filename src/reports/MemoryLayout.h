@@ -24,12 +24,11 @@
 // Table records from k = 82 on reach cell 2024 and overlap the settings; they are
 // read where the layout places them, exactly as the host unit would.
 //
-// Receiver memory image (256 cells):
-//
-//   cell 250 (0xFA)  receiver frequency index: 0..7 into ReceiverFrequencyList,
-//                    other: factory default 315.6 MHz
+// A receiver's memory image (256 cells) is read by the hidden receiver reads
+// and shown only in the memory dump.
 
 #include "shared/AppState.h"
+#include "shared/Vocabulary.h"
 
 #include <QString>
 #include <array>
@@ -56,19 +55,15 @@ constexpr int WorkModeCell = 8166;
 constexpr int TransmitterFrequencyCell = 8185;   // 3 cells
 constexpr int TransmitterFlagCell = 8188;
 constexpr int TableCountCell = 8190;             // 2 cells
-constexpr int ReceiverFrequencyIndexCell = 250;
 constexpr std::uint8_t NotSet = 0xFF;
 } // namespace layout
 
 // ---- Code tables -----------------------------------------------------------
 
-// Model positions as the main window's Combo1(0) lists them.
+// Codes as the lists of shared/Vocabulary.h number them: a decoded value's
+// code is its word's code there.
 enum class PagerModel : std::uint8_t { DigitalStandard = 0, DigitalNew = 1, Chinese = 2, English = 3 };
-// Rate positions as Combo1(2) lists them.
 enum class PagerRate : std::uint8_t { R512 = 0, R1200 = 1, R2400 = 2 };
-
-QString modelText(PagerModel m);   // "数字标准", "数字新型", "中文字符", "英文"
-QString rateText(PagerRate r);     // "512", "1200", "2400"
 
 struct PagerType {
     PagerModel model;
@@ -86,44 +81,35 @@ extern const std::array<PagerTypeLetter, 12> PagerTypeLetters;
 // Model and rate of a capital letter; none for a letter outside the table.
 std::optional<PagerType> pagerTypeOfCapital(std::uint8_t capital);
 
-// VoicePromptCode 0..15: "“取消”" .. "“Callsfor”" (the quotation marks belong to the text).
+// VoicePromptCode 0..15 (keyPrompts()), CallOriginatorCode 0..8 with 9 set but
+// without a word (callOriginators()), HandheldPromptCode 0..2 with 3 set but
+// without a text (handheldPlaces()).
 constexpr int VoicePromptCount = 16;
-// The plain item texts of the prompt lists ("取消" .. "Callsfor"), code = position.
-extern const std::array<const char*, VoicePromptCount> VoicePromptItems;
-// getvoicevalue: the text of a VoicePromptCode, with its quotation marks; empty for any other code.
+constexpr int CallOriginatorCount = 9;
+constexpr int HandheldPromptCount = 3;
+
+// getvoicevalue: the text of a VoicePromptCode in quotation marks (“点菜”);
+// empty for any other code.
 QString getvoicevalue(int code);
 
-// CallOriginatorCode 0..8: "号", "桌", "餐桌", "厅", "餐厅", "房", "包房", "床", "Table";
-// 9 is set but has no word.
-constexpr int CallOriginatorCount = 9;
-extern const std::array<const char*, CallOriginatorCount> CallOriginatorItems;
-
-// HandheldPromptCode 0..2: "厨房", "总台", "服务台"; 3 is set but has no text.
-constexpr int HandheldPromptCount = 3;
-extern const std::array<const char*, HandheldPromptCount> HandheldPromptItems;
-
-// A settings byte decoded against its code table: not set, set with a text, or
-// set without a text (the codes just past the table: originator 9, handheld 3).
+// A settings byte decoded against its code table: not set, set with a word
+// (code below the table's size), or set without one (the code just past it).
 struct CodeSetting {
     std::uint8_t code = layout::NotSet;
     bool set = false;
-    QString text;   // empty when not set or when the code has no text
+    bool hasWord() const { return set && code < count; }
+    int count = 0;   // the size of the code table
 };
 
-enum class NumberPronunciation { Chinese, English };
-enum class InfoUnitType { Voice, Digital };
-enum class WorkMode { SingleKey1, MultiKey, SingleKey0 };
-QString workModeText(WorkMode m);   // "单键模式1", "多键模式", "单键模式0"
+enum class NumberPronunciation { Chinese = 0, English = 1 };
+enum class InfoUnitType { Digital = 0, Voice = 1 };
+enum class WorkMode { SingleKey1 = 0, MultiKey = 1, SingleKey0 = 2 };
 
-// ReceiverFrequencyList: entry v = 314.2 + 0.2*v MHz, v = 0..7.
-constexpr int ReceiverFrequencyCount = 8;
-double receiverFrequencyMHz(int index);
-constexpr double DefaultReceiverFrequencyMHz = 315.6;
 constexpr double DefaultTransmitterFrequencyMHz = 430.225;
 
 // ---- Records ---------------------------------------------------------------
 
-enum class Polarity { Positive /* 正 */, Negative /* 反 */ };
+enum class Polarity { Negative = 0 /* 反 */, Positive = 1 /* 正 */ };
 
 // PagerRecord, 5 bytes per pager number:
 //
@@ -185,24 +171,10 @@ public:
     bool transmitterFrequencySet() const;            // flag cell holds 1
     int transmitterFrequencyUnits() const;           // raw 100 Hz units from the three cells
     double transmitterFrequencyMHz() const;          // from the cells when set, else 430.225
+    int cell(int c) const { return at(c); }          // a cell's raw value
 
 private:
     std::uint8_t at(int cell) const { return c_[cell]; }
-    const std::uint8_t* c_;
-};
-
-// Read-only view of a receiver memory image (at least 256 cells).
-class ReceiverMemory {
-public:
-    explicit ReceiverMemory(const std::uint8_t* cells) : c_(cells) {}
-    explicit ReceiverMemory(const Buffer& image) : c_(image.data()) {}
-
-    int frequencyIndex() const;                      // raw cell value
-    // The list entry for indices 0..7; none for the factory default.
-    std::optional<double> listedFrequencyMHz() const;
-    double frequencyMHz() const;                     // listed, else 315.6
-
-private:
     const std::uint8_t* c_;
 };
 

@@ -1,5 +1,4 @@
 #include "reports/ReportView.h"
-#include "reports/Reports.h"
 
 #include <QCoreApplication>
 
@@ -12,32 +11,38 @@ struct ViewText {
     Q_DECLARE_TR_FUNCTIONS(Reports)
 };
 
-void refuse(Ui& ui, const QString& text, const QString& title = ViewText::tr("错误"))
+Message noImage()
 {
-    ui.messageBox(text, StyleStop, title);
-}
-
-bool needHost(const AppState& state, Ui& ui)
-{
-    if (state.HostImageLoaded)
-        return true;
-    refuse(ui, ViewText::tr("还没有读取主机内容，操作无效！"));
-    return false;
-}
-
-// Sets the finished report text in one go and shows it.
-void show(BackupView& view, const QString& text)
-{
-    view.text1 = text;
-    view.update();
+    return stopMessage(ViewText::tr("读取数据区为空，请先读取主机或分机内容后再点击此按钮！"));
 }
 
 } // namespace
 
-void showReport(BackupView& view, const AppState& state, Ui& ui, int kind)
+Report buildReport(const ReportKindInfo* kind, const AppState& state)
+{
+    Report report;
+    if (!state.ImageDataPresent) {
+        report.outcome = Outcome::refused(noImage());
+        return report;
+    }
+    if (!kind)
+        return report;
+    if (!state.HostImageLoaded) {
+        report.outcome = Outcome::refused(stopMessage(ViewText::tr("还没有读取主机内容，操作无效！")));
+        return report;
+    }
+    report.heading = kind->heading;
+    if (const auto text = kind->text(HostMemory(state.HostImage)))
+        report.text = *text;
+    else
+        report.outcome.message = stopMessage(ViewText::tr("没有餐桌号！"), Title::Attention);
+    return report;
+}
+
+void showReport(BackupView& view, const AppState& state, Ui& ui, const ReportKindInfo* kind)
 {
     if (!state.ImageDataPresent) {
-        refuse(ui, ViewText::tr("读取数据区为空，请先读取主机或分机内容后再点击此按钮！"));
+        ui.message(noImage());
         return;
     }
     view.label2Visible = false;
@@ -46,66 +51,16 @@ void showReport(BackupView& view, const AppState& state, Ui& ui, int kind)
     view.text1.clear();
     view.setSize(true);
     view.update();
+    if (!kind)
+        return;
 
-    const HostMemory host(state.HostImage);
-    switch (kind) {
-    case ReportPagers:
-        if (!needHost(state, ui))
-            return;
-        view.label3Visible = true;
-        show(view, pagerReport(host));
-        return;
-    case ReportTables: {
-        if (!needHost(state, ui))
-            return;
-        view.label4Visible = true;
-        const auto text = tableReport(host);
-        if (!text) {
-            view.update();
-            refuse(ui, ViewText::tr("没有餐桌号！"), ViewText::tr("注意"));
-            return;
-        }
-        show(view, *text);
-        return;
-    }
-    case ReportWorkMode:
-        if (needHost(state, ui))
-            show(view, workModeReport(host));
-        return;
-    case ReportTransmitterFrequency:
-        if (needHost(state, ui))
-            show(view, transmitterFrequencyReport(host));
-        return;
-    case ReportReceiverFrequency:
-        if (!state.ReceiverImageLoaded) {
-            refuse(ui, ViewText::tr("还没有读取分机内容，操作无效！"));
-            return;
-        }
-        show(view, receiverFrequencyReport(ReceiverMemory(state.ReceiverImage)));
-        return;
-    case ReportInfoUnitType:
-        if (needHost(state, ui))
-            show(view, infoUnitTypeReport(host));
-        return;
-    case ReportNumberPronunciation:
-        if (needHost(state, ui))
-            show(view, numberPronunciationReport(host));
-        return;
-    case ReportCallOriginator:
-        if (needHost(state, ui))
-            show(view, callOriginatorReport(host));
-        return;
-    case ReportKeyPrompts:
-        if (needHost(state, ui))
-            show(view, keyPromptsReport(host));
-        return;
-    case ReportHandheldPrompts:
-        if (needHost(state, ui))
-            show(view, handheldPromptsReport(host));
-        return;
-    default:   // no item selected
-        return;
-    }
+    const Report report = buildReport(kind, state);
+    view.label3Visible = report.heading == Heading::Pagers;
+    view.label4Visible = report.heading == Heading::Tables;
+    // The finished report text is set in one go.
+    view.text1 = report.text;
+    view.update();
+    present(ui, report.outcome);
 }
 
 } // namespace cs

@@ -1,15 +1,29 @@
 #pragma once
-// Command5 "按类型显示" of the data backup window: builds the report chosen in
-// Combo1 from the images and shows it in the window's view.
+// Command5 "按类型显示" of the data backup window: a report of the images as
+// both faces take it (its text, the heading above it, or the message that
+// stands instead), and the window's way of showing it.
 
 #include "memory/BackupView.h"
+#include "reports/ReportKinds.h"
 #include "shared/AppState.h"
 #include "shared/Ui.h"
 
 namespace cs {
 
-// `kind` is the Combo1 position (0 pagers, 1 tables, 2 work mode, 3..9 the
-// further kinds; -1 when no item is selected).
-void showReport(BackupView& view, const AppState& state, Ui& ui, int kind);
+struct Report {
+    // Done with the text; Done with a message and no text when there is
+    // nothing to list (no tables: "没有餐桌号！"); Refused when the image the
+    // kind needs was neither read nor opened.
+    Outcome outcome;
+    QString text;
+    Heading heading = Heading::None;
+};
+
+// The report of `kind` (none: no item selected, nothing happens) from the images.
+Report buildReport(const ReportKindInfo* kind, const AppState& state);
+
+// The window's Command5: clears the view, gives it its full size, then shows
+// the report or its message.
+void showReport(BackupView& view, const AppState& state, Ui& ui, const ReportKindInfo* kind);
 
 } // namespace cs

@@ -30,11 +30,11 @@ QString spaces(int n)
     return QString(n, QLatin1Char(' '));
 }
 
-// True when a translation of the reports is installed: the polarity word then
+// True when a translation of the words is installed: the polarity word then
 // differs from its Chinese source.
 bool translated()
 {
-    return ReportText::tr("正") != QStringLiteral("正");
+    return pagerPolarities().text(1) != QStringLiteral("正");
 }
 
 // A word of a column, before the blanks that follow it. The Chinese words
@@ -64,16 +64,6 @@ QString slotColumn(const std::optional<std::uint8_t>& v)
 
 } // namespace
 
-QStringList reportKindCaptions()
-{
-    return {
-        ReportText::tr("传呼号"), ReportText::tr("餐桌号"), ReportText::tr("工作模式"),
-        ReportText::tr("发射机频率"), ReportText::tr("接收机频率"), ReportText::tr("信息机类型"),
-        ReportText::tr("语音提示语种"), ReportText::tr("呼叫发起人"), ReportText::tr("按键提示语"),
-        ReportText::tr("手持呼叫器提示"),
-    };
-}
-
 QString signedDecimal(int value)
 {
     return value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value);
@@ -92,6 +82,22 @@ QString signedFrequency(double megahertz)
     return text.startsWith(QLatin1Char('-')) ? text : QLatin1Char(' ') + text;
 }
 
+QString addressText(const PagerRecord& pager)
+{
+    QString text;
+    for (const std::uint8_t digit : pager.addressDigits)
+        text += hexDigit(digit);
+    return text;
+}
+
+QString featureText(const TableRecord& table)
+{
+    QString text;
+    for (const std::uint8_t b : table.featureCode)
+        text += hexByte(b);
+    return text;
+}
+
 QString pagerLine(int number, const PagerRecord& pager)
 {
     QString line;
@@ -100,20 +106,16 @@ QString pagerLine(int number, const PagerRecord& pager)
     for (int i = 0; i < 6; ++i)
         line += QString(hexDigit(pager.addressDigits[size_t(i)])) + QLatin1Char(' ');
     line += QString(hexDigit(pager.addressDigits[6])) + spaces(5);
-    const QStringList polarities = {ReportText::tr("正"), ReportText::tr("反")};
-    line += columnWord(polarities[pager.polarity == Polarity::Positive ? 0 : 1], polarities)
-        + spaces(5);
+    const Vocabulary& polarities = pagerPolarities();
+    line += columnWord(polarities.text(int(pager.polarity)), polarities.listTexts()) + spaces(5);
     if (pager.type) {
-        const QStringList models = {modelText(PagerModel::DigitalStandard),
-                                    modelText(PagerModel::DigitalNew),
-                                    modelText(PagerModel::Chinese), modelText(PagerModel::English)};
-        const QStringList rates = {rateText(PagerRate::R512), rateText(PagerRate::R1200),
-                                   rateText(PagerRate::R2400)};
-        line += columnWord(modelText(pager.type->model), models) + spaces(4)
-            + columnWord(rateText(pager.type->rate), rates) + spaces(3);
+        const Vocabulary& models = pagerModels();
+        const Vocabulary& rates = pagerRates();
+        line += columnWord(models.text(int(pager.type->model)), models.listTexts()) + spaces(4)
+            + columnWord(rates.text(int(pager.type->rate)), rates.listTexts()) + spaces(3);
     }
     if (pager.tone)
-        line += QLatin1Char(' ') + ReportText::tr("音调%1").arg(*pager.tone + 1);
+        line += QLatin1Char(' ') + pagerTones().text(*pager.tone);
     line += CrLf;
     return line;
 }
@@ -161,7 +163,7 @@ std::optional<QString> tableReport(const HostMemory& host)
 
 QString workModeReport(const HostMemory& host)
 {
-    return ReportText::tr("当前工作类型为：") + CrLf + workModeText(host.workMode());
+    return ReportText::tr("当前工作类型为：") + CrLf + workModes().text(int(host.workMode()));
 }
 
 QString transmitterFrequencyReport(const HostMemory& host)
@@ -171,18 +173,9 @@ QString transmitterFrequencyReport(const HostMemory& host)
     return ReportText::tr("发射机频率为%1MHz").arg(signedFrequency(host.transmitterFrequencyMHz()));
 }
 
-QString receiverFrequencyReport(const ReceiverMemory& receiver)
-{
-    const auto listed = receiver.listedFrequencyMHz();
-    if (!listed)
-        return ReportText::tr("接收机的频率为出厂默认频率 315.6MHz");
-    return ReportText::tr("接收机的频率为%1MHz").arg(signedFrequency(*listed));
-}
-
 QString infoUnitTypeReport(const HostMemory& host)
 {
-    return host.infoUnitType() == InfoUnitType::Voice ? ReportText::tr("信息机类型为“语音机”")
-                                                      : ReportText::tr("信息机类型为“数字机”");
+    return ReportText::tr("信息机类型为“%1”").arg(infoUnitTypes().text(int(host.infoUnitType())));
 }
 
 QString numberPronunciationReport(const HostMemory& host)
@@ -190,8 +183,7 @@ QString numberPronunciationReport(const HostMemory& host)
     const auto p = host.numberPronunciation();
     if (!p)
         return ReportText::tr("当前没有设置过语音机的提示语种！");
-    return *p == NumberPronunciation::Chinese ? ReportText::tr("当前语音机的提示语种为“汉语”")
-                                              : ReportText::tr("当前语音机的提示语种为“英语”");
+    return ReportText::tr("当前语音机的提示语种为“%1”").arg(numberLanguages().text(int(*p)));
 }
 
 QString callOriginatorReport(const HostMemory& host)
@@ -200,9 +192,9 @@ QString callOriginatorReport(const HostMemory& host)
     if (!s.set)
         return ReportText::tr("当前呼叫发起人的类型没有设置");
     // The word stands in quotation marks, like the key prompts; code 9 has no word.
-    if (s.text.isEmpty())
+    if (!s.hasWord())
         return ReportText::tr("呼叫发起人的设置为：");
-    return ReportText::tr("呼叫发起人的设置为：“%1”").arg(s.text);
+    return ReportText::tr("呼叫发起人的设置为：“%1”").arg(callOriginators().text(s.code));
 }
 
 QString keyPromptsReport(const HostMemory& host)
@@ -211,7 +203,7 @@ QString keyPromptsReport(const HostMemory& host)
     for (int key = 1; key <= layout::KeyCount; ++key) {
         const CodeSetting s = host.keyPrompt(key);
         const QString number = QString::number(key);
-        text += s.set ? ReportText::tr("按键%1的语音提示内容为：%2").arg(number, s.text)
+        text += s.set ? ReportText::tr("按键%1的语音提示内容为：%2").arg(number, getvoicevalue(s.code))
                       : ReportText::tr("按键%1的语音提示内容没有设置").arg(number);
         text += CrLf;
     }
@@ -224,8 +216,8 @@ QString handheldPromptsReport(const HostMemory& host)
         QString text = lead;
         if (!s.set)
             text += ReportText::tr("此内容没有设置");
-        else if (!s.text.isEmpty())
-            text += ReportText::tr("“%1”找您取（去）**桌").arg(s.text);
+        else if (s.hasWord())
+            text += ReportText::tr("“%1”找您取（去）**桌").arg(handheldPlaces().text(s.code));
         return text + CrLf;
     };
     return line(ReportText::tr("按餐桌号呼叫的方式为："), host.handheldByTable())

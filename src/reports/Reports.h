@@ -13,13 +13,13 @@
 
 namespace cs {
 
-// Combo1 positions of the report kinds.
+// The report kinds (their list, names and captions: ReportKinds.h).
 enum ReportKind : int {
     ReportPagers = 0,
     ReportTables = 1,
     ReportWorkMode = 2,
     ReportTransmitterFrequency = 3,
-    ReportReceiverFrequency = 4,
+    ReportReceiverFrequency = 4,   // needs a receiver image: not offered
     ReportInfoUnitType = 5,
     ReportNumberPronunciation = 6,
     ReportCallOriginator = 7,
@@ -28,12 +28,13 @@ enum ReportKind : int {
 };
 constexpr int ReportKindCount = 10;
 
-// Captions of the report kinds in list order: "传呼号", "餐桌号", "工作模式",
-// then the further kinds "发射机频率" .. "手持呼叫器提示".
-QStringList reportKindCaptions();
-
 QString signedDecimal(int value);            // 5 -> " 5"
 QString signedFrequency(double megahertz);   // 430.225 -> " 430.225"
+
+// The seven address digits as hex digits ("1234567"; a nibble above 9 as its letter).
+QString addressText(const PagerRecord& pager);
+// The feature code's three bytes as six hex digits ("0A1BFF").
+QString featureText(const TableRecord& table);
 
 // One line of the pager list (with its CR LF).
 QString pagerLine(int number, const PagerRecord& pager);
@@ -50,7 +51,6 @@ QString workModeReport(const HostMemory& host);
 
 // Single-line kinds: no line end.
 QString transmitterFrequencyReport(const HostMemory& host);
-QString receiverFrequencyReport(const ReceiverMemory& receiver);
 QString infoUnitTypeReport(const HostMemory& host);
 QString numberPronunciationReport(const HostMemory& host);
 // A code that is set without a word gives the lead text alone.

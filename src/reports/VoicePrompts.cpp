@@ -17,10 +17,11 @@ CommandPlan voicePlan(std::uint8_t code, const QString& success, const QString& 
     plan.waitSeconds = 1.0;
     plan.timeout = timeoutNotice(false);
     plan.outcomes = {
-        {0, AnyStatus, successNotice(success, false)},
+        successRow(0, success, false),
         {AnyLength, AnyStatus,
-         Notice{QCoreApplication::translate("Commands", "当前信息机类型为数字机，设置失败！"),
-                StyleInfo, QStringLiteral("ERR"), false}},
+         Notice{{QCoreApplication::translate("Commands", "当前信息机类型为数字机，设置失败！"),
+                 Style::Info, Title::Err}},
+         Ending::Failed, Cause::Unit},
     };
     plan.failureText = failure;
     return plan;
@@ -60,7 +61,7 @@ std::optional<QByteArray> VoicePrompts::callerPromptPayload(const CallerPromptCh
     return payload;
 }
 
-RunEnd VoicePrompts::writeCallerPrompts(const CallerPromptChoices& choices)
+Outcome VoicePrompts::writeCallerPrompts(const CallerPromptChoices& choices)
 {
     const CommandPlan plan = voicePlan(
         CallerPromptCode,
@@ -74,7 +75,7 @@ RunEnd VoicePrompts::writeCallerPrompts(const CallerPromptChoices& choices)
     });
 }
 
-RunEnd VoicePrompts::writeHandheld(std::uint8_t code, int listPosition)
+Outcome VoicePrompts::writeHandheld(std::uint8_t code, int listPosition)
 {
     const CommandPlan plan = voicePlan(
         code, QCoreApplication::translate("Commands", "设置成功！"),
@@ -88,7 +89,7 @@ RunEnd VoicePrompts::writeHandheld(std::uint8_t code, int listPosition)
     });
 }
 
-RunEnd VoicePrompts::writeHandheldByTable(int p) { return writeHandheld(HandheldByTableCode, p); }
-RunEnd VoicePrompts::writeHandheldByPager(int p) { return writeHandheld(HandheldByPagerCode, p); }
+Outcome VoicePrompts::writeHandheldByTable(int p) { return writeHandheld(HandheldByTableCode, p); }
+Outcome VoicePrompts::writeHandheldByPager(int p) { return writeHandheld(HandheldByPagerCode, p); }
 
 } // namespace cs

@@ -41,17 +41,17 @@ public:
     VoicePrompts(Link& link, PortControl& port) : link_(link), port_(port) {}
 
     // form5 Command1.
-    RunEnd writeCallerPrompts(const CallerPromptChoices& choices);
+    Outcome writeCallerPrompts(const CallerPromptChoices& choices);
     // Form6 Command1: Combo1 position.
-    RunEnd writeHandheldByTable(int position);
+    Outcome writeHandheldByTable(int position);
     // Form6 Command2: Combo2 position.
-    RunEnd writeHandheldByPager(int position);
+    Outcome writeHandheldByPager(int position);
 
     // The payload of the form5 request; none when a list read has no position.
     static std::optional<QByteArray> callerPromptPayload(const CallerPromptChoices& choices);
 
 private:
-    RunEnd writeHandheld(std::uint8_t code, int position);
+    Outcome writeHandheld(std::uint8_t code, int position);
 
     Link& link_;
     PortControl& port_;

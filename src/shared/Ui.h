@@ -1,65 +1,59 @@
 #pragma once
-// What the core asks of the windows: message boxes, focus, the prompt windows,
-// repaints and file names. The widgets implement it; tests script it.
+// How an operation reaches whoever runs it, while it runs (Feedback), and the
+// rest the windows need to show what it did (Ui). The command line implements
+// Feedback only; the windows implement Ui; tests script both.
+
+#include "shared/Outcome.h"
 
 #include <QString>
 
 namespace cs {
 
-// Title of the success boxes. It is the same in every language (it is not
-// translated), so it tells a success box from a failure box.
-inline QString okTitle() { return QStringLiteral("OK"); }
-
-// Message box styles as the operations pass them.
-enum MessageStyle : int {
-    StyleInfo = 15,      // one OK button, no icon (success boxes, most reply errors)
-    StyleStop = 16,      // one OK button, stop icon
-    StyleOkCancel = 17,  // OK and Cancel, stop icon
+class Feedback {
+public:
+    virtual ~Feedback() = default;
+    // A message that does not end the operation (a reply with a bad checksum).
+    virtual void notice(const Message& message) = 0;
+    // A question before anything is sent (style 17); true to go on.
+    virtual bool confirm(const Message& question) = 0;
+    // The prompt window while the unit listens for a key press.
+    virtual void showPrompt(Prompt prompt) = 0;
+    virtual void hidePrompt(Prompt prompt) = 0;
+    // The windows repaint now (after a request is written, before a wait).
+    virtual void repaint() {}
 };
 
-enum MessageAnswer : int { AnswerOk = 1, AnswerCancel = 2 };
-
-class Ui {
+class Ui : public Feedback {
 public:
-    virtual ~Ui() = default;
-    // Shows a modal message box; returns AnswerOk or AnswerCancel.
-    virtual int messageBox(const QString& text, int style, const QString& title) = 0;
-    // Moves the keyboard focus to the control with this object name ("Text1_0").
-    virtual void setFocus(const QString& control) = 0;
-    // Shows ("Form2", "Form4") without blocking and paints it at once, or hides it.
-    virtual void showPrompt(const QString& window) = 0;
-    virtual void hidePrompt(const QString& window) = 0;
-    // Repaints the windows now (after a request is written, before a wait).
-    virtual void repaint() = 0;
+    // Shows a modal message box.
+    virtual void message(const Message& message) = 0;
+    // A box of the window's own (the tips): one OK button, no icon.
+    virtual void tip(const QString& text, const QString& title) = 0;
+    virtual void setFocus(Field field) = 0;
     // File dialogs for ".cat" backup files; an empty result means cancelled.
     virtual QString chooseSaveFile() = 0;
     virtual QString chooseOpenFile() = 0;
+
+    void notice(const Message& m) override { message(m); }
 };
 
-// A Ui for running without windows (command line, benchmarks, fuzzing): no
-// focus, prompts or repaints; message boxes are answered OK and remembered.
-class WindowlessUi : public Ui {
-public:
-    int messageBox(const QString& text, int style, const QString& title) override
-    {
-        ++boxes;
-        lastText = text;
-        failed = failed || title != okTitle();
-        Q_UNUSED(style);
-        return AnswerOk;
-    }
-    void setFocus(const QString&) override {}
-    void showPrompt(const QString&) override {}
-    void hidePrompt(const QString&) override {}
-    void repaint() override {}
-    QString chooseSaveFile() override { return saveFileName; }
-    QString chooseOpenFile() override { return openFileName; }
+// What the windows do with an outcome: its message box, then the focus.
+inline void present(Ui& ui, const Outcome& outcome)
+{
+    if (!outcome.message.isEmpty())
+        ui.message(outcome.message);
+    if (outcome.focus != Field::None)
+        ui.setFocus(outcome.focus);
+}
 
-    int boxes = 0;
-    QString lastText;
-    bool failed = false;          // a box with a title other than "OK" was shown
-    QString saveFileName;         // what the file dialogs answer
-    QString openFileName;
+// Feedback for running without anyone to ask or show to (benchmarks, fuzzing):
+// questions are declined.
+class SilentFeedback : public Feedback {
+public:
+    void notice(const Message&) override {}
+    bool confirm(const Message&) override { return false; }
+    void showPrompt(Prompt) override {}
+    void hidePrompt(Prompt) override {}
 };
 
 } // namespace cs

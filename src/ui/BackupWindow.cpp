@@ -77,8 +77,9 @@ QFont monospaceFont()
 
 } // namespace
 
-BackupWindow::BackupWindow(Link& link, PortControl& port, QWidget* parent)
-    : QWidget(parent, Qt::Window), link_(link), port_(port), backup_(link, port, view_)
+BackupWindow::BackupWindow(Link& link, PortControl& port, Ui& ui, QWidget* parent)
+    : QWidget(parent, Qt::Window), link_(link), port_(port), ui_(ui),
+      backup_(link, port, view_, ui)
 {
     setObjectName(QStringLiteral("form3"));
     setWindowTitle(BackupText::tr("读取"));
@@ -182,10 +183,10 @@ void BackupWindow::build()
 void BackupWindow::showReportByType()
 {
     // Text typed into the list that is not one of its items selects nothing.
-    int kind = combo1_->currentIndex();
-    if (kind >= 0 && combo1_->currentText() != combo1_->itemText(kind))
-        kind = -1;
-    showReport(view_, link_.state(), link_.ui(), kind);
+    int position = combo1_->currentIndex();
+    if (position >= 0 && combo1_->currentText() != combo1_->itemText(position))
+        position = -1;
+    showReport(view_, link_.state(), ui_, reportKindAt(position));
 }
 
 void BackupWindow::applyView()

@@ -4,6 +4,7 @@
 
 #include "link/Link.h"
 #include "link/PortControl.h"
+#include "shared/Ui.h"
 #include "memory/BackupView.h"
 #include "memory/DataBackup.h"
 
@@ -22,7 +23,7 @@ namespace cs::ui {
 class BackupWindow : public QWidget {
     Q_OBJECT
 public:
-    BackupWindow(Link& link, PortControl& port, QWidget* parent = nullptr);
+    BackupWindow(Link& link, PortControl& port, Ui& ui, QWidget* parent = nullptr);
 
     // Outer window size as designed: compact 5985 x 2750 twips, full 5985 x 6800.
     static QSize outerSize(bool full);
@@ -46,6 +47,7 @@ private:
 
     Link& link_;
     PortControl& port_;
+    Ui& ui_;
     BackupView view_;
     DataBackup backup_;
     QString shownText_;

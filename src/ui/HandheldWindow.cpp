@@ -31,8 +31,7 @@ QComboBox* frame(QWidget* parent, const char* frameName, const QString& caption,
     combo->setObjectName(QString::fromLatin1(comboName));
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    for (const char* item : HandheldPromptItems)
-        combo->addItem(QString::fromUtf8(item));
+    combo->addItems(handheldPlaces().listTexts());
     combo->setCurrentIndex(selected);
     combo->setGeometry(px(240), px(480), px(1335), px(315));
 
@@ -48,8 +47,8 @@ QComboBox* frame(QWidget* parent, const char* frameName, const QString& caption,
 
 } // namespace
 
-HandheldWindow::HandheldWindow(Link& link, PortControl& port, QWidget* parent)
-    : QWidget(parent, Qt::Window), link_(link), port_(port)
+HandheldWindow::HandheldWindow(Link& link, PortControl& port, Ui& ui, QWidget* parent)
+    : QWidget(parent, Qt::Window), link_(link), port_(port), ui_(ui)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(HandheldText::tr("手持呼叫器设置"));
@@ -65,12 +64,12 @@ HandheldWindow::HandheldWindow(Link& link, PortControl& port, QWidget* parent)
 
 void HandheldWindow::writeByTable()
 {
-    VoicePrompts(link_, port_).writeHandheldByTable(listChoice(*combo1_).position);
+    present(ui_, VoicePrompts(link_, port_).writeHandheldByTable(listChoice(*combo1_).position));
 }
 
 void HandheldWindow::writeByPager()
 {
-    VoicePrompts(link_, port_).writeHandheldByPager(listChoice(*combo2_).position);
+    present(ui_, VoicePrompts(link_, port_).writeHandheldByPager(listChoice(*combo2_).position));
 }
 
 } // namespace cs::ui

@@ -5,6 +5,7 @@
 
 #include "link/Link.h"
 #include "link/PortControl.h"
+#include "shared/Ui.h"
 
 #include <QComboBox>
 #include <QWidget>
@@ -14,7 +15,7 @@ namespace cs::ui {
 class HandheldWindow : public QWidget {
     Q_OBJECT
 public:
-    HandheldWindow(Link& link, PortControl& port, QWidget* parent = nullptr);
+    HandheldWindow(Link& link, PortControl& port, Ui& ui, QWidget* parent = nullptr);
 
     void writeByTable();   // Command1 click
     void writeByPager();   // Command2 click
@@ -22,6 +23,7 @@ public:
 private:
     Link& link_;
     PortControl& port_;
+    Ui& ui_;
     QComboBox* combo1_;
     QComboBox* combo2_;
 };

@@ -5,6 +5,7 @@
 #include "ui/HandheldWindow.h"
 #include "ui/PortTips.h"
 #include "ui/VoicePromptWindow.h"
+#include "shared/Vocabulary.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -178,7 +179,8 @@ void MainWindow::buildPortRow()
     });
     combo5_->installEventFilter(this);   // typed text is no choice from the list
     attachPortTips(combo5_);
-    command15_ = button(this, "Command15", MainText::tr("打开"), 2880, 90, 615, 300, [this] { port_.toggle(); });
+    command15_ = button(this, "Command15", MainText::tr("打开"), 2880, 90, 615, 300,
+                        [this] { present(ui_, port_.toggle()); });
     label(this, "Label10", MainText::tr("端口状态："), 4440, 120, 1215, 255);
     label11_ = label(this, "Label11", MainText::tr("串口关闭"), 5760, 120, 2175, 255);
 }
@@ -187,10 +189,9 @@ void MainWindow::buildVisibleGroups()
 {
     // Work mode row and the data backup button.
     label(this, "Label14", MainText::tr("工作模式"), 480, 915, 975, 255);
-    combo4_ = list(this, "Combo4", {MainText::tr("单键模式1"), MainText::tr("多键模式"), MainText::tr("单键模式0")},
-                   false, 1560, 870, 1215, 300);
+    combo4_ = list(this, "Combo4", workModes().listTexts(), false, 1560, 870, 1215, 300);
     button(this, "Command11", MainText::tr("写入"), 3000, 810, 735, 420,
-           [this] { commands_.setWorkMode(listPosition(combo4_)); });
+           [this] { present(ui_, commands_.setWorkMode(listPosition(combo4_))); });
     label(this, "Label15", MainText::tr("数据备份"), 5040, 915, 975, 255);
     button(this, "Command12", MainText::tr("打开"), 6120, 810, 735, 420, [this] { openWindow(backup_); });
 
@@ -200,12 +201,8 @@ void MainWindow::buildVisibleGroups()
     const Column pagerColumns[6] = {{120, 735}, {975, 1095}, {2190, 1215}, {3525, 735}, {4380, 855}, {5355, 975}};
     const QString pagerLabels[6] = {MainText::tr("传呼号"), MainText::tr("地址码"), MainText::tr("机型"),
                                     MainText::tr("极性"), MainText::tr("速率"), MainText::tr("音调")};
-    const QStringList pagerLists[4] = {
-        {MainText::tr("数字标准"), MainText::tr("数字新型"), MainText::tr("中文字符"), MainText::tr("英文")},
-        {MainText::tr("反"), MainText::tr("正")},
-        {QStringLiteral("512"), QStringLiteral("1200"), QStringLiteral("2400")},
-        {MainText::tr("音调1"), MainText::tr("音调2"), MainText::tr("音调3"), MainText::tr("音调4")},
-    };
+    const QStringList pagerLists[4] = {pagerModels().listTexts(), pagerPolarities().listTexts(),
+                                       pagerRates().listTexts(), pagerTones().listTexts()};
     for (int i = 0; i < 6; ++i) {
         const Column c = pagerColumns[i];
         label(frame1, QStringLiteral("Label1_%1").arg(i).toLatin1().constData(), pagerLabels[i], c.left, 300, c.width, 255);
@@ -218,8 +215,9 @@ void MainWindow::buildVisibleGroups()
                           c.left, 570, c.width, 300);
     }
     QPushButton* command1 = button(frame1, "Command1", MainText::tr("写入"), 6600, 450, 735, 420, [this] {
-        commands_.setPager(text1_[0]->text(), text1_[1]->text(), listPosition(combo1_[0]), listPosition(combo1_[1]),
-                           listPosition(combo1_[2]), listPosition(combo1_[3]));
+        present(ui_, commands_.setPager(text1_[0]->text(), text1_[1]->text(), listPosition(combo1_[0]),
+                                        listPosition(combo1_[1]), listPosition(combo1_[2]),
+                                        listPosition(combo1_[3])));
     });
 
     // Set table caller.
@@ -232,8 +230,8 @@ void MainWindow::buildVisibleGroups()
         text3_[i] = field(frame3, QStringLiteral("Text3_%1").arg(i).toLatin1().constData(), left, 570, 1095, 300);
     }
     QPushButton* command3 = button(frame3, "Command3", MainText::tr("写入"), 6120, 450, 735, 420, [this] {
-        commands_.setTable(text3_[0]->text(), text3_[1]->text(), text3_[2]->text(), text3_[3]->text(),
-                           text3_[4]->text());
+        present(ui_, commands_.setTable(text3_[0]->text(), text3_[1]->text(), text3_[2]->text(),
+                                        text3_[3]->text(), text3_[4]->text()));
     });
 
     // Delete pager, delete table.
@@ -241,15 +239,15 @@ void MainWindow::buildVisibleGroups()
     label(frame4, "Label4", MainText::tr("传呼号"), 120, 300, 975, 255);
     text4_ = field(frame4, "Text4", 120, 570, 975, 300);
     QPushButton* command4 = button(frame4, "Command4", MainText::tr("删除"), 1320, 450, 735, 420,
-                                   [this] { commands_.deletePager(text4_->text()); });
+                                   [this] { present(ui_, commands_.deletePager(text4_->text())); });
     QGroupBox* frame6 = frame("Frame6", MainText::tr("删除餐桌呼叫器"), 3120, 4080, 2295, 975);
     label(frame6, "Label6", MainText::tr("餐桌号"), 120, 300, 975, 255);
     text6_ = field(frame6, "Text6", 120, 570, 975, 300);
     QPushButton* command5 = button(frame6, "Command5", MainText::tr("删除"), 1320, 450, 735, 420,
-                                   [this] { commands_.deleteTable(text6_->text()); });
+                                   [this] { present(ui_, commands_.deleteTable(text6_->text())); });
 
     // Host buttons.
-    button(this, "Command7", MainText::tr("初始化主机"), 6240, 3960, 1335, 495, [this] { commands_.initialiseHost(); });
+    button(this, "Command7", MainText::tr("初始化主机"), 6240, 3960, 1335, 495, [this] { present(ui_, commands_.initialiseHost()); });
     button(this, "Command9", MainText::tr("退出(&x)"), 6240, 4680, 1335, 495, [this] { exitProgram(); });
 
     for (QLineEdit* t : text1_)
@@ -274,7 +272,7 @@ void MainWindow::buildHiddenGroups()
     hidden << label(this, "Label12", MainText::tr("发射机频率  （MHZ）"), 360, 5340, 1815, 255);
     text7_ = field(this, "Text7", 2220, 5295, 1095, 300);
     QPushButton* command14 = button(this, "Command14", MainText::tr("写入"), 3420, 5280, 735, 420,
-                                    [this] { commands_.setTransmitterFrequency(text7_->text()); });
+                                    [this] { present(ui_, commands_.setTransmitterFrequency(text7_->text())); });
     hidden << text7_ << command14;
 
     // Receiver frequency row, with the receiver number it is meant for.
@@ -285,19 +283,20 @@ void MainWindow::buildHiddenGroups()
                    true, 2220, 5775, 1095, 300);
     text10_ = field(this, "Text10", 3420, 5775, 615, 300);
     QPushButton* command13 = button(this, "Command13", MainText::tr("写入"), 4140, 5760, 735, 420, [this] {
-        commands_.setReceiverFrequency(combo2_->currentText(), listPosition(combo2_), text10_->text());
+        present(ui_, commands_.setReceiverFrequency(combo2_->currentText(), listPosition(combo2_),
+                                                    text10_->text()));
     });
     hidden << combo2_ << text10_ << command13;
 
     // Initialise receiver.
     hidden << button(this, "Command6", MainText::tr("初始化接收器"), 4260, 5280, 1335, 420,
-                     [this] { commands_.initialiseReceiver(); });
+                     [this] { present(ui_, commands_.initialiseReceiver()); });
 
     // Info unit type.
     QGroupBox* frame9 = frame("Frame9", MainText::tr("信息机类型"), 5700, 5280, 1095, 975);
-    combo3_ = list(frame9, "Combo3", {MainText::tr("数字"), MainText::tr("语音")}, false, 120, 270, 855, 300);
+    combo3_ = list(frame9, "Combo3", infoUnitTypes().listTexts(), false, 120, 270, 855, 300);
     QPushButton* command20 = button(frame9, "Command20", MainText::tr("写入"), 120, 600, 855, 315,
-                                    [this] { commands_.setInfoUnitType(listPosition(combo3_)); });
+                                    [this] { present(ui_, commands_.setInfoUnitType(listPosition(combo3_))); });
     hidden << frame9;
 
     // Voice prompt windows.
@@ -330,14 +329,14 @@ void MainWindow::buildHiddenGroups()
     text5_ = numberFields[0];
     text11_ = numberFields[1];
     text2_ = numberFields[2];
-    connect(numberButtons[0], &QPushButton::clicked, this, [this] { commands_.deleteHurryButton(text5_->text()); });
-    connect(numberButtons[1], &QPushButton::clicked, this, [this] { commands_.setHurryButton(text11_->text()); });
-    connect(numberButtons[2], &QPushButton::clicked, this, [this] { commands_.setReceiverNumber(text2_->text()); });
+    connect(numberButtons[0], &QPushButton::clicked, this, [this] { present(ui_, commands_.deleteHurryButton(text5_->text())); });
+    connect(numberButtons[1], &QPushButton::clicked, this, [this] { present(ui_, commands_.setHurryButton(text11_->text())); });
+    connect(numberButtons[2], &QPushButton::clicked, this, [this] { present(ui_, commands_.setReceiverNumber(text2_->text())); });
 
     // Repeater contents.
     QGroupBox* frame10 = frame("Frame10", MainText::tr("增强器内容"), 6120, 6360, 1815, 975);
-    button(frame10, "Command16", MainText::tr("写入"), 120, 360, 735, 420, [this] { commands_.writeRepeater(); });
-    button(frame10, "Command17", MainText::tr("删除"), 960, 360, 735, 420, [this] { commands_.deleteRepeater(); });
+    button(frame10, "Command16", MainText::tr("写入"), 120, 360, 735, 420, [this] { present(ui_, commands_.writeRepeater()); });
+    button(frame10, "Command17", MainText::tr("删除"), 960, 360, 735, 420, [this] { present(ui_, commands_.deleteRepeater()); });
     hidden << frame10;
 
     for (QWidget* w : hidden)
@@ -359,7 +358,7 @@ void MainWindow::buildHiddenGroups()
 void MainWindow::buildTestGroup()
 {
     command8_ = button(this, "Command8", MainText::tr("测试(&t)"), 1320, 5640, 975, 255,
-                       [this] { testView_.toggle(); });
+                       [this] { present(ui_, testView_.toggle()); });
     command8_->hide();
     label(this, "Label7", MainText::tr("测试窗口"), 360, 5760, 975, 255);
     text8_ = new QPlainTextEdit(this);
@@ -403,11 +402,11 @@ void MainWindow::load()
     for (QLineEdit* t : {text1_[0], text1_[1], text3_[0], text3_[1], text3_[2], text3_[3], text3_[4]})
         t->clear();
 
-    combo1_[0]->setCurrentIndex(0);
-    combo1_[1]->setCurrentIndex(0);
-    combo1_[2]->setCurrentIndex(1);
-    combo1_[3]->setCurrentIndex(0);
-    combo4_->setCurrentIndex(1);
+    combo1_[0]->setCurrentIndex(DefaultModel);
+    combo1_[1]->setCurrentIndex(DefaultPolarity);
+    combo1_[2]->setCurrentIndex(DefaultRate);
+    combo1_[3]->setCurrentIndex(DefaultTone);
+    combo4_->setCurrentIndex(DefaultWorkMode);
     combo5_->setCurrentIndex(0);
     port_.changePort(combo5_->currentText());   // selecting "COM1" is a port change
     combo2_->setCurrentIndex(7);
@@ -511,7 +510,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::MouseButtonDblClick:
         if (watched == label9_) {
-            port_.toggle();
+            present(ui_, port_.toggle());
             return true;
         }
         break;
@@ -582,7 +581,7 @@ QString MainWindow::tipsText(int choice)
 void MainWindow::showTips()
 {
     const int choice = std::clamp(int(5.0 * random_()), 0, 4);
-    ui_.messageBox(tipsText(choice), StyleInfo, tipsTitle(choice));
+    ui_.tip(tipsText(choice), tipsTitle(choice));
 }
 
 // ---- other windows and exit ------------------------------------------------
@@ -596,7 +595,7 @@ void MainWindow::openWindow(QPointer<Window>& slot)
         slot = nullptr;
     }
     if (!slot) {
-        slot = new Window(link_, port_, this);
+        slot = new Window(link_, port_, ui_, this);
         slot->setAttribute(Qt::WA_DeleteOnClose);
     }
     slot->show();

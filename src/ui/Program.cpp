@@ -30,7 +30,7 @@ bool Program::prepare(QApplication& app)
 
 Program::Program(QApplication& app)
     : prepared_(prepare(app)),
-      portControl_(state_, line_, ui_),
+      portControl_(state_, line_),
       link_(state_, line_, waiter_, ui_),
       commands_(link_, portControl_),
       testView_(state_, line_, portControl_),

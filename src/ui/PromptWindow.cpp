@@ -1,4 +1,5 @@
 #include "ui/PromptWindow.h"
+#include "shared/Outcome.h"
 #include "commands/CommandPattern.h"
 #include "ui/Twips.h"
 
@@ -82,7 +83,7 @@ PromptWindow::PromptWindow(const QString& name, const QString& title, const QStr
 
 PromptWindow* PromptWindow::createForm2(QWidget* parent)
 {
-    return new PromptWindow(QStringLiteral("Form2"), promptCaption(QStringLiteral("Form2")),
+    return new PromptWindow(QStringLiteral("Form2"), promptWords(Prompt::CallerKey),
                             PromptText::tr("   请按呼叫器的服务键!     ……4秒钟后自动返回……"),
                             3030, 930, parent);
 }

@@ -41,37 +41,28 @@ QComboBox* combo(QWidget* parent, const char* name, const QStringList& items, in
     return c;
 }
 
-template <size_t N>
-QStringList items(const std::array<const char*, N>& texts)
-{
-    QStringList list;
-    for (const char* t : texts)
-        list << QString::fromUtf8(t);
-    return list;
-}
-
 } // namespace
 
-VoicePromptWindow::VoicePromptWindow(Link& link, PortControl& port, QWidget* parent)
-    : QWidget(parent, Qt::Window), link_(link), port_(port)
+VoicePromptWindow::VoicePromptWindow(Link& link, PortControl& port, Ui& ui, QWidget* parent)
+    : QWidget(parent, Qt::Window), link_(link), port_(port), ui_(ui)
 {
     setObjectName(QStringLiteral("form5"));
     setWindowTitle(VoiceText::tr("语音提示类型设置"));
     resize(px(7800), px(3000));
 
     label(this, "Label1", VoiceText::tr("数字号码"), 240, 240, 1335);
-    combo1_ = combo(this, "Combo1", {VoiceText::tr("中文发音"), VoiceText::tr("英文发音")}, 0, 240, 600, 1335);
+    combo1_ = combo(this, "Combo1", numberLanguages().listTexts(), 0, 240, 600, 1335);
 
     label(this, "Label2", VoiceText::tr("呼叫发起人"), 1800, 240, 1215);
-    combo2_ = combo(this, "Combo2", items(CallOriginatorItems), 1, 1800, 600, 1215);
+    combo2_ = combo(this, "Combo2", callOriginators().listTexts(), 1, 1800, 600, 1215);
 
     label(this, "Label4", VoiceText::tr("按键提示语"), 3600, 240, 1815);
     label(this, "Label3", VoiceText::tr("1键："), 3240, 645, 495);
-    combo3_ = combo(this, "Combo3", items(VoicePromptItems), 3, 3720, 600, 1815);
+    combo3_ = combo(this, "Combo3", keyPrompts().listTexts(), 3, 3720, 600, 1815);
     label(this, "Label5", VoiceText::tr("2键："), 3240, 1125, 495);
-    combo4_ = combo(this, "Combo4", items(VoicePromptItems), 4, 3720, 1080, 1815);
+    combo4_ = combo(this, "Combo4", keyPrompts().listTexts(), 4, 3720, 1080, 1815);
     label(this, "Label6", VoiceText::tr("3键："), 3240, 1605, 495);
-    combo5_ = combo(this, "Combo5", items(VoicePromptItems), 7, 3720, 1560, 1815);
+    combo5_ = combo(this, "Combo5", keyPrompts().listTexts(), 7, 3720, 1560, 1815);
 
     check1_ = new QCheckBox(QStringLiteral("Check2"), this);
     check1_->setObjectName(QStringLiteral("Check1"));
@@ -98,7 +89,7 @@ void VoicePromptWindow::write()
     c.sendKey2 = check1_->isChecked();
     c.key3 = listChoice(*combo5_).position;
     c.sendKey3 = check2_->isChecked();
-    VoicePrompts(link_, port_).writeCallerPrompts(c);
+    present(ui_, VoicePrompts(link_, port_).writeCallerPrompts(c));
 }
 
 } // namespace cs::ui

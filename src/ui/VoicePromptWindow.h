@@ -4,6 +4,7 @@
 
 #include "link/Link.h"
 #include "link/PortControl.h"
+#include "shared/Ui.h"
 #include "reports/VoicePrompts.h"
 
 #include <QCheckBox>
@@ -21,7 +22,7 @@ ListChoice listChoice(const QComboBox& combo);
 class VoicePromptWindow : public QWidget {
     Q_OBJECT
 public:
-    VoicePromptWindow(Link& link, PortControl& port, QWidget* parent = nullptr);
+    VoicePromptWindow(Link& link, PortControl& port, Ui& ui, QWidget* parent = nullptr);
 
     // Command1 click.
     void write();
@@ -29,6 +30,7 @@ public:
 private:
     Link& link_;
     PortControl& port_;
+    Ui& ui_;
     QComboBox* combo1_;
     QComboBox* combo2_;
     QComboBox* combo3_;

@@ -23,25 +23,24 @@ QWidget* findIn(QWidget* window, const QString& name)
 WidgetUi::WidgetUi() = default;
 WidgetUi::~WidgetUi() = default;
 
-std::unique_ptr<QMessageBox> WidgetUi::makeMessageBox(const QString& text, int style,
-                                                      const QString& title, QWidget* parent)
+std::unique_ptr<QMessageBox> WidgetUi::makeMessageBox(const Message& message, QWidget* parent)
 {
     auto box = std::make_unique<QMessageBox>(parent);
-    box->setWindowTitle(title);
-    box->setText(text);
+    box->setWindowTitle(titleText(message.title));
+    box->setText(message.text);
     box->setTextFormat(Qt::PlainText);
-    switch (style) {
-    case StyleStop:
+    switch (message.style) {
+    case Style::Stop:
         box->setIcon(QMessageBox::Critical);
         box->setStandardButtons(QMessageBox::Ok);
         break;
-    case StyleOkCancel:
+    case Style::OkCancel:
         box->setIcon(QMessageBox::Critical);
         box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box->setDefaultButton(QMessageBox::Ok);
         box->setEscapeButton(QMessageBox::Cancel);
         break;
-    default:   // StyleInfo and anything else: a plain box with one OK
+    case Style::Info:
         box->setIcon(QMessageBox::NoIcon);
         box->setStandardButtons(QMessageBox::Ok);
         break;
@@ -49,19 +48,30 @@ std::unique_ptr<QMessageBox> WidgetUi::makeMessageBox(const QString& text, int s
     return box;
 }
 
-int WidgetUi::answerFor(QMessageBox::StandardButton button)
+bool WidgetUi::exec(const Message& message)
 {
-    return button == QMessageBox::Cancel ? AnswerCancel : AnswerOk;
-}
-
-int WidgetUi::messageBox(const QString& text, int style, const QString& title)
-{
-    if (messageHook)
-        return messageHook(text, style, title);
-    auto box = makeMessageBox(text, style, title, QApplication::activeWindow());
+    auto box = makeMessageBox(message, QApplication::activeWindow());
     box->exec();
     // A box closed with the window's close button counts as its escape button.
-    return answerFor(box->standardButton(box->clickedButton()));
+    return box->standardButton(box->clickedButton()) != QMessageBox::Cancel;
+}
+
+void WidgetUi::message(const Message& message)
+{
+    exec(message);
+}
+
+bool WidgetUi::confirm(const Message& question)
+{
+    return exec(question);
+}
+
+void WidgetUi::tip(const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 QWidget* WidgetUi::findControl(const QString& control)
@@ -80,37 +90,31 @@ QWidget* WidgetUi::findControl(const QString& control)
     return nullptr;
 }
 
-void WidgetUi::setFocus(const QString& control)
+void WidgetUi::setFocus(Field field)
 {
-    if (QWidget* w = findControl(control))
+    if (QWidget* w = findControl(controlName(field)))
         w->setFocus(Qt::OtherFocusReason);
 }
 
-PromptWindow* WidgetUi::prompt(const QString& window)
+PromptWindow* WidgetUi::prompt(Prompt which)
 {
-    auto it = prompts_.find(window);
+    auto it = prompts_.find(which);
     if (it != prompts_.end())
         return it->second.get();
-    PromptWindow* created = nullptr;
-    if (window == QLatin1String("Form2"))
-        created = PromptWindow::createForm2();
-    else if (window == QLatin1String("Form4"))
-        created = PromptWindow::createForm4();
-    if (!created)
-        return nullptr;
-    prompts_.emplace(window, std::unique_ptr<PromptWindow>(created));
+    PromptWindow* created = which == Prompt::CallerKey ? PromptWindow::createForm2()
+                                                       : PromptWindow::createForm4();
+    prompts_.emplace(which, std::unique_ptr<PromptWindow>(created));
     return created;
 }
 
-void WidgetUi::showPrompt(const QString& window)
+void WidgetUi::showPrompt(Prompt which)
 {
-    if (PromptWindow* w = prompt(window))
-        w->showNow();
+    prompt(which)->showNow();
 }
 
-void WidgetUi::hidePrompt(const QString& window)
+void WidgetUi::hidePrompt(Prompt which)
 {
-    auto it = prompts_.find(window);
+    auto it = prompts_.find(which);
     if (it != prompts_.end())
         it->second->hide();
 }

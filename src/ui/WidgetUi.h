@@ -1,13 +1,12 @@
 #pragma once
-// The Ui of the running program: Qt message boxes, focus by object name across
-// all windows, the prompt windows Form2/Form4, repaints and ".cat" file dialogs.
+// The Ui of the running program: Qt message boxes, focus on the fields of all
+// windows, the prompt windows Form2/Form4, repaints and ".cat" file dialogs.
 
 #include "shared/Ui.h"
 #include "ui/PromptWindow.h"
 
 #include <QMessageBox>
 #include <QString>
-#include <functional>
 #include <map>
 #include <memory>
 
@@ -18,35 +17,33 @@ public:
     WidgetUi();
     ~WidgetUi() override;
 
-    int messageBox(const QString& text, int style, const QString& title) override;
-    void setFocus(const QString& control) override;
-    void showPrompt(const QString& window) override;
-    void hidePrompt(const QString& window) override;
+    void message(const Message& message) override;
+    bool confirm(const Message& question) override;
+    void tip(const QString& text, const QString& title) override;
+    void setFocus(Field field) override;
+    void showPrompt(Prompt prompt) override;
+    void hidePrompt(Prompt prompt) override;
     void repaint() override;
     QString chooseSaveFile() override;
     QString chooseOpenFile() override;
 
-    // When set, message boxes go here instead of on screen; the hook's result
-    // is the answer (tests).
-    std::function<int(const QString& text, int style, const QString& title)> messageHook;
+    // The box for a message: style 15 (and unknown styles) no icon and OK,
+    // 16 stop icon and OK, 17 stop icon with OK and Cancel.
+    static std::unique_ptr<QMessageBox> makeMessageBox(const Message& message,
+                                                       QWidget* parent = nullptr);
 
-    // The box for a style: 15 (and unknown styles) no icon and OK, 16 stop
-    // icon and OK, 17 stop icon with OK and Cancel.
-    static std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, int style,
-                                                       const QString& title, QWidget* parent = nullptr);
-    // The answer for the button the user pressed.
-    static int answerFor(QMessageBox::StandardButton button);
-
-    // "Form2" or "Form4", created on first use; nullptr for any other name.
-    PromptWindow* prompt(const QString& window);
+    // The prompt window, created on first use.
+    PromptWindow* prompt(Prompt prompt);
 
     // The widget named `control`: looked for in the active window first, then
     // in the visible windows, then in all others; nullptr when none.
     static QWidget* findControl(const QString& control);
 
 private:
+    // Shows the box; true when it was answered with OK.
+    static bool exec(const Message& message);
     QString chooseFile(bool save);
-    std::map<QString, std::unique_ptr<PromptWindow>> prompts_;
+    std::map<Prompt, std::unique_ptr<PromptWindow>> prompts_;
 };
 
 } // namespace cs::ui

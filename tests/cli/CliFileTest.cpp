@@ -1,7 +1,9 @@
-// callsetup-cli on backup files and its command line; no serial line is involved.
+// callsetup-cli on backup files and pager files, and its command line; no line is
+// involved (the port named does not exist). One table of what each run prints and
+// the exit status it gives.
 #include "CliRun.h"
 #include "cli/CliOptions.h"
-#include "cli/ConsoleUi.h"
+#include "cli/Console.h"
 #include "memory/MemoryDump.h"
 #include "support/Files.h"
 
@@ -14,58 +16,88 @@ using namespace cs::test;
 namespace {
 
 const QString NoPort = "/dev/callsetup-no-such-port";
-
-class CliFiles : public ::testing::Test {
-protected:
-    QString write(const QString& name, const QByteArray& bytes)
-    {
-        return writeFile(dir_.filePath(name), bytes);
-    }
-    QTemporaryDir dir_;
-};
+const QByteArray PortBox = "错误: 没发现此端口或端口已被其它程序占用!\n";
 
 } // namespace
 
-TEST_F(CliFiles, ReportsAndDumpPrintWhatTheWindowShows)
+TEST(CliFiles, WhatEachRunSaysAndItsExitStatus)
 {
+    QTemporaryDir dir;
+    const auto file = [&](const QString& name, const QByteArray& bytes) {
+        return writeFile(dir.filePath(name), bytes);
+    };
     QByteArray image(8192, '\xFF');
     image.replace(0, 5, QByteArray::fromHex("5512345670"));   // pager 1
-    image[8166] = 0;
-    const QString file = write("unit.cat", image);
-    const std::pair<QStringList, QByteArray> cases[] = {
-        {{"report", "pagers", file}, "   1    1 2 3 4 5 6 7     反     数字标准    1200    音调1\r\n"},
+    const QString unit = file("unit.cat", image), same = file("same.CAT", image);
+    const QString shortFile = file("short.cat", QByteArray(8191, '\0'));
+    const QString misnamed = file("unit.Cat", image);
+    const QString pagers = file("x%1.csv", "number,address\n1,1\n");
+    const QString good = file("p.csv", "number,address,model,polarity,rate,tone\n1,1\n2,2\n");
+    const QString bad = file("b.csv", "number,address,model,polarity,rate,tone\n1,1\n0,1\n");
+    const QByteArray pagerLine = "   1    1 2 3 4 5 6 7     反     数字标准    1200    音调1\r\n";
+    const auto u = [](const QString& s) { return s.toUtf8(); };
+    const std::tuple<QStringList, int, QByteArray, QByteArray> cases[] = {
+        {{"report", "pagers", unit}, 0, pagerLine, ""},
+        {{"report", "tables", unit}, 0, "", "注意: 没有餐桌号！\n"},
+        {{"report", "mode", misnamed}, 2, "", "错误: 请选择.cat文件\n"},
+        {{"dump", shortFile}, 2, "", "错误: 文件" + u(shortFile) + "打开失败！\n"},
+        {{"read", dir.filePath("new.Cat")}, 2, "", "错误: 保存文件的扩展名必须为.cat！\n"},
+        {{"read", dir.filePath("new.cat")}, 1, "", PortBox},
+        {{"write", misnamed}, 2, "", "错误: 请选择.cat文件\n"},
+        {{"write", unit}, 1, "", "OK: 已成功打开备份文件" + u(unit) + "\n" + PortBox},
+        {{"diff", unit, same}, 0, "", ""},
+        {{"diff", unit, shortFile}, 2, "", "错误: 文件" + u(shortFile) + "打开失败！\n"},
+        {{"pagers", "load", bad}, 2, "",
+         "line 3: 传呼号必须为1-254的数字！\n" + u(bad) + ": nothing was sent\n"},
+        {{"pagers", "load", dir.filePath("none.csv")}, 2, "",
+         "callsetup-cli: cannot read " + u(dir.filePath("none.csv"))
+             + ": No such file or directory\n"},
+        {{"pagers", "load", "--dry-run", good}, 0, "",
+         u(good) + ": 2 pagers, every row can be sent\n"},
+        {{"pagers", "load", pagers}, 2, "",
+         "line 1: the first line must be \"number,address,model,polarity,rate,tone\"\n" + u(pagers)
+             + ": nothing was sent\n"},
+        {{"init"}, 2, "",
+         "callsetup-cli: init erases everything the host unit stores; without a terminal to "
+         "ask on, give --yes\n"},
     };
-    for (const auto& [arguments, out] : cases) {
+    for (const auto& [arguments, status, out, err] : cases) {
         const CliResult r = runCli(QStringList{"--port", NoPort} + arguments);
-        EXPECT_EQ(std::tuple(r.exitCode, r.out, r.err), std::tuple(0, out, QByteArray()));
-    }
-    cs::Buffer buffer{};
-    std::copy_n(image.constData(), 8192, buffer.begin());
-    const CliResult dump = runCli({"--port", NoPort, "dump", file});
-    EXPECT_EQ(dump.out, cs::dumpText(buffer, 8192).toUtf8());
-    const CliResult tables = runCli({"--port", NoPort, "report", "tables", file});
-    EXPECT_EQ(std::tuple(tables.exitCode, tables.out, tables.err),
-              std::tuple(1, QByteArray(), QByteArray("注意: 没有餐桌号！\n")));
-}
-
-TEST_F(CliFiles, BadFilesAndNamesFailBeforeAnythingIsWritten)
-{
-    const QString shortFile = write("short.cat", QByteArray(8191, '\0'));
-    const QString wrongName = write("unit.Cat", QByteArray(8192, '\0'));
-    const QByteArray portBox = "错误: 没发现此端口或端口已被其它程序占用!\n";
-    const std::pair<QStringList, QByteArray> cases[] = {
-        {{"dump", shortFile}, "错误: 文件" + shortFile.toUtf8() + "打开失败！\n"},
-        {{"report", "mode", wrongName}, "错误: 请选择.cat文件\n"},
-        {{"read", dir_.filePath("new.Cat")}, "错误: 保存文件的扩展名必须为.cat！\n"},
-        {{"read", dir_.filePath("new.cat")}, portBox},
-        {{"write", wrongName}, portBox},
-    };
-    for (const auto& [arguments, err] : cases) {
-        const CliResult r = runCli(QStringList{"--port", NoPort} + arguments);
-        EXPECT_EQ(std::tuple(r.exitCode, r.out, r.err), std::tuple(1, QByteArray(), err))
+        EXPECT_EQ(std::tuple(r.exitCode, r.out, r.err), std::tuple(status, out, err))
             << arguments.join(' ').toStdString();
     }
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), (QStringList{"short.cat", "unit.Cat"}));
+    QStringList files = QDir(dir.path()).entryList({"*.cat", "*.Cat"}, QDir::Files);
+    files.sort();   // nothing was saved by the runs
+    EXPECT_EQ(files, (QStringList{"same.CAT", "short.cat", "unit.Cat", "unit.cat"}));
+    const CliResult dump = runCli({"dump", unit});
+    cs::Buffer buffer{};
+    std::copy_n(image.constData(), 8192, buffer.begin());
+    EXPECT_EQ(dump.out, cs::dumpText(buffer, 8192).toUtf8());
+}
+
+TEST(CliFiles, ExportsAreTheSameInEveryLanguageAndOutputFailuresCount)
+{
+    QTemporaryDir dir;
+    QByteArray image(8192, '\xFF');
+    image.replace(0, 5, QByteArray::fromHex("6212345671"));
+    image[8166] = 1;
+    const QString unit = writeFile(dir.filePath("unit.cat"), image);
+    for (const QStringList& arguments : {QStringList{"report", "pagers", unit, "--format", "csv"},
+                                         QStringList{"report", "all", unit}}) {
+        const CliResult zh = runCli(arguments), en = runCli(arguments, {"LANG=en_GB.UTF-8"});
+        EXPECT_EQ(std::tuple(zh.exitCode, en.exitCode), std::tuple(0, 0));
+        EXPECT_EQ(zh.out, en.out) << arguments.join(' ').toStdString();
+        EXPECT_FALSE(zh.out.isEmpty());
+    }
+    EXPECT_EQ(runCli({"report", "pagers", unit, "--format", "csv"}).out,
+              "\xEF\xBB\xBFnumber,address,model,polarity,rate,tone\n"
+              "1,1234567,new,normal,512,tone2\n");
+    const QStringList printing[] = {{"report", "pagers", unit}, {"dump", unit}, {"diff", unit, unit}};
+    for (const QStringList& arguments : printing) {
+        const CliResult full = runCli(arguments, {}, "/dev/full");
+        const int expected = arguments[0] == "diff" ? 0 : 1;   // diff of equal files prints nothing
+        EXPECT_EQ(full.exitCode, expected) << arguments.join(' ').toStdString();
+    }
 }
 
 TEST(CliOptions, PortNamesAndWrongUsage)

@@ -1,14 +1,15 @@
-// callsetup-cli against callsetup-sim on a pseudo-terminal: read, write, and the
-// line going away in the middle of a read.
+// callsetup-cli against callsetup-sim on a pseudo-terminal: read and write, the
+// line going away in the middle of a read, and a download that does not complete.
 #include "CliRun.h"
-#include "link/Frame.h"
 #include "support/Files.h"
 #include "support/SimProcess.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <csignal>
 
 using namespace cs::test;
 
@@ -22,27 +23,42 @@ QByteArray pattern(int seed)
     return image;
 }
 
+// Waits until the unit has received `count` requests with `code` (hex, "18").
+void awaitRequests(SimProcess& sim, const QByteArray& code, int count)
+{
+    int seen = 0;
+    for (QDeadlineTimer wait(15000); seen < count && !wait.hasExpired();) {
+        seen += sim.command("received").count("55 55 AA 01 " + code);
+        QThread::msleep(20);
+    }
+}
+
 } // namespace
 
-TEST(CliLine, ReadSavesTheUnitAndWriteRestoresIt)
+TEST(CliLine, AReadThatMetABadCopyStillSavesAndWriteRestores)
 {
     QTemporaryDir dir;
     const QByteArray image = pattern(29), other = pattern(113);
-    SimProcess sim({"--image", writeFile(dir.filePath("unit.bin"), image)});
+    // Every reply comes after a reply with a wrong checksum: each block shows the
+    // checksum message, and the read still completes.
+    SimProcess sim({"--image", writeFile(dir.filePath("unit.bin"), image), "--fault", "badcopy"});
     ASSERT_TRUE(sim.start());
     const QString saved = dir.filePath("saved.cat");
     CliResult r = runCli({"--port", sim.ptyPath(), "--fast", "read", saved});
-    const QByteArray readDone = "OK: 读取主机内容成功！\nOK: 记录已保存到" + saved.toUtf8() + "\n";
+    const QByteArray crc = "错误: CRC校验错误\n";
+    const QByteArray readDone = crc.repeated(64) + "OK: 读取主机内容成功！\nOK: 记录已保存到"
+        + saved.toUtf8() + "\n";
     EXPECT_EQ(std::tuple(r.exitCode, r.out, r.err), std::tuple(0, QByteArray(), readDone));
     EXPECT_EQ(readFile(saved), image);
 
+    ASSERT_EQ(sim.command("nofault"), QByteArray("ok"));
     const QString file = writeFile(dir.filePath("restore.CAT"), other);
     r = runCli({"--fast", "--port", sim.ptyPath(), "write", file});
-    const QByteArray writeDone = "OK: 已成功打开备份文件" + file.toUtf8() + "\nOK: 下发备份数据到主机成功！\n";
+    const QByteArray writeDone = "OK: 已成功打开备份文件" + file.toUtf8()
+        + "\nOK: 下发备份数据到主机成功！\n";
     EXPECT_EQ(std::tuple(r.exitCode, r.out, r.err), std::tuple(0, QByteArray(), writeDone));
     ASSERT_EQ(sim.command("dump " + dir.filePath("after.bin").toLocal8Bit()), QByteArray("ok"));
     EXPECT_EQ(readFile(dir.filePath("after.bin")), other);
-    EXPECT_EQ(sim.command("nonsense"), QByteArray("error unknown command"));
     EXPECT_EQ(sim.quit(), 0);
 }
 
@@ -55,12 +71,42 @@ TEST(CliLine, TheLineGoingAwayMidReadFailsAndSavesNothing)
     const QString saved = dir.filePath("never.cat");
     cli.start(QStringLiteral(CALLSETUP_CLI_PROGRAM), {"--port", sim.ptyPath(), "read", saved});
     // Gone once the first request has arrived; the 64 blocks take 12.8 s.
-    for (QDeadlineTimer wait(10000); sim.command("received") == "ok" && !wait.hasExpired();)
-        QThread::msleep(50);
+    awaitRequests(sim, "0D", 1);
     sim.send("vanish");
     EXPECT_TRUE(cli.waitForFinished(10000));   // no hang
     EXPECT_EQ(cli.exitCode(), 1);
     EXPECT_EQ(cli.readAllStandardError(), QByteArray("错误: 通讯失败！请检查连线！\n"));
     EXPECT_FALSE(QFile::exists(saved));
     EXPECT_EQ(sim.quit(), 0);
+}
+
+TEST(CliLine, ADownloadThatBreaksOrIsStoppedSaysWhatTheUnitHolds)
+{
+    QTemporaryDir dir;
+    const QString file = writeFile(dir.filePath("unit.cat"), pattern(7));
+    const QRegularExpression summary(
+        "the download ended after (\\d+) of 64 blocks: the host unit now holds part of the "
+        "backup and part of its old memory; download the backup again\n$");
+    for (const bool interrupt : {false, true}) {
+        SimProcess sim;
+        ASSERT_TRUE(sim.start());
+        QProcess cli;
+        cli.start(QStringLiteral(CALLSETUP_CLI_PROGRAM), {"--port", sim.ptyPath(), "--fast",
+                                                          "write", file});
+        awaitRequests(sim, "18", 5);
+        if (interrupt)
+            ::kill(pid_t(cli.processId()), SIGINT);   // ends after the block in progress
+        else
+            ASSERT_EQ(sim.command("fault silent"), QByteArray("ok"));
+        ASSERT_TRUE(cli.waitForFinished(10000));
+        const QString err = QString::fromUtf8(cli.readAllStandardError());
+        EXPECT_EQ(std::tuple(cli.exitStatus(), cli.exitCode()),
+                  std::tuple(QProcess::NormalExit, 1));
+        const QRegularExpressionMatch m = summary.match(err);
+        ASSERT_TRUE(m.hasMatch()) << err.toStdString();
+        EXPECT_GE(m.captured(1).toInt(), 4) << err.toStdString();
+        EXPECT_LT(m.captured(1).toInt(), 64) << err.toStdString();
+        EXPECT_EQ(err.contains("通讯失败！请检查连线！"), !interrupt) << err.toStdString();
+        EXPECT_EQ(sim.quit(), 0);
+    }
 }

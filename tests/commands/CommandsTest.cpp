@@ -12,8 +12,8 @@ using namespace cs::test;
 
 namespace {
 
-using Call = std::function<void(Commands&)>;
-#define CMD(call) [=](cs::Commands& c) { c.call; }
+using Call = std::function<Outcome(Commands&)>;
+#define CMD(call) [=](cs::Commands& c) { return c.call; }
 
 Call pager(QString n, QString a, int model = 0, int pol = 0, int rate = 1, int tone = 0)
 {
@@ -35,13 +35,15 @@ struct CommandRig : Rig {
             return std::optional<QByteArray>(replyFrame(code, data));
         };
     }
-    RunEnd run(const CommandPlan& plan, const std::function<Built()>& build)
+    // Runs a command and shows its outcome as the windows do.
+    Outcome click(const Call& call) { return shown(call(commands)); }
+    Ending run(const CommandPlan& plan, const std::function<Built()>& build)
     {
-        return CommandRunner(link, portControl).run(plan, build);
+        return shown(CommandRunner(link, portControl).run(plan, build)).ending;
     }
 };
 
-Message stop(const QString& text) { return {text, StyleStop, "错误"}; }
+Message stop(const QString& text) { return {text, Style::Stop, Title::Error}; }
 
 } // namespace
 
@@ -73,7 +75,7 @@ TEST(Commands, BytesOnTheLine)
     };
     for (const auto& [run, body] : cases) {
         CommandRig rig;
-        run(rig.commands);
+        rig.click(run);
         const QByteArray b = hex(body);
         EXPECT_EQ(rig.port.written.toHex(' '), requestFrame(b[0], b.mid(2)).toHex(' ')) << body;
     }
@@ -100,6 +102,16 @@ TEST(Commands, RefusedInputsSendNothing)
         {table("1", "100"), "键值只能是00-99的数字！", "Text3_1"},
         {table("1", " "), "键值只能是00-99的数字！", "Text3_1"},
         {table("1", "", "", "", "\t"), tp, "Text3_4"},
+        // Blank fields: a required one is no number, an optional one is not empty.
+        {pager(" ", "1"), pn, "Text1_0"},
+        {pager("1", "  "), "地址码应为7位数字！", "Text1_1"},
+        {CMD(deletePager("\t")), pn, "Text4"},
+        {table(" "), "餐桌号只能为数字！", "Text3_0"},
+        {table("1", "", " "), tp, "Text3_2"},
+        {CMD(deleteTable(" ")), "餐桌号码只能为数字！", "Text6"},
+        {CMD(setHurryButton(" ")), "催菜器号码必须为1-9的数字！", "Text11"},
+        {CMD(deleteHurryButton("")), "催菜器号码必须为1-9的数字！", "Text5"},
+        {CMD(setReceiverNumber(" ")), "接收器号码必须为01-80的数字！", "Text2"},
         {CMD(deleteTable("0")), "餐桌号码必须为1-65535的数字！", "Text6"},
         {CMD(setHurryButton("10")), "催菜器号码必须为1-9的数字！", "Text11"},
         {CMD(setReceiverNumber("81")), "接收器号码必须为01-80的数字！", "Text2"},
@@ -117,7 +129,7 @@ TEST(Commands, RefusedInputsSendNothing)
     };
     for (const auto& [run, text, focus] : cases) {
         CommandRig rig;
-        run(rig.commands);
+        EXPECT_EQ(rig.click(run).ending, Ending::Refused) << text.toStdString();
         EXPECT_EQ(rig.port.writeCount, 0) << text.toStdString();
         EXPECT_EQ(rig.ui.messages, QList<Message>{stop(text)}) << focus.toStdString();
         EXPECT_EQ(rig.ui.focus, focus) << text.toStdString();
@@ -152,7 +164,9 @@ TEST(Commands, WaitCyclesAndLearningPrompts)
         rig.port.line.faults.silent = true;
         QStringList atWait;
         rig.clock.onWait = [&](double) { atWait << rig.ui.shownPrompts.join(""); };
-        run(rig.commands);
+        const Outcome outcome = rig.click(run);
+        EXPECT_EQ(std::tuple(outcome.ending, outcome.cause),
+                  std::tuple(Ending::Failed, Cause::NoReply));
         EXPECT_EQ(rig.clock.waits, rounds);
         EXPECT_DOUBLE_EQ(rig.clock.now(), rounds * seconds);
         EXPECT_EQ(atWait, QStringList(rounds, prompt));
@@ -174,7 +188,7 @@ TEST(Commands, StatusBytesChooseTheAnswer)
     for (const auto& [run, reply, text] : cases) {
         CommandRig rig;
         rig.replyData(hex(reply));
-        run(rig.commands);
+        EXPECT_EQ(rig.click(run).ending, Ending::Failed) << reply;
         EXPECT_EQ(rig.ui.messages.value(0).text, text) << reply;
     }
 }
@@ -185,7 +199,7 @@ TEST(Commands, RepeaterDeletePromptStandsBeforeTheRequest)
     rig.portControl.EnsurePortOpen();
     rig.port.onLost = nullptr;
     rig.port.vanish();
-    rig.commands.deleteRepeater();
+    rig.click(CMD(deleteRepeater()));
     EXPECT_EQ(rig.ui.events.join('|'), "show:Form2|hide:Form2|box:删除转发器内容失败!");
 }
 
@@ -193,22 +207,22 @@ TEST(CommandPattern, OutcomeByLengthAndStatusByte)
 {
     CommandPlan plan;
     plan.code = 0x08;
-    plan.focus = "F";
-    plan.outcomes = {{0, AnyStatus, successNotice("零", true)},
+    plan.focus = Field::PagerNumber;
+    plan.outcomes = {successRow(0, "零", true),
                      {1, 2, stopNotice("二", false)},
                      {1, AnyStatus, lengthErrorNotice(false, "一")},
-                     {AnyLength, 7, successNotice("七", false)}};
-    const std::tuple<const char*, QString, QString> cases[] = {
-        {"", "零", "F"},
-        {"02", "二", ""},
-        {"03", "一", ""},
-        {"07 07", "七", ""},
-        {"01 07 00", "返回数据长度错误", ""},   // no catch-all row: still reported
+                     {AnyLength, 7, successNotice("七", false), Ending::Done}};
+    const std::tuple<const char*, QString, QString, Ending> cases[] = {
+        {"", "零", "Text1_0", Ending::Done},
+        {"02", "二", "", Ending::Failed},
+        {"03", "一", "", Ending::Failed},
+        {"07 07", "七", "", Ending::Done},
+        {"01 07 00", "返回数据长度错误", "", Ending::Failed},   // no catch-all row: still reported
     };
-    for (const auto& [reply, text, focus] : cases) {
+    for (const auto& [reply, text, focus, ending] : cases) {
         CommandRig rig;
         rig.replyData(hex(reply));
-        EXPECT_EQ(rig.run(plan, [] { return Built(QByteArray()); }), RunEnd::Answered);
+        EXPECT_EQ(rig.run(plan, [] { return Built(QByteArray()); }), ending);
         EXPECT_EQ(rig.ui.messages.value(0).text, text) << reply;
         EXPECT_EQ(rig.ui.focus, focus) << reply;
     }
@@ -225,33 +239,34 @@ TEST(CommandPattern, EndsThatSendNothingOrFail)
     plan.code = 0x08;
     plan.rounds = 2;
     plan.waitSeconds = 0.5;
-    plan.focus = "F";
+    plan.focus = Field::PagerNumber;
     plan.timeout = timeoutNotice(true);
-    plan.outcomes = {{AnyLength, AnyStatus, successNotice("好", false)}};
+    plan.outcomes = {successRow(AnyLength, "好", false)};
     plan.failureText = "坏了!";
-    plan.failureFocus = "G";
+    plan.failureFocus = Field::AddressCode;
     const auto payload = [] { return Built(QByteArray()); };
     {   // Cancel in the question: nothing is built or sent.
         CommandRig rig;
         CommandPlan asking = plan;
-        asking.confirmation = Confirmation{"继续？", "注意"};
-        rig.ui.answers = {AnswerCancel};
-        EXPECT_EQ(rig.run(asking, [] { return Built(Refusal{"不该问", ""}); }), RunEnd::Cancelled);
+        asking.confirmation = Message{"继续？", Style::OkCancel, Title::Attention};
+        rig.ui.answers = {false};
+        EXPECT_EQ(rig.run(asking, [] { return Built(Refusal{"不该问"}); }), Ending::Refused);
         EXPECT_EQ(rig.port.writeCount, 0);
-        EXPECT_EQ(rig.ui.messages, QList<Message>({{"继续？", StyleOkCancel, "注意"}}));
+        EXPECT_EQ(rig.ui.messages, QList<Message>({*asking.confirmation}));
     }
     {   // A refusal: its box and focus.
         CommandRig rig;
-        EXPECT_EQ(rig.run(plan, [] { return Built(Refusal{"不行", "H"}); }), RunEnd::Refused);
-        EXPECT_EQ(rig.ui.events.join('|'), "box:不行|focus:H");
+        EXPECT_EQ(rig.run(plan, [] { return Built(Refusal{"不行", Field::OwnKey}); }),
+                  Ending::Refused);
+        EXPECT_EQ(rig.ui.events.join('|'), "box:不行|focus:Text3_1");
         EXPECT_EQ(rig.port.writeCount, 0);
     }
     {   // A silent unit: the timeout box after all cycles, even with a reply flag left over.
         CommandRig rig;
         rig.port.line.faults.silent = true;
         rig.state.ReplyOk = true;
-        EXPECT_EQ(rig.run(plan, payload), RunEnd::TimedOut);
-        EXPECT_EQ(rig.ui.events.join('|'), "box:超时没有返回数据!!|focus:F");
+        EXPECT_EQ(rig.run(plan, payload), Ending::Failed);
+        EXPECT_EQ(rig.ui.events.join('|'), "box:超时没有返回数据!!|focus:Text1_0");
         EXPECT_DOUBLE_EQ(rig.clock.now(), 1.0);
     }
     {   // The line is lost under the open port: the failure box, no wait.
@@ -259,17 +274,18 @@ TEST(CommandPattern, EndsThatSendNothingOrFail)
         rig.portControl.EnsurePortOpen();
         rig.port.onLost = nullptr;
         rig.port.vanish();
-        EXPECT_EQ(rig.run(plan, payload), RunEnd::Failed);
-        EXPECT_EQ(rig.ui.events.join('|'), "box:坏了!|focus:G");
+        EXPECT_EQ(rig.run(plan, payload), Ending::Failed);
+        EXPECT_EQ(rig.ui.events.join('|'), "box:坏了!|focus:Text1_1");
         EXPECT_EQ(rig.clock.waits, 0);
     }
     const std::function<Built()> failing[] = {
         []() -> Built { throw std::runtime_error("x"); },
         [] { return Built(QByteArray(256, '\1')); },
     };
-    for (const auto& build : failing) {
+    const Ending endings[] = {Ending::Failed, Ending::Refused};   // the latter sends nothing
+    for (int i = 0; i < 2; ++i) {
         CommandRig rig;   // a thrown error or an overlong payload: the failure box
-        EXPECT_EQ(rig.run(plan, build), RunEnd::Failed);
+        EXPECT_EQ(rig.run(plan, failing[i]), endings[i]);
         EXPECT_EQ(rig.ui.messages, QList<Message>{stop("坏了!")});
         EXPECT_EQ(rig.port.writeCount, 0);
     }
@@ -277,13 +293,13 @@ TEST(CommandPattern, EndsThatSendNothingOrFail)
         CommandRig rig;
         rig.port.failOpen = true;
         CommandPlan asking = plan;
-        asking.confirmation = Confirmation{"继续？", "注意"};
-        EXPECT_EQ(rig.run(asking, payload), RunEnd::PortClosed);
+        asking.confirmation = Message{"继续？", Style::OkCancel, Title::Attention};
+        EXPECT_EQ(rig.run(asking, payload), Ending::Failed);
         EXPECT_EQ(rig.ui.messages, QList<Message>{stop("没发现此端口或端口已被其它程序占用!")});
     }
     {   // A reply accepted: the flag is cleared once taken.
         CommandRig rig;
-        EXPECT_EQ(rig.run(plan, payload), RunEnd::Answered);
+        EXPECT_EQ(rig.run(plan, payload), Ending::Done);
         EXPECT_FALSE(rig.state.ReplyOk);
     }
 }
@@ -295,6 +311,6 @@ TEST(Commands, ALateReplyIsNotTheAnswer)
     rig.portControl.EnsurePortOpen();
     rig.port.inject(hex("55 AA 02 08 00 F5"));   // an earlier request's late reply
     rig.clock.advance(1);
-    Commands(rig.link, rig.portControl).initialiseReceiver();
+    rig.shown(Commands(rig.link, rig.portControl).initialiseReceiver());
     EXPECT_EQ(rig.ui.messages.value(0).text, "超时没有返回数据!!");
 }

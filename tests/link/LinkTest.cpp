@@ -228,9 +228,10 @@ TEST(PortControl, OpenCloseChangeAndRefusedPorts)
     for (const char* text : {"COM0", "COMX"}) {
         Rig bad;
         bad.portControl.changePort(text);
-        bad.portControl.EnsurePortOpen();
+        const Outcome open = bad.portControl.EnsurePortOpen();
         EXPECT_FALSE(bad.state.PortIsOpen) << text;
         EXPECT_TRUE(bad.port.openedDevices.isEmpty()) << text;
-        EXPECT_EQ(bad.ui.messages.value(0).text, QString("没发现此端口或端口已被其它程序占用!"));
+        EXPECT_EQ(std::tuple(open.ending, open.cause, open.message),
+                  std::tuple(Ending::Failed, Cause::Port, PortControl::portMessage()));
     }
 }

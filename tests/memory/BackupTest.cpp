@@ -2,6 +2,7 @@
 #include "link/Frame.h"
 #include "memory/BackupFile.h"
 #include "memory/DataBackup.h"
+#include "memory/Transfers.h"
 #include "memory/MemoryDump.h"
 #include "support/Files.h"
 #include "support/Rig.h"
@@ -24,13 +25,13 @@ QByteArray pattern(int size, int seed)
         b[i] = char((i * 13 + seed) ^ (i >> 8));
     return b;
 }
-QList<Message> stop(const QString& text) { return {{text, StyleStop, "错误"}}; }
-QList<Message> ok(const QString& text) { return {{text, StyleInfo, "OK"}}; }
+QList<Message> stop(const QString& text) { return {{text, Style::Stop, Title::Error}}; }
+QList<Message> ok(const QString& text) { return {{text, Style::Info, Title::Ok}}; }
 const QString NoLink = "通讯失败！请检查连线！";
 
 struct BackupRig : Rig {
     BackupView view;
-    DataBackup backup{link, portControl, view};
+    DataBackup backup{link, portControl, view, ui};
     QTemporaryDir dir;
 
     QByteArray image() const
@@ -306,7 +307,7 @@ TEST(Dump, ShowsTheLastCompletedLoad)
     for (const auto& [loads, lines] : cases) {
         Rig rig;
         BackupView view;
-        DataBackup backup(rig.link, rig.portControl, view);
+        DataBackup backup(rig.link, rig.portControl, view, rig.ui);
         rig.ui.openFileName = file;
         for (const char load : QByteArray(loads)) {
             rig.port.line.faults.silent = QChar(load).isLower();
@@ -317,5 +318,82 @@ TEST(Dump, ShowsTheLastCompletedLoad)
         }
         backup.memoryDump();
         EXPECT_EQ(view.text1.count('\n'), lines) << loads;
+    }
+}
+
+// What a transfer that did not run to its end says of itself.
+TEST(Transfers, ADownloadSaysHowFarItGotAndWhatTheUnitHolds)
+{
+    struct Case {
+        const char* name;
+        std::function<void(BackupRig&)> fault;
+        int stopAfter;   // answered blocks before a stop request; -1: none
+        Ending ending;
+        Cause cause;
+        int blocksDone;
+        bool partlyWritten;
+    };
+    const auto none = [](BackupRig&) {};
+    const Case cases[] = {
+        {"complete", none, -1, Ending::Done, Cause::None, 64, false},
+        {"silent from 31", [](BackupRig& r) { r.port.line.faults.silentFromBlock = 31; }, -1,
+         Ending::Failed, Cause::NoReply, 31, true},
+        {"silent from 0", [](BackupRig& r) { r.port.line.faults.silentFromBlock = 0; }, -1,
+         Ending::Failed, Cause::NoReply, 0, true},
+        {"long ack at 12", [](BackupRig& r) { r.replyWith(0x18, 12, hex("00 00")); }, -1,
+         Ending::Failed, Cause::BadReply, 12, true},
+        {"line gone", [](BackupRig& r) { r.port.vanish(); }, -1, Ending::Failed, Cause::Write, 0,
+         false},
+        {"stopped", none, 5, Ending::Stopped, Cause::None, 5, true},
+        {"stop at the end", none, 64, Ending::Done, Cause::None, 64, false},
+    };
+    for (const Case& c : cases) {
+        BackupRig rig;
+        rig.readUnit(12);
+        rig.portControl.EnsurePortOpen();
+        rig.port.onLost = nullptr;
+        c.fault(rig);
+        int answered = 0;
+        TransferControl control;
+        control.progress = [&](int) { ++answered; };
+        control.stop = [&] { return c.stopAfter >= 0 && answered >= c.stopAfter; };
+        const Outcome o = downloadImage(rig.link, rig.portControl, control);
+        EXPECT_EQ(std::tuple(o.ending, o.cause, o.blocksDone, o.blocks, o.partlyWritten),
+                  std::tuple(c.ending, c.cause, c.blocksDone, 64, c.partlyWritten))
+            << c.name;
+    }
+}
+
+TEST(Transfers, ReadBackAndReadTwiceNameTheFirstDifference)
+{
+    for (const int corrupt : {-1, 7, 63}) {
+        BackupRig rig;
+        rig.readUnit(12);
+        const QByteArray sent = rig.image();
+        rig.port.line.faults.corruptBlock = corrupt;
+        const Outcome o = downloadAndVerify(rig.link, rig.portControl);
+        const auto expected = corrupt < 0 ? std::tuple(Ending::Done, -1, 0)
+                                          : std::tuple(Ending::Failed, 128 * corrupt, 1);
+        EXPECT_EQ(std::tuple(o.ending, o.firstDifference, o.differences), expected) << corrupt;
+        EXPECT_EQ(rig.image(), sent) << corrupt;
+    }
+    for (const int late : {-1, 9}) {
+        // A unit whose reply to one block differs between the two reads.
+        BackupRig rig;
+        rig.fillUnit(30);
+        bool first = true;
+        rig.port.line.replyOverride = [&](std::uint8_t code, const QByteArray& p) {
+            const int block = std::uint8_t(p[0]);
+            QByteArray data = rig.unitMemory().mid(128 * block, 128);
+            if (block == late && first)
+                data[3] = char(data[3] ^ 0x40), first = false;
+            return std::optional<QByteArray>(replyFrame(code, data));
+        };
+        const Outcome o = readHostTwice(rig.link, rig.portControl);
+        EXPECT_EQ(std::tuple(o.ending, o.firstDifference), late < 0
+                      ? std::tuple(Ending::Done, -1) : std::tuple(Ending::Failed, 128 * late + 3));
+        EXPECT_EQ(rig.clock.waits, 128) << late;   // two reads, no more
+        EXPECT_EQ(rig.state.HostImageLoaded, late < 0) << late;
+        EXPECT_EQ(rig.image(), late < 0 ? rig.unitMemory() : QByteArray(8192, 0)) << late;
     }
 }

@@ -30,9 +30,9 @@ struct ReportRun {
         state.ReceiverImage.fill(0xFF);
         state.HostImageLoaded = state.ReceiverImageLoaded = state.ImageDataPresent = true;
     }
-    QString report(int kind)
+    QString report(ReportKind kind)
     {
-        showReport(view, state, ui, kind);
+        showReport(view, state, ui, reportKindOf(kind));
         return view.text1;
     }
 };
@@ -78,7 +78,7 @@ TEST(Reports, TableCountsAndRecords)
         put(r.state.HostImage, 8190, {count >> 8, count & 0xFF});
         put(r.state.HostImage, 1280, {0x0A, 0x1B, 0xFF, 0x00, 0x05, 1, 255, 12, 255});
         EXPECT_EQ(r.report(ReportTables), QString::fromUtf8(text ? text : "")) << count;
-        const QList<Message> refusal{{"没有餐桌号！", StyleStop, "注意"}};
+        const QList<Message> refusal{{"没有餐桌号！", Style::Stop, Title::Attention}};
         EXPECT_EQ(r.ui.messages, text ? QList<Message>{} : refusal) << count;
         EXPECT_TRUE(r.view.label4Visible) << count;
     }
@@ -96,7 +96,7 @@ TEST(Reports, TableCountsAndRecords)
 
 TEST(Reports, SettingsFromTheirCells)
 {
-    enum { Mode = ReportWorkMode, Tx = ReportTransmitterFrequency, Rx = ReportReceiverFrequency,
+    enum : int { Mode = ReportWorkMode, Tx = ReportTransmitterFrequency,
            Info = ReportInfoUnitType, Lang = ReportNumberPronunciation, Orig = ReportCallOriginator,
            Keys = ReportKeyPrompts, Hand = ReportHandheldPrompts };
     const QString k1 = "按键1的语音提示内容", k2 = "\r\n按键2的语音提示内容", k3 = "\r\n按键3的语音提示内容";
@@ -109,8 +109,6 @@ TEST(Reports, SettingsFromTheirCells)
         {Tx, 8185, {0x41, 0xA5, 0x2D, 1}, "发射机频率为 430.2125MHz"},
         {Tx, 8185, {0x42, 0x36, 0x00, 2}, "发射机频率为出厂默认频率 430.225MHz"},
         {Tx, 8185, {0x42, 0x36, 0x00, 1}, "发射机频率为 433.92MHz"},
-        {Rx, 250, {7}, "接收机的频率为 315.6MHz"},
-        {Rx, 250, {8}, "接收机的频率为出厂默认频率 315.6MHz"},
         {Info, 2046, {0}, "信息机类型为“语音机”"},
         {Lang, 2024, {1}, "当前语音机的提示语种为“英语”"},
         {Lang, 2024, {2}, "当前没有设置过语音机的提示语种！"},
@@ -122,22 +120,21 @@ TEST(Reports, SettingsFromTheirCells)
     };
     for (const auto& [kind, cell, bytes, text] : cases) {
         ReportRun r;
-        put(kind == Rx ? r.state.ReceiverImage : r.state.HostImage, cell, bytes);
-        EXPECT_EQ(r.report(kind), text) << kind << " " << *bytes.begin();
+        put(r.state.HostImage, cell, bytes);
+        EXPECT_EQ(r.report(ReportKind(kind)), text) << kind << " " << *bytes.begin();
         EXPECT_TRUE(r.ui.messages.isEmpty()) << kind;
     }
 }
 
 TEST(Reports, RefusedWithoutTheNeededImage)
 {
-    const Message noData{"读取数据区为空，请先读取主机或分机内容后再点击此按钮！", StyleStop, "错误"};
-    const Message noHost{"还没有读取主机内容，操作无效！", StyleStop, "错误"};
-    const Message noReceiver{"还没有读取分机内容，操作无效！", StyleStop, "错误"};
-    const std::tuple<bool, bool, int, Message> cases[] = {
+    const Message noData{"读取数据区为空，请先读取主机或分机内容后再点击此按钮！", Style::Stop,
+                         Title::Error};
+    const Message noHost{"还没有读取主机内容，操作无效！", Style::Stop, Title::Error};
+    const std::tuple<bool, bool, ReportKind, Message> cases[] = {
         {false, false, ReportPagers, noData},
         {false, true, ReportTables, noHost},
         {false, true, ReportHandheldPrompts, noHost},
-        {true, false, ReportReceiverFrequency, noReceiver},
     };
     for (const auto& [host, receiver, kind, message] : cases) {
         ReportRun r;
@@ -153,7 +150,7 @@ TEST(VoicePrompts, RequestsAndTheDigitalUnit)
 {
     // form5 as it opens: 中文发音, "桌", "点菜", keys 2 and 3 ticked with "加水" and "买单".
     const CallerPromptChoices initial{0, {"桌", 1}, {"点菜", 3}, 4, true, 7, true};
-    using Write = std::function<RunEnd(VoicePrompts&)>;
+    using Write = std::function<Outcome(VoicePrompts&)>;
     const std::tuple<Write, const char*> cases[] = {
         {[&](VoicePrompts& p) { return p.writeCallerPrompts(initial); }, "14 05 00 01 03 04 07"},
         {[](VoicePrompts& p) { return p.writeHandheldByTable(2); }, "15 01 02"},
@@ -164,11 +161,12 @@ TEST(VoicePrompts, RequestsAndTheDigitalUnit)
             Rig rig;
             rig.unit.memory[2046] = std::uint8_t(infoUnit);
             VoicePrompts prompts(rig.link, rig.portControl);
-            EXPECT_EQ(write(prompts), RunEnd::Answered);
+            const Outcome o = write(prompts);
             const QByteArray b = hex(body);
             EXPECT_EQ(rig.port.written.toHex(' '), requestFrame(b[0], b.mid(2)).toHex(' '));
-            const bool digital = rig.ui.messages.value(0).title == "ERR";
-            EXPECT_EQ(digital, infoUnit == 1) << body;
+            EXPECT_EQ(std::tuple(o.ending, o.message.title),
+                      infoUnit == 1 ? std::tuple(Ending::Failed, Title::Err)
+                                    : std::tuple(Ending::Done, Title::Ok)) << body;
         }
     }
 }

@@ -19,9 +19,15 @@ struct Rig {
     cs::sim::HostUnit unit;
     cs::sim::SimPort port{clock, unit};
     ScriptedUi ui;
-    cs::PortControl portControl{state, port, ui,
-                                [](int n) { return QStringLiteral("COM%1").arg(n); }};
+    cs::PortControl portControl{state, port, [](int n) { return QStringLiteral("COM%1").arg(n); }};
     cs::Link link{state, port, clock, ui};
+
+    // Shows an outcome as the windows do (its box, then the focus) and hands it on.
+    cs::Outcome shown(const cs::Outcome& outcome)
+    {
+        cs::present(ui, outcome);
+        return outcome;
+    }
 
     // The request bodies (01 code n payload checksum) the unit received.
     const QList<QByteArray>& requests() const { return port.line.requests; }

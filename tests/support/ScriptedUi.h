@@ -1,6 +1,6 @@
 #pragma once
-// A Ui that records what the core asked of the windows and answers the
-// confirmations from a script.
+// A Ui that records what the core and the windows asked of it and answers the
+// questions from a script.
 
 #include "shared/Ui.h"
 
@@ -11,37 +11,52 @@
 
 namespace cs::test {
 
-struct Message {
-    QString text;
-    int style;
-    QString title;
-    bool operator==(const Message&) const = default;
-};
+using cs::Message;
 
 class ScriptedUi : public cs::Ui {
 public:
-    int messageBox(const QString& text, int style, const QString& title) override;
-    void setFocus(const QString& control) override
+    void message(const Message& m) override
     {
-        focus = control;
-        events << "focus:" + control;
+        messages.append(m);
+        events << "box:" + m.text;
+        if (onMessage)
+            onMessage(m);
     }
-    void showPrompt(const QString& window) override
+    bool confirm(const Message& question) override
     {
-        shownPrompts << window;
-        events << "show:" + window;
+        message(question);
+        return answers.isEmpty() || answers.takeFirst();
     }
-    void hidePrompt(const QString& window) override { events << "hide:" + window; }
+    void tip(const QString& text, const QString& title) override
+    {
+        events << "tip:" + title + ":" + text;
+    }
+    void setFocus(cs::Field field) override
+    {
+        focus = cs::controlName(field);
+        events << "focus:" + focus;
+    }
+    void showPrompt(cs::Prompt prompt) override
+    {
+        shownPrompts << windowName(prompt);
+        events << "show:" + windowName(prompt);
+    }
+    void hidePrompt(cs::Prompt prompt) override { events << "hide:" + windowName(prompt); }
     void repaint() override { ++repaints; }
     QString chooseSaveFile() override { events << "saveDialog"; return saveFileName; }
     QString chooseOpenFile() override { events << "openDialog"; return openFileName; }
+
+    static QString windowName(cs::Prompt prompt)
+    {
+        return prompt == cs::Prompt::CallerKey ? "Form2" : "Form4";
+    }
 
     QList<Message> messages;
     QStringList events;            // messages, focus, prompts and dialogs in order
     QStringList shownPrompts;
     QString focus;
     int repaints = 0;
-    QList<int> answers;            // answers for the next boxes; OK when empty
+    QList<bool> answers;           // answers for the next questions; OK when empty
     QString saveFileName, openFileName;
     std::function<void(const Message&)> onMessage;
 };

@@ -7,7 +7,7 @@
 TEST(BackupWindow, KeepsTheUsersSize)
 {
     cs::test::Rig rig;
-    cs::ui::BackupWindow window(rig.link, rig.portControl);
+    cs::ui::BackupWindow window(rig.link, rig.portControl, rig.ui);
     window.show();
     const QSize size = window.size() + QSize(40, 300);
     window.resize(size);

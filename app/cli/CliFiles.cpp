@@ -1,0 +1,62 @@
+// Backup files without the line: reports in the window's words or as CSV and
+// JSON, the memory dump, and the differences between two backups.
+
+#include "cli/CliSession.h"
+#include "memory/Backups.h"
+#include "memory/MemoryDump.h"
+#include "reports/BackupDiff.h"
+#include "reports/ReportFormats.h"
+#include "reports/ReportView.h"
+
+#include <QJsonDocument>
+
+namespace cs::cli {
+
+int CliSession::report()
+{
+    AppState image;
+    if (Outcome loaded = loadBackup(options_.file, image.HostImage); !loaded.done())
+        return finish(loaded);
+    image.HostImageLoaded = image.ImageDataPresent = true;
+    const HostMemory host(image.HostImage);
+    const ReportKindInfo* kind = reportKindNamed(options_.reportKind);
+    if (options_.format == QLatin1String("csv")) {
+        print(kind->kind == ReportPagers ? pagerCsv(host) : tableCsv(host));
+        return printed(ExitDone);
+    }
+    if (options_.format == QLatin1String("json")) {
+        const QJsonObject json = kind ? QJsonObject{{QString::fromLatin1(kind->name), kind->json(host)}}
+                                      : backupJson(host);
+        print(QJsonDocument(json).toJson(QJsonDocument::Indented));
+        return printed(ExitDone);
+    }
+    const Report report = buildReport(kind, image);
+    print(report.text);
+    return printed(finish(report.outcome));
+}
+
+int CliSession::dump()
+{
+    Buffer image{};
+    if (Outcome loaded = loadBackup(options_.file, image); !loaded.done())
+        return finish(loaded);
+    print(dumpText(image, HostMemorySize));
+    return printed(ExitDone);
+}
+
+int CliSession::diff()
+{
+    const QString names[2] = {options_.file, options_.values.value(0)};
+    Buffer images[2] = {};
+    for (int i = 0; i < 2; ++i)
+        if (Outcome loaded = loadBackup(names[i], images[i]); !loaded.done())
+            return finish(loaded);
+    const BackupDifference difference = backupDiff(images[0], images[1]);
+    if (difference.cells == 0)
+        return ExitDone;
+    print(QStringLiteral("--- ") + names[0] + QStringLiteral("\n+++ ") + names[1]
+          + QLatin1Char('\n') + difference.text);
+    return printed(ExitFailed);
+}
+
+} // namespace cs::cli

@@ -1,0 +1,85 @@
+// The unit's memory: read into a backup file, and a backup downloaded into it.
+
+#include "cli/CliSession.h"
+#include "memory/Backups.h"
+#include "memory/BackupFile.h"
+
+#include <QCoreApplication>
+
+namespace cs::cli {
+
+namespace {
+
+// The data backup window's own words.
+QString windowText(const char* source)
+{
+    return QCoreApplication::translate("BackupWindow", source);
+}
+
+} // namespace
+
+TransferControl CliSession::transferProgress(const QString& caption, int maximum)
+{
+    TransferControl control;
+    control.started = [this, caption, maximum] {
+        progress_.show(progressLine(caption, 0, 0, maximum));
+    };
+    control.progress = [this, caption, maximum](int value) {
+        progress_.show(progressLine(caption, value, 0, maximum));
+    };
+    control.stop = &CliSession::stopRequested;
+    return control;
+}
+
+int CliSession::read()
+{
+    // The save would refuse the name only after the whole read: refuse it first.
+    if (!hasBackupExtension(options_.file))
+        return finish(Outcome::refused(stopMessage(windowText("保存文件的扩展名必须为.cat！"))));
+    catchStops();
+    const TransferControl control
+        = transferProgress(windowText("正在读取主机内容……"), HostBlocks - 1);
+    const Outcome read = options_.verify ? readHostTwice(link_, portControl_, control)
+                                         : readMemory(link_, portControl_, MemoryUnit::Host, control);
+    if (read.ending == Ending::Stopped) {
+        finish(read);
+        say(QCoreApplication::translate("cli", "stopped after block %1 of %2: nothing was saved")
+                .arg(read.blocksDone)
+                .arg(read.blocks));
+        return exitStatus(read.ending);
+    }
+    if (!read.done())
+        return finish(read);
+    finish(read);
+    return finish(saveBackup(state_, options_.file));
+}
+
+void CliSession::downloadSummary(const Outcome& outcome)
+{
+    if (!outcome.partlyWritten)
+        return;
+    // Blocks 0 .. blocksDone-1 were acknowledged; the block after them was sent
+    // and may or may not have been stored.
+    say(QCoreApplication::translate("cli", "the download ended after %1 of %2 blocks: the host unit now holds part of "
+                    "the backup and part of its old memory; download the backup again")
+            .arg(outcome.blocksDone)
+            .arg(outcome.blocks));
+}
+
+int CliSession::write()
+{
+    const Outcome opened = openBackup(state_, options_.file);
+    if (!opened.done())
+        return finish(opened);
+    finish(opened);
+    catchStops();
+    const TransferControl control
+        = transferProgress(windowText("正在下发数据到主机……"), HostBlocks - 1);
+    const Outcome download = options_.verify ? downloadAndVerify(link_, portControl_, control)
+                                             : downloadImage(link_, portControl_, control);
+    const int status = finish(download);
+    downloadSummary(download);
+    return status;
+}
+
+} // namespace cs::cli

@@ -1,0 +1,73 @@
+#pragma once
+// The terminal face of the command line: what an operation tells while it runs
+// (a reply with a bad checksum, the prompt while the unit listens, a question)
+// becomes lines on standard error, and a progress line stands on the terminal
+// while a long operation runs.
+
+#include "shared/Ui.h"
+
+#include <QString>
+#include <cstdio>
+
+namespace cs::cli {
+
+// Writes the text as UTF-8 bytes, unchanged, and flushes; false when the
+// bytes could not all be written (a full disk, a closed pipe).
+bool writeUtf8(std::FILE* out, const QString& text);
+bool writeBytes(std::FILE* out, const QByteArray& bytes);
+
+// "正在读取主机内容…… [##########----------]  50%": the caption, a bar of `width`
+// cells filled in proportion to value between minimum and maximum, the percentage.
+QString progressLine(const QString& caption, int value, int minimum, int maximum, int width = 30);
+
+// One line redrawn in place on a terminal; nothing at all elsewhere.
+class ProgressDisplay {
+public:
+    ProgressDisplay(std::FILE* out, bool terminal) : out_(out), terminal_(terminal) {}
+    // Draws the line (only when it changed).
+    void show(const QString& line);
+    // Wipes the line (before a message is written); the next show draws it again.
+    void clearLine();
+    bool terminal() const { return terminal_; }
+
+private:
+    std::FILE* out_;
+    bool terminal_;
+    bool drawn_ = false;
+    QString last_;
+};
+
+// How a question (OK and Cancel) is answered.
+enum class Confirm {
+    Decline,   // Cancel: nobody is there to agree to it
+    Ask,       // the question on the terminal, answered y or n on standard input
+    Agree,     // OK (--yes)
+};
+
+class ConsoleFeedback : public Feedback {
+public:
+    ConsoleFeedback(std::FILE* messages, ProgressDisplay& progress)
+        : messages_(messages), progress_(progress) {}
+
+    // "TITLE: TEXT" on a line of its own.
+    void notice(const Message& message) override;
+    bool confirm(const Message& question) override;
+    // The prompt window's words, on a line of their own.
+    void showPrompt(Prompt prompt) override;
+    void hidePrompt(Prompt) override {}
+
+    // Writes a line (the progress line is wiped first).
+    void say(const QString& line);
+
+    // The line a message becomes, without its line feed.
+    static QString messageLine(const Message& message);
+
+    Confirm confirmation = Confirm::Decline;
+    std::FILE* answers = stdin;   // where Confirm::Ask reads the answer
+
+private:
+    std::FILE* messages_;
+    ProgressDisplay& progress_;
+};
+
+} // namespace cs::cli
