@@ -92,7 +92,8 @@ TEST(CliFiles, ExportsAreTheSameInEveryLanguageAndOutputFailuresCount)
     EXPECT_EQ(runCli({"report", "pagers", unit, "--format", "csv"}).out,
               "\xEF\xBB\xBFnumber,address,model,polarity,rate,tone\n"
               "1,1234567,new,normal,512,tone2\n");
-    const QStringList printing[] = {{"report", "pagers", unit}, {"dump", unit}, {"diff", unit, unit}};
+    const QStringList printing[] = {
+        {"report", "pagers", unit}, {"dump", unit}, {"diff", unit, unit}};
     for (const QStringList& arguments : printing) {
         const CliResult full = runCli(arguments, {}, "/dev/full");
         const int expected = arguments[0] == "diff" ? 0 : 1;   // diff of equal files prints nothing
