@@ -1,4 +1,5 @@
 #include "ui/HandheldWindow.h"
+#include "ui/EnterKey.h"
 #include "ui/Twips.h"
 #include "reports/MemoryLayout.h"
 #include "reports/VoicePrompts.h"
@@ -61,6 +62,7 @@ HandheldWindow::HandheldWindow(Link& link, PortControl& port, QWidget* parent)
     combo2_ = frame(this, "Frame2", HandheldText::tr("传呼号方式"), 1500, "Combo2", 1, "Label1", "Command2", &command2);
     connect(command1, &QPushButton::clicked, this, &HandheldWindow::writeByTable);
     connect(command2, &QPushButton::clicked, this, &HandheldWindow::writeByPager);
+    enterPressesButtons(this);
 }
 
 void HandheldWindow::writeByTable()

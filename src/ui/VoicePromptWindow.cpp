@@ -1,4 +1,5 @@
 #include "ui/VoicePromptWindow.h"
+#include "ui/EnterKey.h"
 #include "ui/Twips.h"
 #include "reports/MemoryLayout.h"
 
@@ -86,6 +87,7 @@ VoicePromptWindow::VoicePromptWindow(Link& link, PortControl& port, QWidget* par
     command1->setObjectName(QStringLiteral("Command1"));
     command1->setGeometry(px(5760), px(2160), px(1215), px(495));
     connect(command1, &QPushButton::clicked, this, &VoicePromptWindow::write);
+    enterPressesButtons(this);
 }
 
 void VoicePromptWindow::write()

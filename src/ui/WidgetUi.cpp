@@ -1,6 +1,7 @@
 #include "ui/WidgetUi.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QWidget>
 
@@ -8,6 +9,12 @@ namespace cs::ui {
 
 namespace {
 
+// A window of the program's own: not a box, a dialog or a prompt window.
+bool isOwner(const QWidget* window)
+{
+    return window && window->isWindow() && !qobject_cast<const QDialog*>(window)
+        && !qobject_cast<const PromptWindow*>(window);
+}
 
 QWidget* findIn(QWidget* window, const QString& name)
 {
@@ -20,8 +27,30 @@ QWidget* findIn(QWidget* window, const QString& name)
 
 } // namespace
 
-WidgetUi::WidgetUi() = default;
-WidgetUi::~WidgetUi() = default;
+WidgetUi::WidgetUi()
+{
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        focusWatch_ = QObject::connect(app, &QApplication::focusChanged, app,
+                                       [this](QWidget*, QWidget* now) {
+                                           if (now && isOwner(now->window()))
+                                               lastOwner_ = now->window();
+                                       });
+}
+
+WidgetUi::~WidgetUi()
+{
+    QObject::disconnect(focusWatch_);
+}
+
+QWidget* WidgetUi::ownerWindow() const
+{
+    QWidget* active = QApplication::activeWindow();
+    if (isOwner(active))
+        return active;
+    if (lastOwner_ && lastOwner_->isVisible())
+        return lastOwner_;
+    return nullptr;
+}
 
 std::unique_ptr<QMessageBox> WidgetUi::makeMessageBox(const QString& text, int style,
                                                       const QString& title, QWidget* parent)
@@ -58,7 +87,7 @@ int WidgetUi::messageBox(const QString& text, int style, const QString& title)
 {
     if (messageHook)
         return messageHook(text, style, title);
-    auto box = makeMessageBox(text, style, title, QApplication::activeWindow());
+    auto box = makeMessageBox(text, style, title, ownerWindow());
     box->exec();
     // A box closed with the window's close button counts as its escape button.
     return answerFor(box->standardButton(box->clickedButton()));
@@ -105,7 +134,7 @@ PromptWindow* WidgetUi::prompt(const QString& window)
 void WidgetUi::showPrompt(const QString& window)
 {
     if (PromptWindow* w = prompt(window))
-        w->showNow();
+        w->showNow(ownerWindow());
 }
 
 void WidgetUi::hidePrompt(const QString& window)
@@ -125,7 +154,7 @@ void WidgetUi::repaint()
 
 QString WidgetUi::chooseFile(bool save)
 {
-    QFileDialog dialog(QApplication::activeWindow());
+    QFileDialog dialog(ownerWindow());
     dialog.setNameFilter(QCoreApplication::translate("BackupWindow", "备份文件 (*.cat *.CAT)"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

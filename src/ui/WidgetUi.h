@@ -6,6 +6,8 @@
 #include "ui/PromptWindow.h"
 
 #include <QMessageBox>
+#include <QMetaObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <map>
@@ -44,9 +46,17 @@ public:
     // in the visible windows, then in all others; nullptr when none.
     static QWidget* findControl(const QString& control);
 
+    // The window an operation runs from, which its boxes, dialogs and prompt
+    // windows open over: the active window, else the last window the user
+    // worked in (when a file dialog has closed, no window is active until the
+    // window system hands activation back); nullptr before any.
+    QWidget* ownerWindow() const;
+
 private:
     QString chooseFile(bool save);
     std::map<QString, std::unique_ptr<PromptWindow>> prompts_;
+    QPointer<QWidget> lastOwner_;
+    QMetaObject::Connection focusWatch_;
 };
 
 } // namespace cs::ui
