@@ -52,7 +52,7 @@ deb=$(ls "$root"/main/callsetup_*.deb)
 dbgsym=$(ls "$root"/main/callsetup-dbgsym_*.ddeb)
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "$(basename "$deb"): Depends: $depends"
-for p in libqt6serialport6 libqt6widgets6 qt6-qpa-plugins; do
+for p in libqt6serialport6 libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n; do
   grep -q "$p" <<<"$depends" || { echo "the package does not depend on $p"; exit 1; }
 done
 # Stripped programs in the package, their debug information (one file per

@@ -5,11 +5,11 @@
     <name>BackupWindow</name>
     <message>
         <source>主机内容已读取</source>
-        <translation>Host unit read</translation>
+        <translation>Host: read</translation>
     </message>
     <message>
         <source>主机未读取</source>
-        <translation>Host unit not read</translation>
+        <translation>Host: not read</translation>
     </message>
     <message>
         <source>分机内容已读取</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>内存排列</source>
-        <translation>Dump</translation>
+        <translation>Hex</translation>
     </message>
     <message>
         <source>读取内置接收机</source>
@@ -802,7 +802,7 @@ Continue?</translation>
     </message>
     <message>
         <source>发射机频率</source>
-        <translation>Transmitter frequency</translation>
+        <translation>Tx frequency</translation>
     </message>
     <message>
         <source>信息机类型</source>
@@ -822,7 +822,7 @@ Continue?</translation>
     </message>
     <message>
         <source>手持呼叫器提示</source>
-        <translation>Handheld prompts</translation>
+        <translation>Handheld calls</translation>
     </message>
     <message>
         <source>不存在传呼号！</source>
@@ -928,15 +928,15 @@ Continue?</translation>
     </message>
     <message>
         <source>1键：</source>
-        <translation>Key 1:</translation>
+        <translation>Key 1</translation>
     </message>
     <message>
         <source>2键：</source>
-        <translation>Key 2:</translation>
+        <translation>Key 2</translation>
     </message>
     <message>
         <source>3键：</source>
-        <translation>Key 3:</translation>
+        <translation>Key 3</translation>
     </message>
     <message>
         <source>写入</source>

@@ -1,7 +1,10 @@
 #include "shared/Language.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
+#include <memory>
 
 namespace cs {
 
@@ -38,21 +41,80 @@ std::optional<Language> chosenLanguage(const std::optional<QString>& option)
     return option ? languageFromOption(*option) : languageFromEnvironment();
 }
 
+namespace {
+
+// The translator of that name, owned by the application; nullptr when none.
+QTranslator* installed(QCoreApplication& app, const QString& name)
+{
+    return app.findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly);
+}
+
+void remove(QCoreApplication& app, const QString& name)
+{
+    if (QTranslator* translator = installed(app, name)) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+}
+
+// Qt's translation. Qt 6 moved the file type names of its file dialog
+// ("Folder", "%1 File") to the context QAbstractFileIconProvider; Debian's
+// translation still has them under QFileDialog, where they are looked up then.
+class QtTranslator : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override
+    {
+        QString text = QTranslator::translate(context, source, disambiguation, n);
+        if (text.isEmpty() && qstrcmp(context, "QAbstractFileIconProvider") == 0)
+            text = QTranslator::translate("QFileDialog", source, disambiguation, n);
+        return text;
+    }
+};
+
+// Installs `translator` once under `name`, when `load` fills it; else deletes
+// it and answers false.
+template <class Load>
+bool install(QCoreApplication& app, const QString& name, QTranslator* translator, Load load)
+{
+    std::unique_ptr<QTranslator> owned(translator);
+    if (installed(app, name))
+        return true;
+    translator->setObjectName(name);
+    if (!load(*translator) || !QCoreApplication::installTranslator(translator))
+        return false;
+    translator->setParent(&app);
+    owned.release();
+    return true;
+}
+
+} // namespace
+
 bool installLanguage(QCoreApplication& app, Language language)
 {
-    if (language == Language::Chinese)
-        return true;
-    // One translator, owned by the application.
     const QString name = QStringLiteral("callsetup_en");
-    if (app.findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly))
+    if (language == Language::Chinese) {
+        remove(app, name);
         return true;
-    auto* translator = new QTranslator(&app);
-    translator->setObjectName(name);
-    if (translator->load(QStringLiteral(":/i18n/callsetup_en.qm"))
-        && app.installTranslator(translator))
+    }
+    return install(app, name, new QTranslator, [](QTranslator& translator) {
+        return translator.load(QStringLiteral(":/i18n/callsetup_en.qm"));
+    });
+}
+
+bool installQtLanguage(QCoreApplication& app, Language language)
+{
+    const QString name = QStringLiteral("qtbase_zh_CN");
+    if (language == Language::English) {
+        remove(app, name);
         return true;
-    delete translator;
-    return false;
+    }
+    return install(app, name, new QtTranslator, [](QTranslator& translator) {
+        return translator.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                               QStringLiteral("_"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    });
 }
 
 } // namespace cs

@@ -29,7 +29,14 @@ Language languageFromEnvironment();
 std::optional<Language> chosenLanguage(const std::optional<QString>& option);
 
 // Installs the English translation into the application (once; later calls
-// and Chinese install nothing). False when the translation cannot be loaded.
+// install nothing); Chinese removes it again. False when the translation
+// cannot be loaded.
 bool installLanguage(QCoreApplication& app, Language language);
+
+// Qt's own texts (standard buttons, file dialogs, context menus) in the
+// language, for the window program: Chinese installs Qt's translation from
+// QLibraryInfo's translations folder (Debian's qt6-translations-l10n), English
+// removes it (Qt's texts are English). False when it cannot be loaded.
+bool installQtLanguage(QCoreApplication& app, Language language);
 
 } // namespace cs

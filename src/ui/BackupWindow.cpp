@@ -1,4 +1,5 @@
 #include "ui/BackupWindow.h"
+#include "ui/EnterKey.h"
 #include "reports/Reports.h"
 #include "ui/Twips.h"
 #include "reports/ReportView.h"
@@ -42,26 +43,6 @@ protected:
     }
 };
 
-// A button whose caption wraps when the button is narrower than its text.
-class WrapButton : public QPushButton {
-    Q_OBJECT
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.text.clear();
-        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
-        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                       QPalette::ButtonText));
-        painter.drawText(rect().adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWrapAnywhere, text());
-    }
-};
-
 // Latin characters half as wide as CJK ones, so the dump columns line up
 // under the heading.
 QFont monospaceFont()
@@ -75,7 +56,35 @@ QFont monospaceFont()
     return font;
 }
 
+// A label at least as high as a line of its face, around its designed middle:
+// in a 12 px high label the top and foot of Chinese characters are cut off.
+void lineHigh(QLabel* label)
+{
+    QRect r = label->geometry();
+    const int middle2 = 2 * r.top() + r.height();   // twice the middle, exact
+    r.setHeight(std::max(r.height(), label->fontMetrics().height()));
+    r.moveTop((middle2 - r.height()) / 2);
+    label->setGeometry(r);
+}
+
+// Text1 as designed, and the window's client area it was designed in: its
+// margins to the right and bottom edges stay when the user resizes the window.
+const QRect Text1Design = twipRect(120, 2640, 5655, 3495);
+const QSize FullClientDesign = BackupWindow::outerSize(true) - QSize(8, 31);
+
 } // namespace
+
+void WrapButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   QPalette::ButtonText));
+    painter.drawText(captionRect(), CaptionFlags, text());
+}
 
 BackupWindow::BackupWindow(Link& link, PortControl& port, Ui& ui, QWidget* parent)
     : QWidget(parent, Qt::Window), link_(link), port_(port), ui_(ui),
@@ -113,7 +122,9 @@ void BackupWindow::build()
     command7_ = button(new QPushButton(BackupText::tr("打开文件"), this), "Command7", twipRect(3240, 240, 975, 495));
     command8_ = button(new QPushButton(BackupText::tr("下发主机"), this), "Command8", twipRect(4680, 240, 975, 495));
     command5_ = button(new QPushButton(BackupText::tr("按类型显示"), this), "Command5", twipRect(4200, 1200, 1095, 495));
-    command4_ = button(new WrapButton(BackupText::tr("内存排列"), this), "Command4", twipRect(5400, 1080, 495, 615));
+    // Designed at left 5400, its right edge 2 px beyond the window's: moved left to lie inside.
+    command4_ = button(new WrapButton(BackupText::tr("内存排列"), this), "Command4",
+                       twipRect(5355, 1080, 495, 615));
     command2_ = button(new QPushButton(BackupText::tr("读取内置接收机"), this), "Command2", twipRect(4320, 3480, 1455, 495));
     command3_ = button(new QPushButton(BackupText::tr("读取外置接收机"), this), "Command3", twipRect(4440, 3120, 1455, 495));
 
@@ -142,6 +153,8 @@ void BackupWindow::build()
     // cut off their last words.
     for (QLabel* heading : {label2_, label3_, label4_})
         heading->resize(std::max(heading->width(), heading->sizeHint().width()), heading->height());
+    for (QLabel* low : {label5_, label2_, label3_, label4_})
+        lineHigh(low);
 
     combo1_ = new QComboBox(this);
     combo1_->setObjectName(QStringLiteral("Combo1"));
@@ -178,6 +191,13 @@ void BackupWindow::build()
     connect(command8_, &QPushButton::clicked, this, [this] { backup_.download(); });
     connect(label5, &ClickLabel::clicked, this, [this] { backup_.label5Click(); });
     connect(combo1_, &QComboBox::currentIndexChanged, this, [this](int index) { view_.combo1Index = index; });
+
+    // Tab follows the window from top to bottom, the report kind before its button.
+    QWidget* chain[] = {command1_, command6_, command7_, command8_,
+                        combo1_,   command5_, command4_, text1_};
+    for (size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+    enterPressesButtons(this);
 }
 
 void BackupWindow::showReportByType()
@@ -201,9 +221,6 @@ void BackupWindow::applyView()
     setLabel(label1_, view_.label1, view_.label1Visible);
     setLabel(label6_, view_.label6, view_.label6Visible);
     setLabel(label7_, view_.label7, view_.label7Visible);
-    label2_->setVisible(view_.label2Visible);
-    label3_->setVisible(view_.label3Visible);
-    label4_->setVisible(view_.label4Visible);
     command2_->setVisible(false);   // the receiver reads stay hidden for the whole run
     command3_->setVisible(false);
     command4_->setVisible(view_.command4Visible);
@@ -222,6 +239,7 @@ void BackupWindow::applyView()
         combo1_->setCurrentIndex(view_.combo1Index);
     }
     applySize();
+    layoutReportArea();
 }
 
 QSize BackupWindow::outerSize(bool full)
@@ -239,9 +257,32 @@ void BackupWindow::applySize()
     if (appliedSizeSettings_ == view_.sizeSettings)
         return;
     appliedSizeSettings_ = view_.sizeSettings;
+    // Smaller than compact, the buttons and the progress bar would be cut off.
+    setMinimumSize(clientSize(false));
     const QSize client = clientSize(view_.fullSize);
     if (size() != client)
         resize(client);
+}
+
+// Text1 keeps its designed margins to the window's right and bottom edges. It
+// and the headings above it show only when the window has room for all of the
+// text area: not in the compact size, where they lie below the window's edge.
+void BackupWindow::layoutReportArea()
+{
+    const QRect text1(Text1Design.topLeft(),
+                      size() - (FullClientDesign - Text1Design.size()));
+    const bool room = text1.height() >= text1_->minimumSizeHint().height();
+    text1_->setGeometry(text1);
+    text1_->setVisible(room);
+    label2_->setVisible(room && view_.label2Visible);
+    label3_->setVisible(room && view_.label3Visible);
+    label4_->setVisible(room && view_.label4Visible);
+}
+
+void BackupWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layoutReportArea();
 }
 
 void BackupWindow::showEvent(QShowEvent* event)

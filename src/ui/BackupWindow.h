@@ -8,6 +8,7 @@
 #include "memory/BackupView.h"
 #include "memory/DataBackup.h"
 
+#include <QPushButton>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -16,9 +17,22 @@ class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QProgressBar;
-class QPushButton;
 
 namespace cs::ui {
+
+// A button whose caption wraps (between words, or between Chinese characters)
+// when the button is narrower than its text: the memory dump button.
+class WrapButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+    // Where the caption is drawn, and how.
+    QRect captionRect() const { return rect().adjusted(2, 2, -2, -2); }
+    static constexpr int CaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
 
 class BackupWindow : public QWidget {
     Q_OBJECT
@@ -38,11 +52,13 @@ public:
 protected:
     // Every non-spontaneous show is a new opening of the window: load it.
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void build();
     void applyView();
     void applySize();
+    void layoutReportArea();
     void showReportByType();
 
     Link& link_;

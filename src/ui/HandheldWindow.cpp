@@ -1,4 +1,5 @@
 #include "ui/HandheldWindow.h"
+#include "ui/EnterKey.h"
 #include "ui/Twips.h"
 #include "reports/MemoryLayout.h"
 #include "reports/VoicePrompts.h"
@@ -60,6 +61,19 @@ HandheldWindow::HandheldWindow(Link& link, PortControl& port, Ui& ui, QWidget* p
     combo2_ = frame(this, "Frame2", HandheldText::tr("传呼号方式"), 1500, "Combo2", 1, "Label1", "Command2", &command2);
     connect(command1, &QPushButton::clicked, this, &HandheldWindow::writeByTable);
     connect(command2, &QPushButton::clicked, this, &HandheldWindow::writeByPager);
+    enterPressesButtons(this);
+
+    // The place lists grow where a language's words are longer than the design's.
+    const int dx = missingWidth(combo1_, combo2_);
+    if (dx > 0) {
+        for (QComboBox* list : {combo1_, combo2_}) {
+            QWidget* box = list->parentWidget();
+            const int right = list->geometry().right() + 1;
+            list->resize(list->width() + dx, list->height());
+            pushRight(box, right, dx);
+        }
+        resize(width() + dx, height());
+    }
 }
 
 void HandheldWindow::writeByTable()

@@ -2,6 +2,7 @@
 #include "ui/Twips.h"
 
 #include "ui/BackupWindow.h"
+#include "ui/EnterKey.h"
 #include "ui/HandheldWindow.h"
 #include "ui/PortTips.h"
 #include "ui/VoicePromptWindow.h"
@@ -52,6 +53,7 @@ MainWindow::MainWindow(AppState& state, Link& link, PortControl& port, Commands&
     buildVisibleGroups();
     buildHiddenGroups();
     buildTestGroup();
+    enterPressesButtons(this);
 
     connect(&port_, &PortControl::changed, this, &MainWindow::mirrorPort);
     connect(&testView_, &TestView::changed, this, &MainWindow::mirrorTestView);

@@ -73,12 +73,6 @@ PromptWindow::PromptWindow(const QString& name, const QString& title, const QStr
     label_->setObjectName(QStringLiteral("Label1"));
     label_->setFont(promptFont());
     label_->setGeometry(px(120), px(60), px(widthTwips - 240), px(heightTwips - 120));
-
-    // Centred on the screen, like a dialog.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
 }
 
 PromptWindow* PromptWindow::createForm2(QWidget* parent)
@@ -126,8 +120,18 @@ QStringList PromptWindow::wrapAtBlanks(const QString& text, const QFontMetrics& 
     return lines;
 }
 
-void PromptWindow::showNow()
+void PromptWindow::showNow(const QWidget* owner)
 {
+    // Centred over the window the command runs from, like its message boxes.
+    QRect area = owner ? owner->frameGeometry() : QRect();
+    if (area.isEmpty())
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            area = screen->availableGeometry();
+    // Its frame is known only once shown: taken as wide as the owner's.
+    const QSize border = owner ? owner->frameGeometry().size() - owner->size() : QSize();
+    QRect frame(QPoint(), size() + border);
+    frame.moveCenter(area.center());
+    move(frame.topLeft());
     show();
     raise();
     // Paint now: the command goes on to wait right after this. Only paint

@@ -29,8 +29,9 @@ public:
     // line break eats the blanks in front of the next word.
     static QStringList wrapAtBlanks(const QString& text, const QFontMetrics& metrics, int width);
 
-    // Shows the window without blocking and paints it now, handling no input.
-    void showNow();
+    // Shows the window without blocking, centred over `owner` (over the screen
+    // without one), and paints it now, handling no input.
+    void showNow(const QWidget* owner = nullptr);
 
 private:
     QLabel* label_;

@@ -1,4 +1,5 @@
 #include "ui/VoicePromptWindow.h"
+#include "ui/EnterKey.h"
 #include "ui/Twips.h"
 #include "reports/MemoryLayout.h"
 
@@ -77,6 +78,20 @@ VoicePromptWindow::VoicePromptWindow(Link& link, PortControl& port, Ui& ui, QWid
     command1->setObjectName(QStringLiteral("Command1"));
     command1->setGeometry(px(5760), px(2160), px(1215), px(495));
     connect(command1, &QPushButton::clicked, this, &VoicePromptWindow::write);
+    enterPressesButtons(this);
+
+    // The columns grow where a language's words are longer than the design's.
+    for (QComboBox* column : {combo1_, combo2_}) {
+        const int dx = missingWidth(column);
+        const int right = column->geometry().right() + 1;
+        column->resize(column->width() + std::max(dx, 0), column->height());
+        pushRight(this, right, dx);
+    }
+    const int keys = missingWidth(combo3_, combo4_, combo5_);
+    const int right = combo3_->geometry().right() + 1;
+    for (QComboBox* key : {combo3_, combo4_, combo5_})
+        key->resize(key->width() + std::max(keys, 0), key->height());
+    pushRight(this, right, keys);
 }
 
 void VoicePromptWindow::write()

@@ -1,6 +1,7 @@
 #include "ui/WidgetUi.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QWidget>
 
@@ -8,6 +9,12 @@ namespace cs::ui {
 
 namespace {
 
+// A window of the program's own: not a box, a dialog or a prompt window.
+bool isOwner(const QWidget* window)
+{
+    return window && window->isWindow() && !qobject_cast<const QDialog*>(window)
+        && !qobject_cast<const PromptWindow*>(window);
+}
 
 QWidget* findIn(QWidget* window, const QString& name)
 {
@@ -20,8 +27,30 @@ QWidget* findIn(QWidget* window, const QString& name)
 
 } // namespace
 
-WidgetUi::WidgetUi() = default;
-WidgetUi::~WidgetUi() = default;
+WidgetUi::WidgetUi()
+{
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        focusWatch_ = QObject::connect(app, &QApplication::focusChanged, app,
+                                       [this](QWidget*, QWidget* now) {
+                                           if (now && isOwner(now->window()))
+                                               lastOwner_ = now->window();
+                                       });
+}
+
+WidgetUi::~WidgetUi()
+{
+    QObject::disconnect(focusWatch_);
+}
+
+QWidget* WidgetUi::ownerWindow() const
+{
+    QWidget* active = QApplication::activeWindow();
+    if (isOwner(active))
+        return active;
+    if (lastOwner_ && lastOwner_->isVisible())
+        return lastOwner_;
+    return nullptr;
+}
 
 std::unique_ptr<QMessageBox> WidgetUi::makeMessageBox(const Message& message, QWidget* parent)
 {
@@ -50,7 +79,7 @@ std::unique_ptr<QMessageBox> WidgetUi::makeMessageBox(const Message& message, QW
 
 bool WidgetUi::exec(const Message& message)
 {
-    auto box = makeMessageBox(message, QApplication::activeWindow());
+    auto box = makeMessageBox(message, ownerWindow());
     box->exec();
     // A box closed with the window's close button counts as its escape button.
     return box->standardButton(box->clickedButton()) != QMessageBox::Cancel;
@@ -68,8 +97,7 @@ bool WidgetUi::confirm(const Message& question)
 
 void WidgetUi::tip(const QString& text, const QString& title)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, ownerWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -109,7 +137,7 @@ PromptWindow* WidgetUi::prompt(Prompt which)
 
 void WidgetUi::showPrompt(Prompt which)
 {
-    prompt(which)->showNow();
+    prompt(which)->showNow(ownerWindow());
 }
 
 void WidgetUi::hidePrompt(Prompt which)
@@ -129,7 +157,7 @@ void WidgetUi::repaint()
 
 QString WidgetUi::chooseFile(bool save)
 {
-    QFileDialog dialog(QApplication::activeWindow());
+    QFileDialog dialog(ownerWindow());
     dialog.setNameFilter(QCoreApplication::translate("BackupWindow", "备份文件 (*.cat *.CAT)"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

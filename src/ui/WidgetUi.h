@@ -6,6 +6,8 @@
 #include "ui/PromptWindow.h"
 
 #include <QMessageBox>
+#include <QMetaObject>
+#include <QPointer>
 #include <QString>
 #include <map>
 #include <memory>
@@ -39,11 +41,19 @@ public:
     // in the visible windows, then in all others; nullptr when none.
     static QWidget* findControl(const QString& control);
 
+    // The window an operation runs from, which its boxes, dialogs and prompt
+    // windows open over: the active window, else the last window the user
+    // worked in (when a file dialog has closed, no window is active until the
+    // window system hands activation back); nullptr before any.
+    QWidget* ownerWindow() const;
+
 private:
-    // Shows the box; true when it was answered with OK.
-    static bool exec(const Message& message);
+    // Shows the box over the owner window; true when it was answered with OK.
+    bool exec(const Message& message);
     QString chooseFile(bool save);
     std::map<Prompt, std::unique_ptr<PromptWindow>> prompts_;
+    QPointer<QWidget> lastOwner_;
+    QMetaObject::Connection focusWatch_;
 };
 
 } // namespace cs::ui

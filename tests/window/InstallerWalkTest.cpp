@@ -1,6 +1,8 @@
 // The real program in real windows on an X server (run under xvfb-run), driven
 // by clicks and keys like an installer at a host unit, with callsetup-sim as the
-// unit on COM1.
+// unit on COM1. Screenshots go to $CALLSETUP_ARTIFACTS.
+#include "shared/Language.h"
+#include "support/CaptionCheck.h"
 #include "support/SimProcess.h"
 #include "support/Files.h"
 #include "ui/BackupWindow.h"
@@ -14,9 +16,17 @@ using cs::test::SimProcess;
 
 namespace {
 
+QString artifact(const QString& name)
+{
+    const QString artifacts = qEnvironmentVariable("CALLSETUP_ARTIFACTS", QDir::currentPath());
+    QDir().mkpath(artifacts);
+    return QDir(artifacts).filePath(name);
+}
+
 // Answers the modal windows as a user would: reads each message box and clicks
-// OK; types the queued name into a file dialog and accepts it. Polls from a
-// timer, so it also runs inside the boxes' own loops and the exchanges' waits.
+// OK (or Cancel, when asked to); types the queued name into a file dialog and
+// accepts it. Polls from a timer, so it also runs inside the boxes' own loops
+// and the exchanges' waits.
 class Answerer : public QObject {
 public:
     Answerer()
@@ -25,7 +35,12 @@ public:
         timer_.start(40);
     }
     QStringList boxes;          // the texts answered since the test last cleared them
+    QList<QRect> boxPlaces;     // where each of them stood on the screen
+    QStringList buttons;        // the buttons of the last box
+    QStringList dialogs;        // the titles of the file dialogs
     QStringList fileNames;      // for the next file dialogs
+    QStringList shots;          // screenshots of the next modal windows, by file name
+    bool cancel = false;        // answer boxes that have Cancel with it
     QStringList unexpected;
 
 private:
@@ -42,11 +57,19 @@ private:
         }
         answered_ = modal;
         since_.restart();
+        if (!shots.isEmpty())
+            modal->grab().save(artifact(shots.takeFirst()));
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             boxes << box->text();
-            button_ = box->button(QMessageBox::Ok);
+            boxPlaces << box->frameGeometry();
+            buttons.clear();
+            for (QAbstractButton* b : box->buttons())
+                buttons << b->text();
+            QAbstractButton* cancelButton = box->button(QMessageBox::Cancel);
+            button_ = cancel && cancelButton ? cancelButton : box->button(QMessageBox::Ok);
         } else if (auto* dialog = qobject_cast<QFileDialog*>(modal);
                    dialog && !fileNames.isEmpty()) {
+            dialogs << dialog->windowTitle();
             auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
             auto* buttons = dialog->findChild<QDialogButtonBox*>("buttonBox");
             const bool save = dialog->acceptMode() == QFileDialog::AcceptSave;
@@ -101,6 +124,7 @@ TEST(InstallerWalk, SetsUpTheUnitBacksItUpAndRestoresIt)
         return cs::test::readFile(dir.filePath(name));
     };
 
+    ASSERT_TRUE(cs::installQtLanguage(*qApp, cs::Language::Chinese));
     cs::ui::Program program(*qApp);
     program.show();
     cs::ui::MainWindow* form1 = &program.mainWindow();
@@ -121,9 +145,7 @@ TEST(InstallerWalk, SetsUpTheUnitBacksItUpAndRestoresIt)
     click(form3, "Command5");   // the pager report
     const QString report = form3->findChild<QPlainTextEdit*>("Text1")->toPlainText();
     EXPECT_TRUE(report.contains("  12    1 2 3 4 5 6 7     反     数字标准    1200    音调1"));
-    const QString artifacts = qEnvironmentVariable("CALLSETUP_ARTIFACTS", QDir::currentPath());
-    QDir().mkpath(artifacts);
-    EXPECT_TRUE(form3->grab().save(QDir(artifacts).filePath("form3-report.png")));
+    EXPECT_TRUE(form3->grab().save(artifact("form3-report.png")));
     const QString backup = dir.filePath("unit.cat");
     answerer.fileNames << backup;
     click(form3, "Command6");   // save
@@ -142,5 +164,79 @@ TEST(InstallerWalk, SetsUpTheUnitBacksItUpAndRestoresIt)
                             "删除传呼号成功！", "已成功打开备份文件" + backup, "下发备份数据到主机成功！"};
     EXPECT_EQ(answerer.boxes, boxes);
     EXPECT_EQ(answerer.unexpected, QStringList{});
+    EXPECT_EQ(sim.quit(), 0);
+}
+
+// Each language in turn, by keyboard where an installer would use it: the
+// initialise warning (Enter on the focused button, then Cancel), the revealed
+// dump button, a backup opened and saved again. Every caption fits on the real
+// screen, Qt's buttons and dialogs speak the language, and the boxes after a
+// file dialog stand over the data backup window.
+TEST(InstallerWalk, TheWindowsInBothLanguages)
+{
+    if (QGuiApplication::platformName() != "xcb")
+        GTEST_SKIP() << "needs an X server (run under xvfb-run)";
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.filePath("config").toLocal8Bit());
+    SimProcess sim({"--link", "com1"});
+    ASSERT_TRUE(sim.start());
+    const QString backup = cs::test::writeFile(dir.filePath("unit.cat"), QByteArray(8192, '\x5a'));
+    const struct {
+        cs::Language language;
+        const char* name;
+        QStringList initButtons;
+        const char* saveAs;
+    } languages[] = {
+        {cs::Language::Chinese, "zh", {"确定", "取消"}, "另存为"},
+        {cs::Language::English, "en", {"OK", "Cancel"}, "Save As"},
+    };
+    for (const auto& l : languages) {
+        SCOPED_TRACE(l.name);
+        ASSERT_TRUE(cs::installLanguage(*qApp, l.language));
+        ASSERT_TRUE(cs::installQtLanguage(*qApp, l.language));
+        const bool english = l.language == cs::Language::English;
+        const QString suffix = QStringLiteral("-%1.png").arg(l.name);
+        cs::ui::Program program(*qApp);
+        program.show();
+        cs::ui::MainWindow* form1 = &program.mainWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form1));
+        EXPECT_TRUE(cs::test::captionsFit(form1, english));
+        Answerer answerer;
+
+        const auto enterOn = [&](QWidget* window, const char* name) {
+            auto* button = window->findChild<QPushButton*>(name);
+            button->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(button, Qt::Key_Return);
+        };
+        answerer.cancel = true;
+        answerer.shots << "initialise-warning" + suffix;
+        enterOn(form1, "Command7");
+        EXPECT_EQ(answerer.boxes.size(), 1);
+        EXPECT_EQ(answerer.buttons, l.initButtons);
+        answerer.cancel = false;
+
+        enterOn(form1, "Command12");
+        cs::ui::BackupWindow* form3 = form1->backupWindow();
+        ASSERT_TRUE(form3 && QTest::qWaitForWindowExposed(form3));
+        for (int i = 0; i < cs::DataBackup::RevealClicks; ++i)
+            QTest::mouseClick(form3->findChild<QLabel*>("Label5"), Qt::LeftButton);
+        QTest::qWait(100);
+        EXPECT_TRUE(cs::test::captionsFit(form3, english));
+        EXPECT_TRUE(form3->grab().save(artifact("form3-dump-button" + suffix)));
+
+        answerer.fileNames << backup;
+        click(form3, "Command7");   // open the backup
+        answerer.fileNames << dir.filePath(QStringLiteral("copy-%1.cat").arg(l.name));
+        answerer.shots << "save-dialog" + suffix;
+        click(form3, "Command6");   // and save it again
+        EXPECT_EQ(answerer.dialogs.value(1), QString(l.saveAs));
+        EXPECT_EQ(answerer.boxes.size(), 3);
+        for (const QRect& place : answerer.boxPlaces.mid(1))
+            EXPECT_TRUE(form3->frameGeometry().contains(place.center()));
+        click(form3, "Command4");   // the dump, at full size
+        EXPECT_TRUE(cs::test::captionsFit(form3, english));
+        EXPECT_EQ(answerer.unexpected, QStringList{});
+    }
     EXPECT_EQ(sim.quit(), 0);
 }

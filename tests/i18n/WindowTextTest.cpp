@@ -1,0 +1,112 @@
+// Every window in Chinese and in English: each caption shown fits its control
+// (wide and high enough, not covered by another control, not cut by the window's
+// edge), the English windows speak English, and Qt's own texts follow the language.
+
+#include "commands/Commands.h"
+#include "link/TestView.h"
+#include "reports/ReportView.h"
+#include "shared/Language.h"
+#include "support/CaptionCheck.h"
+#include "support/Rig.h"
+#include "ui/BackupWindow.h"
+#include "ui/HandheldWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/Program.h"
+#include "ui/PromptWindow.h"
+#include "ui/VoicePromptWindow.h"
+#include "ui/WidgetUi.h"
+
+#include <QtWidgets>
+#include <gtest/gtest.h>
+
+using cs::Language;
+
+namespace {
+
+void speak(Language language)
+{
+    ASSERT_TRUE(cs::installLanguage(*qApp, language));
+    ASSERT_TRUE(cs::installQtLanguage(*qApp, language));
+}
+
+} // namespace
+
+// The main window, the data backup window through its operations and every
+// state its labels take, the voice prompt windows and the prompt windows.
+TEST(WindowText, EveryCaptionFitsInBothLanguages)
+{
+    cs::ui::Program::chooseFont(*qApp);
+    for (const Language language : {Language::Chinese, Language::English}) {
+        const bool english = language == Language::English;
+        SCOPED_TRACE(english ? "English" : "Chinese");
+        speak(language);
+        cs::test::Rig rig;
+        cs::Commands commands{rig.link, rig.portControl};
+        cs::TestView testView{rig.state, rig.port, rig.portControl};
+        cs::ui::MainWindow form1(rig.state, rig.link, rig.portControl, commands, testView, rig.ui);
+        cs::ui::VoicePromptWindow form5(rig.link, rig.portControl, rig.ui);
+        cs::ui::HandheldWindow form6(rig.link, rig.portControl, rig.ui);
+        std::unique_ptr<QWidget> form2(cs::ui::PromptWindow::createForm2());
+        std::unique_ptr<QWidget> form4(cs::ui::PromptWindow::createForm4());
+        QStringList found;
+        for (QWidget* window : QWidgetList{&form1, &form5, &form6, form2.get(), form4.get()}) {
+            window->show();
+            found << cs::test::captionMisfits(window, english);
+        }
+
+        cs::ui::BackupWindow form3(rig.link, rig.portControl, rig.ui);
+        form3.show();
+        // Checked at each change, right after the window has mirrored it.
+        QObject::connect(&form3.view(), &cs::BackupView::changed, &form3,
+                         [&] { found << cs::test::captionMisfits(&form3, english); });
+        const auto settle = [&] { QCoreApplication::processEvents(); };
+        for (int i = 0; i < cs::DataBackup::RevealClicks; ++i)
+            form3.backup().label5Click();
+        form3.backup().readHost();
+        settle();
+        auto* kinds = form3.findChild<QComboBox*>("Combo1");
+        for (int kind = 0; kind < kinds->count(); ++kind) {
+            kinds->setCurrentIndex(kind);
+            cs::showReport(form3.view(), rig.state, rig.ui, cs::reportKindAt(kind));
+            settle();
+        }
+        form3.backup().memoryDump();
+        form3.backup().download();
+        settle();
+        found.removeDuplicates();
+        EXPECT_TRUE(found.isEmpty()) << qPrintable(found.join('\n'));
+        // The read and the download ran to their end.
+        EXPECT_TRUE(rig.state.HostImageLoaded);
+        EXPECT_EQ(rig.ui.messages.value(rig.ui.messages.size() - 1).title, cs::Title::Ok);
+    }
+}
+
+// Message box buttons, the file dialog and a field's context menu are Qt's own;
+// they speak the program's language.
+TEST(WindowText, QtTextsFollowTheLanguage)
+{
+    const struct {
+        Language language;
+        const char *ok, *cancel, *saveAs, *lookIn, *folder, *undo;
+    } table[] = {
+        {Language::Chinese, "确定", "取消", "另存为", "查找范围：", "文件夹", "撤消(&U)"},
+        {Language::English, "OK", "Cancel", "Save As", "Look in:", "Folder", "&Undo"},
+        {Language::Chinese, "确定", "取消", "另存为", "查找范围：", "文件夹", "撤消(&U)"},
+    };
+    for (const auto& row : table) {
+        speak(row.language);
+        const auto box = cs::ui::WidgetUi::makeMessageBox({"?", cs::Style::OkCancel});
+        EXPECT_EQ(box->button(QMessageBox::Ok)->text(), QString(row.ok));
+        EXPECT_EQ(box->button(QMessageBox::Cancel)->text(), QString(row.cancel));
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        EXPECT_EQ(dialog.windowTitle(), QString(row.saveAs));
+        EXPECT_EQ(dialog.findChild<QLabel*>("lookInLabel")->text(), QString(row.lookIn));
+        // The file list's type column.
+        EXPECT_EQ(QFileIconProvider().type(QFileInfo(QDir::tempPath())), QString(row.folder));
+        QLineEdit field;
+        std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+        EXPECT_EQ(menu->actions().value(0)->text().section('\t', 0, 0), QString(row.undo));
+    }
+}
