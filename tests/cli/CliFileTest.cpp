@@ -32,7 +32,7 @@ TEST(CliFiles, WhatEachRunSaysAndItsExitStatus)
     const QString shortFile = file("short.cat", QByteArray(8191, '\0'));
     const QString misnamed = file("unit.Cat", image);
     const QString pagers = file("x%1.csv", "number,address\n1,1\n");
-    const QString good = file("p.csv", "number,address,model,polarity,rate,tone\n1,1\n2,2\n");
+    const QString good = file("y%1%2.csv", "number,address,model,polarity,rate,tone\n1,1\n2,2\n");
     const QString bad = file("b.csv", "number,address,model,polarity,rate,tone\n1,1\n0,1\n");
     const QByteArray pagerLine = "   1    1 2 3 4 5 6 7     反     数字标准    1200    音调1\r\n";
     const auto u = [](const QString& s) { return s.toUtf8(); };
