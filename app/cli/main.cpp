@@ -10,6 +10,7 @@
 #include "cli/CliSession.h"
 #include "cli/ConsoleUi.h"
 #include "shared/Language.h"
+#include "shared/QtMessages.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -17,6 +18,7 @@
 
 int main(int argc, char** argv)
 {
+    cs::routeQtMessages();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("callsetup-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral("4.01"));

@@ -1,6 +1,7 @@
 // The serial line over a pseudo-terminal: one device one user, why an open
-// failed, a line that goes away.
+// failed, a line that goes away, and Qt's own messages.
 #include "link/SerialLine.h"
+#include "shared/QtMessages.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -113,4 +114,29 @@ TEST(SerialLine, ALostLineClosesOnceWithoutQtWarnings)
     EXPECT_EQ(lost, 1);
     EXPECT_FALSE(line.write("\x01"));
     EXPECT_EQ(QtMessageLog::lines.join("\n").toStdString(), "");
+}
+
+// Qt's warnings reach standard error only when CALLSETUP_DEBUG asks for them.
+TEST(QtMessages, KeptOffStandardErrorUnlessAskedFor)
+{
+    QTemporaryDir dir;
+    const QByteArray path = QFile::encodeName(dir.filePath("stderr"));
+    const int saved = ::dup(STDERR_FILENO), file = ::open(path, O_WRONLY | O_CREAT, 0600);
+    ASSERT_GE(file, 0);
+    ::dup2(file, STDERR_FILENO);
+    qunsetenv("CALLSETUP_DEBUG");
+    routeQtMessages();
+    qWarning("quiet warning");
+    qCritical("quiet critical");
+    qputenv("CALLSETUP_DEBUG", "1");
+    routeQtMessages();
+    qWarning("loud warning");
+    qunsetenv("CALLSETUP_DEBUG");
+    qInstallMessageHandler(nullptr);
+    ::dup2(saved, STDERR_FILENO);
+    ::close(saved);
+    ::close(file);
+    QFile written(QString::fromLocal8Bit(path));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), "loud warning\n");
 }
