@@ -61,13 +61,17 @@ bool regularFile(const struct stat& st, FileProblem* problem)
 int openRegular(const QString& path, struct stat& st, FileProblem* problem)
 {
     const QByteArray name = QFile::encodeName(path);
-    if (::stat(name.constData(), &st) != 0)
-        return failErrno(problem, errno), -1;
+    if (::stat(name.constData(), &st) != 0) {
+        failErrno(problem, errno);
+        return -1;
+    }
     if (!regularFile(st, problem))
         return -1;
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return failErrno(problem, errno), -1;
+    if (fd < 0) {
+        failErrno(problem, errno);
+        return -1;
+    }
     if (::fstat(fd, &st) != 0 || !regularFile(st, problem)) {
         ::close(fd);
         return -1;
