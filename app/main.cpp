@@ -7,6 +7,7 @@
 // memory in KiB once the main window has been painted for the first time, and quit.
 
 #include "shared/Language.h"
+#include "shared/QtMessages.h"
 #include "ui/Program.h"
 
 #include <QApplication>
@@ -40,6 +41,7 @@ private:
 
 int main(int argc, char** argv)
 {
+    cs::routeQtMessages();
     QApplication app(argc, argv);
     QCommandLineParser parser;
     const QCommandLineOption lang(

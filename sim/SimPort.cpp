@@ -7,8 +7,12 @@ namespace cs::sim {
 bool SimPort::open(const QString& device)
 {
     openedDevices.append(device);
-    if (failOpen || gone_)
+    lastError_ = {};
+    if (failOpen || gone_) {
+        lastError_ = gone_ ? PortOpenError{PortFault::NotFound, QStringLiteral("No such device")}
+                           : openError;
         return false;
+    }
     open_ = true;
     return true;
 }

@@ -26,6 +26,7 @@ public:
     void setRts(bool on) override { rts = on; }
     bool write(const QByteArray& bytes) override;
     QByteArray readAll() override;
+    PortOpenError lastOpenError() const override { return lastError_; }
 
     // Puts bytes on the line now (spontaneous traffic, noise between exchanges).
     void inject(const QByteArray& bytes, double delay = 0);
@@ -36,7 +37,8 @@ public:
 
     SimLine line;
     bool rts = false;
-    bool failOpen = false;          // the next opens fail (port busy / missing)
+    bool failOpen = false;          // the next opens fail with `openError`
+    PortOpenError openError{PortFault::InUse, QStringLiteral("Device or resource busy")};
     QStringList openedDevices;      // every device name passed to open
     QByteArray written;             // everything the program wrote
     int writeCount = 0;
@@ -45,6 +47,7 @@ private:
     VirtualClock& clock_;
     bool open_ = false;
     bool gone_ = false;
+    PortOpenError lastError_;
     LineSchedule schedule_;
 };
 

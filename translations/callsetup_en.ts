@@ -1634,5 +1634,65 @@ Exit status:
         <source>the places a voice info unit names for handheld callers</source>
         <translation>the places a voice info unit names for handheld callers</translation>
     </message>
+    <message>
+        <source>no such device</source>
+        <translation>no such device</translation>
+    </message>
+    <message>
+        <source>in use by another program</source>
+        <translation>in use by another program</translation>
+    </message>
+    <message>
+        <source>permission denied: add the user to the dialout group and log in again</source>
+        <translation>permission denied: add the user to the dialout group and log in again</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>the port cannot be opened</source>
+        <translation>the port cannot be opened</translation>
+    </message>
+    <message>
+        <source>a folder, not a file</source>
+        <translation>a folder, not a file</translation>
+    </message>
+    <message>
+        <source>a FIFO, not a regular file</source>
+        <translation>a FIFO, not a regular file</translation>
+    </message>
+    <message>
+        <source>a socket, not a regular file</source>
+        <translation>a socket, not a regular file</translation>
+    </message>
+    <message>
+        <source>a device, not a regular file</source>
+        <translation>a device, not a regular file</translation>
+    </message>
+    <message>
+        <source>the name is not valid UTF-8 and cannot be used exactly</source>
+        <translation>the name is not valid UTF-8 and cannot be used exactly</translation>
+    </message>
+    <message>
+        <source>%1 bytes, over the limit of %2 bytes</source>
+        <translation>%1 bytes, over the limit of %2 bytes</translation>
+    </message>
+    <message>
+        <source>%1 bytes, fewer than the %2 of a backup</source>
+        <translation>%1 bytes, fewer than the %2 of a backup</translation>
+    </message>
+    <message>
+        <source>no folder %1</source>
+        <translation>no folder %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 is not a folder</translation>
+    </message>
+    <message>
+        <source>saved, but without the old file&apos;s permissions: %1</source>
+        <translation>saved, but without the old file&apos;s permissions: %1</translation>
+    </message>
 </context>
 </TS>

@@ -3,9 +3,9 @@
 #include "cli/CliSession.h"
 #include "commands/PagerBatch.h"
 #include "commands/TableLearning.h"
+#include "memory/BackupFile.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 namespace cs::cli {
 
@@ -27,12 +27,14 @@ QString rowsSet(const QList<PagerRow>& rows, int written)
 int CliSession::pagersLoad()
 {
     const QString& name = options_.file;
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        say(QCoreApplication::translate("cli", "callsetup-cli: cannot read %1: %2").arg(name, file.errorString()));
+    FileProblem problem;
+    const std::optional<QByteArray> contents = readInputFile(name, PagerFileLimit, &problem);
+    if (!contents) {
+        say(QCoreApplication::translate("cli", "callsetup-cli: cannot read %1: %2")
+                .arg(name, problem.reason));
         return ExitUsage;
     }
-    const PagerFile pagers = readPagerCsv(file.readAll());
+    const PagerFile pagers = readPagerCsv(*contents);
     if (!pagers.problems.isEmpty()) {
         for (const RowProblem& p : pagers.problems)
             say(p.line > 0 ? QCoreApplication::translate("cli", "line %1: %2").arg(QString::number(p.line), p.message)

@@ -33,9 +33,10 @@ TransferControl CliSession::transferProgress(const QString& caption, int maximum
 
 int CliSession::read()
 {
-    // The save would refuse the name only after the whole read: refuse it first.
-    if (!hasBackupExtension(options_.file))
-        return finish(Outcome::refused(stopMessage(windowText("保存文件的扩展名必须为.cat！"))));
+    // The save would refuse the name or its folder only after the whole read:
+    // refuse them first.
+    if (Outcome target = checkSaveName(options_.file); !target.done())
+        return finish(target);
     catchStops();
     const TransferControl control
         = transferProgress(windowText("正在读取主机内容……"), HostBlocks - 1);

@@ -9,7 +9,9 @@
 #include "cli/CliOptions.h"
 #include "cli/CliSession.h"
 #include "cli/Console.h"
+#include "memory/BackupFile.h"
 #include "shared/Language.h"
+#include "shared/QtMessages.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -17,6 +19,7 @@
 
 int main(int argc, char** argv)
 {
+    cs::routeQtMessages();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("callsetup-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral("4.01"));
@@ -36,6 +39,18 @@ int main(int argc, char** argv)
     }
     if (!cs::installLanguage(app, *language))
         cs::cli::writeUtf8(stderr, QStringLiteral("callsetup-cli: the English texts cannot be loaded\n"));
+    // Every word is used exactly as given: one that Qt's file classes could not
+    // reach exactly (not UTF-8) would name another file, and is refused.
+    for (int i = 1; i < argc; ++i) {
+        cs::FileProblem problem;
+        if (!cs::fileNameFromArgument(QByteArray(argv[i]), &problem)) {
+            cs::cli::writeUtf8(stderr, QStringLiteral("callsetup-cli: ")
+                                           + QString::fromLocal8Bit(argv[i])
+                                           + QStringLiteral(": ") + problem.reason
+                                           + QLatin1Char('\n'));
+            return cs::cli::ExitUsage;
+        }
+    }
     cs::cli::CliSession session(*parsed.options, stdout, stderr, ::isatty(STDERR_FILENO) == 1,
                                 ::isatty(STDIN_FILENO) == 1);
     return session.run();

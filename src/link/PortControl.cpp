@@ -23,8 +23,13 @@ Outcome PortControl::openPort()
 {
     port_.setRts(true);
     const int number = portNumberOf(portText_);
-    if (number == 0 || !port_.open(deviceFor_(number)))
-        return Outcome::failed(portMessage(), Cause::Port);
+    if (number == 0 || !port_.open(deviceFor_(number))) {
+        Outcome failed = Outcome::failed(portMessage(), Cause::Port);
+        // Why, in the system's words, for the faces that say more than the message.
+        if (number != 0)
+            failed.detail = portOpenErrorLine(port_.lastOpenError());
+        return failed;
+    }
     state_.PortIsOpen = true;
     statusText_ = QCoreApplication::translate("MainWindow", "已打开%1").arg(portText_);
     buttonCaption_ = QCoreApplication::translate("MainWindow", "关闭");

@@ -1,5 +1,7 @@
 #pragma once
-// The Port over QSerialPort.
+// The Port over QSerialPort. On Unix the device is also locked for the time it
+// is open (flock on the device the name leads to), so that no second program,
+// and no other name of the same device, reaches it meanwhile.
 
 #include "link/Port.h"
 
@@ -12,18 +14,25 @@ class SerialLine : public QObject, public Port {
     Q_OBJECT
 public:
     explicit SerialLine(QObject* parent = nullptr);
+    ~SerialLine() override;
     bool open(const QString& device) override;
     void close() override;
     bool isOpen() const override { return port_.isOpen(); }
     void setRts(bool on) override;
     bool write(const QByteArray& bytes) override;
     QByteArray readAll() override;
+    PortOpenError lastOpenError() const override { return openError_; }
 
 private:
     void handleError(QSerialPort::SerialPortError error);
     bool hungUp() const;
+    bool lockDevice(const QString& device);
+    void release();   // closes the port and drops the device lock
+    void lost();
     QSerialPort port_;
     bool rts_ = false;
+    int lockFd_ = -1;
+    PortOpenError openError_;
 };
 
 } // namespace cs

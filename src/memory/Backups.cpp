@@ -29,10 +29,31 @@ Outcome saveBackup(const AppState& state, const QString& path)
         return saveable;
     if (!hasBackupExtension(path))
         return Outcome::refused(stopMessage(BackupText::tr("保存文件的扩展名必须为.cat！")));
-    if (!writeBackupFile(path, state.HostImage))
-        return Outcome::failed(stopMessage(BackupText::tr("文件%1保存失败！").arg(path)),
-                               Cause::File);
-    return Outcome::success(BackupText::tr("记录已保存到%1").arg(path));
+    FileProblem problem;
+    if (!writeBackupFile(path, state.HostImage, &problem)) {
+        Outcome failed = Outcome::failed(stopMessage(BackupText::tr("文件%1保存失败！").arg(path)),
+                                         Cause::File);
+        failed.detail = problem.reason;
+        return failed;
+    }
+    Outcome saved = Outcome::success(BackupText::tr("记录已保存到%1").arg(path));
+    saved.detail = problem.reason;   // saved, but the old file's permissions could not be kept
+    return saved;
+}
+
+Outcome checkSaveName(const QString& path)
+{
+    if (!hasBackupExtension(path))
+        return Outcome::refused(stopMessage(BackupText::tr("保存文件的扩展名必须为.cat！")));
+    FileProblem problem;
+    if (!checkSaveTarget(path, &problem)) {
+        Outcome refused
+            = Outcome::refused(stopMessage(BackupText::tr("文件%1保存失败！").arg(path)));
+        refused.cause = Cause::File;
+        refused.detail = problem.reason;
+        return refused;
+    }
+    return Outcome::success();
 }
 
 Outcome loadBackup(const QString& path, Buffer& image)
@@ -41,10 +62,12 @@ Outcome loadBackup(const QString& path, Buffer& image)
         return Outcome::refused(stopMessage(BackupText::tr("请选择.cat文件")));
     // The whole image is read before any cell changes: a short or unreadable
     // file leaves the image as it was.
-    const std::optional<QByteArray> bytes = readBackupFile(path);
+    FileProblem problem;
+    const std::optional<QByteArray> bytes = readBackupFile(path, &problem);
     if (!bytes) {
         Outcome o = Outcome::refused(stopMessage(BackupText::tr("文件%1打开失败！").arg(path)));
         o.cause = Cause::File;
+        o.detail = problem.reason;
         return o;
     }
     std::copy_n(reinterpret_cast<const std::uint8_t*>(bytes->constData()), HostMemorySize,

@@ -17,8 +17,14 @@ Outcome checkSaveable(const AppState& state);
 
 // Writes HostImage to `path`: Refused for no image or a name without ".cat" /
 // ".CAT"; Failed when the file cannot be written (an existing file stays as it
-// was); Done with "记录已保存到" and the name.
+// was); Done with "记录已保存到" and the name (and a detail when the old file's
+// permissions could not be kept).
 Outcome saveBackup(const AppState& state, const QString& path);
+
+// Whether a backup can be saved under `path`, before a long read: Refused for a
+// name without ".cat" / ".CAT" or a target that cannot be written (a missing or
+// read-only folder, a folder, FIFO or device of that name), with the reason.
+Outcome checkSaveName(const QString& path);
 
 // Reads the image of a backup file into `image` (cells 0..8191; the rest is
 // left alone). Refused for a wrong name or a file that cannot be read: nothing

@@ -16,7 +16,7 @@ using namespace cs::test;
 namespace {
 
 const QString NoPort = "/dev/callsetup-no-such-port";
-const QByteArray PortBox = "错误: 没发现此端口或端口已被其它程序占用!\n";
+const QByteArray PortBox = "错误: 没发现此端口或端口已被其它程序占用!\nno such device\n";
 
 } // namespace
 
@@ -31,6 +31,8 @@ TEST(CliFiles, WhatEachRunSaysAndItsExitStatus)
     const QString unit = file("unit.cat", image), same = file("same.CAT", image);
     const QString shortFile = file("short.cat", QByteArray(8191, '\0'));
     const QString misnamed = file("unit.Cat", image);
+    const QString folder = dir.filePath("folder.cat");
+    QDir().mkpath(folder);
     const QString pagers = file("x%1.csv", "number,address\n1,1\n");
     const QString good = file("y%1%2.csv", "number,address,model,polarity,rate,tone\n1,1\n2,2\n");
     const QString bad = file("b.csv", "number,address,model,polarity,rate,tone\n1,1\n0,1\n");
@@ -40,18 +42,24 @@ TEST(CliFiles, WhatEachRunSaysAndItsExitStatus)
         {{"report", "pagers", unit}, 0, pagerLine, ""},
         {{"report", "tables", unit}, 0, "", "注意: 没有餐桌号！\n"},
         {{"report", "mode", misnamed}, 2, "", "错误: 请选择.cat文件\n"},
-        {{"dump", shortFile}, 2, "", "错误: 文件" + u(shortFile) + "打开失败！\n"},
+        {{"dump", shortFile}, 2, "",
+         "错误: 文件" + u(shortFile) + "打开失败！\n8191 bytes, fewer than the 8192 of a backup\n"},
         {{"read", dir.filePath("new.Cat")}, 2, "", "错误: 保存文件的扩展名必须为.cat！\n"},
         {{"read", dir.filePath("new.cat")}, 1, "", PortBox},
+        // The target is checked before the first request.
+        {{"read", dir.filePath("none/x.cat")}, 2, "",
+         "错误: 文件" + u(dir.filePath("none/x.cat")) + "保存失败！\nno folder "
+             + u(dir.filePath("none")) + "\n"},
+        {{"read", folder}, 2, "", "错误: 文件" + u(folder) + "保存失败！\na folder, not a file\n"},
         {{"write", misnamed}, 2, "", "错误: 请选择.cat文件\n"},
         {{"write", unit}, 1, "", "OK: 已成功打开备份文件" + u(unit) + "\n" + PortBox},
         {{"diff", unit, same}, 0, "", ""},
-        {{"diff", unit, shortFile}, 2, "", "错误: 文件" + u(shortFile) + "打开失败！\n"},
+        {{"diff", unit, shortFile}, 2, "",
+         "错误: 文件" + u(shortFile) + "打开失败！\n8191 bytes, fewer than the 8192 of a backup\n"},
         {{"pagers", "load", bad}, 2, "",
          "line 3: 传呼号必须为1-254的数字！\n" + u(bad) + ": nothing was sent\n"},
-        {{"pagers", "load", dir.filePath("none.csv")}, 2, "",
-         "callsetup-cli: cannot read " + u(dir.filePath("none.csv"))
-             + ": No such file or directory\n"},
+        {{"pagers", "load", "/dev/zero"}, 2, "",
+         "callsetup-cli: cannot read /dev/zero: a device, not a regular file\n"},
         {{"pagers", "load", "--dry-run", good}, 0, "",
          u(good) + ": 2 pagers, every row can be sent\n"},
         {{"pagers", "load", pagers}, 2, "",
@@ -99,6 +107,18 @@ TEST(CliFiles, ExportsAreTheSameInEveryLanguageAndOutputFailuresCount)
         const int expected = arguments[0] == "diff" ? 0 : 1;   // diff of equal files prints nothing
         EXPECT_EQ(full.exitCode, expected) << arguments.join(' ').toStdString();
     }
+}
+
+TEST(CliOptions, ANameThatIsNotUtf8IsRefusedBeforeAnythingIsRead)
+{
+    // Two names that differ only in a byte that is not UTF-8 would reach one file.
+    QProcess shell;
+    shell.start("/bin/sh", {"-c", "exec \"$0\" dump \"$(printf 'caf\\351.cat')\"",
+                            CALLSETUP_CLI_PROGRAM});
+    ASSERT_TRUE(shell.waitForFinished(10000));
+    EXPECT_EQ(shell.exitCode(), 2);
+    EXPECT_TRUE(shell.readAllStandardError().endsWith(
+        ".cat: the name is not valid UTF-8 and cannot be used exactly\n"));
 }
 
 TEST(CliOptions, PortNamesAndWrongUsage)

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace cs;
 using namespace cs::test;
@@ -173,12 +174,13 @@ TEST(BackupFile, SaveThenOpenGivesBackTheSameFile)
 
 TEST(BackupFile, AShortUnreadableOrMisnamedFileChangesNothing)
 {
-    // size -1: missing, -2: a folder
+    // size -1: missing, -2: a folder, -3: a FIFO with no writer (must not block)
     const std::tuple<const char*, int, const char*> cases[] = {
         {"short.cat", 8191, "文件%1打开失败！"},
         {"empty.cat", 0, "文件%1打开失败！"},
         {"missing.cat", -1, "文件%1打开失败！"},
         {"folder.CAT", -2, "文件%1打开失败！"},
+        {"fifo.cat", -3, "文件%1打开失败！"},
         {"unit.Cat", 8192, "请选择.cat文件"},
         {"long.cat", 9000, ""},
     };
@@ -191,6 +193,8 @@ TEST(BackupFile, AShortUnreadableOrMisnamedFileChangesNothing)
             writeFile(path, data);
         else if (size == -2)
             QDir().mkpath(path);
+        else if (size == -3)
+            ASSERT_EQ(::mkfifo(QFile::encodeName(path), 0644), 0);
         rig.ui.openFileName = path;
         rig.backup.openFile();
         const bool opens = !*message;

@@ -1,0 +1,142 @@
+// The serial line over a pseudo-terminal: one device one user, why an open
+// failed, a line that goes away, and Qt's own messages.
+#include "link/SerialLine.h"
+#include "shared/QtMessages.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace cs;
+
+namespace {
+
+// A pseudo-terminal whose far end (the master) the test holds.
+struct Pty {
+    int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    QString device;
+    Pty()
+    {
+        if (master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0)
+            device = QString::fromLocal8Bit(::ptsname(master));
+    }
+    ~Pty() { hangUp(); }
+    void hangUp()
+    {
+        if (master >= 0)
+            ::close(master);
+        master = -1;
+    }
+};
+
+// Everything Qt's messages would print, while it lives.
+struct QtMessageLog {
+    static inline QStringList lines;
+    QtMessageLog()
+    {
+        lines.clear();
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+            lines << text;
+        });
+    }
+    ~QtMessageLog() { qInstallMessageHandler(nullptr); }
+};
+
+} // namespace
+
+TEST(SerialLine, OneDeviceOneUserWhateverTheName)
+{
+    Pty pty;
+    ASSERT_FALSE(pty.device.isEmpty());
+    QTemporaryDir dir;
+    const QString link = dir.filePath("com1"), chain = dir.filePath("by-id");
+    ASSERT_TRUE(QFile::link(pty.device, link) && QFile::link(link, chain));
+    SerialLine first, second;
+    ASSERT_TRUE(first.open(pty.device));
+    for (const QString& name : {pty.device, link, chain}) {
+        EXPECT_FALSE(second.open(name)) << name.toStdString();
+        EXPECT_FALSE(second.isOpen());
+        EXPECT_EQ(second.lastOpenError().fault, PortFault::InUse) << name.toStdString();
+        EXPECT_EQ(portOpenErrorLine(second.lastOpenError()), "in use by another program");
+    }
+    first.close();
+    EXPECT_TRUE(second.open(chain));
+    EXPECT_EQ(second.lastOpenError().fault, PortFault::None);
+    EXPECT_FALSE(first.open(link));
+}
+
+TEST(SerialLine, AFailedOpenSaysWhy)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("not-a-tty");
+    QFile(file).open(QIODevice::WriteOnly);
+    const QString dialout = "permission denied: add the user to the dialout group and log in again";
+    SerialLine line;
+    EXPECT_FALSE(line.open(dir.filePath("ttyUSB9")));
+    EXPECT_EQ(line.lastOpenError().fault, PortFault::NotFound);
+    EXPECT_EQ(portOpenErrorLine(line.lastOpenError()), "no such device");
+    EXPECT_FALSE(line.open(file));   // a file, not a terminal: the system's words
+    EXPECT_EQ(line.lastOpenError().fault, PortFault::Other);
+    EXPECT_FALSE(line.lastOpenError().reason.isEmpty());
+    EXPECT_EQ(portOpenErrorLine(line.lastOpenError()), line.lastOpenError().reason);
+
+    // A device the user may not open, tried by an ordinary user (root may open anything).
+    ASSERT_EQ(::chmod(QFile::encodeName(file), 0), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && ::setuid(65534) != 0)
+            ::_exit(100);
+        SerialLine user;
+        const bool told = !user.open(file) && portOpenErrorLine(user.lastOpenError()) == dialout;
+        ::_exit(told ? int(user.lastOpenError().fault) : 101);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_EQ(WEXITSTATUS(status), int(PortFault::PermissionDenied));
+}
+
+TEST(SerialLine, ALostLineClosesOnceWithoutQtWarnings)
+{
+    Pty pty;
+    SerialLine line;
+    int lost = 0;
+    line.onLost = [&] { ++lost; };
+    ASSERT_TRUE(line.open(pty.device));
+    ASSERT_EQ(::write(pty.master, "\x55", 1), 1);
+    const QtMessageLog log;
+    pty.hangUp();
+    EXPECT_TRUE(line.readAll().isEmpty());
+    EXPECT_TRUE(line.readAll().isEmpty());
+    EXPECT_FALSE(line.isOpen());
+    EXPECT_EQ(lost, 1);
+    EXPECT_FALSE(line.write("\x01"));
+    EXPECT_EQ(QtMessageLog::lines.join("\n").toStdString(), "");
+}
+
+// Qt's warnings reach standard error only when CALLSETUP_DEBUG asks for them.
+TEST(QtMessages, KeptOffStandardErrorUnlessAskedFor)
+{
+    QTemporaryDir dir;
+    const QByteArray path = QFile::encodeName(dir.filePath("stderr"));
+    const int saved = ::dup(STDERR_FILENO), file = ::open(path, O_WRONLY | O_CREAT, 0600);
+    ASSERT_GE(file, 0);
+    ::dup2(file, STDERR_FILENO);
+    qunsetenv("CALLSETUP_DEBUG");
+    routeQtMessages();
+    qWarning("quiet warning");
+    qCritical("quiet critical");
+    qputenv("CALLSETUP_DEBUG", "1");
+    routeQtMessages();
+    qWarning("loud warning");
+    qunsetenv("CALLSETUP_DEBUG");
+    qInstallMessageHandler(nullptr);
+    ::dup2(saved, STDERR_FILENO);
+    ::close(saved);
+    ::close(file);
+    QFile written(QString::fromLocal8Bit(path));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), "loud warning\n");
+}
