@@ -1,10 +1,12 @@
 // Each report kind from its cells, the refusals without an image, and the voice prompt requests.
 #include "link/Frame.h"
+#include "reports/ReportFormats.h"
 #include "reports/ReportView.h"
 #include "reports/Reports.h"
 #include "reports/VoicePrompts.h"
 #include "support/Rig.h"
 
+#include <QJsonDocument>
 #include <gtest/gtest.h>
 
 using namespace cs;
@@ -169,4 +171,40 @@ TEST(VoicePrompts, RequestsAndTheDigitalUnit)
                                     : std::tuple(Ending::Done, Title::Ok)) << body;
         }
     }
+}
+
+TEST(ReportFormats, JsonHoldsCodesAndExportWords)
+{
+    Buffer image;
+    image.fill(0xFF);
+    put(image, 0, {0x62, 0x12, 0x34, 0x56, 0x75});    // pager 1: tone nibble 5, no tone
+    put(image, 2024, {1, 9, 3, 16, 0xFF, 2, 3});      // language .. handheld by pager
+    put(image, 8185, {0x41, 0xA5, 0x2D, 1});          // 430.2125 MHz, set
+    put(image, 8190, {0, 1});
+    put(image, 1280, {0x0A, 0x1B, 0xFF, 0x00, 0x05, 1, 255, 12, 255});
+    const QJsonObject all = backupJson(HostMemory(image));
+    const auto json = [&](const char* key) {
+        return QString::fromUtf8(QJsonDocument(QJsonObject{{key, all.value(key)}})
+                                     .toJson(QJsonDocument::Compact));
+    };
+    const std::pair<const char*, const char*> cases[] = {
+        {"pagers", R"({"pagers":[{"address":"1234567","model":{"code":1,"word":"new"},)"
+                   R"("number":1,"polarity":{"code":1,"word":"normal"},)"
+                   R"("rate":{"code":0,"word":"512"},"tone":null,"typeLetter":98}]})"},
+        {"tables", R"({"tables":{"count":1,"storedCount":1,"tables":[{"feature":"0A1BFF",)"
+                   R"("key":null,"pagers":[1,null,12],"table":5}]}})"},
+        {"mode", R"({"mode":{"code":255,"word":"single0"}})"},
+        {"transmitter", R"({"transmitter":{"factoryDefault":false,"flag":1,)"
+                        R"("megahertz":430.2125,"units":4302125}})"},
+        {"infounit", R"({"infounit":{"code":255,"word":"digital"}})"},
+        {"language", R"({"language":{"code":1,"word":"english"}})"},
+        {"originator", R"({"originator":{"code":9,"word":null}})"},
+        {"keys", R"({"keys":[{"code":3,"key":1,"word":"diancai"},{"code":16,"key":2,)"
+                 R"("word":null},{"code":255,"key":3,"word":null}]})"},
+        {"handheld", R"({"handheld":{"byPager":{"code":3,"word":null},)"
+                     R"("byTable":{"code":2,"word":"fuwutai"}}})"},
+    };
+    for (const auto& [key, expected] : cases)
+        EXPECT_EQ(json(key), QString(expected)) << key;
+    EXPECT_EQ(all.size(), int(std::size(cases)));
 }
