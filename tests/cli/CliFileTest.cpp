@@ -133,6 +133,20 @@ TEST(CliOptions, PortNamesAndWrongUsage)
         const auto parsed = cs::cli::parseArguments(arguments);
         EXPECT_EQ(parsed.options ? parsed.options->port : QString(), port) << port.toStdString();
     }
+    // The lists' words, Chinese texts and numbers, in any case and with blanks around.
+    const std::pair<QStringList, std::array<int, 4>> lists[] = {
+        {{}, {0, 0, 1, 0}},
+        {{"--model", " New ", "--polarity", "正", "--rate", "2400", "--tone", "tone3"},
+         {1, 1, 2, 2}},
+        {{"--model", "英文", "--polarity", "REVERSE", "--rate", "0", "--tone", " 4"}, {3, 0, 0, 3}},
+    };
+    for (const auto& [options, codes] : lists) {
+        const auto parsed = cs::cli::parseArguments(QStringList{"pager", "set", "1", "2"}
+                                                    + options);
+        ASSERT_TRUE(parsed.options.has_value()) << parsed.error.toStdString();
+        const cs::cli::Options& o = *parsed.options;
+        EXPECT_EQ((std::array{o.model, o.polarity, o.rate, o.tone}), codes);
+    }
     const CliResult r = runCli({"read"});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_TRUE(r.err.startsWith("callsetup-cli: read needs a file name\n")) << r.err.constData();

@@ -349,6 +349,7 @@ TEST(Transfers, ADownloadSaysHowFarItGotAndWhatTheUnitHolds)
         {"line gone", [](BackupRig& r) { r.port.vanish(); }, -1, Ending::Failed, Cause::Write, 0,
          false},
         {"stopped", none, 5, Ending::Stopped, Cause::None, 5, true},
+        {"stop before the last", none, 63, Ending::Stopped, Cause::None, 63, true},
         {"stop at the end", none, 64, Ending::Done, Cause::None, 64, false},
     };
     for (const Case& c : cases) {
