@@ -10,6 +10,7 @@
 #include "cli/CliSession.h"
 #include "cli/ConsoleUi.h"
 #include "shared/Language.h"
+#include "callsetup/Version.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -19,7 +20,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("callsetup-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("4.01"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(cs::version));
 
     const cs::cli::ParseResult parsed = cs::cli::parseArguments(QCoreApplication::arguments().mid(1));
     if (!parsed.options) {
