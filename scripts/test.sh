@@ -21,8 +21,9 @@ jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 export CALLSETUP_ARTIFACTS="$root/artifacts"
 mkdir -p "$CALLSETUP_ARTIFACTS"
+stage() { echo "== $1 (at ${SECONDS} s)"; }
 
-echo "== the Debian package: build and every test (dpkg-buildpackage)"
+stage "the Debian package: build and every test (dpkg-buildpackage)"
 version=$(dpkg-parsechangelog -l "$here/debian/changelog" -S Version)
 arch=$(dpkg-architecture -qDEB_HOST_ARCH)
 pkg="$root/package"
@@ -50,7 +51,7 @@ cmake "$obj" -DCALLSETUP_BENCH=ON >/dev/null
 cmake --build "$obj" -j "$jobs" >"$pkg/bench-build.log" \
   || { tail -n 40 "$pkg/bench-build.log"; echo "the benchmark programs do not build"; exit 1; }
 
-echo "== the package: files, lintian, AppStream, manual page"
+stage "the package: files, lintian, AppStream, manual page"
 deb="$pkg/callsetup_${version}_$arch.deb"
 dbgsym="$pkg/callsetup-dbgsym_${version}_$arch.deb"
 changes="$pkg/callsetup_${version}_$arch.changes"
@@ -97,7 +98,7 @@ then
 fi
 ls -l "$deb" "$dbgsym" | awk '{print $5, $NF}'
 
-echo "== unit tests with AddressSanitizer and UndefinedBehaviorSanitizer (clang, also fuzz build)"
+stage "unit tests with AddressSanitizer and UndefinedBehaviorSanitizer (clang, also fuzz build)"
 CC=clang CXX=clang++ cmake -S "$here" -B "$root/sanitize" -G Ninja \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALLSETUP_FUZZ=ON -DCALLSETUP_BENCH=OFF
 cmake --build "$root/sanitize" -j "$jobs"
@@ -107,7 +108,7 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir "$root/sanitize" --output-on-failure -j "$jobs" --timeout 600 -LE realtime \
   | tee "$root/ctest-sanitize.log"
 
-echo "== fuzzing"
+stage "fuzzing"
 seconds="${FUZZ_SECONDS:-30}"
 for fuzzer in "$root"/sanitize/fuzz/fuzz_*; do
   [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
@@ -130,5 +131,5 @@ for log in "$root/ctest-main.log" "$root/ctest-sanitize.log"; do
   f=$(sed -E 's/.* ([0-9]+) tests failed.*/\1/' <<<"$line")
   total=$((total + n)); passed=$((passed + n - f))
 done
-echo "all stages passed"
+echo "all stages passed in ${SECONDS} s"
 echo "$passed passed, $((total - passed)) failed"
