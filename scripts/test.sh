@@ -29,14 +29,18 @@ arch=$(dpkg-architecture -qDEB_HOST_ARCH)
 pkg="$root/package"
 src="$pkg/callsetup-$version"
 rm -rf "$pkg" && mkdir -p "$src"
-# The files of the tree as git sees them (tracked and new, not ignored), so that
-# no build folder goes into the source package; a tree without git is copied whole.
+# The files of the tree as git sees them (tracked and new, not ignored) but the
+# build root, so that no build output goes into the source package; a tree
+# without git is copied whole but for the build root.
+inside=${root#"$here"/}
 if git -C "$here" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   git -C "$here" ls-files -z --cached --others --exclude-standard \
-    | (cd "$here" && while IFS= read -r -d '' f; do [ -e "$f" ] && printf '%s\0' "$f"; done) \
+    | (cd "$here" && while IFS= read -r -d '' f; do
+         if [ -e "$f" ] && [[ $f != "$inside"/* ]]; then printf '%s\0' "$f"; fi
+       done) \
     | tar -C "$here" --null -T - -cf - | tar -C "$src" -xf -
 else
-  tar -C "$here" --exclude=./build --exclude="./${root#"$here"/}" -cf - . | tar -C "$src" -xf -
+  tar -C "$here" --exclude="./$inside" --exclude=./build -cf - . | tar -C "$src" -xf -
 fi
 if ! (cd "$src" && dpkg-buildpackage -us -uc -J"$jobs") >"$pkg/build.log" 2>&1; then
   sed -n '/^Test project/,$p' "$pkg/build.log" | tail -n 150
