@@ -4,8 +4,7 @@
 # host unit on a pseudo-terminal and links it as COM1 in a links folder of this
 # run only, so the program works end to end without hardware and the user's own
 # port links stay as they are.
-# It builds in the folder scripts/test.sh uses ($BUILD_ROOT/main, default
-# ./build/main) with the same configuration, so nothing is built twice.
+# It builds in $BUILD_ROOT/main (default ./build/main).
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 bash "$here/scripts/setup.sh"

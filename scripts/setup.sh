@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages needed to build, test, fuzz, package and show
-# the program.
+# the program: debian/control's Build-Depends and the tools of scripts/test.sh.
 # Idempotent; run as root (or through sudo).
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential debhelper cmake ninja-build pkg-config bash-completion
   qt6-base-dev qt6-serialport-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
   qt6-tools-dev qt6-l10n-tools
   libgtest-dev googletest

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds everything and runs every test:
-#   1. the unit, GUI (offscreen), end-to-end (pseudo-terminal) and real-window (Xvfb) tests;
-#   2. the unit tests once more in a clang build with AddressSanitizer and
+#   1. the Debian package, built by dpkg-buildpackage from a copy of the tree: the
+#      build runs every test (unit, GUI on the offscreen platform, end-to-end over a
+#      pseudo-terminal, the real window under xvfb-run); the benchmark programs are
+#      then built in the package's build tree;
+#   2. the package checked: its files, lintian on the .changes (source and binary
+#      packages), the AppStream file, the manual page against --help;
+#   3. the unit tests once more in a clang build with AddressSanitizer and
 #      UndefinedBehaviorSanitizer, which also holds the libFuzzer targets;
-#   3. installation and the Debian packages, checked by lintian and appstreamcli;
 #   4. each libFuzzer target for FUZZ_SECONDS (default 30) from its seed corpus.
 # Build folders go to BUILD_ROOT (default ./build); test artifacts (screenshots) to
 # $BUILD_ROOT/artifacts.
@@ -12,54 +16,71 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 bash "$here/scripts/setup.sh"
 
 root="${BUILD_ROOT:-$here/build}"
+mkdir -p "$root" && root=$(cd "$root" && pwd)
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 export CALLSETUP_ARTIFACTS="$root/artifacts"
 mkdir -p "$CALLSETUP_ARTIFACTS"
+stage() { echo "== $1 (at ${SECONDS} s)"; }
 
-echo "== build and test"
-cmake -S "$here" -B "$root/main" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$root/main" -j "$jobs"
-ctest --test-dir "$root/main" --output-on-failure -j "$jobs" --timeout 300 | tee "$root/ctest-main.log"
+stage "the Debian package: build and every test (dpkg-buildpackage)"
+version=$(dpkg-parsechangelog -l "$here/debian/changelog" -S Version)
+arch=$(dpkg-architecture -qDEB_HOST_ARCH)
+pkg="$root/package"
+src="$pkg/callsetup-$version"
+rm -rf "$pkg" && mkdir -p "$src"
+# The files of the tree as git sees them (tracked and new, not ignored) but the
+# build root, so that no build output goes into the source package; a tree
+# without git is copied whole but for the build root.
+inside=${root#"$here"/}
+if git -C "$here" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  git -C "$here" ls-files -z --cached --others --exclude-standard \
+    | (cd "$here" && while IFS= read -r -d '' f; do
+         if [ -e "$f" ] && [[ $f != "$inside"/* ]]; then printf '%s\0' "$f"; fi
+       done) \
+    | tar -C "$here" --null -T - -cf - | tar -C "$src" -xf -
+else
+  tar -C "$here" --exclude="./$inside" --exclude=./build -cf - . | tar -C "$src" -xf -
+fi
+if ! (cd "$src" && dpkg-buildpackage -us -uc -J"$jobs") >"$pkg/build.log" 2>&1; then
+  sed -n '/^Test project/,$p' "$pkg/build.log" | tail -n 150
+  grep -q '^Test project' "$pkg/build.log" || tail -n 80 "$pkg/build.log"
+  echo "dpkg-buildpackage failed: $pkg/build.log"; exit 1
+fi
+sed -n '/^Test project/,/^Total Test time/p' "$pkg/build.log" | tee "$root/ctest-main.log"
+grep -q 'tests passed, 0 tests failed' "$root/ctest-main.log" \
+  || { echo "the package build ran no tests"; exit 1; }
+obj="$src/obj-$(dpkg-architecture -qDEB_HOST_GNU_TYPE)"
+cmake "$obj" -DCALLSETUP_BENCH=ON >/dev/null
+cmake --build "$obj" -j "$jobs" >"$pkg/bench-build.log" \
+  || { tail -n 40 "$pkg/bench-build.log"; echo "the benchmark programs do not build"; exit 1; }
 
-echo "== unit tests with AddressSanitizer and UndefinedBehaviorSanitizer (clang, also the fuzz build)"
-CC=clang CXX=clang++ cmake -S "$here" -B "$root/sanitize" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCALLSETUP_FUZZ=ON -DCALLSETUP_BENCH=OFF
-cmake --build "$root/sanitize" -j "$jobs"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-LSAN_OPTIONS="suppressions=$here/scripts/lsan.supp:print_suppressions=0" \
-UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir "$root/sanitize" --output-on-failure -j "$jobs" --timeout 600 -LE realtime \
-  | tee "$root/ctest-sanitize.log"
-
-echo "== install and package"
-rm -rf "$root/stage"
-DESTDIR="$root/stage" cmake --install "$root/main" --prefix /usr >/dev/null
+stage "the package: files, lintian, AppStream, manual page"
+deb="$pkg/callsetup_${version}_$arch.deb"
+dbgsym="$pkg/callsetup-dbgsym_${version}_$arch.deb"
+changes="$pkg/callsetup_${version}_$arch.changes"
+unpacked="$pkg/unpacked"
+rm -rf "$unpacked" && mkdir -p "$unpacked"
+dpkg-deb -x "$deb" "$unpacked/main" && dpkg-deb -x "$dbgsym" "$unpacked/dbgsym"
 app_id=local.callsetup.callsetup
 for f in bin/callsetup bin/callsetup-cli share/applications/$app_id.desktop \
          share/icons/hicolor/scalable/apps/callsetup.svg share/metainfo/$app_id.metainfo.xml \
          share/man/man1/callsetup.1.gz share/man/man1/callsetup-cli.1.gz \
+         share/bash-completion/completions/callsetup-cli \
          share/doc/callsetup/copyright share/doc/callsetup/changelog.gz; do
-  [ -e "$root/stage/usr/$f" ] || { echo "not installed: $f"; exit 1; }
+  [ -e "$unpacked/main/usr/$f" ] || { echo "not in the package: $f"; exit 1; }
 done
-appstreamcli validate --no-net "$root/stage/usr/share/metainfo/$app_id.metainfo.xml"
-appstreamcli validate-tree --no-net "$root/stage"
-bash "$here/packaging/check-manpage.sh" "$root/stage/usr/bin/callsetup-cli" \
-  "$root/stage/usr/share/man/man1/callsetup-cli.1.gz"
-rm -f "$root"/main/callsetup_*.deb "$root"/main/callsetup-dbgsym_*.ddeb
-(cd "$root/main" && cpack -G DEB >/dev/null)
-deb=$(ls "$root"/main/callsetup_*.deb)
-dbgsym=$(ls "$root"/main/callsetup-dbgsym_*.ddeb)
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "$(basename "$deb"): Depends: $depends"
 for p in libqt6serialport6 libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n; do
   grep -q "$p" <<<"$depends" || { echo "the package does not depend on $p"; exit 1; }
 done
+# The version of debian/changelog is the one the programs were built with.
+shown=$(env -u LANGUAGE LC_ALL=C.UTF-8 "$unpacked/main/usr/bin/callsetup-cli" --version)
+[ "$shown" = "callsetup-cli $version" ] \
+  || { echo "callsetup-cli --version says \"$shown\", debian/changelog $version"; exit 1; }
 # Stripped programs in the package, their debug information (one file per
 # program, by build id) in the -dbgsym package.
-unpacked="$root/unpacked"
-rm -rf "$unpacked" && mkdir -p "$unpacked"
-dpkg-deb -x "$deb" "$unpacked/main" && dpkg-deb -x "$dbgsym" "$unpacked/dbgsym"
 for program in callsetup callsetup-cli; do
   file "$unpacked/main/usr/bin/$program" | grep -q ', stripped' \
     || { echo "not stripped in the package: $program"; exit 1; }
@@ -67,16 +88,31 @@ for program in callsetup callsetup-cli; do
   [ -f "$unpacked/dbgsym/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug" ] \
     || { echo "no debug information for $program in $(basename "$dbgsym")"; exit 1; }
 done
-# Debian's checker: no error or warning but the placeholder maintainer address
-# (set CALLSETUP_MAINTAINER), which the changelog's signature line repeats.
-lintian --fail-on none --tag-display-limit 0 "$deb" "$dbgsym" | tee "$root/lintian.log"
+appstreamcli validate --no-net "$unpacked/main/usr/share/metainfo/$app_id.metainfo.xml"
+appstreamcli validate-tree --no-net "$unpacked/main"
+bash "$here/packaging/check-manpage.sh" "$unpacked/main/usr/bin/callsetup-cli" \
+  "$unpacked/main/usr/share/man/man1/callsetup-cli.1.gz"
+# Debian's checker on the source and binary packages: no error or warning but
+# the placeholder maintainer address (debian/control, debian/changelog), which
+# the .changes and the changelog's signature line repeat.
+lintian --fail-on none --tag-display-limit 0 "$changes" 2>&1 | tee "$root/lintian.log"
 if grep -E '^[EW]: ' "$root/lintian.log" | grep -vqE ' bogus-mail-host(-in-debian-changelog)? '
 then
   echo "lintian reports errors or warnings"; exit 1
 fi
 ls -l "$deb" "$dbgsym" | awk '{print $5, $NF}'
 
-echo "== fuzzing"
+stage "unit tests with AddressSanitizer and UndefinedBehaviorSanitizer (clang, also fuzz build)"
+CC=clang CXX=clang++ cmake -S "$here" -B "$root/sanitize" -G Ninja \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALLSETUP_FUZZ=ON -DCALLSETUP_BENCH=OFF
+cmake --build "$root/sanitize" -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+LSAN_OPTIONS="suppressions=$here/scripts/lsan.supp:print_suppressions=0" \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir "$root/sanitize" --output-on-failure -j "$jobs" --timeout 600 -LE realtime \
+  | tee "$root/ctest-sanitize.log"
+
+stage "fuzzing"
 seconds="${FUZZ_SECONDS:-30}"
 for fuzzer in "$root"/sanitize/fuzz/fuzz_*; do
   [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
@@ -85,7 +121,8 @@ for fuzzer in "$root"/sanitize/fuzz/fuzz_*; do
   mkdir -p "$work"
   echo "-- $name: $seconds s"
   "$fuzzer" -max_total_time="$seconds" -timeout=10 -print_final_stats=0 \
-    -artifact_prefix="$root/sanitize/crash-$name-" "$work" "$here/fuzz/corpus/$name" 2>"$root/sanitize/$name.log" \
+    -artifact_prefix="$root/sanitize/crash-$name-" "$work" "$here/fuzz/corpus/$name" \
+    2>"$root/sanitize/$name.log" \
     || { tail -n 60 "$root/sanitize/$name.log"; echo "fuzzer $name found a fault"; exit 1; }
   tail -n 1 "$root/sanitize/$name.log"
 done
@@ -98,5 +135,5 @@ for log in "$root/ctest-main.log" "$root/ctest-sanitize.log"; do
   f=$(sed -E 's/.* ([0-9]+) tests failed.*/\1/' <<<"$line")
   total=$((total + n)); passed=$((passed + n - f))
 done
-echo "all stages passed"
+echo "all stages passed in ${SECONDS} s"
 echo "$passed passed, $((total - passed)) failed"

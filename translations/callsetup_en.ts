@@ -567,8 +567,8 @@ Continue?</translation>
         <translation>&amp;Test</translation>
     </message>
     <message>
-        <source>餐厅无线呼叫系统设置程序 V4.01</source>
-        <translation>Restaurant Wireless Calling System Setup V4.01</translation>
+        <source>餐厅无线呼叫系统设置程序 V%1</source>
+        <translation>Restaurant Wireless Calling System Setup V%1</translation>
     </message>
     <message>
         <source>通讯端口</source>
@@ -731,8 +731,8 @@ Continue?</translation>
         <translation>Contact</translation>
     </message>
     <message>
-        <source>餐厅无线呼叫系统设置程序 4.01</source>
-        <translation>Restaurant Wireless Calling System Setup 4.01</translation>
+        <source>餐厅无线呼叫系统设置程序 %1</source>
+        <translation>Restaurant Wireless Calling System Setup %1</translation>
     </message>
     <message>
         <source>注意，如果通讯不成功，请换个串口试试！</source>

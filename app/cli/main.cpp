@@ -11,6 +11,7 @@
 #include "cli/Console.h"
 #include "memory/BackupFile.h"
 #include "shared/Language.h"
+#include "callsetup/Version.h"
 #include "shared/QtMessages.h"
 
 #include <QCoreApplication>
@@ -22,7 +23,7 @@ int main(int argc, char** argv)
     cs::routeQtMessages();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("callsetup-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("4.01"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(cs::version));
 
     const cs::cli::ParseResult parsed = cs::cli::parseArguments(QCoreApplication::arguments().mid(1));
     if (!parsed.options) {

@@ -6,6 +6,7 @@
 #include "ui/HandheldWindow.h"
 #include "ui/PortTips.h"
 #include "ui/VoicePromptWindow.h"
+#include "callsetup/Version.h"
 #include "shared/Vocabulary.h"
 
 #include <QApplication>
@@ -47,7 +48,8 @@ MainWindow::MainWindow(AppState& state, Link& link, PortControl& port, Commands&
       quit_([] { QCoreApplication::quit(); })
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(MainText::tr("餐厅无线呼叫系统设置程序 V4.01"));
+    setWindowTitle(
+        MainText::tr("餐厅无线呼叫系统设置程序 V%1").arg(QString::fromLatin1(cs::version)));
 
     buildPortRow();
     buildVisibleGroups();
@@ -564,7 +566,8 @@ QString MainWindow::tipsTitle(int choice)
     case 0: return MainText::tr("提示");
     case 1: return MainText::tr("欢迎使用");
     case 2: return MainText::tr("联系方式");
-    case 3: return MainText::tr("餐厅无线呼叫系统设置程序 4.01");
+    case 3:
+        return MainText::tr("餐厅无线呼叫系统设置程序 %1").arg(QString::fromLatin1(cs::version));
     default: return QStringLiteral("888");
     }
 }

@@ -1,4 +1,5 @@
 #include "ui/Program.h"
+#include "callsetup/Version.h"
 
 #include <QApplication>
 #include <QFont>
@@ -23,7 +24,7 @@ void Program::chooseFont(QApplication& app)
 bool Program::prepare(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("callsetup"));
-    QApplication::setApplicationVersion(QStringLiteral("4.01"));
+    QApplication::setApplicationVersion(QString::fromLatin1(cs::version));
     chooseFont(app);
     return true;
 }
