@@ -33,10 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(cs::Commands::pagerProblem(row.number, row.address, row.model, row.polarity,
                                            row.rate, row.tone)
                     .isEmpty());
-        require(row.model >= 0 && row.model < cs::modelWords().size());
-        require(row.polarity >= 0 && row.polarity < cs::polarityWords().size());
-        require(row.rate >= 0 && row.rate < cs::rateWords().size());
-        require(row.tone >= 0 && row.tone < cs::toneWords().size());
+        require(row.model >= 0 && row.model < cs::pagerModels().size());
+        require(row.polarity >= 0 && row.polarity < cs::pagerPolarities().size());
+        require(row.rate >= 0 && row.rate < cs::pagerRates().size());
+        require(row.tone >= 0 && row.tone < cs::pagerTones().size());
         const int pager = row.number.trimmed().toInt();
         require(!pagers.contains(pager));
         pagers.insert(pager);
