@@ -29,6 +29,7 @@ public:
     void hidePrompt(Prompt) override {}
     QString chooseSaveFile() override { return fileName; }
     QString chooseOpenFile() override { return fileName; }
+    QString choosePagerFile(bool) override { return fileName; }
 
     bool verbose = false;
     int boxes = 0;

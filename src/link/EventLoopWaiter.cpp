@@ -7,8 +7,38 @@
 #include <QTimer>
 #include <chrono>
 #include <thread>
+#include <vector>
 
 namespace cs {
+
+namespace {
+
+// One thread runs the windows and their waits: a plain list will do.
+std::vector<const std::function<bool(QObject*)>*>& passages()
+{
+    static std::vector<const std::function<bool(QObject*)>*> open;
+    return open;
+}
+
+} // namespace
+
+WaitPassage::WaitPassage(std::function<bool(QObject*)> reaches) : reaches_(std::move(reaches))
+{
+    passages().push_back(&reaches_);
+}
+
+WaitPassage::~WaitPassage()
+{
+    std::erase(passages(), &reaches_);
+}
+
+bool WaitPassage::lets(QObject* receiver)
+{
+    for (const auto* reaches : passages())
+        if ((*reaches)(receiver))
+            return true;
+    return false;
+}
 
 void EventLoopWaiter::wait(double seconds)
 {
@@ -55,6 +85,10 @@ bool EventLoopWaiter::eventFilter(QObject* watched, QEvent* event)
     case QEvent::TabletPress:
     case QEvent::TabletRelease:
     case QEvent::ContextMenu:
+        if (WaitPassage::lets(watched))
+            return QObject::eventFilter(watched, event);
+        event->ignore();
+        return true;
     case QEvent::Close:
         event->ignore();
         return true;
