@@ -587,7 +587,7 @@ Continue?</translation>
     </message>
     <message>
         <source>%1行有错：改正文件后重新打开，有错时一行也不写入。</source>
-        <translation>%1 rows are wrong: correct the file and open it again. Nothing is written while a row is wrong.</translation>
+        <translation>Rows with errors: %1. Correct the file and open it again; nothing is written while a row has an error.</translation>
     </message>
     <message>
         <source>共%1个传呼机，每一行都可以写入。</source>

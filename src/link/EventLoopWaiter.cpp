@@ -49,11 +49,16 @@ void EventLoopWaiter::wait(double seconds)
         app->installEventFilter(this);
         // The event loop's timers work in whole milliseconds and may fire late:
         // run it until shortly before the deadline, then sleep the rest exactly.
-        for (;;) {
+        // A wait too short for that (the slices of fast replies) still handles
+        // what is pending once, so the windows stay painted and a stop button live.
+        for (bool looked = false;; looked = true) {
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
                 deadline - Clock::now() - FinalSleep);
-            if (left.count() <= 0)
+            if (left.count() <= 0) {
+                if (!looked)
+                    QCoreApplication::processEvents();
                 break;
+            }
             QEventLoop loop;
             QTimer timer;
             timer.setTimerType(Qt::PreciseTimer);

@@ -6,6 +6,8 @@
 #include "support/SimProcess.h"
 #include "support/Files.h"
 #include "ui/BackupWindow.h"
+#include "reports/ReportFormats.h"
+#include "ui/BatchWindows.h"
 #include "ui/Program.h"
 
 #include <QtTest>
@@ -163,6 +165,28 @@ TEST(InstallerWalk, SetsUpTheUnitBacksItUpAndRestoresIt)
     const QStringList boxes{"设置传呼号成功！", "读取主机内容成功！", "记录已保存到" + backup,
                             "删除传呼号成功！", "已成功打开备份文件" + backup, "下发备份数据到主机成功！"};
     EXPECT_EQ(answerer.boxes, boxes);
+
+    // Thirty more pagers from a spreadsheet's file, through the menu by keyboard.
+    QByteArray csv = "number,address,model,polarity,rate,tone\r\n";
+    for (int n = 101; n <= 130; ++n)
+        csv += QByteArray::number(n) + "," + QByteArray::number(7000000 + n) + ",new,正,2400,3\r\n";
+    answerer.fileNames << cs::test::writeFile(dir.filePath("staff.csv"), csv);
+    form1->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form1));
+    QTest::keyClick(form1, Qt::Key_B, Qt::AltModifier);
+    QTest::keyClick(form1->findChild<QMenu*>("BatchMenu"), Qt::Key_I);
+    QWidget* import = form1->importWindow();
+    ASSERT_TRUE(import && QTest::qWaitForWindowExposed(import));
+    click(import, "OpenFile");
+    EXPECT_EQ(import->findChild<QTableWidget*>("Preview")->rowCount(), 30);
+    click(import, "Write");
+    EXPECT_EQ(answerer.boxes.mid(boxes.size()), QStringList{"30个传呼机写入成功！"});
+    // The unit holds them as the file has them: its pager list exports the same rows.
+    const QByteArray unit = unitMemory("imported.bin");
+    const QByteArray list = cs::pagerCsv(cs::HostMemory(reinterpret_cast<const std::uint8_t*>(
+        unit.constData())));
+    EXPECT_TRUE(list.contains("\n101,7000101,new,normal,2400,tone3\n"));
+    EXPECT_TRUE(list.endsWith("\n130,7000130,new,normal,2400,tone3\n"));
     EXPECT_EQ(answerer.unexpected, QStringList{});
     EXPECT_EQ(sim.quit(), 0);
 }
@@ -236,6 +260,46 @@ TEST(InstallerWalk, TheWindowsInBothLanguages)
             EXPECT_TRUE(form3->frameGeometry().contains(place.center()));
         click(form3, "Command4");   // the dump, at full size
         EXPECT_TRUE(cs::test::captionsFit(form3, english));
+
+        // The import preview with a bad row.
+        form1->findChild<QAction*>("ImportPagers")->trigger();
+        cs::ui::ImportWindow* import = form1->importWindow();
+        ASSERT_TRUE(import && QTest::qWaitForWindowExposed(import));
+        answerer.fileNames << cs::test::writeFile(
+            dir.filePath("pagers.csv"),
+            "number,address,model,polarity,rate,tone\n1,1234567,new\n2,12x4\n3,7654321,,正,2400,4\n");
+        click(import, "OpenFile");
+        QTest::qWait(100);
+        EXPECT_FALSE(import->findChild<QPushButton*>("Write")->isEnabled());
+        EXPECT_TRUE(cs::test::captionsFit(import, english));
+        EXPECT_TRUE(import->grab().save(artifact("import-preview" + suffix)));
+
+        // The learning window mid-run: table 1 learned, table 2 awaited; then
+        // the stop button, clicked through the window system during the wait.
+        form1->findChild<QAction*>("LearnTables")->trigger();
+        cs::ui::LearningWindow* learning = form1->learningWindow();
+        ASSERT_TRUE(learning && QTest::qWaitForWindowExposed(learning));
+        learning->findChild<QLineEdit*>("Text3_0")->setText("1");
+        learning->findChild<QLineEdit*>("LastTable")->setText("3");
+        bool midRun = false;
+        QObject::connect(&learning->run(), &cs::LearningRun::tableLearned, learning, [&](int table) {
+            if (table != 1)
+                return;
+            QTimer::singleShot(400, learning, [&] {
+                midRun = cs::test::captionsFit(learning, english);
+                EXPECT_TRUE(learning->grab().save(artifact("learning" + suffix)));
+                auto* stop = learning->findChild<QPushButton*>("Stop");
+                QTest::mouseClick(learning->windowHandle(), Qt::LeftButton, {},
+                                  stop->mapTo(learning, stop->rect().center()));
+            });
+        });
+        const int boxesBefore = int(answerer.boxes.size());
+        click(learning, "Start");
+        EXPECT_TRUE(midRun);
+        EXPECT_EQ(learning->run().learned.size(), 2);   // table 2's exchange ended first
+        EXPECT_EQ(learning->findChild<QTableWidget*>("Learned")->rowCount(), 2);
+        EXPECT_EQ(answerer.boxes.size(), boxesBefore);
+        EXPECT_TRUE(cs::test::captionsFit(learning, english));
         EXPECT_EQ(answerer.unexpected, QStringList{});
     }
     EXPECT_EQ(sim.quit(), 0);
