@@ -598,10 +598,6 @@ Continue?</translation>
         <translation>Open a pager file without errors first.</translation>
     </message>
     <message>
-        <source>正在写入第%1行（传呼号%2）……</source>
-        <translation>Writing line %1 (pager %2)…</translation>
-    </message>
-    <message>
         <source>%1个传呼机写入成功！</source>
         <translation>%1 pagers written.</translation>
     </message>
@@ -672,6 +668,10 @@ Continue?</translation>
     <message>
         <source>传呼机列表 (*.csv *.CSV)</source>
         <translation>Pager lists (*.csv *.CSV)</translation>
+    </message>
+    <message>
+        <source>正在写入%1个传呼机……</source>
+        <translation>Writing %1 pagers…</translation>
     </message>
 </context>
 <context>

@@ -95,12 +95,9 @@ Outcome PagerImport::write()
     stopRequested = false;
     done = 0;
     BatchControl control;
+    status = ImportText::tr("正在写入%1个传呼机……").arg(rows_.size());
     control.progress = [this](int rowsDone, int) {
         done = rowsDone;
-        if (rowsDone < rows_.size())
-            status = ImportText::tr("正在写入第%1行（传呼号%2）……")
-                         .arg(rows_[rowsDone].line)
-                         .arg(rows_[rowsDone].number);
         emit changed();
     };
     control.stop = [this] { return stopRequested; };

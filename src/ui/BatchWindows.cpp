@@ -109,6 +109,9 @@ ImportWindow::ImportWindow(Link& link, Commands& commands, Ui& ui, QWidget* pare
     status_ = named(new QLabel, "Status");
     status_->setWordWrap(true);
     progress_ = named(new QProgressBar, "Progress");
+    // Without a text the bar repaints only when its chunks move, not at every
+    // row: a repaint between two rows would delay the next request.
+    progress_->setTextVisible(false);
     write_ = button(ImportText::tr("写入(&W)"), "Write");
     stop_ = button(ImportText::tr("停止(&S)"), "Stop");
 
@@ -144,7 +147,8 @@ void ImportWindow::mirror()
 {
     const PagerImport& m = import_;
     fileName_->setText(m.fileName);
-    status_->setText(m.status);
+    if (status_->text() != m.status)
+        status_->setText(m.status);
     if (!m.running) {   // a new file, or the end of a run
         preview_->setRowCount(int(m.preview.size()));
         for (int i = 0; i < m.preview.size(); ++i) {
@@ -160,14 +164,15 @@ void ImportWindow::mirror()
     }
     progress_->setRange(0, std::max(1, int(m.rows().size())));
     progress_->setValue(m.done);
-    if (m.running && m.done < preview_->rowCount())
-        preview_->selectRow(m.done);   // the row going out now
     open_->setEnabled(!m.running);
     write_->setEnabled(m.canWrite());
     stop_->setEnabled(m.running);
     if (m.running && !stop_->hasFocus())
         stop_->setFocus(Qt::OtherFocusReason);
-    layout()->activate();   // a longer status gets its lines before the next paint
+    // A longer status gets its lines before the next paint; while rows go out
+    // (one line each) the layout waits for the event loop, off the line's time.
+    if (!m.running)
+        layout()->activate();
 }
 
 // ---- table learning --------------------------------------------------------

@@ -110,11 +110,12 @@ TEST(ImportWindow, PreviewsEveryRowAndSetsThePagersWithProgress)
     QObject::connect(&w->import(), &PagerImport::changed, [&] {
         if (!w->import().running)
             return;
-        during << QString("%1/%2:%3:%4").arg(progress->value()).arg(progress->maximum())
-                      .arg(stop->isEnabled() && !write->isEnabled()).arg(preview->currentRow());
+        during << QString("%1/%2:%3").arg(progress->value()).arg(progress->maximum())
+                      .arg(stop->isEnabled() && !write->isEnabled()
+                           && !child(w, "OpenFile")->isEnabled());
     });
     write->click();
-    EXPECT_EQ(during.join(' '), "0/3:1:0 1/3:1:1 2/3:1:2 3/3:1:2");
+    EXPECT_EQ(during.join(' '), "0/3:1 1/3:1 2/3:1 3/3:1");
     EXPECT_EQ(progress->value(), 3);
     EXPECT_EQ(f.rig.requests().size(), 3);
     EXPECT_EQ(child<QLabel>(w, "Status")->text(), "3个传呼机已全部写入。");
