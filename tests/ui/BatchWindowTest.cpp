@@ -5,6 +5,7 @@
 #include "link/EventLoopWaiter.h"
 #include "link/Frame.h"
 #include "link/TestView.h"
+#include "memory/Backups.h"
 #include "support/Files.h"
 #include "support/Rig.h"
 #include "ui/MainWindow.h"
@@ -87,16 +88,17 @@ TEST(ImportWindow, PreviewsEveryRowAndSetsThePagersWithProgress)
 {
     QTemporaryDir dir;
     Form1 f;
-    f.rig.ui.pagerFileName = test::writeFile(dir.filePath("bad.csv"), Head + "1,1\n2,x,new\n");
+    f.rig.ui.pagerFileName = test::writeFile(dir.filePath("bad.csv"), Head + "2,x,new\n1,1\n");
     f.trigger("ImportPagers");
     ui::ImportWindow* w = f.window.importWindow();
     ASSERT_TRUE(w);
     auto* preview = child<QTableWidget>(w, "Preview");
     child(w, "OpenFile")->click();
     ASSERT_EQ(preview->rowCount(), 2);
-    EXPECT_EQ(cells(preview, 0), "2/1/1/数字标准/反/1200/音调1/");
-    EXPECT_EQ(cells(preview, 1), "3/2/x/new////地址码应为7位数字！");
-    EXPECT_EQ(preview->item(1, 7)->background().color(), QColor(255, 214, 214));
+    // Bad and good rows in file order; a bad one as the file has it, with its message.
+    EXPECT_EQ(cells(preview, 0), "2/2/x/new////地址码应为7位数字！");
+    EXPECT_EQ(cells(preview, 1), "3/1/1/数字标准/反/1200/音调1/");
+    EXPECT_EQ(preview->item(0, 7)->background().color(), QColor(255, 214, 214));
     EXPECT_FALSE(child(w, "Write")->isEnabled());
 
     f.rig.ui.pagerFileName = test::writeFile(dir.filePath("good.csv"), Head + "1,1\n2,2\n3,3\n");
@@ -186,6 +188,7 @@ TEST(StopPassage, OnlyTheStopButtonGetsInputDuringAWait)
 TEST(LearningWindow, ShowsTheAwaitedTableLargeAndListsTheCallersLearned)
 {
     Form1 f;
+    f.rig.port.line.unansweredLearns = {0, 1};   // table 6 is asked twice
     f.trigger("LearnTables");
     ui::LearningWindow* w = f.window.learningWindow();
     ASSERT_TRUE(w);
@@ -199,14 +202,15 @@ TEST(LearningWindow, ShowsTheAwaitedTableLargeAndListsTheCallersLearned)
         if (w->run().table > 0)
             shown << waiting->text() + ":" + child<QLabel>(w, "Prompt")->text()
                          + QString(":%1").arg(learned->rowCount());
-        if (w->run().table == 6 && child(w, "Stop")->isEnabled())
+        if (w->run().attempt == 2 && child(w, "Stop")->isEnabled())
             child(w, "Stop")->click();
     });
     EXPECT_GE(waiting->font().pixelSize(), 48);
     QTest::keyClick(child<QLineEdit>(w, "Text3_2"), Qt::Key_Return);
-    const QString prompt = ":请按呼叫器的服务键！:";
-    EXPECT_EQ(shown.join('|'), "餐桌 5" + prompt + "0|餐桌 5" + prompt + "1|餐桌 6" + prompt + "1|"
-                               "餐桌 6" + prompt + "2");
+    const QString prompt = ":请按呼叫器的服务键！";
+    EXPECT_EQ(shown.join('|'), "餐桌 5" + prompt + ":0|餐桌 5" + prompt + ":1|餐桌 6" + prompt
+                                   + ":1|餐桌 6" + prompt + "\n第2次请求:1|餐桌 6" + prompt
+                                   + "\n第2次请求:2");
     ASSERT_EQ(learned->rowCount(), 2);
     EXPECT_EQ(cells(learned, 1), "6/0A1B02");
     EXPECT_EQ(f.rig.requests().value(1).toHex(), "0103070000060cffffffe5");
@@ -232,12 +236,12 @@ TEST(LearningWindow, NoPromptWindowCoversIt)
     }
 }
 
-TEST(CompareWindow, ShowsTheDifferencesOfTwoChosenBackups)
+TEST(BackupFiles, TwoComparedAndThePagerListExported)
 {
     QTemporaryDir dir;
     QByteArray image(8192, '\xFF');
     const QString a = test::writeFile(dir.filePath("a.cat"), image);
-    image[12] = 0;
+    image.replace(5 * 6, 5, QByteArray::fromHex("6212345671"));   // pager 7
     const QString b = test::writeFile(dir.filePath("b.cat"), image);
     Form1 f;
     f.trigger("CompareBackups");
@@ -247,12 +251,24 @@ TEST(CompareWindow, ShowsTheDifferencesOfTwoChosenBackups)
     child(w, "ChooseFirst")->click();
     child(w, "ChooseSecond")->click();
     child(w, "Compare")->click();
-    EXPECT_EQ(child<QLabel>(w, "Summary")->text(), "共有1个字节不同，每一个都列在下面。");
-    EXPECT_TRUE(child<QPlainTextEdit>(w, "Differences")->toPlainText().contains("000CH: FF -> 00"));
+    EXPECT_EQ(child<QLabel>(w, "Summary")->text(), "共有5个字节不同，每一个都列在下面。");
+    const QString differences = child<QPlainTextEdit>(w, "Differences")->toPlainText();
+    EXPECT_TRUE(differences.startsWith("传呼号 added:\n+    7")) << differences.toStdString();
     child<QLineEdit>(w, "SecondFile")->setText(dir.filePath("none.cat"));
     child(w, "Compare")->click();
     EXPECT_EQ(f.rig.ui.messages.value(0).text, "文件" + dir.filePath("none.cat") + "打开失败！");
-    EXPECT_TRUE(child<QPlainTextEdit>(w, "Differences")->toPlainText().isEmpty());
+
+    // The pager list of the host image: refused before a read or an open.
+    const QString csv = dir.filePath("p.csv");
+    for (const QString& chosen : {csv, dir.filePath("no/p.csv"), csv}) {
+        f.rig.ui.pagerFileName = chosen;
+        f.trigger("ExportPagers");
+        openBackup(f.rig.state, b);
+    }
+    EXPECT_EQ(f.rig.ui.messages.mid(1).size(), 3);
+    EXPECT_EQ(f.rig.ui.messages.value(1).text, "主机数据未读取，无法保存文件！");
+    EXPECT_EQ(f.rig.ui.messages.value(2).text, "文件" + dir.filePath("no/p.csv") + "保存失败！");
+    EXPECT_TRUE(test::readFile(csv).endsWith("\n7,1234567,new,normal,512,tone2\n"));
 }
 
 TEST(BackupWindow, TheVerifyOptionReadsTheUnitBackAfterTheDownload)
