@@ -27,8 +27,9 @@ TEST(PagerImport, ARunThatEndedEarlySaysWhichRowsWereSet)
         test::Rig rig;
         Commands commands(rig.link, rig.portControl);
         int answered = 0;
-        rig.port.line.replyOverride = [&](std::uint8_t code, const QByteArray&) {
-            const bool silent = silentAfter >= 0 && answered++ >= silentAfter;
+        rig.port.line.replyOverride = [&answered, after = silentAfter](std::uint8_t code,
+                                                                       const QByteArray&) {
+            const bool silent = after >= 0 && answered++ >= after;
             return std::optional<QByteArray>(silent ? QByteArray() : replyFrame(code, {}));
         };
         PagerImport import(rig.link, commands, rig.ui);
