@@ -3,14 +3,18 @@
 // showing boxes, the simulated host unit program on a pseudo-terminal, and
 // process CPU and memory figures.
 
+#include "link/Port.h"
+#include "link/SerialLine.h"
 #include "shared/Ui.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QString>
 #include <cstdio>
 #include <sys/resource.h>
+#include <vector>
 
 namespace cs::bench {
 
@@ -29,11 +33,49 @@ public:
     void hidePrompt(Prompt) override {}
     QString chooseSaveFile() override { return fileName; }
     QString chooseOpenFile() override { return fileName; }
+    QString choosePagerFile(bool) override { return fileName; }
 
     bool verbose = false;
     int boxes = 0;
     QString fileName;   // what the file dialogs answer
 };
+
+// The serial line with the moment of every write and of every read that
+// brought bytes.
+class TimedLine : public cs::Port {
+public:
+    bool open(const QString& device) override { return line.open(device); }
+    void close() override { line.close(); }
+    bool isOpen() const override { return line.isOpen(); }
+    void setRts(bool on) override { line.setRts(on); }
+    bool write(const QByteArray& bytes) override
+    {
+        gapsMs.push_back(lastRead < 0 ? -1 : double(clock.nsecsElapsed()) / 1e6 - lastRead);
+        return line.write(bytes);
+    }
+    QByteArray readAll() override
+    {
+        const QByteArray bytes = line.readAll();
+        if (!bytes.isEmpty())
+            lastRead = double(clock.nsecsElapsed()) / 1e6;
+        return bytes;
+    }
+
+    cs::SerialLine line;
+    QElapsedTimer clock;
+    double lastRead = -1;
+    std::vector<double> gapsMs;   // per write: ms since the last bytes were read
+};
+
+constexpr double ByteSeconds = 10.0 / 9600;   // 8N1
+constexpr double UnitTurnaround = 0.002;      // the simulated unit's reply delay
+
+// The time `pagers` set pager exchanges take on the line: request 20 bytes,
+// reply 6 bytes and the unit's turnaround each.
+inline double pagerLoadLineSeconds(int pagers)
+{
+    return pagers * ((20 + 6) * ByteSeconds + UnitTurnaround);
+}
 
 // Starts callsetup-sim and returns its pseudo-terminal, or an empty string.
 inline QString startSimulator(QProcess& sim, const QStringList& arguments = {})

@@ -11,7 +11,6 @@
 #include "BenchSupport.h"
 #include "commands/TableLearning.h"
 #include "link/EventLoopWaiter.h"
-#include "link/SerialLine.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,35 +24,6 @@
 
 namespace {
 
-// The serial line with the moment of every write and of every read that
-// brought bytes.
-class TimedLine : public cs::Port {
-public:
-    bool open(const QString& device) override { return line.open(device); }
-    void close() override { line.close(); }
-    bool isOpen() const override { return line.isOpen(); }
-    void setRts(bool on) override { line.setRts(on); }
-    bool write(const QByteArray& bytes) override
-    {
-        gapsMs.push_back(lastRead < 0 ? -1 : double(clock.nsecsElapsed()) / 1e6 - lastRead);
-        return line.write(bytes);
-    }
-    QByteArray readAll() override
-    {
-        const QByteArray bytes = line.readAll();
-        if (!bytes.isEmpty())
-            lastRead = double(clock.nsecsElapsed()) / 1e6;
-        return bytes;
-    }
-
-    cs::SerialLine line;
-    QElapsedTimer clock;
-    double lastRead = -1;
-    std::vector<double> gapsMs;   // per write: ms since the last bytes were read
-};
-
-constexpr double ByteSeconds = 10.0 / 9600;   // 8N1
-constexpr double UnitTurnaround = 0.002;      // the simulated unit's reply delay
 
 bool pagersLoad(const QString& program, const QString& device, const QTemporaryDir& dir)
 {
@@ -73,8 +43,7 @@ bool pagersLoad(const QString& program, const QString& device, const QTemporaryD
     cli.start(program, {"--port", device, "--fast", "pagers", "load", file.fileName()});
     const bool done = cli.waitForFinished(120000) && cli.exitCode() == 0;
     const double seconds = double(clock.nsecsElapsed()) / 1e9;
-    // Request 20 bytes, reply 6 bytes, and the unit's turnaround, per pager.
-    const double line = Pagers * ((20 + 6) * ByteSeconds + UnitTurnaround);
+    const double line = cs::bench::pagerLoadLineSeconds(Pagers);
     const bool met = done && seconds <= 1.1 * line;
     std::printf("pagers load, %d pagers --fast: %.3f s, line time %.3f s = %.3f x"
                 "   goal <= 1.1 x   %s\n", Pagers, seconds, line, seconds / line,
@@ -88,7 +57,7 @@ bool tablesLearn(const QString& device)
 {
     constexpr int Tables = 20;
     cs::AppState state;
-    TimedLine port;
+    cs::bench::TimedLine port;
     cs::EventLoopWaiter waiter;
     cs::bench::PrintUi ui;
     cs::PortControl portControl(state, port, [&](int) { return device; });

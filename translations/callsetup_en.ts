@@ -187,6 +187,10 @@
         <source>下发备份数据到主机成功，读回的内容与备份相同！</source>
         <translation>Backup downloaded; the memory read back matches it.</translation>
     </message>
+    <message>
+        <source>下发后读回校验</source>
+        <translation>Verify after download</translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -495,6 +499,37 @@ Continue?</translation>
     </message>
 </context>
 <context>
+    <name>CompareWindow</name>
+    <message>
+        <source>两个备份相同。</source>
+        <translation>The two backups are the same.</translation>
+    </message>
+    <message>
+        <source>共有%1个字节不同，每一个都列在下面。</source>
+        <translation>%1 bytes differ; each of them is listed below.</translation>
+    </message>
+    <message>
+        <source>比较两个备份</source>
+        <translation>Compare two backups</translation>
+    </message>
+    <message>
+        <source>第一个备份(&amp;1)</source>
+        <translation>First backup (&amp;1)</translation>
+    </message>
+    <message>
+        <source>第二个备份(&amp;2)</source>
+        <translation>Second backup (&amp;2)</translation>
+    </message>
+    <message>
+        <source>选择…</source>
+        <translation>Choose…</translation>
+    </message>
+    <message>
+        <source>比较(&amp;C)</source>
+        <translation>&amp;Compare</translation>
+    </message>
+</context>
+<context>
     <name>Diff</name>
     <message>
         <source>%1 added:</source>
@@ -534,6 +569,200 @@ Continue?</translation>
     <message>
         <source>传呼号方式</source>
         <translation>By pager number</translation>
+    </message>
+</context>
+<context>
+    <name>ImportWindow</name>
+    <message>
+        <source>没有写入任何传呼机</source>
+        <translation>no pager was written</translation>
+    </message>
+    <message>
+        <source>已写入第%1行（1个传呼机）</source>
+        <translation>line %1 was written (1 pager)</translation>
+    </message>
+    <message>
+        <source>已写入第%1行至第%2行（%3个传呼机）</source>
+        <translation>lines %1 to %2 were written (%3 pagers)</translation>
+    </message>
+    <message>
+        <source>%1行有错：改正文件后重新打开，有错时一行也不写入。</source>
+        <translation>Rows with errors: %1. Correct the file and open it again; nothing is written while a row has an error.</translation>
+    </message>
+    <message>
+        <source>共%1个传呼机，每一行都可以写入。</source>
+        <translation>%1 pagers; every row can be written.</translation>
+    </message>
+    <message>
+        <source>请先打开一个没有错误的传呼机文件！</source>
+        <translation>Open a pager file without errors first.</translation>
+    </message>
+    <message>
+        <source>%1个传呼机写入成功！</source>
+        <translation>%1 pagers written.</translation>
+    </message>
+    <message>
+        <source>%1个传呼机已全部写入。</source>
+        <translation>All %1 pagers were written.</translation>
+    </message>
+    <message>
+        <source>已在第%1行（传呼号%2）之前停止；%3。</source>
+        <translation>Stopped before line %1 (pager %2); %3.</translation>
+    </message>
+    <message>
+        <source>第%1行（传呼号%2）写入失败；%3。</source>
+        <translation>Line %1 (pager %2) failed; %3.</translation>
+    </message>
+    <message>
+        <source>传呼机列表已导出到%1</source>
+        <translation>The pager list was exported to %1</translation>
+    </message>
+    <message>
+        <source>导入传呼机</source>
+        <translation>Import pagers</translation>
+    </message>
+    <message>
+        <source>打开文件(&amp;O)…</source>
+        <translation>&amp;Open file…</translation>
+    </message>
+    <message>
+        <source>行</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>传呼号</source>
+        <translation>Pager</translation>
+    </message>
+    <message>
+        <source>地址码</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>机型</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>极性</source>
+        <translation>Polarity</translation>
+    </message>
+    <message>
+        <source>速率</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>音调</source>
+        <translation>Tone</translation>
+    </message>
+    <message>
+        <source>问题</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>写入(&amp;W)</source>
+        <translation>&amp;Write</translation>
+    </message>
+    <message>
+        <source>停止(&amp;S)</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>传呼机列表 (*.csv *.CSV)</source>
+        <translation>Pager lists (*.csv *.CSV)</translation>
+    </message>
+    <message>
+        <source>正在写入%1个传呼机……</source>
+        <translation>Writing %1 pagers…</translation>
+    </message>
+</context>
+<context>
+    <name>LearningWindow</name>
+    <message>
+        <source>餐桌 %1</source>
+        <translation>Table %1</translation>
+    </message>
+    <message>
+        <source>第%1次请求</source>
+        <translation>request %1</translation>
+    </message>
+    <message>
+        <source>最后一个餐桌号不能小于第一个餐桌号！</source>
+        <translation>The last table number cannot be smaller than the first!</translation>
+    </message>
+    <message>
+        <source>正在学习餐桌%1至%2……</source>
+        <translation>Learning tables %1 to %2…</translation>
+    </message>
+    <message>
+        <source>%1张餐桌学习完成！</source>
+        <translation>%1 tables learned.</translation>
+    </message>
+    <message>
+        <source>没有学习任何餐桌（0/%1）</source>
+        <translation>no table learned (0 of %1)</translation>
+    </message>
+    <message>
+        <source>已学习餐桌%1至%2（%3/%4）</source>
+        <translation>tables %1 to %2 learned (%3 of %4)</translation>
+    </message>
+    <message>
+        <source>餐桌%1至%2全部学习完成。</source>
+        <translation>Tables %1 to %2 are all learned.</translation>
+    </message>
+    <message>
+        <source>已停止：%1；餐桌%2未学习。</source>
+        <translation>Stopped: %1; table %2 was not learned.</translation>
+    </message>
+    <message>
+        <source>餐桌%1：%2次请求都没有回应：没有人按呼叫器的键，或者主机没有应答；%3。</source>
+        <translation>Table %1: %2 requests went unanswered: no caller key was pressed, or no host unit answers; %3.</translation>
+    </message>
+    <message>
+        <source>在餐桌%1结束：%2。</source>
+        <translation>Ended at table %1: %2.</translation>
+    </message>
+    <message>
+        <source>连续学习餐桌</source>
+        <translation>Learn tables in a row</translation>
+    </message>
+    <message>
+        <source>第一个餐桌号(&amp;F)</source>
+        <translation>&amp;First table</translation>
+    </message>
+    <message>
+        <source>最后一个餐桌号(&amp;T)</source>
+        <translation>Las&amp;t table</translation>
+    </message>
+    <message>
+        <source>自设键值(&amp;K)</source>
+        <translation>&amp;Key value</translation>
+    </message>
+    <message>
+        <source>传呼号1(&amp;1)</source>
+        <translation>Pager &amp;1</translation>
+    </message>
+    <message>
+        <source>传呼号2(&amp;2)</source>
+        <translation>Pager &amp;2</translation>
+    </message>
+    <message>
+        <source>传呼号3(&amp;3)</source>
+        <translation>Pager &amp;3</translation>
+    </message>
+    <message>
+        <source>开始(&amp;B)</source>
+        <translation>&amp;Begin</translation>
+    </message>
+    <message>
+        <source>停止(&amp;S)</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>餐桌号</source>
+        <translation>Table no.</translation>
+    </message>
+    <message>
+        <source>呼叫器编码</source>
+        <translation>Caller code</translation>
     </message>
 </context>
 <context>
@@ -749,6 +978,26 @@ Continue?</translation>
     <message>
         <source>恭喜发财！</source>
         <translation>Wishing you prosperity.</translation>
+    </message>
+    <message>
+        <source>批量(&amp;B)</source>
+        <translation>&amp;Batch</translation>
+    </message>
+    <message>
+        <source>导入传呼机(&amp;I)…</source>
+        <translation>&amp;Import pagers…</translation>
+    </message>
+    <message>
+        <source>连续学习餐桌(&amp;L)…</source>
+        <translation>&amp;Learn tables in a row…</translation>
+    </message>
+    <message>
+        <source>导出传呼机(&amp;E)…</source>
+        <translation>&amp;Export pagers…</translation>
+    </message>
+    <message>
+        <source>比较两个备份(&amp;C)…</source>
+        <translation>&amp;Compare two backups…</translation>
     </message>
 </context>
 <context>

@@ -95,7 +95,8 @@ PagerFile readPagerCsv(const QByteArray& contents)
     PagerFile file;
     const std::optional<QString> text = decode(contents);
     if (!text) {
-        file.problems << RowProblem{0, BatchText::tr("the file is neither UTF-8 nor GB18030 text")};
+        file.problems << RowProblem{
+            0, BatchText::tr("the file is neither UTF-8 nor GB18030 text"), {}};
         return file;
     }
     const QStringList lines = text->split(u'\n');
@@ -112,14 +113,15 @@ PagerFile readPagerCsv(const QByteArray& contents)
         if (!header) {
             header = true;
             if (c.join(u',').compare(pagerCsvHeader(), Qt::CaseInsensitive) != 0) {
+                const QString header = pagerCsvHeader();
                 file.problems << RowProblem{
-                    lineNumber, BatchText::tr("the first line must be \"%1\"").arg(pagerCsvHeader())};
+                    lineNumber, BatchText::tr("the first line must be \"%1\"").arg(header), c};
                 return file;
             }
             continue;
         }
         if (c.size() > PagerCells) {
-            file.problems << RowProblem{lineNumber, BatchText::tr("more than 6 cells")};
+            file.problems << RowProblem{lineNumber, BatchText::tr("more than 6 cells"), c};
             continue;
         }
         const auto at = [&](int k) { return k < c.size() ? c[k] : QString(); };
@@ -149,12 +151,12 @@ PagerFile readPagerCsv(const QByteArray& contents)
                 lineOfPager.insert(pager, lineNumber);
         }
         if (!problem.isEmpty())
-            file.problems << RowProblem{lineNumber, problem};
+            file.problems << RowProblem{lineNumber, problem, c};
         else
             file.rows << row;
     }
     if (!header)
-        file.problems << RowProblem{0, BatchText::tr("the file is empty")};
+        file.problems << RowProblem{0, BatchText::tr("the file is empty"), {}};
     return file;
 }
 

@@ -19,6 +19,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace cs {
@@ -38,6 +39,7 @@ struct PagerRow {
 struct RowProblem {
     int line = 0;
     QString message;
+    QStringList cells;   // the row's cells as the file has them (none for the file as a whole)
 };
 
 struct PagerFile {

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <chrono>
+#include <functional>
 
 namespace cs {
 
@@ -21,6 +22,24 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+// Input that still gets through while waits run, for as long as the passage
+// lives: the stop button of a batch stays clickable. `reaches` is asked for
+// each input event's receiver (the window system's window first, then the
+// widget under the mouse or with the focus). Close requests never pass.
+class WaitPassage {
+public:
+    explicit WaitPassage(std::function<bool(QObject* receiver)> reaches);
+    ~WaitPassage();
+    WaitPassage(const WaitPassage&) = delete;
+    WaitPassage& operator=(const WaitPassage&) = delete;
+
+    // Whether any open passage lets input through to `receiver`.
+    static bool lets(QObject* receiver);
+
+private:
+    std::function<bool(QObject*)> reaches_;
 };
 
 } // namespace cs

@@ -51,6 +51,24 @@ private:
     bool fast_ = false;
 };
 
+// Fast replies for the scope's lifetime, then as they were before: the batch
+// windows run their rows with them, the windows' own operations keep their
+// full waits.
+class FastRepliesScope {
+public:
+    explicit FastRepliesScope(Link& link) : link_(link), was_(link.fastReplies())
+    {
+        link_.setFastReplies(true);
+    }
+    ~FastRepliesScope() { link_.setFastReplies(was_); }
+    FastRepliesScope(const FastRepliesScope&) = delete;
+    FastRepliesScope& operator=(const FastRepliesScope&) = delete;
+
+private:
+    Link& link_;
+    bool was_;
+};
+
 // Marks the port as owned by an exchange for the guard's lifetime.
 class ExchangeScope {
 public:

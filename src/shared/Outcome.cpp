@@ -40,6 +40,7 @@ QString controlName(Field field)
     case Field::TransmitterFrequency: return QStringLiteral("Text7");
     case Field::RepeaterWrite: return QStringLiteral("Command16");
     case Field::RepeaterDelete: return QStringLiteral("Command17");
+    case Field::LastTable: return QStringLiteral("LastTable");
     }
     return {};
 }

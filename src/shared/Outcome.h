@@ -56,6 +56,7 @@ enum class Field {
     TransmitterFrequency, // Text7
     RepeaterWrite,      // Command16
     RepeaterDelete,     // Command17
+    LastTable,          // the table learning window's last table
 };
 
 // The object name of a field's control in its window ("Text1_0").

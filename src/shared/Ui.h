@@ -33,6 +33,8 @@ public:
     // File dialogs for ".cat" backup files; an empty result means cancelled.
     virtual QString chooseSaveFile() = 0;
     virtual QString chooseOpenFile() = 0;
+    // File dialogs for ".csv" pager lists; an empty result means cancelled.
+    virtual QString choosePagerFile(bool save) = 0;
 
     void notice(const Message& m) override { message(m); }
 };

@@ -4,6 +4,7 @@
 #include "ui/Twips.h"
 #include "reports/ReportView.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>
@@ -156,6 +157,11 @@ void BackupWindow::build()
     for (QLabel* low : {label5_, label2_, label3_, label4_})
         lineHigh(low);
 
+    // Below the file and download buttons, clear of the labels under them.
+    check1_ = new QCheckBox(BackupText::tr("下发后读回校验"), this);
+    check1_->setObjectName(QStringLiteral("Check1"));
+    check1_->setGeometry(twipRect(3240, 765, 2535, 255));
+
     combo1_ = new QComboBox(this);
     combo1_->setObjectName(QStringLiteral("Combo1"));
     combo1_->setEditable(true);
@@ -189,11 +195,12 @@ void BackupWindow::build()
     connect(command6_, &QPushButton::clicked, this, [this] { backup_.saveFile(); });
     connect(command7_, &QPushButton::clicked, this, [this] { backup_.openFile(); });
     connect(command8_, &QPushButton::clicked, this, [this] { backup_.download(); });
+    connect(check1_, &QCheckBox::toggled, this, [this](bool on) { backup_.verify = on; });
     connect(label5, &ClickLabel::clicked, this, [this] { backup_.label5Click(); });
     connect(combo1_, &QComboBox::currentIndexChanged, this, [this](int index) { view_.combo1Index = index; });
 
     // Tab follows the window from top to bottom, the report kind before its button.
-    QWidget* chain[] = {command1_, command6_, command7_, command8_,
+    QWidget* chain[] = {command1_, command6_, command7_, command8_, check1_,
                         combo1_,   command5_, command4_, text1_};
     for (size_t i = 1; i < std::size(chain); ++i)
         setTabOrder(chain[i - 1], chain[i]);

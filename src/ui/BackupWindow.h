@@ -13,6 +13,7 @@
 #include <QString>
 #include <QWidget>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
@@ -85,6 +86,7 @@ private:
     QLabel* label6_ = nullptr;
     QLabel* label7_ = nullptr;
     QComboBox* combo1_ = nullptr;
+    QCheckBox* check1_ = nullptr;   // the download reads the unit back and compares
     QProgressBar* progressBar1_ = nullptr;
     QPlainTextEdit* text1_ = nullptr;
 };

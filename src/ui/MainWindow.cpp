@@ -5,6 +5,7 @@
 #include "ui/EnterKey.h"
 #include "ui/HandheldWindow.h"
 #include "ui/PortTips.h"
+#include "reports/BatchFiles.h"
 #include "ui/VoicePromptWindow.h"
 #include "callsetup/Version.h"
 #include "shared/Vocabulary.h"
@@ -16,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -55,6 +57,7 @@ MainWindow::MainWindow(AppState& state, Link& link, PortControl& port, Commands&
     buildVisibleGroups();
     buildHiddenGroups();
     buildTestGroup();
+    buildMenu();
     enterPressesButtons(this);
 
     connect(&port_, &PortControl::changed, this, &MainWindow::mirrorPort);
@@ -383,6 +386,33 @@ void MainWindow::buildTestGroup()
     });
 }
 
+// The batch work, in a menu above the designed client area.
+void MainWindow::buildMenu()
+{
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName(QStringLiteral("MenuBar"));
+    menuBar_->setNativeMenuBar(false);   // part of the window on every desktop
+    QMenu* batch = menuBar_->addMenu(MainText::tr("批量(&B)"));
+    batch->setObjectName(QStringLiteral("BatchMenu"));
+    const auto item = [&](const char* name, const QString& text, std::function<void()> run) {
+        QAction* action = batch->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, [run = std::move(run)] { run(); });
+    };
+    item("ImportPagers", MainText::tr("导入传呼机(&I)…"), [this] {
+        openWindow(import_, [this] { return new ImportWindow(link_, commands_, ui_, this); });
+    });
+    item("LearnTables", MainText::tr("连续学习餐桌(&L)…"), [this] {
+        openWindow(learning_, [this] { return new LearningWindow(link_, commands_, ui_, this); });
+    });
+    item("ExportPagers", MainText::tr("导出传呼机(&E)…"), [this] { exportPagerList(state_, ui_); });
+    batch->addSeparator();
+    item("CompareBackups", MainText::tr("比较两个备份(&C)…"), [this] {
+        openWindow(compare_, [this] { return new CompareWindow(ui_, this); });
+    });
+    placeClientArea();
+}
+
 // Start-up, in the order the window has always loaded.
 void MainWindow::load()
 {
@@ -419,10 +449,25 @@ void MainWindow::load()
 
 // ---- geometry --------------------------------------------------------------
 
-// The outer size (frame included) is fixed in twips.
+// The outer size (frame included) is fixed in twips, and grows by the menu bar.
 void MainWindow::applyOuterSize()
 {
-    setFixedSize(clientSizeFor(*this, QSize(px(WidthTwips), px(heightTwips_))));
+    placeClientArea();
+    setFixedSize(clientSizeFor(*this, QSize(px(WidthTwips), px(heightTwips_)))
+                 + QSize(0, menuHeight_));
+    menuBar_->setGeometry(0, 0, width(), menuHeight_);
+}
+
+// Every designed control keeps its place in the client area below the menu bar.
+void MainWindow::placeClientArea()
+{
+    const int height = menuBar_->sizeHint().height();
+    if (height == menuHeight_)
+        return;
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w != menuBar_ && !w->isWindow())
+            w->move(w->x(), w->y() + height - menuHeight_);
+    menuHeight_ = height;
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -594,13 +639,19 @@ void MainWindow::showTips()
 template <class Window>
 void MainWindow::openWindow(QPointer<Window>& slot)
 {
+    openWindow(slot, [this] { return new Window(link_, port_, ui_, this); });
+}
+
+template <class Window, class Make>
+void MainWindow::openWindow(QPointer<Window>& slot, Make make)
+{
     // A window the user closed is on its way out: open a fresh one, which loads anew.
     if (slot && !slot->isVisible()) {
         slot->deleteLater();
         slot = nullptr;
     }
     if (!slot) {
-        slot = new Window(link_, port_, ui_, this);
+        slot = make();
         slot->setAttribute(Qt::WA_DeleteOnClose);
     }
     slot->show();

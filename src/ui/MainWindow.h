@@ -12,6 +12,7 @@
 #include "shared/AppState.h"
 #include "shared/Ui.h"
 #include "ui/BackupWindow.h"
+#include "ui/BatchWindows.h"
 #include "ui/HandheldWindow.h"
 #include "ui/VoicePromptWindow.h"
 
@@ -27,6 +28,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
@@ -65,6 +67,15 @@ public:
     BackupWindow* backupWindow() const { return backup_; }
     VoicePromptWindow* voicePromptWindow() const { return voice_; }
     HandheldWindow* handheldWindow() const { return handheld_; }
+    ImportWindow* importWindow() const { return import_; }
+    LearningWindow* learningWindow() const { return learning_; }
+    CompareWindow* compareWindow() const { return compare_; }
+
+    // The menu bar above the designed client area, and its height: the window
+    // is that much taller than designed, and every designed control that much
+    // lower in the window.
+    QMenuBar* menuBar() const { return menuBar_; }
+    int menuHeight() const { return menuHeight_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -79,9 +90,11 @@ private:
     void buildVisibleGroups();
     void buildHiddenGroups();
     void buildTestGroup();
+    void buildMenu();
     void load();
 
     void applyOuterSize();
+    void placeClientArea();
     void mirrorPort();
     void mirrorTestView();
     void backgroundClicked();
@@ -101,6 +114,8 @@ private:
 
     template <class Window>
     void openWindow(QPointer<Window>& slot);
+    template <class Window, class Make>
+    void openWindow(QPointer<Window>& slot, Make make);
 
     AppState& state_;
     Link& link_;
@@ -144,6 +159,11 @@ private:
     QPointer<BackupWindow> backup_;
     QPointer<VoicePromptWindow> voice_;
     QPointer<HandheldWindow> handheld_;
+    QPointer<ImportWindow> import_;
+    QPointer<LearningWindow> learning_;
+    QPointer<CompareWindow> compare_;
+    QMenuBar* menuBar_ = nullptr;
+    int menuHeight_ = 0;
 
     std::uint8_t tipsClicks_ = 0;
     bool pressOnBackground_ = false;

@@ -16,6 +16,11 @@ bool isOwner(const QWidget* window)
         && !qobject_cast<const PromptWindow*>(window);
 }
 
+QString backupFilter()
+{
+    return QCoreApplication::translate("BackupWindow", "备份文件 (*.cat *.CAT)");
+}
+
 QWidget* findIn(QWidget* window, const QString& name)
 {
     if (!window)
@@ -137,7 +142,10 @@ PromptWindow* WidgetUi::prompt(Prompt which)
 
 void WidgetUi::showPrompt(Prompt which)
 {
-    prompt(which)->showNow(ownerWindow());
+    QWidget* owner = ownerWindow();
+    if (dynamic_cast<ShowsPrompts*>(owner))
+        return;
+    prompt(which)->showNow(owner);
 }
 
 void WidgetUi::hidePrompt(Prompt which)
@@ -155,10 +163,11 @@ void WidgetUi::repaint()
             window->repaint();
 }
 
-QString WidgetUi::chooseFile(bool save)
+QString WidgetUi::chooseFile(bool save, const QString& filter, const QString& suffix)
 {
     QFileDialog dialog(ownerWindow());
-    dialog.setNameFilter(QCoreApplication::translate("BackupWindow", "备份文件 (*.cat *.CAT)"));
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(suffix);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted)
@@ -167,7 +176,14 @@ QString WidgetUi::chooseFile(bool save)
     return files.isEmpty() ? QString() : files.first();
 }
 
-QString WidgetUi::chooseSaveFile() { return chooseFile(true); }
-QString WidgetUi::chooseOpenFile() { return chooseFile(false); }
+QString WidgetUi::chooseSaveFile() { return chooseFile(true, backupFilter(), QString()); }
+QString WidgetUi::chooseOpenFile() { return chooseFile(false, backupFilter(), QString()); }
+
+// A pager list saved without an extension gets ".csv".
+QString WidgetUi::choosePagerFile(bool save)
+{
+    return chooseFile(save, QCoreApplication::translate("ImportWindow", "传呼机列表 (*.csv *.CSV)"),
+                      QStringLiteral("csv"));
+}
 
 } // namespace cs::ui

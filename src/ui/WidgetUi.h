@@ -14,6 +14,13 @@
 
 namespace cs::ui {
 
+// A window that shows the prompt windows' words itself while its operation
+// runs (the table learning window): no prompt window is put over it.
+class ShowsPrompts {
+public:
+    virtual ~ShowsPrompts() = default;
+};
+
 class WidgetUi : public cs::Ui {
 public:
     WidgetUi();
@@ -28,6 +35,7 @@ public:
     void repaint() override;
     QString chooseSaveFile() override;
     QString chooseOpenFile() override;
+    QString choosePagerFile(bool save) override;
 
     // The box for a message: style 15 (and unknown styles) no icon and OK,
     // 16 stop icon and OK, 17 stop icon with OK and Cancel.
@@ -50,7 +58,7 @@ public:
 private:
     // Shows the box over the owner window; true when it was answered with OK.
     bool exec(const Message& message);
-    QString chooseFile(bool save);
+    QString chooseFile(bool save, const QString& filter, const QString& suffix);
     std::map<Prompt, std::unique_ptr<PromptWindow>> prompts_;
     QPointer<QWidget> lastOwner_;
     QMetaObject::Connection focusWatch_;

@@ -38,7 +38,9 @@ inline QList<Caption> captionsOf(QWidget* w)
     }
     if (auto* label = qobject_cast<QLabel*>(w)) {
         const int wrap = label->wordWrap() ? int(Qt::TextWordWrap) : 0;
-        return {{label->text(), label->contentsRect(), int(label->alignment()) | wrap}};
+        // A label with a buddy shows its mnemonic underlined, without the '&'.
+        const QString text = label->buddy() ? plain(label->text()) : label->text();
+        return {{text, label->contentsRect(), int(label->alignment()) | wrap}};
     }
     if (auto* frame = qobject_cast<QGroupBox*>(w)) {
         QStyleOptionGroupBox option;
@@ -51,6 +53,9 @@ inline QList<Caption> captionsOf(QWidget* w)
         return {{plain(frame->title()), room}};
     }
     QList<Caption> items;
+    if (auto* bar = qobject_cast<QMenuBar*>(w))
+        for (QAction* action : bar->actions())
+            items.append({plain(action->text()), bar->actionGeometry(action), Qt::AlignCenter});
     if (auto* list = qobject_cast<QComboBox*>(w)) {
         QStyleOptionComboBox option;
         option.initFrom(list);

@@ -44,7 +44,16 @@ public:
     void hidePrompt(cs::Prompt prompt) override { events << "hide:" + windowName(prompt); }
     void repaint() override { ++repaints; }
     QString chooseSaveFile() override { events << "saveDialog"; return saveFileName; }
-    QString chooseOpenFile() override { events << "openDialog"; return openFileName; }
+    QString chooseOpenFile() override
+    {
+        events << "openDialog";
+        return openFileNames.isEmpty() ? openFileName : openFileNames.takeFirst();
+    }
+    QString choosePagerFile(bool save) override
+    {
+        events << (save ? "csvSaveDialog" : "csvOpenDialog");
+        return pagerFileName;
+    }
 
     static QString windowName(cs::Prompt prompt)
     {
@@ -57,7 +66,8 @@ public:
     QString focus;
     int repaints = 0;
     QList<bool> answers;           // answers for the next questions; OK when empty
-    QString saveFileName, openFileName;
+    QString saveFileName, openFileName, pagerFileName;
+    QStringList openFileNames;     // for the next open dialogs, before openFileName
     std::function<void(const Message&)> onMessage;
 };
 

@@ -50,7 +50,8 @@ TEST(BackupWindow, TheReportAreaFollowsTheWindowAndTabReachesWhatIsInView)
     auto* text1 = window.findChild<QPlainTextEdit*>("Text1");
     // Compact: the report area lies below the window's edge and takes no focus.
     EXPECT_FALSE(text1->isVisible());
-    const QStringList compact{"Command1", "Command6", "Command7", "Command8", "Combo1", "Command5"};
+    const QStringList compact{"Command1", "Command6", "Command7", "Command8", "Check1", "Combo1",
+                              "Command5"};
     EXPECT_EQ(tabChain(&window), compact);
     window.resize(10, 10);
     EXPECT_EQ(window.size(), window.clientSize(false));   // no smaller than its contents

@@ -6,6 +6,7 @@
 #include "support/SimProcess.h"
 #include "support/Files.h"
 #include "ui/BackupWindow.h"
+#include "ui/BatchWindows.h"
 #include "ui/Program.h"
 
 #include <QtTest>
@@ -163,6 +164,7 @@ TEST(InstallerWalk, SetsUpTheUnitBacksItUpAndRestoresIt)
     const QStringList boxes{"设置传呼号成功！", "读取主机内容成功！", "记录已保存到" + backup,
                             "删除传呼号成功！", "已成功打开备份文件" + backup, "下发备份数据到主机成功！"};
     EXPECT_EQ(answerer.boxes, boxes);
+
     EXPECT_EQ(answerer.unexpected, QStringList{});
     EXPECT_EQ(sim.quit(), 0);
 }
@@ -186,10 +188,10 @@ TEST(InstallerWalk, TheWindowsInBothLanguages)
         cs::Language language;
         const char* name;
         QStringList initButtons;
-        const char* saveAs;
+        const char *saveAs, *written;
     } languages[] = {
-        {cs::Language::Chinese, "zh", {"确定", "取消"}, "另存为"},
-        {cs::Language::English, "en", {"OK", "Cancel"}, "Save As"},
+        {cs::Language::Chinese, "zh", {"确定", "取消"}, "另存为", "3个传呼机写入成功！"},
+        {cs::Language::English, "en", {"OK", "Cancel"}, "Save As", "3 pagers written."},
     };
     for (const auto& l : languages) {
         SCOPED_TRACE(l.name);
@@ -236,6 +238,56 @@ TEST(InstallerWalk, TheWindowsInBothLanguages)
             EXPECT_TRUE(form3->frameGeometry().contains(place.center()));
         click(form3, "Command4");   // the dump, at full size
         EXPECT_TRUE(cs::test::captionsFit(form3, english));
+
+        // A batch import through the menu by keyboard: a file with a bad row
+        // is previewed and refused, the corrected one is written.
+        form1->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form1));
+        QTest::keyClick(form1, Qt::Key_B, Qt::AltModifier);
+        QTest::keyClick(form1->findChild<QMenu*>("BatchMenu"), Qt::Key_I);
+        cs::ui::ImportWindow* import = form1->importWindow();
+        ASSERT_TRUE(import && QTest::qWaitForWindowExposed(import));
+        const QByteArray rows = "number,address,model,polarity,rate,tone\n1,1234567,new\n2,12%4\n"
+                                "3,7654321,,正,2400,4\n";
+        for (const char* address : {"x", "3"})
+            answerer.fileNames << cs::test::writeFile(dir.filePath(address + QString(".csv")),
+                                                      QByteArray(rows).replace("%", address));
+        click(import, "OpenFile");
+        QTest::qWait(100);
+        EXPECT_FALSE(import->findChild<QPushButton*>("Write")->isEnabled());
+        EXPECT_TRUE(cs::test::captionsFit(import, english));
+        EXPECT_TRUE(import->grab().save(artifact("import-preview" + suffix)));
+        click(import, "OpenFile");
+        click(import, "Write");
+        EXPECT_EQ(answerer.boxes.value(3), QString(l.written));
+
+        // The learning window mid-run: table 1 learned, table 2 awaited; then
+        // the stop button, clicked through the window system during the wait.
+        form1->findChild<QAction*>("LearnTables")->trigger();
+        cs::ui::LearningWindow* learning = form1->learningWindow();
+        ASSERT_TRUE(learning && QTest::qWaitForWindowExposed(learning));
+        learning->findChild<QLineEdit*>("Text3_0")->setText("1");
+        learning->findChild<QLineEdit*>("LastTable")->setText("3");
+        bool midRun = false;
+        const auto* run = &learning->run();
+        QObject::connect(run, &cs::LearningRun::tableLearned, learning, [&](int table) {
+            if (table != 1)
+                return;
+            QTimer::singleShot(400, learning, [&] {
+                midRun = cs::test::captionsFit(learning, english);
+                EXPECT_TRUE(learning->grab().save(artifact("learning" + suffix)));
+                auto* stop = learning->findChild<QPushButton*>("Stop");
+                QTest::mouseClick(learning->windowHandle(), Qt::LeftButton, {},
+                                  stop->mapTo(learning, stop->rect().center()));
+            });
+        });
+        const int boxesBefore = int(answerer.boxes.size());
+        click(learning, "Start");
+        EXPECT_TRUE(midRun);
+        EXPECT_EQ(learning->run().learned.size(), 2);   // table 2's exchange ended first
+        EXPECT_EQ(learning->findChild<QTableWidget*>("Learned")->rowCount(), 2);
+        EXPECT_EQ(answerer.boxes.size(), boxesBefore);
+        EXPECT_TRUE(cs::test::captionsFit(learning, english));
         EXPECT_EQ(answerer.unexpected, QStringList{});
     }
     EXPECT_EQ(sim.quit(), 0);

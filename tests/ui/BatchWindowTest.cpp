@@ -1,0 +1,293 @@
+// The batch work in the windows, offscreen: the menu above Form1's designed
+// client area, the pager import, table learning, the stop button during a
+// wait, the compare window and the download's verify option.
+#include "commands/Commands.h"
+#include "link/EventLoopWaiter.h"
+#include "link/Frame.h"
+#include "link/TestView.h"
+#include "memory/Backups.h"
+#include "support/Files.h"
+#include "support/Rig.h"
+#include "ui/MainWindow.h"
+#include "ui/Twips.h"
+
+#include <QtTest>
+#include <QtWidgets>
+#include <gtest/gtest.h>
+
+using namespace cs;
+using cs::test::Rig;
+
+namespace {
+
+struct Form1 {
+    Rig rig;
+    Commands commands{rig.link, rig.portControl};
+    TestView testView{rig.state, rig.port, rig.portControl};
+    ui::MainWindow window{rig.state, rig.link, rig.portControl, commands, testView, rig.ui};
+
+    void trigger(const char* action)
+    {
+        window.findChild<QAction*>(action)->trigger();
+    }
+};
+
+template <class Widget = QPushButton>
+Widget* child(QWidget* window, const char* name)
+{
+    auto* w = window->findChild<Widget*>(name);
+    EXPECT_TRUE(w) << name;
+    return w;
+}
+
+QString cells(QTableWidget* t, int row)
+{
+    QStringList out;
+    for (int column = 0; column < t->columnCount(); ++column)
+        out << (t->item(row, column) ? t->item(row, column)->text() : "-");
+    return out.join('/');
+}
+
+const QByteArray Head = "number,address,model,polarity,rate,tone\n";
+
+} // namespace
+
+TEST(BatchMenu, SitsAboveTheDesignedClientAreaAndOpensByAltKeys)
+{
+    Form1 f;
+    f.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.window));
+    const int menu = f.window.menuHeight();
+    EXPECT_GT(menu, 10);
+    EXPECT_EQ(f.window.menuBar()->geometry(), QRect(0, 0, f.window.width(), menu));
+    const QSize designed = ui::clientSizeFor(f.window, QSize(ui::px(8450), ui::px(6100)));
+    EXPECT_EQ(f.window.size(), designed + QSize(0, menu));
+    // Designed places in the client area (twips; frames' children in their frame).
+    const std::tuple<const char*, QRect, int> controls[] = {
+        {"Combo5", ui::twipRect(1680, 90, 855, 300), menu},
+        {"Command12", ui::twipRect(6120, 810, 735, 420), menu},
+        {"Frame3", ui::twipRect(360, 2880, 6975, 975), menu},
+        {"Command3", ui::twipRect(6120, 450, 735, 420), 0},
+        {"Command9", ui::twipRect(6240, 4680, 1335, 495), menu},
+        {"Label7", ui::twipRect(360, 5760, 975, 255), menu},
+    };
+    for (const auto& [name, place, offset] : controls)
+        EXPECT_EQ(child<QWidget>(&f.window, name)->geometry(), place.translated(0, offset)) << name;
+
+    f.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.window));
+    QTest::keyClick(&f.window, Qt::Key_B, Qt::AltModifier);
+    auto* batch = child<QMenu>(&f.window, "BatchMenu");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return batch->isVisible(); }));
+    QTest::keyClick(batch, Qt::Key_L);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.window.learningWindow() != nullptr; }));
+    EXPECT_TRUE(f.window.learningWindow()->isVisible());
+}
+
+TEST(ImportWindow, PreviewsEveryRowAndSetsThePagersWithProgress)
+{
+    QTemporaryDir dir;
+    Form1 f;
+    f.rig.ui.pagerFileName = test::writeFile(dir.filePath("bad.csv"), Head + "2,x,new\n1,1\n");
+    f.trigger("ImportPagers");
+    ui::ImportWindow* w = f.window.importWindow();
+    ASSERT_TRUE(w);
+    auto* preview = child<QTableWidget>(w, "Preview");
+    child(w, "OpenFile")->click();
+    ASSERT_EQ(preview->rowCount(), 2);
+    // Bad and good rows in file order; a bad one as the file has it, with its message.
+    EXPECT_EQ(cells(preview, 0), "2/2/x/new////地址码应为7位数字！");
+    EXPECT_EQ(cells(preview, 1), "3/1/1/数字标准/反/1200/音调1/");
+    EXPECT_EQ(preview->item(0, 7)->background().color(), QColor(255, 214, 214));
+    EXPECT_FALSE(child(w, "Write")->isEnabled());
+
+    f.rig.ui.pagerFileName = test::writeFile(dir.filePath("good.csv"), Head + "1,1\n2,2\n3,3\n");
+    child(w, "OpenFile")->click();
+    auto* write = child(w, "Write");
+    auto* stop = child(w, "Stop");
+    auto* progress = child<QProgressBar>(w, "Progress");
+    ASSERT_TRUE(write->isEnabled());
+    EXPECT_FALSE(stop->isEnabled());
+    QStringList during;
+    QObject::connect(&w->import(), &PagerImport::changed, [&] {
+        if (!w->import().running)
+            return;
+        during << QString("%1/%2:%3").arg(progress->value()).arg(progress->maximum())
+                      .arg(stop->isEnabled() && !write->isEnabled()
+                           && !child(w, "OpenFile")->isEnabled());
+    });
+    write->click();
+    EXPECT_EQ(during.join(' '), "0/3:1 1/3:1 2/3:1 3/3:1");
+    EXPECT_EQ(progress->value(), 3);
+    EXPECT_EQ(f.rig.requests().size(), 3);
+    EXPECT_EQ(child<QLabel>(w, "Status")->text(), "3个传呼机已全部写入。");
+
+    // The stop button, pressed while the second row waits for its reply, ends
+    // the run after that row.
+    int received = 0;
+    f.rig.port.line.replyOverride = [&](std::uint8_t code, const QByteArray&) {
+        if (++received == 2)
+            stop->click();
+        return std::optional<QByteArray>(replyFrame(code, {}));
+    };
+    write->click();
+    EXPECT_EQ(f.rig.requests().size(), 5);
+    EXPECT_EQ(child<QLabel>(w, "Status")->text(),
+              "已在第4行（传呼号3）之前停止；已写入第2行至第3行（2个传呼机）。");
+}
+
+// The waits drop input; the stop button of a running batch still gets its clicks
+// and keys, through the window as the window system delivers them.
+TEST(StopPassage, OnlyTheStopButtonGetsInputDuringAWait)
+{
+    Rig rig;
+    Commands commands(rig.link, rig.portControl);
+    ui::ImportWindow w(rig.link, commands, rig.ui);
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    auto* stop = child(&w, "Stop");
+    auto* open = child(&w, "OpenFile");
+    stop->setEnabled(true);
+    QSignalSpy stops(stop, &QAbstractButton::clicked);
+    QSignalSpy opens(open, &QAbstractButton::clicked);
+    EventLoopWaiter waiter;
+    bool fast = false;   // the short waits of fast replies
+    const auto waitWhile = [&](auto input) {
+        QTimer::singleShot(30, &w, input);
+        for (int slice = 0; slice < (fast ? 75 : 1); ++slice)
+            waiter.wait(fast ? Link::FastSliceSeconds : 0.15);
+    };
+    const auto clickOn = [&](QWidget* button) {
+        return [&w, button] {
+            QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {},
+                              button->mapTo(&w, button->rect().center()));
+        };
+    };
+    waitWhile(clickOn(stop));
+    EXPECT_EQ(stops.count(), 0);   // no passage open: dropped like all input
+    {
+        const ui::StopPassage passage(stop);
+        for (const bool slices : {false, true}) {
+            fast = slices;
+            waitWhile(clickOn(stop));
+        }
+        EXPECT_EQ(stops.count(), 2);
+        waitWhile(clickOn(open));
+        EXPECT_EQ(opens.count(), 0);
+        stop->setFocus();
+        waitWhile([&] { QTest::keyClick(w.windowHandle(), Qt::Key_Space); });
+        EXPECT_EQ(stops.count(), 3);
+        QTimer::singleShot(30, &w, [&] { w.close(); });
+        waiter.wait(0.15);
+        EXPECT_TRUE(w.isVisible());   // the window stays while its batch runs
+    }
+    EXPECT_EQ(rig.ui.messages.size(), 0);
+}
+
+TEST(LearningWindow, ShowsTheAwaitedTableLargeAndListsTheCallersLearned)
+{
+    Form1 f;
+    f.rig.port.line.unansweredLearns = {0, 1};   // table 6 is asked twice
+    f.trigger("LearnTables");
+    ui::LearningWindow* w = f.window.learningWindow();
+    ASSERT_TRUE(w);
+    child<QLineEdit>(w, "Text3_0")->setText("5");
+    child<QLineEdit>(w, "LastTable")->setText("7");
+    child<QLineEdit>(w, "Text3_2")->setText("12");
+    auto* waiting = child<QLabel>(w, "Waiting");
+    auto* learned = child<QTableWidget>(w, "Learned");
+    QStringList shown;
+    QObject::connect(&w->run(), &LearningRun::changed, [&] {
+        if (w->run().table > 0)
+            shown << waiting->text() + ":" + child<QLabel>(w, "Prompt")->text()
+                         + QString(":%1").arg(learned->rowCount());
+        if (w->run().attempt == 2 && child(w, "Stop")->isEnabled())
+            child(w, "Stop")->click();
+    });
+    EXPECT_GE(waiting->font().pixelSize(), 48);
+    QTest::keyClick(child<QLineEdit>(w, "Text3_2"), Qt::Key_Return);
+    const QString prompt = ":请按呼叫器的服务键！";
+    EXPECT_EQ(shown.join('|'), "餐桌 5" + prompt + ":0|餐桌 5" + prompt + ":1|餐桌 6" + prompt
+                                   + ":1|餐桌 6" + prompt + "\n第2次请求:1|餐桌 6" + prompt
+                                   + "\n第2次请求:2");
+    ASSERT_EQ(learned->rowCount(), 2);
+    EXPECT_EQ(cells(learned, 1), "6/0A1B02");
+    EXPECT_EQ(f.rig.requests().value(1).toHex(), "0103070000060cffffffe5");
+    EXPECT_EQ(child<QLabel>(w, "Status")->text(), "已停止：已学习餐桌5至6（2/3）；餐桌7未学习。");
+    EXPECT_TRUE(waiting->text().isEmpty());
+    EXPECT_TRUE(child(w, "Start")->isEnabled());
+}
+
+TEST(LearningWindow, NoPromptWindowCoversIt)
+{
+    ui::WidgetUi ui;
+    Rig rig;
+    Commands commands(rig.link, rig.portControl);
+    QWidget plain;
+    ui::LearningWindow learning(rig.link, commands, ui);
+    for (QWidget* owner : {&plain, static_cast<QWidget*>(&learning)}) {
+        owner->show();
+        owner->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(owner));
+        ui.showPrompt(Prompt::CallerKey);
+        EXPECT_EQ(ui.prompt(Prompt::CallerKey)->isVisible(), owner == &plain);
+        ui.hidePrompt(Prompt::CallerKey);
+    }
+}
+
+TEST(BackupFiles, TwoComparedAndThePagerListExported)
+{
+    QTemporaryDir dir;
+    QByteArray image(8192, '\xFF');
+    const QString a = test::writeFile(dir.filePath("a.cat"), image);
+    image.replace(5 * 6, 5, QByteArray::fromHex("6212345671"));   // pager 7
+    const QString b = test::writeFile(dir.filePath("b.cat"), image);
+    Form1 f;
+    f.trigger("CompareBackups");
+    ui::CompareWindow* w = f.window.compareWindow();
+    ASSERT_TRUE(w);
+    f.rig.ui.openFileNames = {a, b};
+    child(w, "ChooseFirst")->click();
+    child(w, "ChooseSecond")->click();
+    child(w, "Compare")->click();
+    EXPECT_EQ(child<QLabel>(w, "Summary")->text(), "共有5个字节不同，每一个都列在下面。");
+    const QString differences = child<QPlainTextEdit>(w, "Differences")->toPlainText();
+    EXPECT_TRUE(differences.startsWith("传呼号 added:\n+    7")) << differences.toStdString();
+    child<QLineEdit>(w, "SecondFile")->setText(dir.filePath("none.cat"));
+    child(w, "Compare")->click();
+    EXPECT_EQ(f.rig.ui.messages.value(0).text, "文件" + dir.filePath("none.cat") + "打开失败！");
+
+    // The pager list of the host image: refused before a read or an open.
+    const QString csv = dir.filePath("p.csv");
+    for (const QString& chosen : {csv, dir.filePath("no/p.csv"), csv}) {
+        f.rig.ui.pagerFileName = chosen;
+        f.trigger("ExportPagers");
+        openBackup(f.rig.state, b);
+    }
+    EXPECT_EQ(f.rig.ui.messages.mid(1).size(), 3);
+    EXPECT_EQ(f.rig.ui.messages.value(1).text, "主机数据未读取，无法保存文件！");
+    EXPECT_EQ(f.rig.ui.messages.value(2).text, "文件" + dir.filePath("no/p.csv") + "保存失败！");
+    EXPECT_TRUE(test::readFile(csv).endsWith("\n7,1234567,new,normal,512,tone2\n"));
+}
+
+TEST(BackupWindow, TheVerifyOptionReadsTheUnitBackAfterTheDownload)
+{
+    const std::tuple<bool, int, int, QString> cases[] = {
+        {false, -1, 64, "下发备份数据到主机成功！"},
+        {true, -1, 128, "读回的内容与备份相同！"},
+        {true, 7, 128, "0380H"},
+    };
+    for (const auto& [verify, corrupt, requests, box] : cases) {
+        Rig rig;
+        rig.state.HostImage.fill(0x5A);
+        rig.state.HostImageLoaded = rig.state.ImageDataPresent = true;
+        rig.port.line.faults.corruptBlock = corrupt;
+        ui::BackupWindow w(rig.link, rig.portControl, rig.ui);
+        child<QCheckBox>(&w, "Check1")->setChecked(verify);
+        child(&w, "Command8")->click();
+        EXPECT_EQ(rig.requests().size(), requests);
+        const QString shown = rig.ui.messages.value(0).text;
+        EXPECT_TRUE(shown.contains(box)) << shown.toStdString();
+    }
+}
