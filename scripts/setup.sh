@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config clang-format-14
   qt6-base-dev qt6-serialport-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
   qt6-tools-dev qt6-l10n-tools
   libgtest-dev googletest

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds everything and runs every test:
+#   0. the layout of the C++ files by .clang-format (scripts/format.sh --check);
 #   1. the unit, GUI (offscreen), end-to-end (pseudo-terminal) and real-window (Xvfb) tests;
 #   2. the unit tests once more in a clang build with AddressSanitizer and
 #      UndefinedBehaviorSanitizer, which also holds the libFuzzer targets;
@@ -10,6 +11,9 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 bash "$here/scripts/setup.sh"
+
+echo "== code layout"
+bash "$here/scripts/format.sh" --check
 
 root="${BUILD_ROOT:-$here/build}"
 jobs=$(nproc)
