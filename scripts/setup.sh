@@ -5,12 +5,12 @@
 set -euo pipefail
 
 packages=(
-  build-essential debhelper cmake ninja-build pkg-config bash-completion
+  build-essential debhelper cmake ninja-build pkg-config bash-completion clang-format-14
   qt6-base-dev qt6-serialport-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
   qt6-tools-dev qt6-l10n-tools
   libgtest-dev googletest
   clang libclang-rt-dev
-  dpkg-dev file lintian appstream help2man
+  dpkg-dev file lintian appstream
   fonts-noto-cjk
   xvfb xauth
 )

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds everything and runs every test:
+#   0. the layout of the C++ files by .clang-format (scripts/format.sh --check);
 #   1. the Debian package, built by dpkg-buildpackage from a copy of the tree: the
 #      build runs every test (unit, GUI on the offscreen platform, end-to-end over a
 #      pseudo-terminal, the real window under xvfb-run); the benchmark programs are
@@ -14,6 +15,9 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 bash "$here/scripts/setup.sh"
+
+echo "== code layout"
+bash "$here/scripts/format.sh" --check
 
 root="${BUILD_ROOT:-$here/build}"
 mkdir -p "$root" && root=$(cd "$root" && pwd)

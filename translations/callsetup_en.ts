@@ -1484,16 +1484,6 @@ Continue?</translation>
         <translation>bind TABLE (1-65535) to the caller whose service key is pressed next</translation>
     </message>
     <message>
-        <source>  --key K              own key value 00-99
-  --pagers P1[,P2[,P3]]  up to three pager numbers 1-255
-While the unit listens (3 seconds) the prompt &quot;请按呼叫器的服务键！&quot; is shown.
-</source>
-        <translation>  --key K              own key value 00-99
-  --pagers P1[,P2[,P3]]  up to three pager numbers 1-255
-While the unit listens (3 seconds) the prompt &quot;Press the caller&apos;s service key&quot; is shown.
-</translation>
-    </message>
-    <message>
         <source>delete TABLE</source>
         <translation>delete TABLE</translation>
     </message>
@@ -1504,14 +1494,6 @@ While the unit listens (3 seconds) the prompt &quot;Press the caller&apos;s serv
     <message>
         <source>initialise the host unit, erasing everything it stores</source>
         <translation>initialise the host unit, erasing everything it stores</translation>
-    </message>
-    <message>
-        <source>On a terminal the question of the window is asked. Without a terminal --yes
-is needed; without both nothing is sent and the exit status is 2.
-</source>
-        <translation>On a terminal the question of the window is asked. Without a terminal --yes
-is needed; without both nothing is sent and the exit status is 2.
-</translation>
     </message>
     <message>
         <source>a file name</source>
@@ -1538,16 +1520,6 @@ is needed; without both nothing is sent and the exit status is 2.
         <translation>download the backup FILE.cat into the host unit</translation>
     </message>
     <message>
-        <source>  --verify   read the memory back afterwards and compare it with the file;
-             a difference gives the first differing address, the number of
-             differing cells and exit status 1
-</source>
-        <translation>  --verify   read the memory back afterwards and compare it with the file;
-             a difference gives the first differing address, the number of
-             differing cells and exit status 1
-</translation>
-    </message>
-    <message>
         <source>a kind and a file</source>
         <translation>a kind and a file</translation>
     </message>
@@ -1568,10 +1540,6 @@ is needed; without both nothing is sent and the exit status is 2.
         <translation>what differs from backup A to backup B; exit status 0 equal, 1 not</translation>
     </message>
     <message>
-        <source>COM1 to COM8 and their devices, and the serial ports present</source>
-        <translation>COM1 to COM8 and their devices, and the serial ports present</translation>
-    </message>
-    <message>
         <source>print the bytes arriving on the line until interrupted</source>
         <translation>print the bytes arriving on the line until interrupted</translation>
     </message>
@@ -1580,48 +1548,8 @@ is needed; without both nothing is sent and the exit status is 2.
         <translation>unknown value &quot;%1&quot; for %2</translation>
     </message>
     <message>
-        <source>Usage: callsetup-cli [--port NAME] [--fast] COMMAND [ARGUMENTS] [OPTIONS]
-Sets up the host unit of a restaurant wireless calling system over a
-serial line: the commands of the main window and of the data backup
-window, and batch work. Messages are the windows&apos; own texts on standard
-error.
-
-Commands:
-</source>
-        <translation>Usage: callsetup-cli [--port NAME] [--fast] COMMAND [ARGUMENTS] [OPTIONS]
-Sets up the host unit of a restaurant wireless calling system over a
-serial line: the commands of the main window and of the data backup
-window, and batch work. Messages are the windows&apos; own texts on standard
-error.
-
-Commands:
-</translation>
-    </message>
-    <message>
-        <source>
-Report kinds:
-</source>
-        <translation>
-Report kinds:
-</translation>
-    </message>
-    <message>
-        <source>everything (json)</source>
-        <translation>everything (json)</translation>
-    </message>
-    <message>
-        <source>Usage: callsetup-cli [--port NAME] [--fast] %1
-</source>
-        <translation>Usage: callsetup-cli [--port NAME] [--fast] %1
-</translation>
-    </message>
-    <message>
         <source>%1 needs a value</source>
         <translation>%1 needs a value</translation>
-    </message>
-    <message>
-        <source>%1 does not apply to %2</source>
-        <translation>%1 does not apply to %2</translation>
     </message>
     <message>
         <source>--pagers takes at most three pager numbers</source>
@@ -1640,26 +1568,8 @@ Report kinds:
         <translation>tables learn takes FIRST-LAST, table numbers 1-65535, FIRST &lt;= LAST</translation>
     </message>
     <message>
-        <source>
-serial ports present:
-</source>
-        <translation>
-serial ports present:
-</translation>
-    </message>
-    <message>
-        <source>  none
-</source>
-        <translation>  none
-</translation>
-    </message>
-    <message>
         <source>waiting for the host unit…</source>
         <translation>waiting for the host unit…</translation>
-    </message>
-    <message>
-        <source> [y/N] </source>
-        <translation> [y/N] </translation>
     </message>
     <message>
         <source>no row was set</source>
@@ -1682,142 +1592,12 @@ serial ports present:
         <translation>table %1: %2 requests went unanswered: no caller key was pressed, or no host unit answers; %3 (%4)</translation>
     </message>
     <message>
-        <source> (default)</source>
-        <translation> (default)</translation>
-    </message>
-    <message>
         <source>; also %1</source>
         <translation>; also %1</translation>
     </message>
     <message>
         <source>set the work mode</source>
         <translation>set the work mode</translation>
-    </message>
-    <message>
-        <source>The header is number,address,model,polarity,rate,tone; one pager a row; empty
-cells take the defaults of pager set. Every row is checked first: with any bad
-row, every bad row is listed and nothing is sent. The first failed reply ends
-the run; Ctrl+C ends after the row in progress. --dry-run only checks.
-UTF-8 (with or without BOM) or GB18030, CR LF or LF.
-</source>
-        <translation>The header is number,address,model,polarity,rate,tone; one pager a row; empty
-cells take the defaults of pager set. Every row is checked first: with any bad
-row, every bad row is listed and nothing is sent. The first failed reply ends
-the run; Ctrl+C ends after the row in progress. --dry-run only checks.
-UTF-8 (with or without BOM) or GB18030, CR LF or LF.
-</translation>
-    </message>
-    <message>
-        <source>Each table waits until a caller&apos;s service key is pressed; a wait without a
-key press asks again, up to --tries N requests for one table (default 20, 0 for
-no limit). Each success prints the table and the caller&apos;s code. Ctrl+C ends
-after the exchange in progress. A full memory ends the run.
---key and --pagers as for table set, sent with every table.
-</source>
-        <translation>Each table waits until a caller&apos;s service key is pressed; a wait without a
-key press asks again, up to --tries N requests for one table (default 20, 0 for
-no limit). Each success prints the table and the caller&apos;s code. Ctrl+C ends
-after the exchange in progress. A full memory ends the run.
---key and --pagers as for table set, sent with every table.
-</translation>
-    </message>
-    <message>
-        <source>  --verify   read the memory twice and save it only when both reads agree
-             (before replacing a unit); a difference gives the first differing
-             address and exit status 1
-</source>
-        <translation>  --verify   read the memory twice and save it only when both reads agree
-             (before replacing a unit); a difference gives the first differing
-             address and exit status 1
-</translation>
-    </message>
-    <message>
-        <source>  --format F  text (default: the window&apos;s report), csv (pagers and tables;
-              the pager CSV is what pagers load takes), json (every kind;
-              KIND all gives everything the backup holds, always as json)
-</source>
-        <translation>  --format F  text (default: the window&apos;s report), csv (pagers and tables;
-              the pager CSV is what pagers load takes), json (every kind;
-              KIND all gives everything the backup holds, always as json)
-</translation>
-    </message>
-    <message>
-        <source>Pagers and tables added, removed or changed and each setting, in the words
-of the reports; every other differing cell by its address. An unreadable
-file gives exit status 2.
-</source>
-        <translation>Pagers and tables added, removed or changed and each setting, in the words
-of the reports; every other differing cell by its address. An unreadable
-file gives exit status 2.
-</translation>
-    </message>
-    <message>
-        <source>
-Formats:
-  text         the report as the window shows it (default)
-  csv          pagers and tables
-  json         every kind, and all
-
-Options:
-  --port NAME  COM1 .. COM8 (default COM1) or a device path such as /dev/ttyUSB0
-  --fast       end each wait as soon as a complete, checked reply has arrived
-  --lang L     language of the messages: zh or en (default: the locale)
-  --model M, --polarity P, --rate R, --tone T
-               pager set: the pager&apos;s lists (see pager set --help)
-  --key K      table set, tables learn: own key value 00-99
-  --pagers P1[,P2[,P3]]
-               table set, tables learn: up to three pager numbers
-  --format F   report: text, csv or json
-  --tries N    tables learn: unanswered requests for one table (default 20)
-  --dry-run    pagers load: only check the file
-  --verify     read: read twice and compare; write: read back and compare
-  --yes        init: no question (needed without a terminal)
-  --help       show this text; COMMAND --help shows the command&apos;s help
-  --version    show the program&apos;s version
-
-Progress is shown on a terminal only.
-
-Exit status:
-  0  done (an empty list too)
-  1  the operation was attempted and failed: port, line, unit, a file or
-     standard output that could not be written, or stopped by Ctrl+C
-     (diff: the backups differ)
-  2  refused before anything was sent: wrong usage, a refused value, bad file
-     rows, an input file that is missing, unreadable or misnamed
-</source>
-        <translation>
-Formats:
-  text         the report as the window shows it (default)
-  csv          pagers and tables
-  json         every kind, and all
-
-Options:
-  --port NAME  COM1 .. COM8 (default COM1) or a device path such as /dev/ttyUSB0
-  --fast       end each wait as soon as a complete, checked reply has arrived
-  --lang L     language of the messages: zh or en (default: the locale)
-  --model M, --polarity P, --rate R, --tone T
-               pager set: the pager&apos;s lists (see pager set --help)
-  --key K      table set, tables learn: own key value 00-99
-  --pagers P1[,P2[,P3]]
-               table set, tables learn: up to three pager numbers
-  --format F   report: text, csv or json
-  --tries N    tables learn: unanswered requests for one table (default 20)
-  --dry-run    pagers load: only check the file
-  --verify     read: read twice and compare; write: read back and compare
-  --yes        init: no question (needed without a terminal)
-  --help       show this text; COMMAND --help shows the command&apos;s help
-  --version    show the program&apos;s version
-
-Progress is shown on a terminal only.
-
-Exit status:
-  0  done (an empty list too)
-  1  the operation was attempted and failed: port, line, unit, a file or
-     standard output that could not be written, or stopped by Ctrl+C
-     (diff: the backups differ)
-  2  refused before anything was sent: wrong usage, a refused value, bad file
-     rows, an input file that is missing, unreadable or misnamed
-</translation>
     </message>
     <message>
         <source>--tries takes a number of requests (0 for no limit)</source>
@@ -1942,6 +1722,426 @@ Exit status:
     <message>
         <source>saved, but without the old file&apos;s permissions: %1</source>
         <translation>saved, but without the old file&apos;s permissions: %1</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>Usage: callsetup-cli [OPTIONS] COMMAND [ARGUMENTS] [OPTIONS]</source>
+        <translation>Usage: callsetup-cli [OPTIONS] COMMAND [ARGUMENTS] [OPTIONS]</translation>
+    </message>
+    <message>
+        <source>Usage: callsetup-cli %1 [OPTIONS]</source>
+        <translation>Usage: callsetup-cli %1 [OPTIONS]</translation>
+    </message>
+    <message>
+        <source>set up the host unit of a restaurant wireless calling system</source>
+        <translation>set up the host unit of a restaurant wireless calling system</translation>
+    </message>
+    <message>
+        <source>Sets up the host unit of a restaurant wireless calling system over a serial line: the commands of the main window of callsetup and of its data backup window, and batch work, on the same core functions as the windows. Messages are the windows&apos; own texts on standard error; reports and dumps go to standard output.</source>
+        <translation>Sets up the host unit of a restaurant wireless calling system over a serial line: the commands of the main window of callsetup and of its data backup window, and batch work, on the same core functions as the windows. Messages are the windows&apos; own texts on standard error; reports and dumps go to standard output.</translation>
+    </message>
+    <message>
+        <source>The line runs at 9600 baud, 8 data bits, no parity, 1 stop bit. A backup of the unit&apos;s memory is a .cat file of 8192 raw bytes, without a header. Reports and dumps are UTF-8 with CR LF line ends, as the windows show them. While a long operation runs, a progress line fits the terminal&apos;s width on standard error when that is a terminal (not with TERM=dumb).</source>
+        <translation>The line runs at 9600 baud, 8 data bits, no parity, 1 stop bit. A backup of the unit&apos;s memory is a .cat file of 8192 raw bytes, without a header. Reports and dumps are UTF-8 with CR LF line ends, as the windows show them. While a long operation runs, a progress line fits the terminal&apos;s width on standard error when that is a terminal (not with TERM=dumb).</translation>
+    </message>
+    <message>
+        <source>The first Ctrl+C during a read, a download, a pager load or table learning ends it after the block or row in progress and says how far it got; a second Ctrl+C ends the program at once.</source>
+        <translation>The first Ctrl+C during a read, a download, a pager load or table learning ends it after the block or row in progress and says how far it got; a second Ctrl+C ends the program at once.</translation>
+    </message>
+    <message>
+        <source>Without --fast every wait is sat out as in the windows (a host read takes 12.8 s); with it a wait ends as soon as a complete, checked reply has arrived (about 9.8 s).</source>
+        <translation>Without --fast every wait is sat out as in the windows (a host read takes 12.8 s); with it a wait ends as soon as a complete, checked reply has arrived (about 9.8 s).</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Commands:</translation>
+    </message>
+    <message>
+        <source>Options of every command:</source>
+        <translation>Options of every command:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Arguments:</translation>
+    </message>
+    <message>
+        <source>Exit status:</source>
+        <translation>Exit status:</translation>
+    </message>
+    <message>
+        <source>File format:</source>
+        <translation>File format:</translation>
+    </message>
+    <message>
+        <source>show the program&apos;s version</source>
+        <translation>show the program&apos;s version</translation>
+    </message>
+    <message>
+        <source>everything the backup holds (json)</source>
+        <translation>everything the backup holds (json)</translation>
+    </message>
+    <message>
+        <source>&quot;callsetup-cli COMMAND --help&quot; shows the words and options of a command; the manual page callsetup-cli(1) tells more.</source>
+        <translation>&quot;callsetup-cli COMMAND --help&quot; shows the words and options of a command; the manual page callsetup-cli(1) tells more.</translation>
+    </message>
+    <message>
+        <source>done (an empty list too)</source>
+        <translation>done (an empty list too)</translation>
+    </message>
+    <message>
+        <source>the operation was attempted and failed: port, line, unit, a file or standard output that could not be written, a stop by Ctrl+C; diff: the backups differ</source>
+        <translation>the operation was attempted and failed: port, line, unit, a file or standard output that could not be written, a stop by Ctrl+C; diff: the backups differ</translation>
+    </message>
+    <message>
+        <source>refused before anything was sent: wrong usage, a refused value, bad rows of a pager file, an input file that is missing, unreadable or misnamed, a declined question</source>
+        <translation>refused before anything was sent: wrong usage, a refused value, bad rows of a pager file, an input file that is missing, unreadable or misnamed, a declined question</translation>
+    </message>
+    <message>
+        <source>The first line is the header number,address,model,polarity,rate,tone; then one pager a row. Empty cells take the main window&apos;s selections at start-up (%1). A list cell takes the list&apos;s export word, its Chinese text or its number, as the options of pager set do. The file may be UTF-8, with or without a byte-order mark, or GB18030 (what spreadsheets on Chinese Windows save), with CR LF or LF line ends; empty cells after the sixth and rows of empty cells are ignored. report pagers --format csv writes exactly this format.</source>
+        <translation>The first line is the header number,address,model,polarity,rate,tone; then one pager a row. Empty cells take the main window&apos;s selections at start-up (%1). A list cell takes the list&apos;s export word, its Chinese text or its number, as the options of pager set do. The file may be UTF-8, with or without a byte-order mark, or GB18030 (what spreadsheets on Chinese Windows save), with CR LF or LF line ends; empty cells after the sixth and rows of empty cells are ignored. report pagers --format csv writes exactly this format.</translation>
+    </message>
+    <message>
+        <source>--port takes COM1 to COM8, as the window&apos;s port list does, or the path of a serial device.</source>
+        <translation>--port takes COM1 to COM8, as the window&apos;s port list does, or the path of a serial device.</translation>
+    </message>
+    <message>
+        <source>On Linux, COMn is the device that the per-user link ~/.config/callsetup/dosdevices/comN points to, when that link exists (the convention Wine uses for its DOS devices). Otherwise COMn is the n-th serial port present on the machine: first the built-in ports that really exist, by number, then USB and ACM adapters, by device name. When fewer than n ports are present, COMn is /dev/ttyS(n-1). The mapping is looked up each time the port is opened, so an adapter plugged in later is reached; the command ports shows it. For example, to reach a USB adapter as COM3:</source>
+        <translation>On Linux, COMn is the device that the per-user link ~/.config/callsetup/dosdevices/comN points to, when that link exists (the convention Wine uses for its DOS devices). Otherwise COMn is the n-th serial port present on the machine: first the built-in ports that really exist, by number, then USB and ACM adapters, by device name. When fewer than n ports are present, COMn is /dev/ttyS(n-1). The mapping is looked up each time the port is opened, so an adapter plugged in later is reached; the command ports shows it. For example, to reach a USB adapter as COM3:</translation>
+    </message>
+    <message>
+        <source>On Windows, COMn is the port COMn.</source>
+        <translation>On Windows, COMn is the port COMn.</translation>
+    </message>
+    <message>
+        <source>the folder of the per-user port links, instead of ~/.config/callsetup/dosdevices</source>
+        <translation>the folder of the per-user port links, instead of ~/.config/callsetup/dosdevices</translation>
+    </message>
+    <message>
+        <source>where the folder callsetup/dosdevices of the port links is looked for, instead of ~/.config</source>
+        <translation>where the folder callsetup/dosdevices of the port links is looked for, instead of ~/.config</translation>
+    </message>
+    <message>
+        <source>the first of them that is set chooses the language of the texts: English for an English locale (en, en_GB.UTF-8 ...), Chinese for every other, C, POSIX and an unset locale included; --lang overrides them</source>
+        <translation>the first of them that is set chooses the language of the texts: English for an English locale (en, en_GB.UTF-8 ...), Chinese for every other, C, POSIX and an unset locale included; --lang overrides them</translation>
+    </message>
+    <message>
+        <source>dumb: no progress line</source>
+        <translation>dumb: no progress line</translation>
+    </message>
+    <message>
+        <source>per-user link that makes COMn reach the device it points to</source>
+        <translation>per-user link that makes COMn reach the device it points to</translation>
+    </message>
+    <message>
+        <source>a backup of the host unit&apos;s memory: 8192 raw bytes, without a header</source>
+        <translation>a backup of the host unit&apos;s memory: 8192 raw bytes, without a header</translation>
+    </message>
+    <message>
+        <source>set pager 12 through the port COM1</source>
+        <translation>set pager 12 through the port COM1</translation>
+    </message>
+    <message>
+        <source>bind table 5 to the caller whose service key is pressed next; its calls go to pagers 12 and 13</source>
+        <translation>bind table 5 to the caller whose service key is pressed next; its calls go to pagers 12 and 13</translation>
+    </message>
+    <message>
+        <source>initialise the host unit from a script</source>
+        <translation>initialise the host unit from a script</translation>
+    </message>
+    <message>
+        <source>set the pagers of a file, each wait ending with its reply</source>
+        <translation>set the pagers of a file, each wait ending with its reply</translation>
+    </message>
+    <message>
+        <source>learn the callers of tables 1 to 200, one key press each</source>
+        <translation>learn the callers of tables 1 to 200, one key press each</translation>
+    </message>
+    <message>
+        <source>before replacing a unit: read it twice and save what both reads agree on</source>
+        <translation>before replacing a unit: read it twice and save what both reads agree on</translation>
+    </message>
+    <message>
+        <source>download the backup into the new unit and read it back</source>
+        <translation>download the backup into the new unit and read it back</translation>
+    </message>
+    <message>
+        <source>the pagers of a backup as a pager file, for pagers load</source>
+        <translation>the pagers of a backup as a pager file, for pagers load</translation>
+    </message>
+    <message>
+        <source>everything a backup holds, as JSON</source>
+        <translation>everything a backup holds, as JSON</translation>
+    </message>
+    <message>
+        <source>what changed from one backup to the other</source>
+        <translation>what changed from one backup to the other</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>SYNOPSIS</source>
+        <translation>SYNOPSIS</translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation>DESCRIPTION</translation>
+    </message>
+    <message>
+        <source>COMMANDS</source>
+        <translation>COMMANDS</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPTIONS</translation>
+    </message>
+    <message>
+        <source>PAGER FILE FORMAT</source>
+        <translation>PAGER FILE FORMAT</translation>
+    </message>
+    <message>
+        <source>SERIAL PORTS</source>
+        <translation>SERIAL PORTS</translation>
+    </message>
+    <message>
+        <source>ENVIRONMENT</source>
+        <translation>ENVIRONMENT</translation>
+    </message>
+    <message>
+        <source>EXIT STATUS</source>
+        <translation>EXIT STATUS</translation>
+    </message>
+    <message>
+        <source>FILES</source>
+        <translation>FILES</translation>
+    </message>
+    <message>
+        <source>EXAMPLES</source>
+        <translation>EXAMPLES</translation>
+    </message>
+    <message>
+        <source>SEE ALSO</source>
+        <translation>SEE ALSO</translation>
+    </message>
+    <message>
+        <source>User Commands</source>
+        <translation>User Commands</translation>
+    </message>
+    <message>
+        <source>MMMM yyyy</source>
+        <translation>MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>init cancelled: nothing was sent</source>
+        <translation>init cancelled: nothing was sent</translation>
+    </message>
+    <message>
+        <source>own key value 00-99</source>
+        <translation>own key value 00-99</translation>
+    </message>
+    <message>
+        <source>up to three pager numbers 1-255</source>
+        <translation>up to three pager numbers 1-255</translation>
+    </message>
+    <message>
+        <source>COM1 .. COM8 (default COM1) or a device path such as /dev/ttyUSB0</source>
+        <translation>COM1 .. COM8 (default COM1) or a device path such as /dev/ttyUSB0</translation>
+    </message>
+    <message>
+        <source>end each wait as soon as a complete, checked reply has arrived</source>
+        <translation>end each wait as soon as a complete, checked reply has arrived</translation>
+    </message>
+    <message>
+        <source>language of the texts: zh or en (default: the locale)</source>
+        <translation>language of the texts: zh or en (default: the locale)</translation>
+    </message>
+    <message>
+        <source>show the help (of the command, when one is given)</source>
+        <translation>show the help (of the command, when one is given)</translation>
+    </message>
+    <message>
+        <source>the pager&apos;s model</source>
+        <translation>the pager&apos;s model</translation>
+    </message>
+    <message>
+        <source>the pager&apos;s polarity</source>
+        <translation>the pager&apos;s polarity</translation>
+    </message>
+    <message>
+        <source>the pager&apos;s rate in baud</source>
+        <translation>the pager&apos;s rate in baud</translation>
+    </message>
+    <message>
+        <source>the pager&apos;s tone</source>
+        <translation>the pager&apos;s tone</translation>
+    </message>
+    <message>
+        <source>Without an option a list takes the main window&apos;s selection at start-up.</source>
+        <translation>Without an option a list takes the main window&apos;s selection at start-up.</translation>
+    </message>
+    <message>
+        <source>While the host unit listens (3 seconds) the words of the prompt window are shown: &quot;%1&quot;.</source>
+        <translation>While the host unit listens (3 seconds) the words of the prompt window are shown: &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>ask nothing: initialise at once</source>
+        <translation>ask nothing: initialise at once</translation>
+    </message>
+    <message>
+        <source>When standard input and standard error are terminals, the window&apos;s warning is shown and a question asked: y, yes or 是 goes on, any other answer cancels. Otherwise --yes is needed; without it nothing is sent and the exit status is 2.</source>
+        <translation>When standard input and standard error are terminals, the window&apos;s warning is shown and a question asked: y, yes or 是 goes on, any other answer cancels. Otherwise --yes is needed; without it nothing is sent and the exit status is 2.</translation>
+    </message>
+    <message>
+        <source>only check the file</source>
+        <translation>only check the file</translation>
+    </message>
+    <message>
+        <source>Every row is checked before anything is sent: with a bad row, the bad rows are listed (the first 20 of them) and nothing is sent. The first failed reply ends the run; Ctrl+C ends it after the row in progress.</source>
+        <translation>Every row is checked before anything is sent: with a bad row, the bad rows are listed (the first 20 of them) and nothing is sent. The first failed reply ends the run; Ctrl+C ends it after the row in progress.</translation>
+    </message>
+    <message>
+        <source>unanswered requests for one table (default 20, 0 for no limit)</source>
+        <translation>unanswered requests for one table (default 20, 0 for no limit)</translation>
+    </message>
+    <message>
+        <source>Each table waits until a caller&apos;s service key is pressed; a wait without a key press asks again, up to --tries requests for one table. Each success prints the table and the caller&apos;s code. Ctrl+C ends the run after the exchange in progress; a full memory ends it too. --key and --pagers are sent with every table.</source>
+        <translation>Each table waits until a caller&apos;s service key is pressed; a wait without a key press asks again, up to --tries requests for one table. Each success prints the table and the caller&apos;s code. Ctrl+C ends the run after the exchange in progress; a full memory ends it too. --key and --pagers are sent with every table.</translation>
+    </message>
+    <message>
+        <source>read the memory twice and save it only when both reads agree (before replacing a unit); a difference gives the first differing address and exit status 1</source>
+        <translation>read the memory twice and save it only when both reads agree (before replacing a unit); a difference gives the first differing address and exit status 1</translation>
+    </message>
+    <message>
+        <source>read the memory back afterwards and compare it with the file; a difference gives the first differing address, the number of differing cells and exit status 1</source>
+        <translation>read the memory back afterwards and compare it with the file; a difference gives the first differing address, the number of differing cells and exit status 1</translation>
+    </message>
+    <message>
+        <source>A download that does not complete leaves the host unit holding part of the backup and part of its old memory; the program says how far it got.</source>
+        <translation>A download that does not complete leaves the host unit holding part of the backup and part of its old memory; the program says how far it got.</translation>
+    </message>
+    <message>
+        <source>text (the window&apos;s report, the default), csv (pagers and tables; the pager CSV is what pagers load takes) or json (every kind; all is json only, and its default)</source>
+        <translation>text (the window&apos;s report, the default), csv (pagers and tables; the pager CSV is what pagers load takes) or json (every kind; all is json only, and its default)</translation>
+    </message>
+    <message>
+        <source>CSV and JSON are the same in every language.</source>
+        <translation>CSV and JSON are the same in every language.</translation>
+    </message>
+    <message>
+        <source>Pagers and tables added, removed or changed and each setting, in the words of the reports; every other differing cell by its address. An unreadable file gives exit status 2.</source>
+        <translation>Pagers and tables added, removed or changed and each setting, in the words of the reports; every other differing cell by its address. An unreadable file gives exit status 2.</translation>
+    </message>
+    <message>
+        <source>COM1 to COM8: the device each reaches, present or absent, and the links that lead there</source>
+        <translation>COM1 to COM8: the device each reaches, present or absent, and the links that lead there</translation>
+    </message>
+    <message>
+        <source>A serial port present that no COM name reaches (a link leads elsewhere) is listed after them; --port takes its path.</source>
+        <translation>A serial port present that no COM name reaches (a link leads elsewhere) is listed after them; --port takes its path.</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <translation>%1 (default)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>--%1 does not apply to %2</source>
+        <translation>--%1 does not apply to %2</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;</source>
+        <translation>unknown option &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 takes no value</translation>
+    </message>
+    <message>
+        <source>unknown port name &quot;%1&quot; (COM1 .. COM8 or a device path)</source>
+        <translation>unknown port name &quot;%1&quot; (COM1 .. COM8 or a device path)</translation>
+    </message>
+    <message>
+        <source>--lang takes zh or en, not &quot;%1&quot;</source>
+        <translation>--lang takes zh or en, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>unknown report kind &quot;%1&quot;</source>
+        <translation>unknown report kind &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 takes no more words: &quot;%2&quot;</source>
+        <translation>%1 takes no more words: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 needs %2</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>unknown command &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--completion takes bash or ports</source>
+        <translation>--completion takes bash or ports</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>no command given</translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation>present</translation>
+    </message>
+    <message>
+        <source>absent</source>
+        <translation>absent</translation>
+    </message>
+    <message>
+        <source>link %1</source>
+        <translation>link %1</translation>
+    </message>
+    <message>
+        <source>dangling link %1</source>
+        <translation>dangling link %1</translation>
+    </message>
+    <message>
+        <source>present, reached by no COM name:</source>
+        <translation>present, reached by no COM name:</translation>
+    </message>
+    <message>
+        <source>Go on? Type y or yes to go on, anything else cancels: </source>
+        <translation>Go on? Type y or yes to go on, anything else cancels: </translation>
+    </message>
+    <message>
+        <source>Try &quot;%1&quot; for more information.</source>
+        <translation>Try &quot;%1&quot; for more information.</translation>
+    </message>
+    <message>
+        <source>One program at a time uses a device: while the port is open, the device its name leads to is locked, so a second program, or the same device through a symbolic link such as /dev/serial/by-id/... or another COM name, cannot open it and gets the port message, which says the port is in use. When a port does not open, a second line gives the system&apos;s reason. On Linux the user needs to be in the dialout group to open serial ports (sudo adduser $USER dialout, then log in again).</source>
+        <translation>One program at a time uses a device: while the port is open, the device its name leads to is locked, so a second program, or the same device through a symbolic link such as /dev/serial/by-id/... or another COM name, cannot open it and gets the port message, which says the port is in use. When a port does not open, a second line gives the system&apos;s reason. On Linux the user needs to be in the dialout group to open serial ports (sudo adduser $USER dialout, then log in again).</translation>
+    </message>
+    <message>
+        <source>when set, Qt&apos;s own warnings and debug notes are shown on standard error</source>
+        <translation>when set, Qt&apos;s own warnings and debug notes are shown on standard error</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,9 @@ namespace cs::cli {
 
 namespace {
 
+// Bad rows of a pager file listed before "and N more".
+constexpr qsizetype ProblemsListed = 20;
+
 // "rows set: lines 2 to 31 (30 pagers)", or "no row was set".
 QString rowsSet(const QList<PagerRow>& rows, int written)
 {
@@ -36,9 +39,14 @@ int CliSession::pagersLoad()
     }
     const PagerFile pagers = readPagerCsv(*contents);
     if (!pagers.problems.isEmpty()) {
-        for (const RowProblem& p : pagers.problems)
+        // A file of bad rows lists the first of them, not every one.
+        const qsizetype shown = std::min<qsizetype>(pagers.problems.size(), ProblemsListed);
+        for (const RowProblem& p : pagers.problems.first(shown))
             say(p.line > 0 ? QCoreApplication::translate("cli", "line %1: %2").arg(QString::number(p.line), p.message)
                            : p.message);
+        if (pagers.problems.size() > shown)
+            say(QCoreApplication::translate("cli", "and %1 more")
+                    .arg(pagers.problems.size() - shown));
         say(QCoreApplication::translate("cli", "%1: nothing was sent").arg(name));
         return ExitUsage;
     }
@@ -51,7 +59,8 @@ int CliSession::pagersLoad()
     catchStops();
     BatchControl control;
     control.progress = [&](int done, int all) {
-        progress_.show(progressLine(QCoreApplication::translate("cli", "pagers %1/%2").arg(done).arg(all), done, 0, all));
+        progress_.showProgress(QCoreApplication::translate("cli", "pagers %1/%2").arg(done).arg(all),
+                               done, 0, all);
     };
     control.stop = &CliSession::stopRequested;
     const PagerLoadEnd end = loadPagers(commands_, pagers.rows, control);

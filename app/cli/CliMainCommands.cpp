@@ -42,8 +42,9 @@ int CliSession::mode()
 
 int CliSession::init()
 {
-    // Erasing a unit needs someone to agree: on a terminal the window's
-    // question, in a script --yes. Without either nothing is opened or sent.
+    // Erasing a unit needs someone to agree: on a terminal (standard input to
+    // answer on, standard error to see the question) a question, in a script
+    // --yes. Without either nothing is opened or sent.
     if (!options_.yes && !askable_) {
         say(QCoreApplication::translate(
             "cli", "callsetup-cli: init erases everything the host unit stores; without a "
@@ -51,7 +52,10 @@ int CliSession::init()
         return ExitUsage;
     }
     feedback_.confirmation = options_.yes ? Confirm::Agree : Confirm::Ask;
-    return finish(commands_.initialiseHost());
+    const Outcome outcome = commands_.initialiseHost();
+    if (outcome.ending == Ending::Refused && outcome.message.isEmpty())
+        say(QCoreApplication::translate("cli", "init cancelled: nothing was sent"));
+    return finish(outcome);
 }
 
 } // namespace cs::cli

@@ -1,21 +1,21 @@
 #include "cli/CliOptions.h"
 #include "commands/FieldInput.h"
-#include "commands/TableLearning.h"
 #include "link/PortNames.h"
 #include "reports/ReportKinds.h"
-#include "shared/Vocabulary.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace cs::cli {
 
-namespace {
+QString cliText(const char* source)
+{
+    return QCoreApplication::translate("cli", source);
+}
 
-// The command line's own texts, translated under the context "cli".
-struct CliText {
-    Q_DECLARE_TR_FUNCTIONS(cli)
-};
+namespace {
 
 bool isDevicePath(const QString& port)
 {
@@ -29,112 +29,146 @@ bool isPortName(const QString& port)
     return name.match(port).hasMatch();
 }
 
-ParseResult wrong(const QString& why)
+const QStringList formats = {QStringLiteral("text"), QStringLiteral("csv"),
+                             QStringLiteral("json")};
+
+// Options more than one command takes.
+const OptionInfo keyOption{"key", "K", QT_TRANSLATE_NOOP("cli", "own key value 00-99")};
+const OptionInfo pagersOption{"pagers", "P1[,P2[,P3]]",
+                              QT_TRANSLATE_NOOP("cli", "up to three pager numbers 1-255")};
+
+ArgumentInfo catFile(const char* name)
 {
-    return {std::nullopt, why};
+    return {name, Completion::CatFile};
 }
 
-// One command: its name, words after the name, the options it takes and its help.
-struct CommandInfo {
-    QString name;
-    Command command;
-    QString synopsis;     // the words after the name, as the help shows them
-    int words;            // how many words it takes
-    QString missing;      // "%1 needs ..." when words are missing
-    QStringList options;  // options beyond --port, --fast and --help
-    QString summary;      // one line
-    QString details;      // more lines for COMMAND --help, each ending in \n
-};
+} // namespace
 
-// "standard (default), new, chinese, english; also 数字标准, ...": the words a
-// list option takes, from the list's vocabulary.
-QString wordsHelp(const Vocabulary& words, int fallback = -1)
+const QList<OptionInfo>& commonOptions()
 {
-    QStringList main = words.exportWords();
-    if (fallback >= 0)
-        main[fallback] += CliText::tr(" (default)");
-    QStringList also = words.inputWords();
-    for (const QString& w : words.exportWords())
-        also.removeAll(w);
-    return main.join(QStringLiteral(", "))
-        + (also.isEmpty() ? QString() : CliText::tr("; also %1").arg(also.join(QStringLiteral(", "))));
+    static const QList<OptionInfo> list = {
+        {"port", "NAME",
+         QT_TRANSLATE_NOOP("cli", "COM1 .. COM8 (default COM1) or a device path such as "
+                                  "/dev/ttyUSB0")},
+        {"fast", nullptr,
+         QT_TRANSLATE_NOOP("cli", "end each wait as soon as a complete, checked reply has "
+                                  "arrived")},
+        {"lang", "L",
+         QT_TRANSLATE_NOOP("cli", "language of the texts: zh or en (default: the locale)"),
+         nullptr, -1, {QStringLiteral("zh"), QStringLiteral("en")}},
+        {"help", nullptr,
+         QT_TRANSLATE_NOOP("cli", "show the help (of the command, when one is given)")},
+    };
+    return list;
 }
 
 const QList<CommandInfo>& commandTable()
 {
     static const QList<CommandInfo> list = {
-        {QStringLiteral("pager set"), Command::PagerSet, QStringLiteral("NUMBER ADDRESS"), 2,
-         CliText::tr("a pager number and an address code"),
-         {QStringLiteral("--model"), QStringLiteral("--polarity"), QStringLiteral("--rate"),
-          QStringLiteral("--tone")},
-         CliText::tr("set pager NUMBER (1-254) with its 7-digit ADDRESS code"),
-         QStringLiteral("  --model M     %1\n  --polarity P  %2\n  --rate R      %3\n"
-                        "  --tone T      %4\n")
-             .arg(wordsHelp(pagerModels(), DefaultModel),
-                  wordsHelp(pagerPolarities(), DefaultPolarity),
-                  wordsHelp(pagerRates(), DefaultRate), wordsHelp(pagerTones(), DefaultTone))},
-        {QStringLiteral("pager delete"), Command::PagerDelete, QStringLiteral("NUMBER"), 1,
-         CliText::tr("a pager number"), {}, CliText::tr("delete pager NUMBER"), {}},
-        {QStringLiteral("table set"), Command::TableSet, QStringLiteral("TABLE"), 1,
-         CliText::tr("a table number"), {QStringLiteral("--key"), QStringLiteral("--pagers")},
-         CliText::tr("bind TABLE (1-65535) to the caller whose service key is pressed next"),
-         CliText::tr("  --key K              own key value 00-99\n"
-            "  --pagers P1[,P2[,P3]]  up to three pager numbers 1-255\n"
-            "While the unit listens (3 seconds) the prompt \"请按呼叫器的服务键！\" is shown.\n")},
-        {QStringLiteral("table delete"), Command::TableDelete, QStringLiteral("TABLE"), 1,
-         CliText::tr("a table number"), {}, CliText::tr("delete TABLE"), {}},
-        {QStringLiteral("mode"), Command::Mode, QStringLiteral("MODE"), 1, CliText::tr("a work mode"), {},
-         CliText::tr("set the work mode"),
-         QStringLiteral("  MODE  %1\n").arg(wordsHelp(workModes()))},
-        {QStringLiteral("init"), Command::Init, QString(), 0, QString(),
-         {QStringLiteral("--yes")}, CliText::tr("initialise the host unit, erasing everything it stores"),
-         CliText::tr("On a terminal the question of the window is asked. Without a terminal --yes\n"
-            "is needed; without both nothing is sent and the exit status is 2.\n")},
-        {QStringLiteral("pagers load"), Command::PagersLoad, QStringLiteral("FILE.csv"), 1,
-         CliText::tr("a file name"), {QStringLiteral("--dry-run")},
-         CliText::tr("set every pager of a CSV file, in file order"),
-         CliText::tr("The header is number,address,model,polarity,rate,tone; one pager a row; empty\n"
-            "cells take the defaults of pager set. Every row is checked first: with any bad\n"
-            "row, every bad row is listed and nothing is sent. The first failed reply ends\n"
-            "the run; Ctrl+C ends after the row in progress. --dry-run only checks.\n"
-            "UTF-8 (with or without BOM) or GB18030, CR LF or LF.\n")},
-        {QStringLiteral("tables learn"), Command::TablesLearn, QStringLiteral("FIRST-LAST"), 1,
-         CliText::tr("a range of table numbers"),
-         {QStringLiteral("--key"), QStringLiteral("--pagers"), QStringLiteral("--tries")},
-         CliText::tr("learn the callers of tables FIRST to LAST, one key press each"),
-         CliText::tr("Each table waits until a caller's service key is pressed; a wait without a\n"
-            "key press asks again, up to --tries N requests for one table (default 20, 0 for\n"
-            "no limit). Each success prints the table and the caller's code. Ctrl+C ends\n"
-            "after the exchange in progress. A full memory ends the run.\n"
-            "--key and --pagers as for table set, sent with every table.\n")},
-        {QStringLiteral("read"), Command::Read, QStringLiteral("FILE.cat"), 1, CliText::tr("a file name"),
-         {QStringLiteral("--verify")}, CliText::tr("read the host unit's memory and save it to FILE.cat"),
-         CliText::tr("  --verify   read the memory twice and save it only when both reads agree\n"
-            "             (before replacing a unit); a difference gives the first differing\n"
-            "             address and exit status 1\n")},
-        {QStringLiteral("write"), Command::Write, QStringLiteral("FILE.cat"), 1, CliText::tr("a file name"),
-         {QStringLiteral("--verify")}, CliText::tr("download the backup FILE.cat into the host unit"),
-         CliText::tr("  --verify   read the memory back afterwards and compare it with the file;\n"
-            "             a difference gives the first differing address, the number of\n"
-            "             differing cells and exit status 1\n")},
-        {QStringLiteral("report"), Command::Report, QStringLiteral("KIND FILE.cat"), 2,
-         CliText::tr("a kind and a file"), {QStringLiteral("--format")},
-         CliText::tr("print a report of the backup FILE.cat"),
-         CliText::tr("  --format F  text (default: the window's report), csv (pagers and tables;\n"
-            "              the pager CSV is what pagers load takes), json (every kind;\n"
-            "              KIND all gives everything the backup holds, always as json)\n")},
-        {QStringLiteral("dump"), Command::Dump, QStringLiteral("FILE.cat"), 1, CliText::tr("a file name"),
-         {}, CliText::tr("print the memory dump of the backup FILE.cat"), {}},
-        {QStringLiteral("diff"), Command::Diff, QStringLiteral("A.cat B.cat"), 2,
-         CliText::tr("two file names"), {},
-         CliText::tr("what differs from backup A to backup B; exit status 0 equal, 1 not"),
-         CliText::tr("Pagers and tables added, removed or changed and each setting, in the words\n"
-            "of the reports; every other differing cell by its address. An unreadable\n"
-            "file gives exit status 2.\n")},
-        {QStringLiteral("ports"), Command::Ports, QString(), 0, QString(), {},
-         CliText::tr("COM1 to COM8 and their devices, and the serial ports present"), {}},
-        {QStringLiteral("monitor"), Command::Monitor, QString(), 0, QString(), {},
-         CliText::tr("print the bytes arriving on the line until interrupted"), {}},
+        {"pager set", Command::PagerSet, {{"NUMBER"}, {"ADDRESS"}},
+         {{"model", "M", QT_TRANSLATE_NOOP("cli", "the pager's model"), &pagerModels(),
+           DefaultModel},
+          {"polarity", "P", QT_TRANSLATE_NOOP("cli", "the pager's polarity"),
+           &pagerPolarities(), DefaultPolarity},
+          {"rate", "R", QT_TRANSLATE_NOOP("cli", "the pager's rate in baud"), &pagerRates(),
+           DefaultRate},
+          {"tone", "T", QT_TRANSLATE_NOOP("cli", "the pager's tone"), &pagerTones(),
+           DefaultTone}},
+         QT_TRANSLATE_NOOP("cli", "set pager NUMBER (1-254) with its 7-digit ADDRESS code"),
+         QT_TRANSLATE_NOOP("cli", "Without an option a list takes the main window's selection "
+                                  "at start-up."),
+         QT_TRANSLATE_NOOP("cli", "a pager number and an address code")},
+        {"pager delete", Command::PagerDelete, {{"NUMBER"}}, {},
+         QT_TRANSLATE_NOOP("cli", "delete pager NUMBER"), nullptr,
+         QT_TRANSLATE_NOOP("cli", "a pager number")},
+        {"table set", Command::TableSet, {{"TABLE"}}, {keyOption, pagersOption},
+         QT_TRANSLATE_NOOP("cli", "bind TABLE (1-65535) to the caller whose service key is "
+                                  "pressed next"),
+         QT_TRANSLATE_NOOP("cli", "While the host unit listens (3 seconds) the words of the "
+                                  "prompt window are shown: \"%1\"."),
+         QT_TRANSLATE_NOOP("cli", "a table number")},
+        {"table delete", Command::TableDelete, {{"TABLE"}}, {},
+         QT_TRANSLATE_NOOP("cli", "delete TABLE"), nullptr,
+         QT_TRANSLATE_NOOP("cli", "a table number")},
+        {"mode", Command::Mode, {{"MODE", Completion::Words, &workModes()}}, {},
+         QT_TRANSLATE_NOOP("cli", "set the work mode"), nullptr,
+         QT_TRANSLATE_NOOP("cli", "a work mode")},
+        {"init", Command::Init, {},
+         {{"yes", nullptr, QT_TRANSLATE_NOOP("cli", "ask nothing: initialise at once")}},
+         QT_TRANSLATE_NOOP("cli", "initialise the host unit, erasing everything it stores"),
+         QT_TRANSLATE_NOOP("cli", "When standard input and standard error are terminals, the "
+                                  "window's warning is shown and a question asked: y, yes or "
+                                  "是 goes on, any other answer cancels. Otherwise --yes is "
+                                  "needed; without it nothing is sent and the exit status "
+                                  "is 2.")},
+        {"pagers load", Command::PagersLoad, {{"FILE.csv", Completion::CsvFile}},
+         {{"dry-run", nullptr, QT_TRANSLATE_NOOP("cli", "only check the file")}},
+         QT_TRANSLATE_NOOP("cli", "set every pager of a CSV file, in file order"),
+         QT_TRANSLATE_NOOP("cli", "Every row is checked before anything is sent: with a bad "
+                                  "row, the bad rows are listed (the first 20 of them) and "
+                                  "nothing is sent. The first failed reply ends the run; "
+                                  "Ctrl+C ends it after the row in progress."),
+         QT_TRANSLATE_NOOP("cli", "a file name")},
+        {"tables learn", Command::TablesLearn, {{"FIRST-LAST"}},
+         {keyOption, pagersOption,
+          {"tries", "N",
+           QT_TRANSLATE_NOOP("cli", "unanswered requests for one table (default 20, 0 for no "
+                                    "limit)")}},
+         QT_TRANSLATE_NOOP("cli", "learn the callers of tables FIRST to LAST, one key press "
+                                  "each"),
+         QT_TRANSLATE_NOOP("cli", "Each table waits until a caller's service key is pressed; a "
+                                  "wait without a key press asks again, up to --tries "
+                                  "requests for one table. Each success prints the table and "
+                                  "the caller's code. Ctrl+C ends the run after the exchange "
+                                  "in progress; a full memory ends it too. --key and --pagers "
+                                  "are sent with every table."),
+         QT_TRANSLATE_NOOP("cli", "a range of table numbers")},
+        {"read", Command::Read, {catFile("FILE.cat")},
+         {{"verify", nullptr,
+           QT_TRANSLATE_NOOP("cli", "read the memory twice and save it only when both reads "
+                                    "agree (before replacing a unit); a difference gives the "
+                                    "first differing address and exit status 1")}},
+         QT_TRANSLATE_NOOP("cli", "read the host unit's memory and save it to FILE.cat"),
+         nullptr, QT_TRANSLATE_NOOP("cli", "a file name")},
+        {"write", Command::Write, {catFile("FILE.cat")},
+         {{"verify", nullptr,
+           QT_TRANSLATE_NOOP("cli", "read the memory back afterwards and compare it with the "
+                                    "file; a difference gives the first differing address, "
+                                    "the number of differing cells and exit status 1")}},
+         QT_TRANSLATE_NOOP("cli", "download the backup FILE.cat into the host unit"),
+         QT_TRANSLATE_NOOP("cli", "A download that does not complete leaves the host unit "
+                                  "holding part of the backup and part of its old memory; "
+                                  "the program says how far it got."),
+         QT_TRANSLATE_NOOP("cli", "a file name")},
+        {"report", Command::Report,
+         {{"KIND", Completion::Words, nullptr, true}, catFile("FILE.cat")},
+         {{"format", "F",
+           QT_TRANSLATE_NOOP("cli", "text (the window's report, the default), csv (pagers and "
+                                    "tables; the pager CSV is what pagers load takes) or json "
+                                    "(every kind; all is json only, and its default)"),
+           nullptr, -1, formats}},
+         QT_TRANSLATE_NOOP("cli", "print a report of the backup FILE.cat"),
+         QT_TRANSLATE_NOOP("cli", "CSV and JSON are the same in every language."),
+         QT_TRANSLATE_NOOP("cli", "a kind and a file")},
+        {"dump", Command::Dump, {catFile("FILE.cat")}, {},
+         QT_TRANSLATE_NOOP("cli", "print the memory dump of the backup FILE.cat"), nullptr,
+         QT_TRANSLATE_NOOP("cli", "a file name")},
+        {"diff", Command::Diff, {catFile("A.cat"), catFile("B.cat")}, {},
+         QT_TRANSLATE_NOOP("cli", "what differs from backup A to backup B; exit status 0 "
+                                  "equal, 1 not"),
+         QT_TRANSLATE_NOOP("cli", "Pagers and tables added, removed or changed and each "
+                                  "setting, in the words of the reports; every other "
+                                  "differing cell by its address. An unreadable file gives "
+                                  "exit status 2."),
+         QT_TRANSLATE_NOOP("cli", "two file names")},
+        {"ports", Command::Ports, {}, {},
+         QT_TRANSLATE_NOOP("cli", "COM1 to COM8: the device each reaches, present or absent, "
+                                  "and the links that lead there"),
+         QT_TRANSLATE_NOOP("cli", "A serial port present that no COM name reaches (a link "
+                                  "leads elsewhere) is listed after them; --port takes its "
+                                  "path.")},
+        {"monitor", Command::Monitor, {}, {},
+         QT_TRANSLATE_NOOP("cli", "print the bytes arriving on the line until interrupted")},
     };
     return list;
 }
@@ -142,30 +176,200 @@ const QList<CommandInfo>& commandTable()
 const CommandInfo* commandNamed(const QString& name)
 {
     for (const CommandInfo& entry : commandTable())
-        if (entry.name == name)
+        if (name == QLatin1String(entry.name))
             return &entry;
     return nullptr;
 }
 
-// Options that take a value.
-const QStringList valueOptions = {QStringLiteral("--port"),  QStringLiteral("--model"),
-                                  QStringLiteral("--polarity"), QStringLiteral("--rate"),
-                                  QStringLiteral("--tone"),  QStringLiteral("--key"),
-                                  QStringLiteral("--pagers"), QStringLiteral("--format"),
-                                  QStringLiteral("--lang"), QStringLiteral("--tries")};
-const QStringList flagOptions = {QStringLiteral("--fast"), QStringLiteral("--help"),
-                                 QStringLiteral("--version"),
-                                 QStringLiteral("--dry-run"), QStringLiteral("--yes"),
-                                 QStringLiteral("--verify")};
+QString optionCall(const OptionInfo& option)
+{
+    const QString name = QLatin1String(option.name);
+    QString call = name == QLatin1String("help") ? QStringLiteral("-h, --help")
+                                                 : QStringLiteral("--") + name;
+    if (option.valueName)
+        call += QLatin1Char(' ') + QLatin1String(option.valueName);
+    return call;
+}
 
-// A list option's value as its code; -1 after setting `error`.
-int listValue(const Vocabulary& words, const QString& option, const QString& value,
-              QString& error)
+QString wordsHelp(const Vocabulary& words, int fallback)
+{
+    const QString comma = cliText(QT_TRANSLATE_NOOP("cli", ", "));
+    QStringList main = words.exportWords();
+    if (fallback >= 0)
+        main[fallback] = cliText(QT_TRANSLATE_NOOP("cli", "%1 (default)")).arg(main[fallback]);
+    QStringList also = words.inputWords();
+    for (const QString& w : words.exportWords())
+        also.removeAll(w);
+    // Words first, list positions after them.
+    std::stable_partition(also.begin(), also.end(), [](const QString& w) {
+        return !wholeNumber(w);
+    });
+    QString text = main.join(comma);
+    if (!also.isEmpty())
+        text += cliText(QT_TRANSLATE_NOOP("cli", "; also %1")).arg(also.join(comma));
+    return text;
+}
+
+QString optionHelp(const OptionInfo& option)
+{
+    const QString help = cliText(option.help);
+    if (!option.words)
+        return help;
+    return cliText(QT_TRANSLATE_NOOP("cli", "%1: %2"))
+        .arg(help, wordsHelp(*option.words, option.defaultCode));
+}
+
+QStringList completionWords(const OptionInfo& option)
+{
+    if (option.words)
+        return option.words->inputWords();
+    return option.fixedWords;
+}
+
+QStringList completionWords(const ArgumentInfo& argument)
+{
+    if (argument.words)
+        return argument.words->inputWords();
+    if (argument.reportKinds)
+        return reportKindNames() << QStringLiteral("all");
+    return {};
+}
+
+namespace {
+
+// An option's name as typed: "--name", or "-h" for help's short form.
+QString dashed(const QString& name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+const OptionInfo* optionNamed(const QList<OptionInfo>& options, const QString& name)
+{
+    for (const OptionInfo& option : options)
+        if (name == QLatin1String(option.name))
+            return &option;
+    return nullptr;
+}
+
+// The options without a command: --version, and for the build --man (the
+// manual page) and --completion bash|ports.
+const QList<OptionInfo>& topLevelOptions()
+{
+    static const QList<OptionInfo> list = {
+        {"version", nullptr, nullptr}, {"man", nullptr, nullptr}, {"completion", "WHAT", nullptr}};
+    return list;
+}
+
+// Every option any command takes, the common ones first.
+const QList<OptionInfo>& everyOption()
+{
+    static const QList<OptionInfo> all = [] {
+        QList<OptionInfo> list = commonOptions() + topLevelOptions();
+        for (const CommandInfo& entry : commandTable())
+            for (const OptionInfo& option : entry.options)
+                if (!optionNamed(list, QLatin1String(option.name)))
+                    list.append(option);
+        return list;
+    }();
+    return all;
+}
+
+bool takesValue(const QString& argument)
+{
+    if (!argument.startsWith(QLatin1String("--")) || argument.contains(QLatin1Char('=')))
+        return false;
+    const OptionInfo* option = optionNamed(everyOption(), argument.mid(2));
+    return option && option->valueName;
+}
+
+// The words of the command line that are not options or option values, in
+// order, as QCommandLineParser sees them.
+QStringList wordsOf(const QStringList& arguments)
+{
+    QStringList out;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        if (arg == QLatin1String("--"))
+            return out + arguments.mid(i + 1);
+        if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
+            if (takesValue(arg))
+                ++i;
+            continue;
+        }
+        out << arg;
+    }
+    return out;
+}
+
+// The command the words name: one word, or two for pager, table, pagers and tables.
+const CommandInfo* commandOf(const QStringList& words, int& wordCount)
+{
+    if (words.isEmpty())
+        return nullptr;
+    wordCount = 1;
+    if (const CommandInfo* entry = commandNamed(words[0]))
+        return entry;
+    wordCount = 2;
+    return words.size() > 1 ? commandNamed(words[0] + QLatin1Char(' ') + words[1]) : nullptr;
+}
+
+QCommandLineOption parserOption(const OptionInfo& option)
+{
+    const QString name = QLatin1String(option.name);
+    QStringList names{name};
+    if (name == QLatin1String("help"))
+        names.prepend(QStringLiteral("h"));
+    return option.valueName ? QCommandLineOption(names, QString(), QLatin1String(option.valueName))
+                            : QCommandLineOption(names);
+}
+
+struct Usage {
+    QString callForHelp;   // "callsetup-cli pager set --help"
+
+    ParseResult wrong(const QString& why) const { return {std::nullopt, why, callForHelp}; }
+};
+
+QString helpCall(const CommandInfo* entry)
+{
+    return entry ? QStringLiteral("callsetup-cli %1 --help").arg(QLatin1String(entry->name))
+                 : QStringLiteral("callsetup-cli --help");
+}
+
+// Why QCommandLineParser refused the arguments, in the program's words: an
+// option it does not know (or that belongs to another command), or a value
+// missing after the last option.
+QString parseError(const QCommandLineParser& parser, const QStringList& arguments,
+                   const CommandInfo* entry)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        const QString name = unknown.first();
+        if (entry && name.size() > 1 && optionNamed(everyOption(), name))
+            return cliText(QT_TRANSLATE_NOOP("cli", "--%1 does not apply to %2"))
+                .arg(name, QLatin1String(entry->name));
+        return cliText(QT_TRANSLATE_NOOP("cli", "unknown option \"%1\"")).arg(dashed(name));
+    }
+    for (const QString& arg : arguments) {
+        if (arg == QLatin1String("--"))
+            break;
+        const QString name = arg.section(QLatin1Char('='), 0, 0);
+        const OptionInfo* option = optionNamed(everyOption(), name.mid(2));
+        if (arg.contains(QLatin1Char('=')) && option && !option->valueName)
+            return cliText(QT_TRANSLATE_NOOP("cli", "%1 takes no value")).arg(name);
+    }
+    if (!arguments.isEmpty() && takesValue(arguments.last()))
+        return cliText(QT_TRANSLATE_NOOP("cli", "%1 needs a value")).arg(arguments.last());
+    return parser.errorText();
+}
+
+// A list option's value as its code; none after setting `error`.
+std::optional<int> listValue(const Vocabulary& words, const QString& name, const QString& value,
+                             QString& error)
 {
     if (const auto code = words.codeOf(value))
         return *code;
-    error = CliText::tr("unknown value \"%1\" for %2").arg(value, option);
-    return -1;
+    error = cliText(QT_TRANSLATE_NOOP("cli", "unknown value \"%1\" for %2")).arg(value, name);
+    return std::nullopt;
 }
 
 std::optional<int> tableNumber(const QString& text)
@@ -176,237 +380,115 @@ std::optional<int> tableNumber(const QString& text)
     return int(*v);
 }
 
-} // namespace
-
-QStringList commandNames()
+// The options of the common group, checked the same for every command.
+QString commonValues(const QCommandLineParser& parser, Options& options)
 {
-    QStringList names;
-    for (const CommandInfo& entry : commandTable())
-        names << entry.name;
-    return names;
+    if (parser.isSet(QStringLiteral("port"))) {
+        const QString value = parser.value(QStringLiteral("port"));
+        if (isPortName(value))
+            options.port = value.toUpper();
+        else if (isDevicePath(value))
+            options.port = value;
+        else
+            return cliText(QT_TRANSLATE_NOOP("cli", "unknown port name \"%1\" (COM1 .. COM8 or "
+                                                    "a device path)"))
+                .arg(value);
+    }
+    options.fast = parser.isSet(QStringLiteral("fast"));
+    if (parser.isSet(QStringLiteral("lang"))) {
+        options.lang = parser.value(QStringLiteral("lang"));
+        if (*options.lang != QLatin1String("zh") && *options.lang != QLatin1String("en"))
+            return cliText(QT_TRANSLATE_NOOP("cli", "--lang takes zh or en, not \"%1\""))
+                .arg(*options.lang);
+    }
+    return {};
 }
 
-QString usageText()
+// The command's own options.
+QString commandValues(const QCommandLineParser& parser, const CommandInfo& entry,
+                      Options& options)
 {
-    QString text = CliText::tr("Usage: callsetup-cli [--port NAME] [--fast] COMMAND [ARGUMENTS] [OPTIONS]\n"
-                      "Sets up the host unit of a restaurant wireless calling system over a\n"
-                      "serial line: the commands of the main window and of the data backup\n"
-                      "window, and batch work. Messages are the windows' own texts on standard\n"
-                      "error.\n\nCommands:\n");
-    for (const CommandInfo& entry : commandTable()) {
-        const QString call = (entry.name + QLatin1Char(' ') + entry.synopsis).trimmed();
-        text += QStringLiteral("  %1\n      %2\n").arg(call, entry.summary);
-    }
-    text += CliText::tr("\nReport kinds:\n");
-    for (const ReportKindInfo& kind : reportKinds())
-        text += QStringLiteral("  %1%2 (%3)\n")
-                    .arg(QString::fromLatin1(kind.name), -13)
-                    .arg(kind.summaryText(), kind.captionText());
-    text += QStringLiteral("  %1%2\n").arg(QStringLiteral("all"), -13).arg(CliText::tr("everything (json)"));
-    text += CliText::tr("\nFormats:\n"
-               "  text         the report as the window shows it (default)\n"
-               "  csv          pagers and tables\n"
-               "  json         every kind, and all\n"
-               "\nOptions:\n"
-               "  --port NAME  COM1 .. COM8 (default COM1) or a device path such as /dev/ttyUSB0\n"
-               "  --fast       end each wait as soon as a complete, checked reply has arrived\n"
-               "  --lang L     language of the messages: zh or en (default: the locale)\n"
-               "  --model M, --polarity P, --rate R, --tone T\n"
-               "               pager set: the pager's lists (see pager set --help)\n"
-               "  --key K      table set, tables learn: own key value 00-99\n"
-               "  --pagers P1[,P2[,P3]]\n"
-               "               table set, tables learn: up to three pager numbers\n"
-               "  --format F   report: text, csv or json\n"
-               "  --tries N    tables learn: unanswered requests for one table (default 20)\n"
-               "  --dry-run    pagers load: only check the file\n"
-               "  --verify     read: read twice and compare; write: read back and compare\n"
-               "  --yes        init: no question (needed without a terminal)\n"
-               "  --help       show this text; COMMAND --help shows the command's help\n"
-               "  --version    show the program's version\n"
-               "\nProgress is shown on a terminal only.\n"
-               "\nExit status:\n"
-               "  0  done (an empty list too)\n"
-               "  1  the operation was attempted and failed: port, line, unit, a file or\n"
-               "     standard output that could not be written, or stopped by Ctrl+C\n"
-               "     (diff: the backups differ)\n"
-               "  2  refused before anything was sent: wrong usage, a refused value, bad file\n"
-               "     rows, an input file that is missing, unreadable or misnamed\n");
-    return text;
-}
-
-QString commandHelpText(const QString& command)
-{
-    const CommandInfo* entry = commandNamed(command);
-    if (!entry)
-        return usageText();
-    QString text = CliText::tr("Usage: callsetup-cli [--port NAME] [--fast] %1\n")
-                       .arg((entry->name + QLatin1Char(' ') + entry->synopsis).trimmed());
-    text += entry->summary + QLatin1Char('\n');
-    if (!entry->details.isEmpty())
-        text += QLatin1Char('\n') + entry->details;
-    return text;
-}
-
-ParseResult parseArguments(const QStringList& arguments)
-{
-    Options options;
-    QStringList words;
-    QList<std::pair<QString, QString>> given;   // options in order, with their values
-    bool optionsEnded = false;
-    bool help = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& arg = arguments[i];
-        if (optionsEnded || !arg.startsWith(QLatin1String("--"))) {
-            words << arg;
-            continue;
-        }
-        if (arg == QLatin1String("--")) {
-            optionsEnded = true;
-            continue;
-        }
-        const qsizetype eq = arg.indexOf(QLatin1Char('='));
-        const QString name = eq < 0 ? arg : arg.left(eq);
-        if (flagOptions.contains(name) && eq < 0) {
-            if (name == QLatin1String("--help"))
-                help = true;
-            if (name == QLatin1String("--version") && !help)
-                options.helpTopic = name;
-            given.append({name, QString()});
-        } else if (valueOptions.contains(name)) {
-            QString value;
-            if (eq >= 0) {
-                value = arg.mid(eq + 1);
-            } else {
-                if (i + 1 >= arguments.size())
-                    return wrong(name == QLatin1String("--port")
-                                     ? QStringLiteral("--port needs a port name")
-                                     : CliText::tr("%1 needs a value").arg(name));
-                value = arguments[++i];
-            }
-            given.append({name, value});
-        } else {
-            return wrong(QStringLiteral("unknown option \"%1\"").arg(arg));
-        }
-    }
-
-    // The command: one word, or two for pager, table, pagers and tables.
-    const CommandInfo* entry = nullptr;
-    if (!words.isEmpty()) {
-        QString name = words.first();
-        if (!commandNamed(name) && words.size() > 1)
-            name += QLatin1Char(' ') + words[1];
-        entry = commandNamed(name);
-    }
-    if (help || options.helpTopic == QLatin1String("--version")) {
-        options.command = Command::Help;
-        if (help)
-            options.helpTopic = entry ? entry->name : QString();
-        return {options, {}};
-    }
-
-    for (const auto& [name, value] : given) {
-        if (name == QLatin1String("--port")) {
-            if (isPortName(value))
-                options.port = value.toUpper();
-            else if (isDevicePath(value))
-                options.port = value;
-            else
-                return wrong(QStringLiteral("unknown port name \"%1\" "
-                                            "(COM1 .. COM8 or a device path)").arg(value));
-        } else if (name == QLatin1String("--fast")) {
-            options.fast = true;
-        } else if (name == QLatin1String("--lang")) {
-            options.lang = value;
-        }
-    }
-
-    if (words.isEmpty())
-        return wrong(QStringLiteral("no command given"));
-    if (!entry) {
-        const QString first = words.first();
-        const bool group = first == QLatin1String("pager") || first == QLatin1String("table")
-            || first == QLatin1String("pagers") || first == QLatin1String("tables");
-        return wrong(group && words.size() > 1
-                         ? QStringLiteral("unknown command \"%1 %2\"").arg(first, words[1])
-                         : QStringLiteral("unknown command \"%1\"").arg(first));
-    }
-    options.command = entry->command;
-    words = words.mid(entry->name.count(QLatin1Char(' ')) + 1);
-
     QString error;
-    for (const auto& [name, value] : given) {
-        if (name == QLatin1String("--port") || name == QLatin1String("--fast")
-            || name == QLatin1String("--lang"))
+    for (const OptionInfo& option : entry.options) {
+        const QString name = QLatin1String(option.name);
+        if (!parser.isSet(name))
             continue;
-        if (!entry->options.contains(name))
-            return wrong(CliText::tr("%1 does not apply to %2").arg(name, entry->name));
-        if (name == QLatin1String("--model"))
-            options.model = listValue(pagerModels(), name, value, error);
-        else if (name == QLatin1String("--polarity"))
-            options.polarity = listValue(pagerPolarities(), name, value, error);
-        else if (name == QLatin1String("--rate"))
-            options.rate = listValue(pagerRates(), name, value, error);
-        else if (name == QLatin1String("--tone"))
-            options.tone = listValue(pagerTones(), name, value, error);
-        else if (name == QLatin1String("--key"))
+        const QString value = parser.value(name);
+        const QString typed = dashed(name);
+        if (option.words) {
+            const auto code = listValue(*option.words, typed, value, error);
+            if (!code)
+                return error;
+            int* field = name == QLatin1String("model")      ? &options.model
+                : name == QLatin1String("polarity")          ? &options.polarity
+                : name == QLatin1String("rate")              ? &options.rate
+                                                             : &options.tone;
+            *field = *code;
+        } else if (name == QLatin1String("key")) {
             options.key = value;
-        else if (name == QLatin1String("--pagers")) {
+        } else if (name == QLatin1String("pagers")) {
             options.pagers = value.split(QLatin1Char(','));
             if (options.pagers.size() > 3)
-                error = CliText::tr("--pagers takes at most three pager numbers");
-        } else if (name == QLatin1String("--format")) {
+                return cliText(QT_TRANSLATE_NOOP("cli", "--pagers takes at most three pager "
+                                                        "numbers"));
+        } else if (name == QLatin1String("format")) {
             options.format = value;
-            if (value != QLatin1String("text") && value != QLatin1String("csv")
-                && value != QLatin1String("json"))
-                error = CliText::tr("unknown format \"%1\" (text, csv or json)").arg(value);
-        } else if (name == QLatin1String("--tries")) {
+            if (!formats.contains(value))
+                return cliText(QT_TRANSLATE_NOOP("cli", "unknown format \"%1\" (text, csv or "
+                                                        "json)"))
+                    .arg(value);
+        } else if (name == QLatin1String("tries")) {
             const auto tries = wholeNumber(value);
             if (!tries || *tries > 1000000)
-                error = CliText::tr("--tries takes a number of requests (0 for no limit)");
-            else
-                options.tries = int(*tries);
-        } else if (name == QLatin1String("--dry-run")) {
+                return cliText(QT_TRANSLATE_NOOP("cli", "--tries takes a number of requests (0 "
+                                                        "for no limit)"));
+            options.tries = int(*tries);
+        } else if (name == QLatin1String("dry-run")) {
             options.dryRun = true;
-        } else if (name == QLatin1String("--yes")) {
+        } else if (name == QLatin1String("yes")) {
             options.yes = true;
-        } else if (name == QLatin1String("--verify")) {
+        } else if (name == QLatin1String("verify")) {
             options.verify = true;
         }
-        if (!error.isEmpty())
-            return wrong(error);
     }
+    return {};
+}
 
-    if (entry->command == Command::Report && !words.isEmpty()) {
-        const QString kind = words.takeFirst();
+// The words after the command's name.
+QString takeWords(const CommandInfo& entry, QStringList words, Options& options)
+{
+    const QString name = QLatin1String(entry.name);
+    if (entry.command == Command::Report && !words.isEmpty()) {
+        const QString& kind = words.first();
         if (kind != QLatin1String("all") && !reportKindNamed(kind))
-            return wrong(QStringLiteral("unknown report kind \"%1\"").arg(kind));
-        options.reportKind = kind;
-        if (words.isEmpty())
-            return wrong(QStringLiteral("report needs a file name"));
-        words.prepend(kind);
+            return cliText(QT_TRANSLATE_NOOP("cli", "unknown report kind \"%1\"")).arg(kind);
     }
-    if (words.size() < entry->words)
-        return wrong(QStringLiteral("%1 needs %2").arg(entry->name, entry->missing));
-    if (words.size() > entry->words)
-        return wrong(QStringLiteral("too many arguments for %1").arg(entry->name));
-    for (const QString& word : words)
-        if (word.isEmpty())
-            return wrong(QStringLiteral("%1 needs %2").arg(entry->name, entry->missing));
+    const qsizetype wanted = entry.arguments.size();
+    if (words.size() > wanted)
+        return cliText(QT_TRANSLATE_NOOP("cli", "%1 takes no more words: \"%2\""))
+            .arg(name, words[wanted]);
+    if (words.size() < wanted || words.contains(QString()))
+        return cliText(QT_TRANSLATE_NOOP("cli", "%1 needs %2")).arg(name, cliText(entry.missing));
 
-    switch (entry->command) {
+    QString error;
+    switch (entry.command) {
     case Command::Report: {
+        options.reportKind = words[0];
         options.file = words[1];
         const bool all = options.reportKind == QLatin1String("all");
         if (options.format.isEmpty())
             options.format = all ? QStringLiteral("json") : QStringLiteral("text");
         const QStringList csvKinds = {QStringLiteral("pagers"), QStringLiteral("tables")};
         if (options.format == QLatin1String("csv") && !csvKinds.contains(options.reportKind))
-            return wrong(CliText::tr("csv is for the pagers and tables reports"));
+            return cliText(QT_TRANSLATE_NOOP("cli", "csv is for the pagers and tables reports"));
         if (all && options.format != QLatin1String("json"))
-            return wrong(CliText::tr("report all is json only"));
+            return cliText(QT_TRANSLATE_NOOP("cli", "report all is json only"));
         break;
     }
-    case Command::Read: case Command::Write: case Command::Dump: case Command::PagersLoad:
+    case Command::Read:
+    case Command::Write:
+    case Command::Dump:
+    case Command::PagersLoad:
         options.file = words[0];
         break;
     case Command::Diff:
@@ -414,16 +496,18 @@ ParseResult parseArguments(const QStringList& arguments)
         options.values = {words[1]};
         break;
     case Command::Mode:
-        options.mode = listValue(workModes(), QStringLiteral("mode"), words[0], error);
-        if (!error.isEmpty())
-            return wrong(error);
+        if (const auto mode = listValue(workModes(), QStringLiteral("mode"), words[0], error))
+            options.mode = *mode;
+        else
+            return error;
         break;
     case Command::TablesLearn: {
         const QStringList ends = words[0].split(QLatin1Char('-'));
         const auto first = tableNumber(ends.value(0));
         const auto last = ends.size() == 1 ? first : tableNumber(ends.value(1));
         if (ends.size() > 2 || !first || !last || *first > *last)
-            return wrong(CliText::tr("tables learn takes FIRST-LAST, table numbers 1-65535, FIRST <= LAST"));
+            return cliText(QT_TRANSLATE_NOOP("cli", "tables learn takes FIRST-LAST, table "
+                                                    "numbers 1-65535, FIRST <= LAST"));
         options.firstTable = *first;
         options.lastTable = *last;
         break;
@@ -432,7 +516,103 @@ ParseResult parseArguments(const QStringList& arguments)
         options.values = words;
         break;
     }
-    return {options, {}};
+    return {};
+}
+
+// Without a command: the help, the version, the manual page or a completion.
+ParseResult parseTopLevel(const QStringList& arguments, QCommandLineParser& parser)
+{
+    const Usage usage{helpCall(nullptr)};
+    for (const OptionInfo& option : topLevelOptions())
+        parser.addOption(parserOption(option));
+    if (!parser.parse(QStringList{QStringLiteral("callsetup-cli")} + arguments))
+        return usage.wrong(parseError(parser, arguments, nullptr));
+    Options options;
+    if (const QString error = commonValues(parser, options); !error.isEmpty())
+        return usage.wrong(error);
+    if (!parser.positionalArguments().isEmpty())
+        return usage.wrong(cliText(QT_TRANSLATE_NOOP("cli", "unknown command \"%1\""))
+                               .arg(parser.positionalArguments().first()));
+    if (parser.isSet(QStringLiteral("help"))) {
+        options.command = Command::Help;
+    } else if (parser.isSet(QStringLiteral("version"))) {
+        options.command = Command::Version;
+    } else if (parser.isSet(QStringLiteral("man"))) {
+        options.command = Command::Manual;
+    } else if (parser.isSet(QStringLiteral("completion"))) {
+        options.command = Command::Completion;
+        options.topic = parser.value(QStringLiteral("completion"));
+        if (options.topic != QLatin1String("bash") && options.topic != QLatin1String("ports"))
+            return usage.wrong(cliText(QT_TRANSLATE_NOOP("cli", "--completion takes bash or "
+                                                                "ports")));
+    } else {
+        return usage.wrong(cliText(QT_TRANSLATE_NOOP("cli", "no command given")));
+    }
+    return {options, {}, {}};
+}
+
+} // namespace
+
+std::optional<QString> languageArgument(const QStringList& arguments)
+{
+    std::optional<QString> lang;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        if (arg == QLatin1String("--"))
+            break;
+        if (arg == QLatin1String("--lang") && i + 1 < arguments.size())
+            lang = arguments[i + 1];
+        else if (arg.startsWith(QLatin1String("--lang=")))
+            lang = arg.mid(7);
+        if (takesValue(arg))
+            ++i;
+    }
+    return lang;
+}
+
+ParseResult parseArguments(const QStringList& arguments)
+{
+    const QStringList given = wordsOf(arguments);
+    int nameWords = 0;
+    const CommandInfo* entry = commandOf(given, nameWords);
+
+    QCommandLineParser parser;
+    for (const OptionInfo& option : commonOptions())
+        parser.addOption(parserOption(option));
+    if (!entry) {
+        // A word that starts a two-word command names the group in the error.
+        const bool group = given.size() > 1
+            && std::any_of(commandTable().begin(), commandTable().end(), [&](const auto& c) {
+                   return QLatin1String(c.name).startsWith(given[0] + QLatin1Char(' '));
+               });
+        if (!given.isEmpty())
+            return Usage{helpCall(nullptr)}.wrong(
+                cliText(QT_TRANSLATE_NOOP("cli", "unknown command \"%1\""))
+                    .arg(group ? given[0] + QLatin1Char(' ') + given[1] : given[0]));
+        return parseTopLevel(arguments, parser);
+    }
+
+    const Usage usage{helpCall(entry)};
+    for (const OptionInfo& option : entry->options)
+        parser.addOption(parserOption(option));
+    if (!parser.parse(QStringList{QStringLiteral("callsetup-cli")} + arguments))
+        return usage.wrong(parseError(parser, arguments, entry));
+
+    Options options;
+    if (parser.isSet(QStringLiteral("help"))) {
+        options.command = Command::Help;
+        options.topic = QLatin1String(entry->name);
+        return {options, {}, {}};
+    }
+    if (QString error = commonValues(parser, options); !error.isEmpty())
+        return usage.wrong(error);
+    if (QString error = commandValues(parser, *entry, options); !error.isEmpty())
+        return usage.wrong(error);
+    options.command = entry->command;
+    const QStringList rest = parser.positionalArguments().mid(nameWords);
+    if (QString error = takeWords(*entry, rest, options); !error.isEmpty())
+        return usage.wrong(error);
+    return {options, {}, {}};
 }
 
 QString portTextFor(const QString& port)

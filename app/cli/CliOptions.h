@@ -1,8 +1,12 @@
 #pragma once
 // The command line of callsetup-cli: which operation to run on which port,
-// with which values and files. Parsing only; the operations are the core's.
+// with which values and files. One table of commands and options is the
+// source of the parsing (QCommandLineParser, one parser per command), the
+// help, the manual page and the shell completion (CliHelp.h).
 
+#include "shared/Vocabulary.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -11,15 +15,17 @@
 namespace cs::cli {
 
 enum class Command {
-    Help, Read, Write, Report, Dump, Monitor,
+    Help, Version, Manual, Completion,
+    Read, Write, Report, Dump, Monitor,
     PagerSet, PagerDelete, TableSet, TableDelete, Mode, Init,
     PagersLoad, TablesLearn, Diff, Ports,
 };
 
 struct Options {
     Command command = Command::Help;
-    QString helpTopic;                        // "COMMAND --help": the command's name
-    QString port = QStringLiteral("COM1");   // "COM1".."COM8" or a device path
+    QString topic;                            // Help: a command's name, empty for all;
+                                              // Completion: "bash" or "ports"
+    QString port = QStringLiteral("COM1");    // "COM1".."COM8" or a device path
     bool fast = false;
     std::optional<QString> lang;              // --lang: zh or en (default: the locale)
     QString reportKind;                       // report: a kind's name, or "all"
@@ -27,7 +33,7 @@ struct Options {
     QString file;                             // the (first) file
     QStringList values;                       // the command's other words, in order
     // pager set: list positions (the window's start-up selections by default).
-    int model = 0, polarity = 0, rate = 1, tone = 0;
+    int model = DefaultModel, polarity = DefaultPolarity, rate = DefaultRate, tone = DefaultTone;
     int mode = -1;                            // mode: Combo4 position
     QString key;                              // table set / tables learn: own key value
     QStringList pagers;                       // pager numbers 1..3 (at most three)
@@ -38,22 +44,76 @@ struct Options {
     int tries = 20;                           // tables learn: unanswered requests per table
 };
 
-// Either the options or, for wrong usage, the reason (one line).
+// Either the options or, for wrong usage, what is wrong (one line) and the
+// help to read ("callsetup-cli pager set --help").
 struct ParseResult {
     std::optional<Options> options;
     QString error;
+    QString helpCall;
 };
 
-// `arguments` without the program name.
+// `arguments` without the program name. The texts of errors are looked up in
+// the translation installed when this runs.
 ParseResult parseArguments(const QStringList& arguments);
 
-// The usage text, ending with a line feed: every command, report kind, format,
-// option and the exit status.
-QString usageText();
-// The help of one command by its name ("pager set", "report", ...).
-QString commandHelpText(const QString& command);
-// The command names, for completion and help.
-QStringList commandNames();
+// The value of --lang among `arguments`, read before the rest is parsed, so
+// that the errors of the parse are in the chosen language.
+std::optional<QString> languageArgument(const QStringList& arguments);
+
+// What a shell completes for a word.
+enum class Completion { None, Words, CatFile, CsvFile };
+
+// One option: its name without dashes, the word for its value (none for a
+// flag), its help (English, translated under the context "cli") and, for a
+// list option, the list whose words it takes. `fixedWords` are the values of
+// an option with a fixed set of values that no list holds (--format, --lang).
+// The values of --port are completed from the ports present.
+struct OptionInfo {
+    const char* name;
+    const char* valueName;
+    const char* help;
+    const Vocabulary* words = nullptr;
+    int defaultCode = -1;
+    QStringList fixedWords = {};
+};
+
+// One word a command takes after its name.
+struct ArgumentInfo {
+    const char* name;                     // "NUMBER"
+    Completion completion = Completion::None;
+    const Vocabulary* words = nullptr;    // for Completion::Words: a list's words
+    bool reportKinds = false;             // for Completion::Words: the report kinds
+};
+
+// One command: its name (one or two words), the words after it, the options
+// it takes beyond the common ones, a one-line summary and more paragraphs
+// (separated by blank lines) for its help and the manual page.
+struct CommandInfo {
+    const char* name;
+    Command command;
+    QList<ArgumentInfo> arguments;
+    QList<OptionInfo> options;
+    const char* summary;
+    const char* details = nullptr;
+    const char* missing = nullptr;        // "%1 needs ..." when words are missing
+};
+
+const QList<CommandInfo>& commandTable();
+const CommandInfo* commandNamed(const QString& name);
+// --port, --fast, --lang and --help: taken by every command.
+const QList<OptionInfo>& commonOptions();
+// "--model M" as the help shows an option.
+QString optionCall(const OptionInfo& option);
+// The text of an option's help, with the words of its list.
+QString optionHelp(const OptionInfo& option);
+// "standard (default), new, chinese, english; also 数字标准, ...": a list's words.
+QString wordsHelp(const Vocabulary& words, int fallback = -1);
+// The words a shell offers for an option's value or an argument.
+QStringList completionWords(const OptionInfo& option);
+QStringList completionWords(const ArgumentInfo& argument);
+
+// The command line's own texts, translated under the context "cli".
+QString cliText(const char* source);
 
 // The port list text that stands for `port` ("COM3"; a device path stands as
 // "COM1") and the device it opens: the main window's mapping for COMn, the path

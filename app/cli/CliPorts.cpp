@@ -1,35 +1,69 @@
-// The ports: where COM1 to COM8 lead on this machine, and the serial ports present.
+// The ports: where COM1 to COM8 lead on this machine, from the one list they
+// are counted from.
 
+#include "cli/CliHelp.h"
 #include "cli/CliSession.h"
 #include "link/PortNames.h"
 
 #include <QCoreApplication>
-#include <QSerialPortInfo>
 
 namespace cs::cli {
 
+namespace {
+
+QString text(const char* source)
+{
+    return QCoreApplication::translate("cli", source);
+}
+
+} // namespace
+
 int CliSession::ports()
 {
-    QString text;
-    for (int n = 1; n <= 8; ++n)
-        text += QStringLiteral("COM%1  %2\n").arg(n).arg(portDevice(n));
-    text += QCoreApplication::translate("cli", "\nserial ports present:\n");
-    const QList<QSerialPortInfo> present = QSerialPortInfo::availablePorts();
-    if (present.isEmpty())
-        text += QCoreApplication::translate("cli", "  none\n");
-    for (const QSerialPortInfo& port : present) {
-        text += QStringLiteral("  ") + port.systemLocation();
-        if (!port.description().isEmpty())
-            text += QStringLiteral("  ") + port.description();
-        if (port.hasVendorIdentifier())
-            text += QStringLiteral("  USB %1:%2")
-                        .arg(port.vendorIdentifier(), 4, 16, QLatin1Char('0'))
-                        .arg(port.hasProductIdentifier() ? port.productIdentifier() : 0, 4, 16,
-                             QLatin1Char('0'));
-        text += QLatin1Char('\n');
+    const QList<PortRoute> routes = portRoutes();
+    int width = 0;
+    for (const PortRoute& route : routes)
+        width = std::max(width, displayWidth(route.device));
+    const QString present = text(QT_TRANSLATE_NOOP("cli", "present"));
+    const QString absent = text(QT_TRANSLATE_NOOP("cli", "absent"));
+    const int stateWidth = std::max(displayWidth(present), displayWidth(absent));
+    QString out;
+    QStringList reached;
+    for (const PortRoute& route : routes) {
+        const QString state = route.present ? present : absent;
+        QString line = QStringLiteral("COM%1  %2  %3").arg(route.number)
+                           .arg(route.device + QString(width - displayWidth(route.device), u' '),
+                                state + QString(stateWidth - displayWidth(state), u' '));
+        if (!route.link.isEmpty())
+            line += QStringLiteral("  ")
+                + (route.present ? text(QT_TRANSLATE_NOOP("cli", "link %1"))
+                                 : text(QT_TRANSLATE_NOOP("cli", "dangling link %1")))
+                      .arg(route.link);
+        out += line.trimmed() + QLatin1Char('\n');
+        reached << route.device;
     }
-    print(text);
+    // Ports present that no COM name reaches (links lead elsewhere): --port takes their path.
+    QStringList others;
+    for (const PresentPort& port : presentPorts())
+        if (!reached.contains(port.device))
+            others << port.device;
+    if (!others.isEmpty()) {
+        out += text(QT_TRANSLATE_NOOP("cli", "present, reached by no COM name:")) + QLatin1Char('\n');
+        for (const QString& device : others)
+            out += QStringLiteral("  ") + device + QLatin1Char('\n');
+    }
+    print(out);
     return printed(ExitDone);
+}
+
+QString CliSession::portWords()
+{
+    QString out;
+    for (int n = 1; n <= 8; ++n)
+        out += QStringLiteral("COM%1\n").arg(n);
+    for (const PresentPort& port : presentPorts())
+        out += port.device + QLatin1Char('\n');
+    return out;
 }
 
 } // namespace cs::cli

@@ -1,4 +1,5 @@
 #include "cli/CliSession.h"
+#include "cli/CliHelp.h"
 #include "link/TestView.h"
 #include "memory/Backups.h"
 
@@ -91,12 +92,19 @@ int CliSession::run()
     case Command::PagersLoad: return pagersLoad();
     case Command::TablesLearn: return tablesLearn();
     case Command::Ports: return ports();
-    case Command::Help: break;
-    }
-    if (options_.helpTopic == QLatin1String("--version"))
+    case Command::Help:
+        print(options_.topic.isEmpty() ? usageText() : commandHelpText(options_.topic));
+        break;
+    case Command::Version:
         print(QStringLiteral("callsetup-cli %1\n").arg(QCoreApplication::applicationVersion()));
-    else
-        print(options_.helpTopic.isEmpty() ? usageText() : commandHelpText(options_.helpTopic));
+        break;
+    case Command::Manual:
+        print(manualPage());
+        break;
+    case Command::Completion:
+        print(options_.topic == QLatin1String("ports") ? portWords() : bashCompletion());
+        break;
+    }
     return printed(ExitDone);
 }
 

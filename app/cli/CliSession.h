@@ -30,8 +30,8 @@ class CliSession {
 public:
     // Reports and dumps go to `out`, messages and the progress line to `err`;
     // the progress line is drawn only when `terminal` is set (standard error
-    // is a terminal). `askable`: standard input is a terminal, so a question
-    // can be asked.
+    // is a terminal). `askable`: standard input and standard error are
+    // terminals, so a question can be asked and seen.
     CliSession(const Options& options, std::FILE* out, std::FILE* err, bool terminal,
                bool askable = false);
 
@@ -58,6 +58,8 @@ private:
     int tablesLearn();
     int ports();
     int monitor();
+    // COM1 to COM8 and the devices present, one a line, for the completion of --port.
+    QString portWords();
 
     // Says what an outcome holds (its message, the system's reason) and gives
     // its exit status.

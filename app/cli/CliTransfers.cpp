@@ -21,11 +21,9 @@ QString windowText(const char* source)
 TransferControl CliSession::transferProgress(const QString& caption, int maximum)
 {
     TransferControl control;
-    control.started = [this, caption, maximum] {
-        progress_.show(progressLine(caption, 0, 0, maximum));
-    };
+    control.started = [this, caption, maximum] { progress_.showProgress(caption, 0, 0, maximum); };
     control.progress = [this, caption, maximum](int value) {
-        progress_.show(progressLine(caption, value, 0, maximum));
+        progress_.showProgress(caption, value, 0, maximum);
     };
     control.stop = &CliSession::stopRequested;
     return control;

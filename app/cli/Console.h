@@ -16,19 +16,32 @@ namespace cs::cli {
 bool writeUtf8(std::FILE* out, const QString& text);
 bool writeBytes(std::FILE* out, const QByteArray& bytes);
 
-// "正在读取主机内容…… [##########----------]  50%": the caption, a bar of `width`
-// cells filled in proportion to value between minimum and maximum, the percentage.
-QString progressLine(const QString& caption, int value, int minimum, int maximum, int width = 30);
+// "正在读取主机内容…… [##########----------]  50%": the caption, a bar of up to 30
+// cells filled in proportion to value between minimum and maximum, the
+// percentage; all within `columns` less one (a line that reaches the last
+// column makes some terminals wrap). A narrow terminal gets a shorter bar, then
+// no bar, then a shortened caption.
+QString progressLine(const QString& caption, int value, int minimum, int maximum,
+                     int columns = 80);
 
-// One line redrawn in place on a terminal; nothing at all elsewhere.
+// `line` shortened to fit into `columns` less one, with "…" at its end.
+QString fitLine(const QString& line, int columns);
+
+// One line redrawn in place on a terminal (the one writer of carriage
+// returns); nothing at all elsewhere, or on a terminal without cursor control
+// (TERM=dumb).
 class ProgressDisplay {
 public:
-    ProgressDisplay(std::FILE* out, bool terminal) : out_(out), terminal_(terminal) {}
-    // Draws the line (only when it changed).
+    ProgressDisplay(std::FILE* out, bool terminal);
+    // Draws the line, fitted to the terminal's width (only when it changed).
     void show(const QString& line);
+    // Draws a progress line: caption, bar and percentage.
+    void showProgress(const QString& caption, int value, int minimum, int maximum);
     // Wipes the line (before a message is written); the next show draws it again.
     void clearLine();
     bool terminal() const { return terminal_; }
+    // The terminal's width now (COLUMNS, else 80, when it cannot be asked).
+    int columns() const;
 
 private:
     std::FILE* out_;
@@ -40,9 +53,12 @@ private:
 // How a question (OK and Cancel) is answered.
 enum class Confirm {
     Decline,   // Cancel: nobody is there to agree to it
-    Ask,       // the question on the terminal, answered y or n on standard input
-    Agree,     // OK (--yes)
+    Ask,       // asked on the terminal, answered on standard input
+    Agree,     // OK without a question (--yes)
 };
+
+// Whether a typed answer agrees: y, yes, 是 or 确定 (case and blanks aside).
+bool agrees(const QString& answer);
 
 class ConsoleFeedback : public Feedback {
 public:
@@ -51,6 +67,8 @@ public:
 
     // "TITLE: TEXT" on a line of its own.
     void notice(const Message& message) override;
+    // Ask: the question's first line (its warning) and a question of the
+    // command line's own; the window's words on its buttons are left out.
     bool confirm(const Message& question) override;
     // The prompt window's words, on a line of their own.
     void showPrompt(Prompt prompt) override;

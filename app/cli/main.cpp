@@ -4,7 +4,7 @@
 //
 // The program only turns arguments into the operations of the main window,
 // the data backup window and the batch work of the core, and prints what they
-// show; see usageText() for the commands.
+// show; see CliOptions.h for the commands.
 
 #include "cli/CliOptions.h"
 #include "cli/CliSession.h"
@@ -25,21 +25,20 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("callsetup-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(cs::version));
 
-    const cs::cli::ParseResult parsed = cs::cli::parseArguments(QCoreApplication::arguments().mid(1));
+    // The translator comes before any text: the errors of the arguments are in
+    // the chosen language too (a wrong --lang is one of them, told in the
+    // locale's language).
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    const auto language = cs::chosenLanguage(cs::cli::languageArgument(arguments));
+    if (!cs::installLanguage(app, language.value_or(cs::languageFromEnvironment())))
+        cs::cli::writeUtf8(stderr, QStringLiteral("callsetup-cli: the translation cannot be loaded\n"));
+    const cs::cli::ParseResult parsed = cs::cli::parseArguments(arguments);
     if (!parsed.options) {
-        cs::cli::writeUtf8(stderr, QStringLiteral("callsetup-cli: ") + parsed.error + QStringLiteral("\n\n")
-                                       + cs::cli::usageText());
+        cs::cli::writeUtf8(stderr, QStringLiteral("callsetup-cli: %1\n%2\n")
+                                       .arg(parsed.error, QCoreApplication::translate("cli", "Try \"%1\" for more information.")
+                                                              .arg(parsed.helpCall)));
         return cs::cli::ExitUsage;
     }
-    // The translator comes before any message: the core's texts are looked up as they are shown.
-    const auto language = cs::chosenLanguage(parsed.options->lang);
-    if (!language) {
-        cs::cli::writeUtf8(stderr, QStringLiteral("callsetup-cli: --lang takes zh or en, not \"%1\"\n")
-                                       .arg(*parsed.options->lang));
-        return cs::cli::ExitUsage;
-    }
-    if (!cs::installLanguage(app, *language))
-        cs::cli::writeUtf8(stderr, QStringLiteral("callsetup-cli: the English texts cannot be loaded\n"));
     // Every word is used exactly as given: one that Qt's file classes could not
     // reach exactly (not UTF-8) would name another file, and is refused.
     for (int i = 1; i < argc; ++i) {
@@ -52,7 +51,8 @@ int main(int argc, char** argv)
             return cs::cli::ExitUsage;
         }
     }
-    cs::cli::CliSession session(*parsed.options, stdout, stderr, ::isatty(STDERR_FILENO) == 1,
-                                ::isatty(STDIN_FILENO) == 1);
+    const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    cs::cli::CliSession session(*parsed.options, stdout, stderr, terminal,
+                                terminal && ::isatty(STDIN_FILENO) == 1);
     return session.run();
 }

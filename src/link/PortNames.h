@@ -27,9 +27,10 @@ struct PresentPort {
     QString device;
 };
 
-// The serial ports present now: Qt's list, without the built-in ports that have
-// no UART behind them (sysfs type 0), and with the built-in ports that have one
-// but Qt could not open just now (held open elsewhere).
+// The serial ports present now that can be counted: built-in ports with a UART
+// behind them (sysfs type above 0, whether or not they are held open
+// elsewhere), USB and ACM adapters. Read from sysfs where there is one (a
+// fraction of a millisecond), else Qt's list.
 QList<PresentPort> presentPorts();
 
 // The device for port number n given the ports present and the target of the
@@ -39,5 +40,18 @@ QString mapPortDevice(int n, const QList<PresentPort>& present, const QString& l
 
 // The device for port number n (n >= 1), as the machine stands now.
 QString portDevice(int n);
+
+// Where one port number leads, and how.
+struct PortRoute {
+    int number = 0;
+    QString device;         // what COMn opens
+    QString link;           // the per-user link comN, when there is one (dangling too)
+    bool present = false;   // the device is there: a port counted, or a link's target
+};
+
+// Port numbers 1..count as the machine stands now, from one look at the links
+// and one enumeration of the ports present: what the ports command lists and
+// the port list's tips show.
+QList<PortRoute> portRoutes(int count = 8);
 
 } // namespace cs

@@ -93,13 +93,11 @@ bool install(QCoreApplication& app, const QString& name, QTranslator* translator
 
 bool installLanguage(QCoreApplication& app, Language language)
 {
-    const QString name = QStringLiteral("callsetup_en");
-    if (language == Language::Chinese) {
-        remove(app, name);
-        return true;
-    }
-    return install(app, name, new QTranslator, [](QTranslator& translator) {
-        return translator.load(QStringLiteral(":/i18n/callsetup_en.qm"));
+    const bool english = language == Language::English;
+    const QString name = english ? QStringLiteral("callsetup_en") : QStringLiteral("callsetup_zh");
+    remove(app, english ? QStringLiteral("callsetup_zh") : QStringLiteral("callsetup_en"));
+    return install(app, name, new QTranslator, [&name](QTranslator& translator) {
+        return translator.load(QStringLiteral(":/i18n/") + name + QStringLiteral(".qm"));
     });
 }
 

@@ -1,6 +1,9 @@
 #pragma once
-// The language of the program's texts. The source texts are Chinese; English
-// comes from the translation built into the program (:/i18n/callsetup_en.qm).
+// The language of the program's texts. The source texts of the windows and
+// their messages are Chinese, English comes from :/i18n/callsetup_en.qm; the
+// command line's own texts, the batch work's and the backup comparison's are
+// written in English, Chinese comes from :/i18n/callsetup_zh.qm. Both are
+// built into the programs.
 // Both entry points choose the language here, before any window or message
 // exists: `--lang zh|en` when given, else the user's locale.
 
@@ -28,9 +31,9 @@ Language languageFromEnvironment();
 // language for a value other than "zh" or "en"), else the environment's.
 std::optional<Language> chosenLanguage(const std::optional<QString>& option);
 
-// Installs the English translation into the application (once; later calls
-// install nothing); Chinese removes it again. False when the translation
-// cannot be loaded.
+// Installs the language's translation into the application (once; later
+// calls install nothing) and removes the other language's. False when the
+// translation cannot be loaded.
 bool installLanguage(QCoreApplication& app, Language language);
 
 // Qt's own texts (standard buttons, file dialogs, context menus) in the

@@ -2,18 +2,17 @@
 #include "link/PortNames.h"
 
 #include <QComboBox>
-#include <QEvent>
+#include <QKeyEvent>
 
 namespace cs::ui {
 
 namespace {
 
-void renewTips(QComboBox* ports)
+// The keys that open a combo box's list.
+bool opensList(const QKeyEvent* key)
 {
-    for (int i = 0; i < ports->count(); ++i) {
-        const int number = portNumberOf(ports->itemText(i));
-        ports->setItemData(i, number > 0 ? portDevice(number) : QString(), Qt::ToolTipRole);
-    }
+    const bool alt = key->modifiers() & Qt::AltModifier;
+    return key->key() == Qt::Key_F4 || (alt && (key->key() == Qt::Key_Down || key->key() == Qt::Key_Up));
 }
 
 class TipRenewer : public QObject {
@@ -24,9 +23,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         const QEvent::Type type = event->type();
-        const bool opening = type == QEvent::MouseButtonPress || type == QEvent::KeyPress;
-        if (watched == ports_ && (opening || type == QEvent::ToolTip))
-            renewTips(ports_);
+        const bool opening = type == QEvent::MouseButtonPress
+            || (type == QEvent::KeyPress && opensList(static_cast<QKeyEvent*>(event)));
+        if (watched == ports_ && opening)
+            renewPortTips(ports_);
         return false;
     }
 
@@ -36,9 +36,20 @@ private:
 
 } // namespace
 
+void renewPortTips(QComboBox* ports)
+{
+    int highest = 0;
+    for (int i = 0; i < ports->count(); ++i)
+        highest = std::max(highest, portNumberOf(ports->itemText(i)));
+    const QList<PortRoute> routes = portRoutes(highest);
+    for (int i = 0; i < ports->count(); ++i) {
+        const int number = portNumberOf(ports->itemText(i));
+        ports->setItemData(i, number > 0 ? routes[number - 1].device : QString(), Qt::ToolTipRole);
+    }
+}
+
 void attachPortTips(QComboBox* ports)
 {
-    renewTips(ports);
     ports->installEventFilter(new TipRenewer(ports));
 }
 

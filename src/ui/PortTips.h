@@ -5,9 +5,12 @@ class QComboBox;
 
 namespace cs::ui {
 
-// Sets the tooltips and renews them whenever the list is about to open (mouse
-// press, key press) or asked for a tooltip, so that an adapter plugged in
-// after start-up shows under its item.
+// Renews the tooltips whenever the list is about to open (a mouse press, or a
+// key that opens it), so that an adapter plugged in after start-up shows under
+// its item. Nothing is looked up before that: not at start-up.
 void attachPortTips(QComboBox* ports);
+
+// Sets every item's tooltip from one look at the links and the ports present.
+void renewPortTips(QComboBox* ports);
 
 } // namespace cs::ui

@@ -16,7 +16,7 @@ using namespace cs::test;
 namespace {
 
 const QString NoPort = "/dev/callsetup-no-such-port";
-const QByteArray PortBox = "错误: 没发现此端口或端口已被其它程序占用!\nno such device\n";
+const QByteArray PortBox = "错误: 没发现此端口或端口已被其它程序占用!\n没有这个设备\n";
 
 } // namespace
 
@@ -31,11 +31,17 @@ TEST(CliFiles, WhatEachRunSaysAndItsExitStatus)
     const QString unit = file("unit.cat", image), same = file("same.CAT", image);
     const QString shortFile = file("short.cat", QByteArray(8191, '\0'));
     const QString misnamed = file("unit.Cat", image);
-    const QString folder = dir.filePath("folder.cat");
-    QDir().mkpath(folder);
     const QString pagers = file("x%1.csv", "number,address\n1,1\n");
     const QString good = file("y%1%2.csv", "number,address,model,polarity,rate,tone\n1,1\n2,2\n");
+    const QString folder = dir.filePath("folder.cat");
+    QDir().mkpath(folder);
     const QString bad = file("b.csv", "number,address,model,polarity,rate,tone\n1,1\n0,1\n");
+    // 25 bad rows: the first 20 are listed.
+    const QString flood = file("f.csv", "number,address,model,polarity,rate,tone\n"
+                                            + QByteArray("0,1\n").repeated(25));
+    QByteArray floodLines;
+    for (int line = 2; line <= 21; ++line)
+        floodLines += "第 " + QByteArray::number(line) + " 行：传呼号必须为1-254的数字！\n";
     const QByteArray pagerLine = "   1    1 2 3 4 5 6 7     反     数字标准    1200    音调1\r\n";
     const auto u = [](const QString& s) { return s.toUtf8(); };
     const std::tuple<QStringList, int, QByteArray, QByteArray> cases[] = {
@@ -43,31 +49,33 @@ TEST(CliFiles, WhatEachRunSaysAndItsExitStatus)
         {{"report", "tables", unit}, 0, "", "注意: 没有餐桌号！\n"},
         {{"report", "mode", misnamed}, 2, "", "错误: 请选择.cat文件\n"},
         {{"dump", shortFile}, 2, "",
-         "错误: 文件" + u(shortFile) + "打开失败！\n8191 bytes, fewer than the 8192 of a backup\n"},
+         "错误: 文件" + u(shortFile) + "打开失败！\n8191 字节，不足备份文件的 8192 字节\n"},
         {{"read", dir.filePath("new.Cat")}, 2, "", "错误: 保存文件的扩展名必须为.cat！\n"},
         {{"read", dir.filePath("new.cat")}, 1, "", PortBox},
         // The target is checked before the first request.
         {{"read", dir.filePath("none/x.cat")}, 2, "",
-         "错误: 文件" + u(dir.filePath("none/x.cat")) + "保存失败！\nno folder "
+         "错误: 文件" + u(dir.filePath("none/x.cat")) + "保存失败！\n没有文件夹 "
              + u(dir.filePath("none")) + "\n"},
-        {{"read", folder}, 2, "", "错误: 文件" + u(folder) + "保存失败！\na folder, not a file\n"},
+        {{"read", folder}, 2, "", "错误: 文件" + u(folder) + "保存失败！\n是文件夹，不是文件\n"},
         {{"write", misnamed}, 2, "", "错误: 请选择.cat文件\n"},
         {{"write", unit}, 1, "", "OK: 已成功打开备份文件" + u(unit) + "\n" + PortBox},
         {{"diff", unit, same}, 0, "", ""},
         {{"diff", unit, shortFile}, 2, "",
-         "错误: 文件" + u(shortFile) + "打开失败！\n8191 bytes, fewer than the 8192 of a backup\n"},
+         "错误: 文件" + u(shortFile) + "打开失败！\n8191 字节，不足备份文件的 8192 字节\n"},
         {{"pagers", "load", bad}, 2, "",
-         "line 3: 传呼号必须为1-254的数字！\n" + u(bad) + ": nothing was sent\n"},
+         "第 3 行：传呼号必须为1-254的数字！\n" + u(bad) + "：未发送任何内容\n"},
+        {{"pagers", "load", flood}, 2, "",
+         floodLines + "另有 5 行有误\n" + u(flood) + "：未发送任何内容\n"},
         {{"pagers", "load", "/dev/zero"}, 2, "",
-         "callsetup-cli: cannot read /dev/zero: a device, not a regular file\n"},
+         "callsetup-cli：无法读取 /dev/zero：是设备，不是普通文件\n"},
         {{"pagers", "load", "--dry-run", good}, 0, "",
-         u(good) + ": 2 pagers, every row can be sent\n"},
+         u(good) + "：2 个传呼机，每一行都可以发送\n"},
         {{"pagers", "load", pagers}, 2, "",
-         "line 1: the first line must be \"number,address,model,polarity,rate,tone\"\n" + u(pagers)
-             + ": nothing was sent\n"},
+         "第 1 行：第一行必须是“number,address,model,polarity,rate,tone”\n" + u(pagers)
+             + "：未发送任何内容\n"},
         {{"init"}, 2, "",
-         "callsetup-cli: init erases everything the host unit stores; without a terminal to "
-         "ask on, give --yes\n"},
+         "callsetup-cli：init 会清除主机存储的所有信息；没有可以提问的终端时，请加上 --yes\n"},
+        {{"init", "--yes"}, 1, "", PortBox},
     };
     for (const auto& [arguments, status, out, err] : cases) {
         const CliResult r = runCli(QStringList{"--port", NoPort} + arguments);
@@ -113,7 +121,7 @@ TEST(CliOptions, ANameThatIsNotUtf8IsRefusedBeforeAnythingIsRead)
 {
     // Two names that differ only in a byte that is not UTF-8 would reach one file.
     QProcess shell;
-    shell.start("/bin/sh", {"-c", "exec \"$0\" dump \"$(printf 'caf\\351.cat')\"",
+    shell.start("/bin/sh", {"-c", "exec \"$0\" --lang en dump \"$(printf 'caf\\351.cat')\"",
                             CALLSETUP_CLI_PROGRAM});
     ASSERT_TRUE(shell.waitForFinished(10000));
     EXPECT_EQ(shell.exitCode(), 2);
@@ -121,11 +129,11 @@ TEST(CliOptions, ANameThatIsNotUtf8IsRefusedBeforeAnythingIsRead)
         ".cat: the name is not valid UTF-8 and cannot be used exactly\n"));
 }
 
-TEST(CliOptions, PortNamesAndWrongUsage)
+TEST(CliOptions, PortNamesAndListWords)
 {
     const std::pair<QStringList, QString> ports[] = {
         {{"--port", "com8", "monitor"}, "COM8"},
-        {{"--port=/dev/ttyUSB0", "monitor"}, "/dev/ttyUSB0"},
+        {{"monitor", "--port=/dev/ttyUSB0"}, "/dev/ttyUSB0"},
         {{"--port", "COM9", "monitor"}, ""},
         {{"--port", "ttyUSB0", "monitor"}, ""},
     };
@@ -147,18 +155,78 @@ TEST(CliOptions, PortNamesAndWrongUsage)
         const cs::cli::Options& o = *parsed.options;
         EXPECT_EQ((std::array{o.model, o.polarity, o.rate, o.tone}), codes);
     }
-    const CliResult r = runCli({"read"});
-    EXPECT_EQ(r.exitCode, 2);
-    EXPECT_TRUE(r.err.startsWith("callsetup-cli: read needs a file name\n")) << r.err.constData();
 }
 
-TEST(CliProgress, BarFollowsTheValue)
+TEST(CliOptions, WrongUsageIsOneLineAndTheHelpToRead)
 {
-    const std::tuple<int, int, const char*> cases[] = {
-        {31, 63, "x [###############---------------]  49%"},
-        {1, 2, "x [###############---------------]  50%"},
-        {70, 63, "x [##############################] 100%"},
+    const QStringList en = {"LANG=en_GB.UTF-8"};
+    const QByteArray top = "Try \"callsetup-cli --help\" for more information.\n";
+    const auto help = [](const QByteArray& command) {
+        return "Try \"callsetup-cli " + command + " --help\" for more information.\n";
     };
-    for (const auto& [value, maximum, line] : cases)
-        EXPECT_EQ(cs::cli::progressLine("x", value, 0, maximum), QString(line)) << value;
+    const std::tuple<QStringList, QStringList, QByteArray> cases[] = {
+        {{"pager", "set", "1", "1", "--tone", "5"}, en,
+         "unknown value \"5\" for --tone\n" + help("pager set")},
+        {{"pager", "set", "1", "1", "--tone", "5"}, {},
+         "--tone 的值“5”无法识别\n请运行“callsetup-cli pager set --help”查看帮助。\n"},
+        {{"read"}, en, "read needs a file name\n" + help("read")},
+        {{"--lang", "zh", "read"}, en,
+         "read 需要文件名\n请运行“callsetup-cli read --help”查看帮助。\n"},
+        {{"frobnicate", "x"}, en, "unknown command \"frobnicate\"\n" + top},
+        {{"pager", "add", "1"}, en, "unknown command \"pager add\"\n" + top},
+        {{}, en, "no command given\n" + top},
+        {{"--fast"}, en, "no command given\n" + top},
+        {{"pager", "delete", "3", "--tone", "2"}, en,
+         "--tone does not apply to pager delete\n" + help("pager delete")},
+        {{"dump", "a.cat", "--bogus"}, en, "unknown option \"--bogus\"\n" + help("dump")},
+        {{"dump", "a.cat", "-x"}, en, "unknown option \"-x\"\n" + help("dump")},
+        {{"dump", "a.cat", "--fast=yes"}, en, "--fast takes no value\n" + help("dump")},
+        {{"table", "set", "5", "--key"}, en, "--key needs a value\n" + help("table set")},
+        {{"diff", "a.cat", "b.cat", "c.cat"}, en,
+         "diff takes no more words: \"c.cat\"\n" + help("diff")},
+        {{"report", "all", "a.cat", "--format", "csv"}, en,
+         "csv is for the pagers and tables reports\n" + help("report")},
+        {{"report", "everything", "a.cat"}, en,
+         "unknown report kind \"everything\"\n" + help("report")},
+        {{"tables", "learn", "9-3"}, en,
+         "tables learn takes FIRST-LAST, table numbers 1-65535, FIRST <= LAST\n"
+             + help("tables learn")},
+        {{"--lang", "fr", "ports"}, en, "--lang takes zh or en, not \"fr\"\n" + help("ports")},
+        {{"mode", "turbo"}, en, "unknown value \"turbo\" for mode\n" + help("mode")},
+        {{"--port", "COM9", "ports"}, en,
+         "unknown port name \"COM9\" (COM1 .. COM8 or a device path)\n" + help("ports")},
+    };
+    for (const auto& [arguments, environment, err] : cases) {
+        const CliResult r = runCli(arguments, environment);
+        EXPECT_EQ(std::tuple(r.exitCode, r.out, r.err),
+                  std::tuple(2, QByteArray(), "callsetup-cli: " + err))
+            << arguments.join(' ').toStdString();
+    }
+}
+
+TEST(CliOptions, HelpEverywhereInTheChosenLanguage)
+{
+    // The first line of the help, by the arguments and the locale.
+    const QByteArray zh = "用法：callsetup-cli [选项] 命令 [参数] [选项]";
+    const QByteArray en = "Usage: callsetup-cli [OPTIONS] COMMAND [ARGUMENTS] [OPTIONS]";
+    const std::tuple<QStringList, QStringList, QByteArray> cases[] = {
+        {{"-h"}, {}, zh},
+        {{"--help"}, {"LC_ALL=C"}, zh},
+        {{"--help"}, {"LANG=en_US.UTF-8"}, en},
+        {{"--help"}, {"LANGUAGE=zh_CN:en", "LANG=en_US.UTF-8"}, zh},
+        {{"pager", "set", "-h"}, {"LANG=en"},
+         "Usage: callsetup-cli pager set NUMBER ADDRESS [OPTIONS]"},
+        {{"-h", "tables", "learn"}, {"LANG=en"},
+         "Usage: callsetup-cli tables learn FIRST-LAST [OPTIONS]"},
+        {{"--lang=zh", "report", "--help"}, {"LANG=en"},
+         "用法：callsetup-cli report KIND FILE.cat [选项]"},
+        {{"--lang", "en", "init", "--help", "--yes"}, {}, "Usage: callsetup-cli init [OPTIONS]"},
+        {{"--version"}, {}, "callsetup-cli 4.01"},
+    };
+    for (const auto& [arguments, environment, first] : cases) {
+        const CliResult r = runCli(arguments, environment);
+        EXPECT_EQ(std::tuple(r.exitCode, r.out.left(r.out.indexOf('\n')), r.err),
+                  std::tuple(0, first, QByteArray()))
+            << arguments.join(' ').toStdString();
+    }
 }

@@ -85,8 +85,8 @@ TEST(CliLine, ADownloadThatBreaksOrIsStoppedSaysWhatTheUnitHolds)
     QTemporaryDir dir;
     const QString file = writeFile(dir.filePath("unit.cat"), pattern(7));
     const QRegularExpression summary(
-        "the download ended after (\\d+) of 64 blocks: the host unit now holds part of the "
-        "backup and part of its old memory; download the backup again\n$");
+        "下发在第 (\\d+) 块（共 64 块）之后结束：主机中现在一部分是备份的内容，一部分是原来的"
+        "内存；请重新下发备份\n$");
     for (const bool interrupt : {false, true}) {
         SimProcess sim;
         ASSERT_TRUE(sim.start());

@@ -1,22 +1,69 @@
-# cmake -DLUPDATE=... -DTS=... -DLIST=... -DINCLUDE=... -DOPTIONS=... -DWORK=... -P
-# Runs lupdate into a copy of the translation file and fails on every source
-# text that has no finished translation and on every entry the sources lost.
+# cmake -DLUPDATE=... -DTS=FILE[=CONTEXT,...][|FILE...] -DLIST=... -DINCLUDE=... -DOPTIONS=...
+#       -DWORK=... [-DUPDATE=ON] -P
+# Runs lupdate over the sources into a copy of each translation file. A file
+# given with contexts holds only those (the Chinese translation holds the
+# contexts whose source texts are English); the others are dropped from its
+# copy. Fails on every source text that has no finished translation and on
+# every entry the sources lost; with UPDATE, writes the copies back instead.
+cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
-set(copy ${WORK}/callsetup_en.ts)
-file(COPY_FILE ${TS} ${copy})
-execute_process(COMMAND ${LUPDATE} ${OPTIONS} -I ${INCLUDE} @${LIST} -ts ${copy}
-                RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE warnings)
-if(NOT status EQUAL 0 OR NOT warnings STREQUAL "")
-  message(FATAL_ERROR "lupdate failed or warned (${status}):\n${warnings}")
-endif()
-file(READ ${copy} text)
-set(source "<source>([^<]|<byte value=\"x[0-9a-f]+\"/>)*</source>[ \n]*")
-string(REGEX MATCHALL "${source}<translation type=\"[a-z]+\"" stale "${text}")
-string(REGEX MATCHALL "${source}<translation></translation>" empty "${text}")
-if(stale OR empty)
-  list(JOIN stale "\n" stale)
-  list(JOIN empty "\n" empty)
-  message(FATAL_ERROR "${TS} is not complete and current; run the target "
-          "update_translations and translate:\n${stale}\n${empty}")
-endif()
+string(REPLACE "|" ";" entries "${TS}")
+
+# Keeps the <context> elements of `text` whose name is in `keep`.
+function(keep_contexts text keep out)
+  string(FIND "${text}" "<context>" start)
+  string(SUBSTRING "${text}" 0 ${start} result)
+  string(SUBSTRING "${text}" ${start} -1 rest)
+  while(TRUE)
+    string(FIND "${rest}" "<context>" start)
+    if(start EQUAL -1)
+      break()
+    endif()
+    string(FIND "${rest}" "</context>" end)
+    math(EXPR length "${end} + 11 - ${start}")
+    string(SUBSTRING "${rest}" ${start} ${length} context)
+    math(EXPR after "${end} + 11")
+    string(SUBSTRING "${rest}" ${after} -1 rest)
+    string(REGEX MATCH "<name>([^<]*)</name>" name "${context}")
+    if(CMAKE_MATCH_1 IN_LIST keep)
+      string(APPEND result "${context}\n")
+    endif()
+  endwhile()
+  string(APPEND result "</TS>\n")
+  set(${out} "${result}" PARENT_SCOPE)
+endfunction()
+
+foreach(entry ${entries})
+  string(REPLACE "=" ";" parts "${entry}")
+  list(GET parts 0 ts)
+  get_filename_component(name ${ts} NAME)
+  set(copy ${WORK}/${name})
+  file(COPY_FILE ${ts} ${copy})
+  execute_process(COMMAND ${LUPDATE} ${OPTIONS} -I ${INCLUDE} @${LIST} -ts ${copy}
+                  RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE warnings)
+  if(NOT status EQUAL 0 OR NOT warnings STREQUAL "")
+    message(FATAL_ERROR "lupdate failed or warned (${status}):\n${warnings}")
+  endif()
+  file(READ ${copy} text)
+  list(LENGTH parts count)
+  if(count GREATER 1)
+    list(GET parts 1 keep)
+    string(REPLACE "," ";" keep "${keep}")
+    keep_contexts("${text}" "${keep}" text)
+    file(WRITE ${copy} "${text}")
+  endif()
+  if(UPDATE)
+    file(COPY_FILE ${copy} ${ts} ONLY_IF_DIFFERENT)
+    continue()
+  endif()
+  set(source "<source>([^<]|<byte value=\"x[0-9a-f]+\"/>)*</source>[ \n]*")
+  string(REGEX MATCHALL "${source}<translation type=\"[a-z]+\"" stale "${text}")
+  string(REGEX MATCHALL "${source}<translation></translation>" empty "${text}")
+  if(stale OR empty)
+    list(JOIN stale "\n" stale)
+    list(JOIN empty "\n" empty)
+    message(FATAL_ERROR "${ts} is not complete and current; run the target "
+            "update_translations and translate:\n${stale}\n${empty}")
+  endif()
+endforeach()

@@ -29,6 +29,32 @@ TEST(PortMap, NthPortPresentUnlessLinked)
     }
 }
 
+TEST(PortRoutes, LinksWithTheirTargetsDanglingOnesAbsent)
+{
+    QTemporaryDir dir;
+    qputenv("CALLSETUP_PORT_LINKS", dir.path().toUtf8());
+    ASSERT_TRUE(QFile::link("/dev/null", dir.filePath("com2")));
+    ASSERT_TRUE(QFile::link(dir.filePath("unplugged"), dir.filePath("com3")));
+    const QList<cs::PresentPort> present = cs::presentPorts();
+    const QList<cs::PortRoute> routes = cs::portRoutes(4);
+    ASSERT_EQ(routes.size(), 4);
+    const auto row = [](const cs::PortRoute& r) {
+        return QStringLiteral("%1 %2 %3 %4").arg(r.number).arg(r.device, r.link).arg(r.present);
+    };
+    EXPECT_EQ(row(routes[1]), "2 /dev/null " + dir.filePath("com2") + " 1");
+    EXPECT_EQ(row(routes[2]), "3 " + dir.filePath("unplugged") + " " + dir.filePath("com3") + " 0");
+    // Without a link: the port counted from the same list, present when it is in it.
+    for (const int n : {1, 4}) {
+        const cs::PortRoute& r = routes[n - 1];
+        EXPECT_EQ(r.device, cs::mapPortDevice(n, present, QString()));
+        EXPECT_TRUE(r.link.isEmpty());
+        EXPECT_EQ(r.present, std::any_of(present.begin(), present.end(), [&](const auto& p) {
+                      return p.device == r.device;
+                  }));
+    }
+    qunsetenv("CALLSETUP_PORT_LINKS");
+}
+
 TEST(SimLink, LeavesTheUsersLink)
 {
     QTemporaryDir dir;

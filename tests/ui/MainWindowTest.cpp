@@ -3,6 +3,7 @@
 #include "support/Rig.h"
 #include "ui/MainWindow.h"
 
+#include <QTest>
 #include <QtWidgets>
 #include <gtest/gtest.h>
 
@@ -33,4 +34,30 @@ TEST(Form1, StartUpStateAndAClickThroughToTheLine)
     EXPECT_EQ(rig.port.written, cs::requestFrame(0x01, payload));
     EXPECT_EQ(window.findChild<QLabel*>("Label11")->text(), QString("已打开COM1"));
     EXPECT_EQ(rig.ui.messages.value(0).text, QString("设置传呼号成功！"));
+}
+
+TEST(Form1, PortTipsAreLookedUpAsTheListOpens)
+{
+    QTemporaryDir links;
+    qputenv("CALLSETUP_PORT_LINKS", links.path().toUtf8());
+    Rig rig;
+    cs::Commands commands{rig.link, rig.portControl};
+    cs::TestView testView{rig.state, rig.port, rig.portControl};
+    MainWindow window(rig.state, rig.link, rig.portControl, commands, testView, rig.ui);
+    auto* ports = window.findChild<QComboBox*>("Combo5");
+    const auto tip = [&](int i) { return ports->itemData(i, Qt::ToolTipRole).toString(); };
+    EXPECT_EQ(tip(2), QString());   // nothing looked up at start-up
+    // An adapter linked as COM3 after start-up shows as the list opens, by mouse or key.
+    ASSERT_TRUE(QFile::link("/dev/null", links.filePath("com3")));
+    QTest::keyClick(ports, Qt::Key_Down);   // moves the choice, opens nothing
+    EXPECT_EQ(tip(2), QString());
+    QTest::keyClick(ports, Qt::Key_F4);
+    ports->hidePopup();
+    EXPECT_EQ(tip(2), QString("/dev/null"));
+    ASSERT_TRUE(QFile::remove(links.filePath("com3")));
+    ASSERT_TRUE(QFile::link("/dev/zero", links.filePath("com3")));
+    QTest::mouseClick(ports, Qt::LeftButton);
+    ports->hidePopup();
+    EXPECT_EQ(tip(2), QString("/dev/zero"));
+    qunsetenv("CALLSETUP_PORT_LINKS");
 }

@@ -1,0 +1,169 @@
+// What the command line draws and asks on a terminal, how it wraps its help,
+// and what its generated completion script offers.
+#include "CliRun.h"
+#include "cli/CliHelp.h"
+#include "cli/Console.h"
+#include "support/Files.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+using namespace cs::cli;
+
+namespace {
+
+// What `write` put into a temporary file.
+template <class Write>
+QByteArray written(Write write)
+{
+    std::FILE* file = std::tmpfile();
+    write(file);
+    std::fflush(file);
+    QByteArray bytes(int(std::ftell(file)), '\0');
+    std::rewind(file);
+    bytes.resize(int(std::fread(bytes.data(), 1, size_t(bytes.size()), file)));
+    std::fclose(file);
+    return bytes;
+}
+
+} // namespace
+
+TEST(CliProgress, BarFollowsTheValueAndFitsTheWidth)
+{
+    const QString caption = QString::fromUtf8("正在读取主机内容……");   // 18 columns
+    const std::tuple<QString, int, int, int, QString> cases[] = {
+        {"x", 31, 63, 80, "x [###############---------------]  49%"},
+        {"x", 1, 2, 80, "x [###############---------------]  50%"},
+        {"x", 70, 63, 80, "x [##############################] 100%"},
+        {"x", 5, 0, 80, "x [------------------------------]   0%"},
+        {caption, 32, 64, 40, caption + " [#######------]  50%"},
+        {caption, 32, 64, 36, caption + "  50%"},
+        {caption, 32, 64, 12, QString::fromUtf8("正在读取主…")},
+    };
+    for (const auto& [text, value, maximum, columns, line] : cases)
+        EXPECT_EQ(progressLine(text, value, 0, maximum, columns), line) << columns;
+}
+
+TEST(CliProgress, NoProgressLineOnADumbTerminal)
+{
+    const std::tuple<const char*, bool, QByteArray> cases[] = {
+        {"xterm", true, "\r[ab]\x1b[K\r\x1b[K"},
+        {"dumb", true, ""},
+        {"xterm", false, ""},
+    };
+    for (const auto& [term, terminal, bytes] : cases) {
+        qputenv("TERM", term);
+        const bool isTerminal = terminal;
+        EXPECT_EQ(written([&](std::FILE* f) {
+                      ProgressDisplay line(f, isTerminal);
+                      line.show("[ab]");
+                      line.show("[ab]");   // unchanged: not drawn again
+                      line.clearLine();
+                  }),
+                  bytes)
+            << term << terminal;
+    }
+    qunsetenv("TERM");
+}
+
+TEST(CliQuestion, OnlyAnAnswerThatAgreesGoesOn)
+{
+    const cs::Message question{QString::fromUtf8("执行此操作将清除主机内存储的所有信息！！\r\n"
+                                                 "   您确认执行请按确定，否则请取消！"),
+                               cs::Style::OkCancel, cs::Title::StrongAttention};
+    const QByteArray asked = "注意！！: 执行此操作将清除主机内存储的所有信息！！\n"
+                             "Go on? Type y or yes to go on, anything else cancels: ";
+    const std::tuple<Confirm, QByteArray, bool, QByteArray> cases[] = {
+        {Confirm::Agree, "", true, ""},
+        {Confirm::Decline, "y\n", false, ""},
+        {Confirm::Ask, "y\n", true, asked},
+        {Confirm::Ask, " YES \n", true, asked},
+        {Confirm::Ask, "是\n", true, asked},
+        {Confirm::Ask, "确定\n", true, asked},
+        {Confirm::Ask, "否\n", false, asked},
+        {Confirm::Ask, "yess\n", false, asked},
+        {Confirm::Ask, "\n", false, asked},
+        {Confirm::Ask, "", false, asked + "\n"},   // end of input: the line is ended
+    };
+    for (const auto& [how, answer, agreed, shown] : cases) {
+        std::FILE* answers = std::tmpfile();
+        std::fwrite(answer.constData(), 1, size_t(answer.size()), answers);
+        std::rewind(answers);
+        bool result = !agreed;
+        const Confirm confirmation = how;
+        const QByteArray out = written([&](std::FILE* f) {
+            ProgressDisplay progress(f, false);
+            ConsoleFeedback feedback(f, progress);
+            feedback.confirmation = confirmation;
+            feedback.answers = answers;
+            result = feedback.confirm(question);
+        });
+        std::fclose(answers);
+        EXPECT_EQ(std::tuple(result, out), std::tuple(agreed, shown)) << answer.constData();
+    }
+}
+
+TEST(CliHelp, LinesWrapAtBlanksOrBetweenChineseCharacters)
+{
+    const std::tuple<QString, int, QString> cases[] = {
+        {"one two three four", 9, "one two\nthree\nfour\n"},
+        {"averyveryverylongword x", 8, "averyveryverylongword\nx\n"},
+        // A word of a list stays whole; a blank is not carried to the next line.
+        {"also 音调1, 音调2", 12, "also 音调1,\n音调2\n"},
+        // Prose breaks anywhere, but never before closing punctuation.
+        {"传呼机的机型：数字标准", 12, "传呼机的机\n型：数字标准\n"},
+        {"一二三四五六七八，九十", 16, "一二三四五六七\n八，九十\n"},
+        {"", 10, "\n"},
+    };
+    for (const auto& [text, width, lines] : cases)
+        EXPECT_EQ(wrapText(text, width), lines) << text.toStdString();
+    EXPECT_EQ(displayWidth(QString::fromUtf8("COM1 端口")), 9);
+}
+
+TEST(CliCompletion, WordsComeFromTheProgram)
+{
+    QTemporaryDir dir;
+    for (const char* name : {"a.cat", "b.CAT", "c.csv", "d.txt"})
+        cs::test::writeFile(dir.filePath(name), "");
+    QDir(dir.path()).mkdir("sub");
+    const QString script = cs::test::writeFile(dir.filePath("completion.bash"),
+                                               cs::test::runCli({"--completion", "bash"}).out);
+    // The words typed before the cursor; the word at the cursor last.
+    const std::pair<QString, QString> cases[] = {
+        {"", "diff dump init mode monitor pager pagers ports read report table tables write"},
+        {"--lang en pager ", "delete set"},
+        {"--lang ", "en zh"},
+        {"--lang=e", "--lang=en"},
+        {"--lang = e", "en"},
+        {"--port COM2 tables ", "learn"},
+        {"mode s", "single0 single1"},
+        {"pager set 1 2 --tone t", "tone1 tone2 tone3 tone4"},
+        {"pager set 1 2 --t", "--tone"},
+        {"read --", "--fast --help --lang --port --verify"},
+        {"--", "--fast --help --lang --port --version"},
+        {"report ", "all handheld infounit keys language mode originator pagers tables "
+                    "transmitter"},
+        {"report pagers ", "a.cat b.CAT sub"},
+        {"--port COM1 pagers load ", "c.csv sub"},
+        {"diff a.cat b.CAT ", ""},
+        {"--port COM", "COM1 COM2 COM3 COM4 COM5 COM6 COM7 COM8"},
+        {"--key ", ""},
+    };
+    for (const auto& [typed, offered] : cases) {
+        QProcess bash;
+        bash.setWorkingDirectory(dir.path());
+        bash.start("bash", {"-c", "source \"$1\"; COMP_WORDS=(\"$2\" $3 \"$4\"); "
+                                  "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _callsetup_cli; "
+                                  "printf '%s\\n' \"${COMPREPLY[@]}\" | sort",
+                            "bash", script, CALLSETUP_CLI_PROGRAM,
+                            typed.section(' ', 0, -2), typed.section(' ', -1)});
+        ASSERT_TRUE(bash.waitForFinished(10000));
+        EXPECT_EQ(QString::fromUtf8(bash.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)
+                      .join(' '),
+                  offered)
+            << typed.toStdString();
+    }
+}
