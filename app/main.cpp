@@ -66,8 +66,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "callsetup: the English texts cannot be loaded\n");
     // Qt's own buttons and dialogs speak the window's language too.
     if (!cs::installQtLanguage(app, *language))
-        std::fprintf(stderr, "callsetup: Qt's Chinese texts are not installed "
-                             "(Debian package qt6-translations-l10n)\n");
+        std::fprintf(stderr,
+                     "callsetup: Qt's Chinese texts are not installed "
+                     "(Debian package qt6-translations-l10n)\n");
 
     cs::ui::Program program(app);
     FirstPaint firstPaint;

@@ -27,17 +27,17 @@ public:
             std::fprintf(stderr, "%s: %s\n", qPrintable(titleText(m.title)), qPrintable(m.text));
     }
     bool confirm(const Message& m) override { return message(m), false; }
-    void tip(const QString&, const QString&) override {}
-    void setFocus(Field) override {}
-    void showPrompt(Prompt) override {}
-    void hidePrompt(Prompt) override {}
+    void tip(const QString&, const QString&) override { }
+    void setFocus(Field) override { }
+    void showPrompt(Prompt) override { }
+    void hidePrompt(Prompt) override { }
     QString chooseSaveFile() override { return fileName; }
     QString chooseOpenFile() override { return fileName; }
     QString choosePagerFile(bool) override { return fileName; }
 
     bool verbose = false;
     int boxes = 0;
-    QString fileName;   // what the file dialogs answer
+    QString fileName; // what the file dialogs answer
 };
 
 // The serial line with the moment of every write and of every read that
@@ -64,11 +64,11 @@ public:
     cs::SerialLine line;
     QElapsedTimer clock;
     double lastRead = -1;
-    std::vector<double> gapsMs;   // per write: ms since the last bytes were read
+    std::vector<double> gapsMs; // per write: ms since the last bytes were read
 };
 
-constexpr double ByteSeconds = 10.0 / 9600;   // 8N1
-constexpr double UnitTurnaround = 0.002;      // the simulated unit's reply delay
+constexpr double ByteSeconds = 10.0 / 9600; // 8N1
+constexpr double UnitTurnaround = 0.002;    // the simulated unit's reply delay
 
 // The time `pagers` set pager exchanges take on the line: request 20 bytes,
 // reply 6 bytes and the unit's turnaround each.

@@ -42,7 +42,8 @@ int main(int argc, char** argv)
         t.restart();
         ok = backup.download().done() && ok;
         const double download = double(t.nsecsElapsed()) / 1e9;
-        std::printf("host read: %.3f s (%.4f x 12.8 s; goal <= 1.01)   download: %.3f s (%.4f x 19.2 s; goal <= 1.01)\n",
+        std::printf("host read: %.3f s (%.4f x 12.8 s; goal <= 1.01)   download: %.3f s (%.4f x "
+                    "19.2 s; goal <= 1.01)\n",
                     read, read / 12.8, download, download / 19.2);
     }
     std::printf("peak memory: %.1f MB\n", cs::bench::peakMegabytes());

@@ -23,10 +23,11 @@
 namespace {
 
 // The program's parts on one port, as Program builds them.
-template <class PortType>
-struct Parts {
+template <class PortType> struct Parts {
     explicit Parts(const QString& device)
-        : portControl(state, port, [device](int) { return device; }) {}
+        : portControl(state, port, [device](int) { return device; })
+    {
+    }
     cs::AppState state;
     PortType port;
     cs::EventLoopWaiter waiter;
@@ -41,8 +42,14 @@ bool pagerImport(const QString& device)
     constexpr int Pagers = 254;
     QByteArray csv = "number,address,model,polarity,rate,tone\n";
     for (int n = 1; n <= Pagers; ++n)
-        csv += QStringLiteral("%1,%2,%3,%4,%5,%6\n").arg(n).arg(1000000 + n * 37).arg(n % 4)
-                   .arg(n % 2).arg(n % 3).arg(n % 4 + 1).toUtf8();
+        csv += QStringLiteral("%1,%2,%3,%4,%5,%6\n")
+                   .arg(n)
+                   .arg(1000000 + n * 37)
+                   .arg(n % 4)
+                   .arg(n % 2)
+                   .arg(n % 3)
+                   .arg(n % 4 + 1)
+                   .toUtf8();
     Parts<cs::SerialLine> parts(device);
     cs::ui::ImportWindow window(parts.link, parts.commands, parts.ui);
     window.show();
@@ -55,7 +62,11 @@ bool pagerImport(const QString& device)
     const bool done = window.import().done == Pagers;
     const bool met = done && seconds <= 1.1 * line;
     std::printf("import window, %d pagers: %.3f s, line time %.3f s = %.3f x"
-                "   goal <= 1.1 x   %s\n", Pagers, seconds, line, seconds / line, !done ? "FAILED" : met ? "ok" : "OVER");
+                "   goal <= 1.1 x   %s\n",
+                Pagers, seconds, line, seconds / line,
+                !done     ? "FAILED"
+                    : met ? "ok"
+                          : "OVER");
     return met;
 }
 
@@ -75,8 +86,11 @@ bool tableLearning(const QString& device)
     const double worst = gaps.empty() ? 0 : gaps.back();
     const bool met = done && worst <= 50;
     std::printf("learning window, %d tables: reply to next request median %.2f ms, worst %.2f ms"
-                "   goal <= 50 ms   %s\n", Tables, gaps.empty() ? 0 : gaps[gaps.size() / 2], worst,
-                !done ? "FAILED" : met ? "ok" : "OVER");
+                "   goal <= 50 ms   %s\n",
+                Tables, gaps.empty() ? 0 : gaps[gaps.size() / 2], worst,
+                !done     ? "FAILED"
+                    : met ? "ok"
+                          : "OVER");
     return met;
 }
 

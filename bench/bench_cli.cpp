@@ -60,8 +60,7 @@ QByteArray unitMemory(QProcess& sim, const QString& path)
 {
     sim.write(("dump " + path + "\n").toLocal8Bit());
     sim.waitForBytesWritten(5000);
-    while (!sim.canReadLine() && sim.waitForReadyRead(5000)) {
-    }
+    while (!sim.canReadLine() && sim.waitForReadyRead(5000)) { }
     if (sim.readLine().trimmed() != "ok")
         return {};
     return readFile(path);
@@ -81,7 +80,8 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const QString program = cs::bench::cliProgram(argc, argv);
     if (!QFileInfo(program).isExecutable()) {
-        std::fprintf(stderr, "no callsetup-cli at %s (build the target, or give its path)\n", qPrintable(program));
+        std::fprintf(stderr, "no callsetup-cli at %s (build the target, or give its path)\n",
+                     qPrintable(program));
         return 1;
     }
     QTemporaryDir dir;
@@ -98,8 +98,8 @@ int main(int argc, char** argv)
     const Goal goals[] = {
         {"read  --fast", true, true, 10.0},
         {"write --fast", true, false, 10.5},
-        {"read",         false, true, 1.01 * 12.8},
-        {"write",        false, false, 1.01 * 19.2},
+        {"read", false, true, 1.01 * 12.8},
+        {"write", false, false, 1.01 * 19.2},
     };
     bool allMet = true;
     int seed = 31;
@@ -121,14 +121,17 @@ int main(int argc, char** argv)
         }
         ++seed;
         const double seconds = timeRun(program, arguments);
-        const QByteArray result = goal.read ? readFile(file) : unitMemory(sim, dir.filePath("unit.bin"));
+        const QByteArray result = goal.read ? readFile(file)
+                                            : unitMemory(sim, dir.filePath("unit.bin"));
         const bool correct = seconds >= 0 && result == expected;
         const bool met = correct && seconds <= goal.limit;
         allMet = allMet && met;
         if (!goal.read && correct)
             memory = expected;
         std::printf("  %-13s %7.3f s   goal <= %6.3f s   %s\n", goal.what, seconds, goal.limit,
-                    !correct ? "FAILED (wrong data or exit status)" : met ? "ok" : "OVER");
+                    !correct  ? "FAILED (wrong data or exit status)"
+                        : met ? "ok"
+                              : "OVER");
     }
     sim.write("quit\n");
     sim.waitForFinished(5000);

@@ -72,7 +72,7 @@ int main(int argc, char** argv)
             return 1;
 
         t.restart();
-        window.backup().memoryDump();   // builds again and sets it into Text1
+        window.backup().memoryDump(); // builds again and sets it into Text1
         text1->repaint();
         QApplication::processEvents();
         total.push_back(t.nsecsElapsed() / 1e6);
@@ -82,7 +82,8 @@ int main(int argc, char** argv)
         }
     }
     const double m = median(total);
-    std::printf("dump of 8192 bytes, %d runs (median): build %.2f ms, build + set + paint %.2f ms (goal <= 100 ms) %s\n",
+    std::printf("dump of 8192 bytes, %d runs (median): build %.2f ms, build + set + paint %.2f ms "
+                "(goal <= 100 ms) %s\n",
                 runs, median(build), m, m <= 100.0 ? "OK" : "SLOW");
     return m <= 100.0 ? 0 : 2;
 }

@@ -4,13 +4,13 @@
 //
 //   bench_link [exchanges]    (default 50)
 
+#include "BenchSupport.h"
 #include "link/EventLoopWaiter.h"
 #include "link/Link.h"
 #include "link/PortControl.h"
 #include "link/SerialLine.h"
 #include "shared/AppState.h"
 #include "shared/Ui.h"
-#include "BenchSupport.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -18,7 +18,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-
 
 int main(int argc, char** argv)
 {

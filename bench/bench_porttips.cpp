@@ -18,8 +18,7 @@
 
 namespace {
 
-template <class Work>
-double medianMs(int runs, Work work)
+template <class Work> double medianMs(int runs, Work work)
 {
     std::vector<double> ms;
     for (int i = 0; i < runs; ++i) {

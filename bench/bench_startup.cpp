@@ -21,7 +21,8 @@ int main(int argc, char** argv)
         QProcess program;
         QElapsedTimer t;
         t.start();
-        program.start(QStringLiteral(CALLSETUP_PROGRAM_PATH), {QStringLiteral("--quit-when-shown")});
+        program.start(QStringLiteral(CALLSETUP_PROGRAM_PATH),
+                      {QStringLiteral("--quit-when-shown")});
         if (!program.waitForReadyRead(10000)) {
             std::fprintf(stderr, "the program did not show its window\n");
             return 1;
@@ -36,8 +37,10 @@ int main(int argc, char** argv)
         program.waitForFinished(5000);
     }
     std::sort(ms.begin(), ms.end());
-    std::printf("start-up to main window shown: median %.1f ms, max %.1f ms over %d runs (goal <= 300 ms)\n",
+    std::printf("start-up to main window shown: median %.1f ms, max %.1f ms over %d runs (goal <= "
+                "300 ms)\n",
                 ms[ms.size() / 2], ms.back(), runs);
-    std::printf("peak memory of the program when shown: %.1f MB (goal <= 80 MB)\n", double(peakKb) / 1024.0);
+    std::printf("peak memory of the program when shown: %.1f MB (goal <= 80 MB)\n",
+                double(peakKb) / 1024.0);
     return ms[ms.size() / 2] <= 300 ? 0 : 1;
 }

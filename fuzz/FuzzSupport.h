@@ -18,7 +18,7 @@ public:
     bool open(const QString&) override { return open_ = true; }
     void close() override { open_ = false; }
     bool isOpen() const override { return open_; }
-    void setRts(bool) override {}
+    void setRts(bool) override { }
     bool write(const QByteArray&) override { return open_; }
     QByteArray readAll() override { return cycles.isEmpty() ? QByteArray() : cycles.takeFirst(); }
     QList<QByteArray> cycles;
@@ -29,14 +29,17 @@ private:
 
 class NoWait : public cs::Waiter {
 public:
-    void wait(double) override {}
+    void wait(double) override { }
 };
-
 
 // Reads fuzz input front to back.
 class Input {
 public:
-    Input(const std::uint8_t* data, std::size_t size) : d_(data), n_(size) {}
+    Input(const std::uint8_t* data, std::size_t size)
+        : d_(data)
+        , n_(size)
+    {
+    }
     std::uint8_t byte() { return at_ < n_ ? d_[at_++] : 0; }
     QByteArray take(std::size_t count)
     {

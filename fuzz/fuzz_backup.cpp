@@ -5,7 +5,6 @@
 #include "FuzzSupport.h"
 #include "memory/BackupFile.h"
 #include "memory/Backups.h"
-#include "memory/BackupFile.h"
 #include "sim/SimPort.h"
 
 #include <QFile>

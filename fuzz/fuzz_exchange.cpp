@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (state.ReplyOk) {
         const auto& rx = state.RxBuffer;
         const int n = rx[2];
-        if (rx[0] != cs::ReplyMarker || rx[1] != code || cs::frameChecksum(rx.data(), n + 3) != rx[size_t(n + 3)])
+        if (rx[0] != cs::ReplyMarker || rx[1] != code
+            || cs::frameChecksum(rx.data(), n + 3) != rx[size_t(n + 3)])
             std::abort();
         QByteArray reply("\x55\xAA", 2);
         reply.append(reinterpret_cast<const char*>(rx.data()), n + 4);

@@ -46,9 +46,12 @@ void checkRequest(const QByteArray& body)
         }
         break;
     case 0x07: require(n == 0 || (n == 2 && (p[0] || p[1]))); break;
-    case 0x11: case 0x12: require(n == 1 && p[0] >= 1 && p[0] <= 9); break;
+    case 0x11:
+    case 0x12: require(n == 1 && p[0] >= 1 && p[0] <= 9); break;
     case 0x02: require(n == 1 && p[0] >= 1 && p[0] <= 80); break;
-    case 0x0A: require((n == 1 || n == 2) && p[0] <= 7 && (n == 1 || (p[1] >= 1 && p[1] <= 80))); break;
+    case 0x0A:
+        require((n == 1 || n == 2) && p[0] <= 7 && (n == 1 || (p[1] >= 1 && p[1] <= 80)));
+        break;
     case 0x0B:
         if (n == 3) {
             const std::uint32_t units = (p[0] << 16) | (p[1] << 8) | p[2];
@@ -59,7 +62,8 @@ void checkRequest(const QByteArray& body)
         break;
     case 0x17: require(n == 1 && p[0] <= 2); break;
     case 0x13: require(n == 1 && (p[0] == 0 || p[0] == 0xFF)); break;
-    case 0x08: case 0x09: require(n == 0); break;
+    case 0x08:
+    case 0x09: require(n == 0); break;
     default: std::abort();
     }
 }
@@ -72,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int which = in.byte() % 15;
     QList<int> positions;
     for (int i = 0; i < 4; ++i)
-        positions << int(std::int8_t(in.byte()));   // -128..127: none selected and beyond the lists
+        positions << int(std::int8_t(in.byte())); // -128..127: none selected and beyond the lists
     const bool cancel = in.byte() & 1;
     // The rest: up to five texts separated by 0x00.
     const QList<QByteArray> parts = in.rest().split('\0');
@@ -95,7 +99,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     cs::Outcome o;
     switch (which) {
-    case 0: o = commands.setPager(t[0], t[1], positions[0], positions[1], positions[2], positions[3]); break;
+    case 0:
+        o = commands.setPager(t[0], t[1], positions[0], positions[1], positions[2], positions[3]);
+        break;
     case 1: o = commands.deletePager(t[0]); break;
     case 2: o = commands.setTable(t[0], t[1], t[2], t[3], t[4]); break;
     case 3: o = commands.deleteTable(t[0]); break;

@@ -68,10 +68,9 @@ Reply HostUnit::answer(std::uint8_t code, const QByteArray& p, bool keyPressed)
 {
     const int n = int(p.size());
     if (listensForKey(code, n) && !keyPressed)
-        return std::nullopt;   // nobody pressed: the unit gives up without a word
+        return std::nullopt; // nobody pressed: the unit gives up without a word
     switch (code) {
-    case 0x01:
-        return n == 13 ? setPager(p) : Reply();
+    case 0x01: return n == 13 ? setPager(p) : Reply();
     case 0x02:
         if (n != 1 || at(p, 0) < 1 || at(p, 0) > 80)
             return std::nullopt;
@@ -81,8 +80,7 @@ Reply HostUnit::answer(std::uint8_t code, const QByteArray& p, bool keyPressed)
         if (n == 7)
             return setTable(p);
         return n == 0 ? repeaterWrite() : Reply();
-    case 0x04:
-        return n == 1 ? deletePager(p) : Reply();
+    case 0x04: return n == 1 ? deletePager(p) : Reply();
     case 0x07:
         if (n == 2)
             return deleteTable(p);
@@ -98,8 +96,7 @@ Reply HostUnit::answer(std::uint8_t code, const QByteArray& p, bool keyPressed)
         memory.fill(0xFF);
         hurryButtons.clear();
         return QByteArray();
-    case 0x0A:
-        return receiverFrequency(p);
+    case 0x0A: return receiverFrequency(p);
     case 0x0B:
         if (n == 3) {
             std::copy(p.begin(), p.end(), memory.begin() + cells::TransmitterFrequency);
@@ -112,8 +109,7 @@ Reply HostUnit::answer(std::uint8_t code, const QByteArray& p, bool keyPressed)
         }
         return std::nullopt;
     case 0x0D:
-    case 0x0E:
-        return readBlock(code, p);
+    case 0x0E: return readBlock(code, p);
     case 0x11:
         if (n != 1 || at(p, 0) < 1 || at(p, 0) > 9)
             return std::nullopt;
@@ -130,16 +126,14 @@ Reply HostUnit::answer(std::uint8_t code, const QByteArray& p, bool keyPressed)
             return std::nullopt;
         memory[code == 0x13 ? cells::InfoUnitType : cells::WorkMode] = at(p, 0);
         return QByteArray();
-    case 0x14:
-        return n == 5 ? voiceSetting(cells::VoicePrompts, p) : Reply();
+    case 0x14: return n == 5 ? voiceSetting(cells::VoicePrompts, p) : Reply();
     case 0x15:
     case 0x16:
-        return n == 1 ? voiceSetting(code == 0x15 ? cells::HandheldByTable : cells::HandheldByPager, p)
-                      : Reply();
-    case 0x18:
-        return writeBlock(p);
-    default:
-        return std::nullopt;
+        return n == 1
+            ? voiceSetting(code == 0x15 ? cells::HandheldByTable : cells::HandheldByPager, p)
+            : Reply();
+    case 0x18: return writeBlock(p);
+    default: return std::nullopt;
     }
 }
 
@@ -147,7 +141,8 @@ Reply HostUnit::answer(std::uint8_t code, const QByteArray& p, bool keyPressed)
 // 7 address digits, tone.
 Reply HostUnit::setPager(const QByteArray& p)
 {
-    if (at(p, 0) > 2 || at(p, 1) > 99 || at(p, 2) > 1 || at(p, 3) > 9 || at(p, 4) > 1 || at(p, 12) > 3)
+    if (at(p, 0) > 2 || at(p, 1) > 99 || at(p, 2) > 1 || at(p, 3) > 9 || at(p, 4) > 1
+        || at(p, 12) > 3)
         return std::nullopt;
     const int number = at(p, 0) * 100 + at(p, 1);
     const auto letter = pagerTypeLetter(at(p, 2) * 10 + at(p, 3), at(p, 4) == 1);
@@ -190,14 +185,16 @@ Reply HostUnit::setTable(const QByteArray& p)
     int k = findTable(table);
     if (memoryFull || (k < 0 && count >= MaxTables))
         return QByteArray();
-    const std::uint32_t code = pressedCaller ? *pressedCaller & 0xFFFFFF : nextFeatureCode++ & 0xFFFFFF;
+    const std::uint32_t code = pressedCaller ? *pressedCaller & 0xFFFFFF
+                                             : nextFeatureCode++ & 0xFFFFFF;
     lastLearned = code;
     if (k < 0) {
         k = count;
         setTableCount(count + 1);
     }
     const QByteArray record = featureBytes(code) + p.mid(1, 6);
-    std::copy(record.begin(), record.end(), memory.begin() + cells::Tables + cells::TableRecordSize * k);
+    std::copy(record.begin(), record.end(),
+              memory.begin() + cells::Tables + cells::TableRecordSize * k);
     return featureBytes(code);
 }
 

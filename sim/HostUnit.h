@@ -18,26 +18,26 @@ namespace cs::sim {
 
 // Where the unit keeps what the commands set.
 namespace cells {
-constexpr int PagerRecordSize = 5;          // pager n at 5*(n-1) .. +4
-constexpr int Tables = 1280;                // TableRecord k at 1280 + 9*k
+constexpr int PagerRecordSize = 5; // pager n at 5*(n-1) .. +4
+constexpr int Tables = 1280;       // TableRecord k at 1280 + 9*k
 constexpr int TableRecordSize = 9;
-constexpr int VoicePrompts = 2024;          // 2024..2028: pronunciation, originator, keys 1..3
+constexpr int VoicePrompts = 2024; // 2024..2028: pronunciation, originator, keys 1..3
 constexpr int HandheldByTable = 2029;
 constexpr int HandheldByPager = 2030;
-constexpr int InfoUnitType = 2046;          // 0 voice, anything else digital
+constexpr int InfoUnitType = 2046; // 0 voice, anything else digital
 constexpr int WorkMode = 8166;
-constexpr int TransmitterFrequency = 8185;  // 3 bytes, big-endian, 100 Hz units
-constexpr int TransmitterFlag = 8188;       // 1: the frequency above applies
-constexpr int TableCount = 8190;            // 2 bytes, big-endian
+constexpr int TransmitterFrequency = 8185; // 3 bytes, big-endian, 100 Hz units
+constexpr int TransmitterFlag = 8188;      // 1: the frequency above applies
+constexpr int TableCount = 8190;           // 2 bytes, big-endian
 // Receiver memory.
-constexpr int ReceiverFrequency = 250;      // position 0..7 in the frequency list
-constexpr int ReceiverNumber = 251;         // the receiver's own number 1..80
+constexpr int ReceiverFrequency = 250; // position 0..7 in the frequency list
+constexpr int ReceiverNumber = 251;    // the receiver's own number 1..80
 } // namespace cells
 
 // The unit keeps the table records below the voice prompt settings: records
 // 0..81 end at cell 2017, record 82 would reach cell 2024.
 constexpr int MaxTables = 82;
-constexpr int TableCountLimit = 512;        // larger counts (and 0) mean "no tables"
+constexpr int TableCountLimit = 512; // larger counts (and 0) mean "no tables"
 
 class HostUnit {
 public:
@@ -71,20 +71,20 @@ public:
     std::optional<std::uint32_t> pressedCaller;
     std::optional<std::uint32_t> lastLearned;
     // Repeater contents: feature codes of the callers it passes on.
-    QByteArray repeater;   // 3 bytes per caller
+    QByteArray repeater; // 3 bytes per caller
     int repeaterCapacity = 32;
     // Hurry buttons 1..9 the unit has learned.
     std::set<int> hurryButtons;
 
-    void erase();   // a new unit: everything 0xFF, nothing learned
+    void erase(); // a new unit: everything 0xFF, nothing learned
 
     // Helpers for tests and the pty server.
-    bool loadImage(const QByteArray& image);   // exactly 8192 bytes, else false
+    bool loadImage(const QByteArray& image); // exactly 8192 bytes, else false
     QByteArray image() const;
-    QByteArray pagerRecord(int number) const;  // the 5 bytes of pager 1..255
-    int tableCount() const;                    // 0 when the count means "none"
-    QByteArray tableRecord(int k) const;       // the 9 bytes of record k
-    int findTable(int tableNumber) const;      // record index or -1
+    QByteArray pagerRecord(int number) const; // the 5 bytes of pager 1..255
+    int tableCount() const;                   // 0 when the count means "none"
+    QByteArray tableRecord(int k) const;      // the 9 bytes of record k
+    int findTable(int tableNumber) const;     // record index or -1
     bool repeaterHolds(std::uint32_t featureCode) const;
 
 private:

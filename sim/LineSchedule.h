@@ -11,7 +11,7 @@
 
 namespace cs::sim {
 
-constexpr double ByteSeconds = 10.0 / 9600.0;   // start bit, 8 data bits, stop bit
+constexpr double ByteSeconds = 10.0 / 9600.0; // start bit, 8 data bits, stop bit
 
 class LineSchedule {
 public:
@@ -25,7 +25,10 @@ public:
     void clear() { bytes_.clear(); }
 
 private:
-    struct Timed { double at; char byte; };
+    struct Timed {
+        double at;
+        char byte;
+    };
     std::deque<Timed> bytes_;
     double lineFreeAt_ = 0;
 };

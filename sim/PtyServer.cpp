@@ -62,7 +62,8 @@ bool writeFile(const QString& path, const QByteArray& data)
 
 } // namespace
 
-PtyServer::PtyServer(ServerOptions options) : options_(std::move(options))
+PtyServer::PtyServer(ServerOptions options)
+    : options_(std::move(options))
 {
     // The server presses keys itself (pressAt_), so learning requests leave
     // the line listening.
@@ -89,9 +90,9 @@ bool PtyServer::setFault(const QString& name)
     } else if (name == QLatin1String("slow"))
         f.replyDelay = 1.5;
     else if (name == QLatin1String("corrupt"))
-        f.corruptBlock = 7;   // acknowledged, stored wrongly
+        f.corruptBlock = 7; // acknowledged, stored wrongly
     else if (name == QLatin1String("badcopy"))
-        f.badCopyFirst = true;   // a reply with a wrong checksum, then the good one
+        f.badCopyFirst = true; // a reply with a wrong checksum, then the good one
     else
         return false;
     line_.faults = f;
@@ -109,13 +110,15 @@ bool PtyServer::start(QString& error)
         }
     }
     if (!options_.fault.isEmpty() && !setFault(options_.fault)) {
-        error = QStringLiteral("unknown fault %1 (silent, badcrc, noise, slow, corrupt, badcopy)").arg(options_.fault);
+        error = QStringLiteral("unknown fault %1 (silent, badcrc, noise, slow, corrupt, badcopy)")
+                    .arg(options_.fault);
         return false;
     }
 
     master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
     if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) {
-        error = QStringLiteral("cannot open a pseudo-terminal: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        error = QStringLiteral("cannot open a pseudo-terminal: %1")
+                    .arg(QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     slavePath_ = QString::fromLocal8Bit(::ptsname(master_));
@@ -123,7 +126,8 @@ bool PtyServer::start(QString& error)
     // its port, the master then sees no hangup.
     slave_ = ::open(::ptsname(master_), O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (slave_ < 0) {
-        error = QStringLiteral("cannot open %1: %2").arg(slavePath_, QString::fromLocal8Bit(std::strerror(errno)));
+        error = QStringLiteral("cannot open %1: %2")
+                    .arg(slavePath_, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     termios tio{};
@@ -145,12 +149,14 @@ bool PtyServer::start(QString& error)
             const QString what = existing.isSymLink()
                 ? QStringLiteral("a link to ") + existing.symLinkTarget()
                 : QStringLiteral("not a link");
-            error = QStringLiteral("%1 already exists (%2): not replacing what this run did not make")
+            error = QStringLiteral(
+                        "%1 already exists (%2): not replacing what this run did not make")
                         .arg(path, what);
             return false;
         }
         if (::symlink(slavePath_.toLocal8Bit().constData(), path.toLocal8Bit().constData()) != 0) {
-            error = QStringLiteral("cannot make the link %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+            error = QStringLiteral("cannot make the link %1: %2")
+                        .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
             return false;
         }
         linkPath_ = path;
@@ -164,7 +170,7 @@ int PtyServer::run()
         return 1;
     setNonBlocking(signalPipe[0]);
     setNonBlocking(signalPipe[1]);
-    struct sigaction sa{};
+    struct sigaction sa { };
     sa.sa_handler = onSignal;
     sigemptyset(&sa.sa_mask);
     ::sigaction(SIGTERM, &sa, nullptr);
@@ -191,7 +197,8 @@ int PtyServer::run()
 
         // Wake for the next due event, rounded up to whole milliseconds.
         const double deadline = nextDeadline(now);
-        const int timeoutMs = deadline < 0 ? -1 : int(std::ceil(std::max(0.0, deadline - now) * 1000.0));
+        const int timeoutMs = deadline < 0 ? -1
+                                           : int(std::ceil(std::max(0.0, deadline - now) * 1000.0));
         const int ready = ::poll(fds, count, timeoutMs);
         if (ready < 0) {
             if (errno == EINTR)
@@ -201,8 +208,7 @@ int PtyServer::run()
         now = monotonicNow();
         if (fds[0].revents) {
             char drain[16];
-            while (::read(signalPipe[0], drain, sizeof drain) > 0) {
-            }
+            while (::read(signalPipe[0], drain, sizeof drain) > 0) { }
             signalled = true;
         }
         if (masterIndex >= 0 && fds[masterIndex].revents)
@@ -297,7 +303,7 @@ void PtyServer::flushOutput(double now)
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            break;   // nobody reads the port and its buffer is full: the bytes are lost
+            break; // nobody reads the port and its buffer is full: the bytes are lost
         done += n;
     }
 }
@@ -309,7 +315,7 @@ void PtyServer::readControl(double now)
     if (got < 0 && (errno == EAGAIN || errno == EINTR))
         return;
     if (got <= 0) {
-        controlOpen_ = false;   // end of the control lines: keep serving
+        controlOpen_ = false; // end of the control lines: keep serving
         return;
     }
     controlBuffer_.append(buffer, qsizetype(got));
@@ -325,7 +331,7 @@ void PtyServer::readControl(double now)
             return;
     }
     if (controlBuffer_.size() > 4096)
-        controlBuffer_.clear();   // not a control line: drop it
+        controlBuffer_.clear(); // not a control line: drop it
 }
 
 QByteArray PtyServer::control(const QByteArray& line, double now)
@@ -336,7 +342,9 @@ QByteArray PtyServer::control(const QByteArray& line, double now)
     if (word == "dump") {
         if (argument.isEmpty())
             return "error dump needs a file name";
-        return writeFile(QString::fromLocal8Bit(argument), unit_.image()) ? "ok" : "error cannot write the file";
+        return writeFile(QString::fromLocal8Bit(argument), unit_.image())
+            ? "ok"
+            : "error cannot write the file";
     }
     if (word == "press") {
         out_.add(line_.pressKey(), now);

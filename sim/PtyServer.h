@@ -19,11 +19,11 @@
 namespace cs::sim {
 
 struct ServerOptions {
-    std::optional<double> pressAfter = 1.0;   // none: nobody presses unless told to
-    QString imagePath;                        // initial memory, 8192 bytes
-    QString dumpPath;                         // memory written here on exit
-    QString linkName;                         // "com1".."com9": per-user port link
-    QString fault;                            // initial fault
+    std::optional<double> pressAfter = 1.0; // none: nobody presses unless told to
+    QString imagePath;                      // initial memory, 8192 bytes
+    QString dumpPath;                       // memory written here on exit
+    QString linkName;                       // "com1".."com9": per-user port link
+    QString fault;                          // initial fault
 };
 
 class PtyServer {
@@ -73,11 +73,11 @@ private:
     LineSchedule out_;
     double lastFlush_ = 0;
     double lastInput_ = 0;
-    double inputDoneAt_ = 0;   // when the bytes read so far have fully arrived
+    double inputDoneAt_ = 0; // when the bytes read so far have fully arrived
     double pressAt_ = -1;
     double listenUntil_ = -1;
     double masterPausedUntil_ = 0;
-    QByteArray received_;   // raw bytes from the program since the last "received"
+    QByteArray received_; // raw bytes from the program since the last "received"
     QByteArray controlBuffer_;
     bool controlOpen_ = true;
 };

@@ -35,7 +35,7 @@ QList<Chunk> SimLine::parse()
         const QByteArray frame = pending_.mid(body, n + 4);
         const auto* b = reinterpret_cast<const std::uint8_t*>(frame.constData());
         if (b[0] != RequestMarker || frameChecksum(b, n + 3) != b[n + 3]) {
-            pending_.remove(0, p + 1);   // not a valid request: look again after its first 55
+            pending_.remove(0, p + 1); // not a valid request: look again after its first 55
             continue;
         }
         pending_.remove(0, body + n + 4);
@@ -66,14 +66,14 @@ QList<Chunk> SimLine::resync()
 QList<Chunk> SimLine::handle(const QByteArray& body)
 {
     requests.append(body);
-    listening_.clear();   // a new request ends any listening
+    listening_.clear(); // a new request ends any listening
     const std::uint8_t code = std::uint8_t(body[1]);
     const int n = std::uint8_t(body[2]);
     const bool listens = HostUnit::listensForKey(code, n);
     if (listens && !unansweredLearns.isEmpty()) {
         if (unansweredLearns.front() > 0) {
             --unansweredLearns.front();
-            return {};   // nobody pressed the key while the unit listened
+            return {}; // nobody pressed the key while the unit listened
         }
         unansweredLearns.removeFirst();
     }
@@ -131,7 +131,7 @@ QList<Chunk> SimLine::respond(const QByteArray& body, double pressDelay, bool pr
     if (faulty && faults.statusByte >= 0)
         data = QByteArray(1, char(faults.statusByte));
     if (faulty && faults.forceLength >= 0)
-        data->resize(std::min(faults.forceLength, 255), '\0');   // the length byte holds 0..255
+        data->resize(std::min(faults.forceLength, 255), '\0'); // the length byte holds 0..255
     QByteArray wire = replyFrame(code, *data);
     if (faulty && faults.badChecksum)
         wire.back() = char(~std::uint8_t(wire.back()));

@@ -23,28 +23,31 @@ struct Chunk {
 };
 
 struct Faults {
-    bool silent = false;            // answer nothing at all
-    bool badChecksum = false;       // replies carry a wrong checksum
-    int forceLength = -1;           // >= 0: replies carry this many data bytes (padded with 0 / cut)
-    int statusByte = -1;            // >= 0: replies are m = 1 with this status byte
-    QByteArray noiseBefore;         // sent right before each reply
-    QByteArray noiseAfter;          // sent right after each reply
-    int splitAt = -1;               // >= 0: the reply pauses after this many bytes ...
-    double splitPause = 0;          // ... for this long
-    double replyDelay = DefaultReplyDelay;  // seconds from request (or key press) to the reply
-    int silentFromBlock = -1;       // >= 0: memory reads/writes of this block on get no answer
-    int onlyCode = -1;              // >= 0: the faults above apply to this command code only
-    int corruptBlock = -1;          // >= 0: a write of this block is acknowledged but stored
-                                    // with its first data byte inverted
-    bool badCopyFirst = false;      // each reply comes after an empty reply to the same code
-                                    // with a wrong checksum
+    bool silent = false;      // answer nothing at all
+    bool badChecksum = false; // replies carry a wrong checksum
+    int forceLength = -1;     // >= 0: replies carry this many data bytes (padded with 0 / cut)
+    int statusByte = -1;      // >= 0: replies are m = 1 with this status byte
+    QByteArray noiseBefore;   // sent right before each reply
+    QByteArray noiseAfter;    // sent right after each reply
+    int splitAt = -1;         // >= 0: the reply pauses after this many bytes ...
+    double splitPause = 0;    // ... for this long
+    double replyDelay = DefaultReplyDelay; // seconds from request (or key press) to the reply
+    int silentFromBlock = -1;  // >= 0: memory reads/writes of this block on get no answer
+    int onlyCode = -1;         // >= 0: the faults above apply to this command code only
+    int corruptBlock = -1;     // >= 0: a write of this block is acknowledged but stored
+                               // with its first data byte inverted
+    bool badCopyFirst = false; // each reply comes after an empty reply to the same code
+                               // with a wrong checksum
 
     static constexpr double DefaultReplyDelay = 0.002;
 };
 
 class SimLine {
 public:
-    explicit SimLine(HostUnit& unit) : unit_(unit) {}
+    explicit SimLine(HostUnit& unit)
+        : unit_(unit)
+    {
+    }
 
     // Feeds bytes written by the program; returns what the unit sends back for
     // every request completed by them, in order.
@@ -56,7 +59,8 @@ public:
     Faults faults;
     // Full control for tests: when set and returning a value, those exact wire
     // bytes are sent instead of the unit's reply (the unit still stores the request).
-    std::function<std::optional<QByteArray>(std::uint8_t code, const QByteArray& payload)> replyOverride;
+    std::function<std::optional<QByteArray>(std::uint8_t code, const QByteArray& payload)>
+        replyOverride;
 
     // Key presses after unanswered learning requests: for each entry in turn,
     // that many learning requests go unanswered (nobody pressed), then the next
@@ -85,7 +89,7 @@ private:
     QList<Chunk> respond(const QByteArray& body, double pressDelay, bool pressed);
     HostUnit& unit_;
     QByteArray pending_;
-    QByteArray listening_;   // body of the learning request the unit listens for
+    QByteArray listening_; // body of the learning request the unit listens for
 };
 
 } // namespace cs::sim

@@ -15,10 +15,13 @@
 
 namespace cs::sim {
 
-
 class SimPort : public cs::Port {
 public:
-    SimPort(VirtualClock& clock, HostUnit& unit) : line(unit), clock_(clock) {}
+    SimPort(VirtualClock& clock, HostUnit& unit)
+        : line(unit)
+        , clock_(clock)
+    {
+    }
 
     bool open(const QString& device) override;
     void close() override;
@@ -37,10 +40,10 @@ public:
 
     SimLine line;
     bool rts = false;
-    bool failOpen = false;          // the next opens fail with `openError`
+    bool failOpen = false; // the next opens fail with `openError`
     PortOpenError openError{PortFault::InUse, QStringLiteral("Device or resource busy")};
-    QStringList openedDevices;      // every device name passed to open
-    QByteArray written;             // everything the program wrote
+    QStringList openedDevices; // every device name passed to open
+    QByteArray written;        // everything the program wrote
     int writeCount = 0;
 
 private:

@@ -17,10 +17,12 @@ namespace {
 
 void usage(std::FILE* to)
 {
-    std::fputs("usage: callsetup-sim [--link comN] [--press-after SECONDS | --no-press]\n"
-               "                     [--image FILE] [--dump FILE] [--fault silent|badcrc|noise|slow|corrupt|badcopy]\n"
-               "control lines on stdin: dump FILE, press, fault NAME, nofault, received, vanish, quit\n",
-               to);
+    std::fputs(
+        "usage: callsetup-sim [--link comN] [--press-after SECONDS | --no-press]\n"
+        "                     [--image FILE] [--dump FILE] [--fault "
+        "silent|badcrc|noise|slow|corrupt|badcopy]\n"
+        "control lines on stdin: dump FILE, press, fault NAME, nofault, received, vanish, quit\n",
+        to);
 }
 
 int fail(const QString& message)

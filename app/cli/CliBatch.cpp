@@ -42,7 +42,8 @@ int CliSession::pagersLoad()
         // A file of bad rows lists the first of them, not every one.
         const qsizetype shown = std::min<qsizetype>(pagers.problems.size(), ProblemsListed);
         for (const RowProblem& p : pagers.problems.first(shown))
-            say(p.line > 0 ? QCoreApplication::translate("cli", "line %1: %2").arg(QString::number(p.line), p.message)
+            say(p.line > 0 ? QCoreApplication::translate("cli", "line %1: %2")
+                                 .arg(QString::number(p.line), p.message)
                            : p.message);
         if (pagers.problems.size() > shown)
             say(QCoreApplication::translate("cli", "and %1 more")
@@ -52,15 +53,16 @@ int CliSession::pagersLoad()
     }
     const int total = int(pagers.rows.size());
     if (options_.dryRun) {
-        say(QCoreApplication::translate("cli", "%1: %2 pagers, every row can be sent").arg(name, QString::number(total)));
+        say(QCoreApplication::translate("cli", "%1: %2 pagers, every row can be sent")
+                .arg(name, QString::number(total)));
         return ExitDone;
     }
 
     catchStops();
     BatchControl control;
     control.progress = [&](int done, int all) {
-        progress_.showProgress(QCoreApplication::translate("cli", "pagers %1/%2").arg(done).arg(all),
-                               done, 0, all);
+        progress_.showProgress(
+            QCoreApplication::translate("cli", "pagers %1/%2").arg(done).arg(all), done, 0, all);
     };
     control.stop = &CliSession::stopRequested;
     const PagerLoadEnd end = loadPagers(commands_, pagers.rows, control);
@@ -88,8 +90,10 @@ int CliSession::tablesLearn()
     events.waiting = [&](int table, int attempt) {
         // The prompt window's words follow on the same line.
         progress_.clearLine();
-        writeUtf8(err_, attempt == 1 ? QCoreApplication::translate("cli", "table %1: ").arg(table)
-                                       : QCoreApplication::translate("cli", "table %1 (again): ").arg(table));
+        writeUtf8(err_,
+                  attempt == 1
+                      ? QCoreApplication::translate("cli", "table %1: ").arg(table)
+                      : QCoreApplication::translate("cli", "table %1 (again): ").arg(table));
     };
     events.learned = [&](int table, const QByteArray& code) {
         print(QCoreApplication::translate("cli", "table %1: caller %2\n")
@@ -106,7 +110,9 @@ int CliSession::tablesLearn()
     const int all = last - first + 1;
     const QString learned = end.learned == 0
         ? QCoreApplication::translate("cli", "no table learned")
-        : QCoreApplication::translate("cli", "tables %1 to %2 learned").arg(first).arg(first + end.learned - 1);
+        : QCoreApplication::translate("cli", "tables %1 to %2 learned")
+              .arg(first)
+              .arg(first + end.learned - 1);
     const QString count = QCoreApplication::translate("cli", "%1 of %2").arg(end.learned).arg(all);
     if (end.outcome.done()) {
         say(QCoreApplication::translate("cli", "%1 tables learned").arg(all));
@@ -119,8 +125,10 @@ int CliSession::tablesLearn()
         say(QCoreApplication::translate("cli", "stopped: %1 (%2); table %3 was not learned")
                 .arg(learned, count, QString::number(end.nextTable)));
     else if (unanswered)
-        say(QCoreApplication::translate("cli", "table %1: %2 requests went unanswered: no caller key was pressed, or no "
-                        "host unit answers; %3 (%4)")
+        say(QCoreApplication::translate(
+                "cli",
+                "table %1: %2 requests went unanswered: no caller key was pressed, or no "
+                "host unit answers; %3 (%4)")
                 .arg(QString::number(end.nextTable), QString::number(end.attempts), learned,
                      count));
     else

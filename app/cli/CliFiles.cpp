@@ -25,8 +25,9 @@ int CliSession::report()
         return printed(ExitDone);
     }
     if (options_.format == QLatin1String("json")) {
-        const QJsonObject json = kind ? QJsonObject{{QString::fromLatin1(kind->name), kind->json(host)}}
-                                      : backupJson(host);
+        const QJsonObject json = kind
+            ? QJsonObject{{QString::fromLatin1(kind->name), kind->json(host)}}
+            : backupJson(host);
         print(QJsonDocument(json).toJson(QJsonDocument::Indented));
         return printed(ExitDone);
     }

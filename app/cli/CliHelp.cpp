@@ -20,23 +20,27 @@ const char* const CommandUsage = QT_TRANSLATE_NOOP("cli", "Usage: callsetup-cli 
 const char* const Purpose = QT_TRANSLATE_NOOP(
     "cli", "set up the host unit of a restaurant wireless calling system");
 const char* const Description = QT_TRANSLATE_NOOP(
-    "cli", "Sets up the host unit of a restaurant wireless calling system over a serial line: "
-           "the commands of the main window of callsetup and of its data backup window, and "
-           "batch work, on the same core functions as the windows. Messages are the windows' "
-           "own texts on standard error; reports and dumps go to standard output.");
+    "cli",
+    "Sets up the host unit of a restaurant wireless calling system over a serial line: "
+    "the commands of the main window of callsetup and of its data backup window, and "
+    "batch work, on the same core functions as the windows. Messages are the windows' "
+    "own texts on standard error; reports and dumps go to standard output.");
 const char* const LineDescription = QT_TRANSLATE_NOOP(
-    "cli", "The line runs at 9600 baud, 8 data bits, no parity, 1 stop bit. A backup of the "
-           "unit's memory is a .cat file of 8192 raw bytes, without a header. Reports and "
-           "dumps are UTF-8 with CR LF line ends, as the windows show them. While a long "
-           "operation runs, a progress line fits the terminal's width on standard error when "
-           "that is a terminal (not with TERM=dumb).");
+    "cli",
+    "The line runs at 9600 baud, 8 data bits, no parity, 1 stop bit. A backup of the "
+    "unit's memory is a .cat file of 8192 raw bytes, without a header. Reports and "
+    "dumps are UTF-8 with CR LF line ends, as the windows show them. While a long "
+    "operation runs, a progress line fits the terminal's width on standard error when "
+    "that is a terminal (not with TERM=dumb).");
 const char* const StopDescription = QT_TRANSLATE_NOOP(
-    "cli", "The first Ctrl+C during a read, a download, a pager load or table learning ends it "
-           "after the block or row in progress and says how far it got; a second Ctrl+C ends "
-           "the program at once.");
+    "cli",
+    "The first Ctrl+C during a read, a download, a pager load or table learning ends it "
+    "after the block or row in progress and says how far it got; a second Ctrl+C ends "
+    "the program at once.");
 const char* const FastDescription = QT_TRANSLATE_NOOP(
-    "cli", "Without --fast every wait is sat out as in the windows (a host read takes 12.8 s); "
-           "with it a wait ends as soon as a complete, checked reply has arrived (about 9.8 s).");
+    "cli",
+    "Without --fast every wait is sat out as in the windows (a host read takes 12.8 s); "
+    "with it a wait ends as soon as a complete, checked reply has arrived (about 9.8 s).");
 const char* const CommandsHeading = QT_TRANSLATE_NOOP("cli", "Commands:");
 const char* const CommonHeading = QT_TRANSLATE_NOOP("cli", "Options of every command:");
 const char* const OptionsHeading = QT_TRANSLATE_NOOP("cli", "Options:");
@@ -46,88 +50,106 @@ const char* const FileHeading = QT_TRANSLATE_NOOP("cli", "File format:");
 const char* const VersionHelp = QT_TRANSLATE_NOOP("cli", "show the program's version");
 const char* const AllKind = QT_TRANSLATE_NOOP("cli", "everything the backup holds (json)");
 const char* const Footer = QT_TRANSLATE_NOOP(
-    "cli", "\"callsetup-cli COMMAND --help\" shows the words and options of a command; the "
-           "manual page callsetup-cli(1) tells more.");
+    "cli",
+    "\"callsetup-cli COMMAND --help\" shows the words and options of a command; the "
+    "manual page callsetup-cli(1) tells more.");
 const char* const ExitTexts[] = {
     QT_TRANSLATE_NOOP("cli", "done (an empty list too)"),
-    QT_TRANSLATE_NOOP("cli", "the operation was attempted and failed: port, line, unit, a file "
-                             "or standard output that could not be written, a stop by Ctrl+C; "
-                             "diff: the backups differ"),
-    QT_TRANSLATE_NOOP("cli", "refused before anything was sent: wrong usage, a refused value, "
-                             "bad rows of a pager file, an input file that is missing, "
-                             "unreadable or misnamed, a declined question"),
+    QT_TRANSLATE_NOOP("cli",
+                      "the operation was attempted and failed: port, line, unit, a file "
+                      "or standard output that could not be written, a stop by Ctrl+C; "
+                      "diff: the backups differ"),
+    QT_TRANSLATE_NOOP("cli",
+                      "refused before anything was sent: wrong usage, a refused value, "
+                      "bad rows of a pager file, an input file that is missing, "
+                      "unreadable or misnamed, a declined question"),
 };
 const char* const PagerFileFormat = QT_TRANSLATE_NOOP(
-    "cli", "The first line is the header number,address,model,polarity,rate,tone; then one "
-           "pager a row. Empty cells take the main window's selections at start-up (%1). A "
-           "list cell takes the list's export word, its Chinese text or its number, as the "
-           "options of pager set do. The file may be UTF-8, with or without a byte-order mark, "
-           "or GB18030 (what spreadsheets on Chinese Windows save), with CR LF or LF line "
-           "ends; empty cells after the sixth and rows of empty cells are ignored. report "
-           "pagers --format csv writes exactly this format.");
+    "cli",
+    "The first line is the header number,address,model,polarity,rate,tone; then one "
+    "pager a row. Empty cells take the main window's selections at start-up (%1). A "
+    "list cell takes the list's export word, its Chinese text or its number, as the "
+    "options of pager set do. The file may be UTF-8, with or without a byte-order mark, "
+    "or GB18030 (what spreadsheets on Chinese Windows save), with CR LF or LF line "
+    "ends; empty cells after the sixth and rows of empty cells are ignored. report "
+    "pagers --format csv writes exactly this format.");
 const char* const SerialPorts[] = {
-    QT_TRANSLATE_NOOP("cli", "--port takes COM1 to COM8, as the window's port list does, or "
-                             "the path of a serial device."),
-    QT_TRANSLATE_NOOP("cli", "On Linux, COMn is the device that the per-user link "
-                             "~/.config/callsetup/dosdevices/comN points to, when that link "
-                             "exists (the convention Wine uses for its DOS devices). "
-                             "Otherwise COMn is the n-th serial port present on the machine: "
-                             "first the built-in ports that really exist, by number, then USB "
-                             "and ACM adapters, by device name. When fewer than n ports are "
-                             "present, COMn is /dev/ttyS(n-1). The mapping is looked up each "
-                             "time the port is opened, so an adapter plugged in later is "
-                             "reached; the command ports shows it. For example, to reach a "
-                             "USB adapter as COM3:"),
+    QT_TRANSLATE_NOOP("cli",
+                      "--port takes COM1 to COM8, as the window's port list does, or "
+                      "the path of a serial device."),
+    QT_TRANSLATE_NOOP("cli",
+                      "On Linux, COMn is the device that the per-user link "
+                      "~/.config/callsetup/dosdevices/comN points to, when that link "
+                      "exists (the convention Wine uses for its DOS devices). "
+                      "Otherwise COMn is the n-th serial port present on the machine: "
+                      "first the built-in ports that really exist, by number, then USB "
+                      "and ACM adapters, by device name. When fewer than n ports are "
+                      "present, COMn is /dev/ttyS(n-1). The mapping is looked up each "
+                      "time the port is opened, so an adapter plugged in later is "
+                      "reached; the command ports shows it. For example, to reach a "
+                      "USB adapter as COM3:"),
     QT_TRANSLATE_NOOP("cli", "On Windows, COMn is the port COMn."),
-    QT_TRANSLATE_NOOP("cli", "One program at a time uses a device: while the port is open, the "
-                             "device its name leads to is locked, so a second program, or the "
-                             "same device through a symbolic link such as "
-                             "/dev/serial/by-id/... or another COM name, cannot open it and "
-                             "gets the port message, which says the port is in use. When a "
-                             "port does not open, a second line gives the system's reason. On "
-                             "Linux the user needs to be in the dialout group to open serial "
-                             "ports (sudo adduser $USER dialout, then log in again)."),
+    QT_TRANSLATE_NOOP("cli",
+                      "One program at a time uses a device: while the port is open, the "
+                      "device its name leads to is locked, so a second program, or the "
+                      "same device through a symbolic link such as "
+                      "/dev/serial/by-id/... or another COM name, cannot open it and "
+                      "gets the port message, which says the port is in use. When a "
+                      "port does not open, a second line gives the system's reason. On "
+                      "Linux the user needs to be in the dialout group to open serial "
+                      "ports (sudo adduser $USER dialout, then log in again)."),
 };
 const char* const LinkExample = "mkdir -p ~/.config/callsetup/dosdevices\n"
                                 "ln -sf /dev/ttyUSB0 ~/.config/callsetup/dosdevices/com3";
 const char* const Environment[][2] = {
     {"CALLSETUP_PORT_LINKS",
-     QT_TRANSLATE_NOOP("cli", "the folder of the per-user port links, instead of "
-                              "~/.config/callsetup/dosdevices")},
+     QT_TRANSLATE_NOOP("cli",
+                       "the folder of the per-user port links, instead of "
+                       "~/.config/callsetup/dosdevices")},
     {"XDG_CONFIG_HOME",
-     QT_TRANSLATE_NOOP("cli", "where the folder callsetup/dosdevices of the port links is "
-                              "looked for, instead of ~/.config")},
+     QT_TRANSLATE_NOOP("cli",
+                       "where the folder callsetup/dosdevices of the port links is "
+                       "looked for, instead of ~/.config")},
     {"LANGUAGE, LC_ALL, LC_MESSAGES, LANG",
-     QT_TRANSLATE_NOOP("cli", "the first of them that is set chooses the language of the "
-                              "texts: English for an English locale (en, en_GB.UTF-8 ...), "
-                              "Chinese for every other, C, POSIX and an unset locale included; "
-                              "--lang overrides them")},
+     QT_TRANSLATE_NOOP("cli",
+                       "the first of them that is set chooses the language of the "
+                       "texts: English for an English locale (en, en_GB.UTF-8 ...), "
+                       "Chinese for every other, C, POSIX and an unset locale included; "
+                       "--lang overrides them")},
     {"TERM", QT_TRANSLATE_NOOP("cli", "dumb: no progress line")},
-    {"CALLSETUP_DEBUG", QT_TRANSLATE_NOOP("cli", "when set, Qt's own warnings and debug notes "
-                                                 "are shown on standard error")},
+    {"CALLSETUP_DEBUG",
+     QT_TRANSLATE_NOOP("cli",
+                       "when set, Qt's own warnings and debug notes "
+                       "are shown on standard error")},
 };
 const char* const Files[][2] = {
     {"~/.config/callsetup/dosdevices/comN",
      QT_TRANSLATE_NOOP("cli", "per-user link that makes COMn reach the device it points to")},
-    {"FILE.cat", QT_TRANSLATE_NOOP("cli", "a backup of the host unit's memory: 8192 raw bytes, "
-                                          "without a header")},
+    {"FILE.cat",
+     QT_TRANSLATE_NOOP("cli",
+                       "a backup of the host unit's memory: 8192 raw bytes, "
+                       "without a header")},
 };
 const char* const Examples[][2] = {
     {"callsetup-cli --port COM1 pager set 12 1234567 --model new --polarity 正 --rate 2400 "
      "--tone 2",
      QT_TRANSLATE_NOOP("cli", "set pager 12 through the port COM1")},
     {"callsetup-cli table set 5 --pagers 12,13 --key 3",
-     QT_TRANSLATE_NOOP("cli", "bind table 5 to the caller whose service key is pressed next; "
-                              "its calls go to pagers 12 and 13")},
-    {"callsetup-cli init --yes", QT_TRANSLATE_NOOP("cli", "initialise the host unit from a "
-                                                          "script")},
+     QT_TRANSLATE_NOOP("cli",
+                       "bind table 5 to the caller whose service key is pressed next; "
+                       "its calls go to pagers 12 and 13")},
+    {"callsetup-cli init --yes",
+     QT_TRANSLATE_NOOP("cli",
+                       "initialise the host unit from a "
+                       "script")},
     {"callsetup-cli --fast pagers load staff.csv",
      QT_TRANSLATE_NOOP("cli", "set the pagers of a file, each wait ending with its reply")},
     {"callsetup-cli --fast tables learn 1-200",
      QT_TRANSLATE_NOOP("cli", "learn the callers of tables 1 to 200, one key press each")},
     {"callsetup-cli read --verify old-unit.cat",
-     QT_TRANSLATE_NOOP("cli", "before replacing a unit: read it twice and save what both "
-                              "reads agree on")},
+     QT_TRANSLATE_NOOP("cli",
+                       "before replacing a unit: read it twice and save what both "
+                       "reads agree on")},
     {"callsetup-cli write --verify old-unit.cat",
      QT_TRANSLATE_NOOP("cli", "download the backup into the new unit and read it back")},
     {"callsetup-cli report pagers unit7.cat --format csv > pagers.csv",
@@ -361,7 +383,8 @@ QList<Item> exitItems()
 QString roff(const QString& text)
 {
     QString out = text;
-    out.replace(QLatin1Char('\\'), QStringLiteral("\\e")).replace(QLatin1Char('-'), QStringLiteral("\\-"));
+    out.replace(QLatin1Char('\\'), QStringLiteral("\\e"))
+        .replace(QLatin1Char('-'), QStringLiteral("\\-"));
     // Paths are not hyphenated.
     static const QRegularExpression path(QStringLiteral("(^|\\s)(\\S*/\\S*)"));
     out.replace(path, QStringLiteral("\\1\\%\\2"));
@@ -442,7 +465,8 @@ QString shellWords(const QStringList& words)
     return QLatin1Char('\'') + words.join(QLatin1Char(' ')) + QLatin1Char('\'');
 }
 
-const char* const CompletionScript = R"(# bash completion for callsetup-cli, written by "callsetup-cli --completion bash"
+const char* const CompletionScript =
+    R"(# bash completion for callsetup-cli, written by "callsetup-cli --completion bash"
 # from the program's own table of commands, options, list words and report kinds.
 
 _callsetup_cli_takes_value()
@@ -603,15 +627,15 @@ QString commandHelpText(const QString& command)
 QString manualPage()
 {
     QString page = QStringLiteral(".TH CALLSETUP\\-CLI 1 \"%1\" \"callsetup %2\" \"%3\"\n")
-                       .arg(manDate(), QCoreApplication::applicationVersion(),
-                            cliText(ManSection));
+                       .arg(manDate(), QCoreApplication::applicationVersion(), cliText(ManSection));
     page += section(ManName) + QStringLiteral("callsetup\\-cli \\- ") + roff(cliText(Purpose))
         + QLatin1Char('\n');
     page += section(ManSynopsis) + QStringLiteral(".B callsetup\\-cli\n")
         + roff(cliText(UsageLine).section(QStringLiteral("callsetup-cli "), 1)) + QLatin1Char('\n');
     page += section(ManDescription) + roff(cliText(Description)) + QStringLiteral("\n.PP\n")
-        + roff(cliText(LineDescription)) + QStringLiteral("\n.PP\n") + roff(cliText(FastDescription))
-        + QStringLiteral("\n.PP\n") + roff(cliText(StopDescription)) + QLatin1Char('\n');
+        + roff(cliText(LineDescription)) + QStringLiteral("\n.PP\n")
+        + roff(cliText(FastDescription)) + QStringLiteral("\n.PP\n")
+        + roff(cliText(StopDescription)) + QLatin1Char('\n');
     page += section(ManCommands);
     for (const CommandInfo& entry : commandTable())
         page += manCommand(entry);
@@ -638,8 +662,7 @@ QString manualPage()
 
 QString bashCompletion()
 {
-    QStringList valueOptions, valueCases, oneWord, groups, commandOptions, firstWords,
-        arguments;
+    QStringList valueOptions, valueCases, oneWord, groups, commandOptions, firstWords, arguments;
     QMap<QString, QStringList> secondWords;
     const auto addOption = [&](const OptionInfo& option) {
         const QString name = QStringLiteral("--") + QLatin1String(option.name);
@@ -689,7 +712,8 @@ QString bashCompletion()
             else if (argument.completion == Completion::CsvFile)
                 action = QStringLiteral("_callsetup_cli_files '*.[cC][sS][vV]' \"$cur\"");
             if (!action.isEmpty())
-                arguments << QStringLiteral("        \"%1/%2\") %3 ;;").arg(name).arg(i).arg(action);
+                arguments
+                    << QStringLiteral("        \"%1/%2\") %3 ;;").arg(name).arg(i).arg(action);
         }
     }
     QStringList second;
@@ -699,9 +723,12 @@ QString bashCompletion()
     QString script = QString::fromUtf8(CompletionScript);
     script.replace(QStringLiteral("@VALUE_OPTIONS@"), valueOptions.join(QLatin1Char('|')))
         .replace(QStringLiteral("@VALUE_CASES@"), valueCases.join(QLatin1Char('\n')))
-        .replace(QStringLiteral("@COMMON_OPTIONS@"), QLatin1Char('"') + common.join(QLatin1Char(' ')) + QLatin1Char('"'))
-        .replace(QStringLiteral("@ONE_WORD_COMMANDS@"), QStringLiteral("        ") + oneWord.join(QLatin1Char('|')))
-        .replace(QStringLiteral("@GROUPS@"), QStringLiteral("        ") + groups.join(QLatin1Char('|')))
+        .replace(QStringLiteral("@COMMON_OPTIONS@"),
+                 QLatin1Char('"') + common.join(QLatin1Char(' ')) + QLatin1Char('"'))
+        .replace(QStringLiteral("@ONE_WORD_COMMANDS@"),
+                 QStringLiteral("        ") + oneWord.join(QLatin1Char('|')))
+        .replace(QStringLiteral("@GROUPS@"),
+                 QStringLiteral("        ") + groups.join(QLatin1Char('|')))
         .replace(QStringLiteral("@COMMAND_OPTIONS@"), commandOptions.join(QLatin1Char('\n')))
         .replace(QStringLiteral("@FIRST_WORDS@"), shellWords(firstWords))
         .replace(QStringLiteral("@SECOND_WORDS@"), second.join(QLatin1Char('\n')))

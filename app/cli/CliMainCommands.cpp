@@ -47,8 +47,9 @@ int CliSession::init()
     // --yes. Without either nothing is opened or sent.
     if (!options_.yes && !askable_) {
         say(QCoreApplication::translate(
-            "cli", "callsetup-cli: init erases everything the host unit stores; without a "
-                   "terminal to ask on, give --yes"));
+            "cli",
+            "callsetup-cli: init erases everything the host unit stores; without a "
+            "terminal to ask on, give --yes"));
         return ExitUsage;
     }
     feedback_.confirmation = options_.yes ? Confirm::Agree : Confirm::Ask;

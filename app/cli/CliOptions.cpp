@@ -29,8 +29,7 @@ bool isPortName(const QString& port)
     return name.match(port).hasMatch();
 }
 
-const QStringList formats = {QStringLiteral("text"), QStringLiteral("csv"),
-                             QStringLiteral("json")};
+const QStringList formats = {QStringLiteral("text"), QStringLiteral("csv"), QStringLiteral("json")};
 
 // Options more than one command takes.
 const OptionInfo keyOption{"key", "K", QT_TRANSLATE_NOOP("cli", "own key value 00-99")};
@@ -48,14 +47,19 @@ const QList<OptionInfo>& commonOptions()
 {
     static const QList<OptionInfo> list = {
         {"port", "NAME",
-         QT_TRANSLATE_NOOP("cli", "COM1 .. COM8 (default COM1) or a device path such as "
-                                  "/dev/ttyUSB0")},
+         QT_TRANSLATE_NOOP("cli",
+                           "COM1 .. COM8 (default COM1) or a device path such as "
+                           "/dev/ttyUSB0")},
         {"fast", nullptr,
-         QT_TRANSLATE_NOOP("cli", "end each wait as soon as a complete, checked reply has "
-                                  "arrived")},
-        {"lang", "L",
+         QT_TRANSLATE_NOOP("cli",
+                           "end each wait as soon as a complete, checked reply has "
+                           "arrived")},
+        {"lang",
+         "L",
          QT_TRANSLATE_NOOP("cli", "language of the texts: zh or en (default: the locale)"),
-         nullptr, -1, {QStringLiteral("zh"), QStringLiteral("en")}},
+         nullptr,
+         -1,
+         {QStringLiteral("zh"), QStringLiteral("en")}},
         {"help", nullptr,
          QT_TRANSLATE_NOOP("cli", "show the help (of the command, when one is given)")},
     };
@@ -65,109 +69,167 @@ const QList<OptionInfo>& commonOptions()
 const QList<CommandInfo>& commandTable()
 {
     static const QList<CommandInfo> list = {
-        {"pager set", Command::PagerSet, {{"NUMBER"}, {"ADDRESS"}},
+        {"pager set",
+         Command::PagerSet,
+         {{"NUMBER"}, {"ADDRESS"}},
          {{"model", "M", QT_TRANSLATE_NOOP("cli", "the pager's model"), &pagerModels(),
            DefaultModel},
-          {"polarity", "P", QT_TRANSLATE_NOOP("cli", "the pager's polarity"),
-           &pagerPolarities(), DefaultPolarity},
+          {"polarity", "P", QT_TRANSLATE_NOOP("cli", "the pager's polarity"), &pagerPolarities(),
+           DefaultPolarity},
           {"rate", "R", QT_TRANSLATE_NOOP("cli", "the pager's rate in baud"), &pagerRates(),
            DefaultRate},
-          {"tone", "T", QT_TRANSLATE_NOOP("cli", "the pager's tone"), &pagerTones(),
-           DefaultTone}},
+          {"tone", "T", QT_TRANSLATE_NOOP("cli", "the pager's tone"), &pagerTones(), DefaultTone}},
          QT_TRANSLATE_NOOP("cli", "set pager NUMBER (1-254) with its 7-digit ADDRESS code"),
-         QT_TRANSLATE_NOOP("cli", "Without an option a list takes the main window's selection "
-                                  "at start-up."),
+         QT_TRANSLATE_NOOP("cli",
+                           "Without an option a list takes the main window's selection "
+                           "at start-up."),
          QT_TRANSLATE_NOOP("cli", "a pager number and an address code")},
-        {"pager delete", Command::PagerDelete, {{"NUMBER"}}, {},
-         QT_TRANSLATE_NOOP("cli", "delete pager NUMBER"), nullptr,
+        {"pager delete",
+         Command::PagerDelete,
+         {{"NUMBER"}},
+         {},
+         QT_TRANSLATE_NOOP("cli", "delete pager NUMBER"),
+         nullptr,
          QT_TRANSLATE_NOOP("cli", "a pager number")},
-        {"table set", Command::TableSet, {{"TABLE"}}, {keyOption, pagersOption},
-         QT_TRANSLATE_NOOP("cli", "bind TABLE (1-65535) to the caller whose service key is "
-                                  "pressed next"),
-         QT_TRANSLATE_NOOP("cli", "While the host unit listens (3 seconds) the words of the "
-                                  "prompt window are shown: \"%1\"."),
+        {"table set",
+         Command::TableSet,
+         {{"TABLE"}},
+         {keyOption, pagersOption},
+         QT_TRANSLATE_NOOP("cli",
+                           "bind TABLE (1-65535) to the caller whose service key is "
+                           "pressed next"),
+         QT_TRANSLATE_NOOP("cli",
+                           "While the host unit listens (3 seconds) the words of the "
+                           "prompt window are shown: \"%1\"."),
          QT_TRANSLATE_NOOP("cli", "a table number")},
-        {"table delete", Command::TableDelete, {{"TABLE"}}, {},
-         QT_TRANSLATE_NOOP("cli", "delete TABLE"), nullptr,
+        {"table delete",
+         Command::TableDelete,
+         {{"TABLE"}},
+         {},
+         QT_TRANSLATE_NOOP("cli", "delete TABLE"),
+         nullptr,
          QT_TRANSLATE_NOOP("cli", "a table number")},
-        {"mode", Command::Mode, {{"MODE", Completion::Words, &workModes()}}, {},
-         QT_TRANSLATE_NOOP("cli", "set the work mode"), nullptr,
+        {"mode",
+         Command::Mode,
+         {{"MODE", Completion::Words, &workModes()}},
+         {},
+         QT_TRANSLATE_NOOP("cli", "set the work mode"),
+         nullptr,
          QT_TRANSLATE_NOOP("cli", "a work mode")},
-        {"init", Command::Init, {},
+        {"init",
+         Command::Init,
+         {},
          {{"yes", nullptr, QT_TRANSLATE_NOOP("cli", "ask nothing: initialise at once")}},
          QT_TRANSLATE_NOOP("cli", "initialise the host unit, erasing everything it stores"),
-         QT_TRANSLATE_NOOP("cli", "When standard input and standard error are terminals, the "
-                                  "window's warning is shown and a question asked: y, yes or "
-                                  "是 goes on, any other answer cancels. Otherwise --yes is "
-                                  "needed; without it nothing is sent and the exit status "
-                                  "is 2.")},
-        {"pagers load", Command::PagersLoad, {{"FILE.csv", Completion::CsvFile}},
+         QT_TRANSLATE_NOOP("cli",
+                           "When standard input and standard error are terminals, the "
+                           "window's warning is shown and a question asked: y, yes or "
+                           "是 goes on, any other answer cancels. Otherwise --yes is "
+                           "needed; without it nothing is sent and the exit status "
+                           "is 2.")},
+        {"pagers load",
+         Command::PagersLoad,
+         {{"FILE.csv", Completion::CsvFile}},
          {{"dry-run", nullptr, QT_TRANSLATE_NOOP("cli", "only check the file")}},
          QT_TRANSLATE_NOOP("cli", "set every pager of a CSV file, in file order"),
-         QT_TRANSLATE_NOOP("cli", "Every row is checked before anything is sent: with a bad "
-                                  "row, the bad rows are listed (the first 20 of them) and "
-                                  "nothing is sent. The first failed reply ends the run; "
-                                  "Ctrl+C ends it after the row in progress."),
+         QT_TRANSLATE_NOOP("cli",
+                           "Every row is checked before anything is sent: with a bad "
+                           "row, the bad rows are listed (the first 20 of them) and "
+                           "nothing is sent. The first failed reply ends the run; "
+                           "Ctrl+C ends it after the row in progress."),
          QT_TRANSLATE_NOOP("cli", "a file name")},
-        {"tables learn", Command::TablesLearn, {{"FIRST-LAST"}},
-         {keyOption, pagersOption,
+        {"tables learn",
+         Command::TablesLearn,
+         {{"FIRST-LAST"}},
+         {keyOption,
+          pagersOption,
           {"tries", "N",
-           QT_TRANSLATE_NOOP("cli", "unanswered requests for one table (default 20, 0 for no "
-                                    "limit)")}},
-         QT_TRANSLATE_NOOP("cli", "learn the callers of tables FIRST to LAST, one key press "
-                                  "each"),
-         QT_TRANSLATE_NOOP("cli", "Each table waits until a caller's service key is pressed; a "
-                                  "wait without a key press asks again, up to --tries "
-                                  "requests for one table. Each success prints the table and "
-                                  "the caller's code. Ctrl+C ends the run after the exchange "
-                                  "in progress; a full memory ends it too. --key and --pagers "
-                                  "are sent with every table."),
+           QT_TRANSLATE_NOOP("cli",
+                             "unanswered requests for one table (default 20, 0 for no "
+                             "limit)")}},
+         QT_TRANSLATE_NOOP("cli",
+                           "learn the callers of tables FIRST to LAST, one key press "
+                           "each"),
+         QT_TRANSLATE_NOOP("cli",
+                           "Each table waits until a caller's service key is pressed; a "
+                           "wait without a key press asks again, up to --tries "
+                           "requests for one table. Each success prints the table and "
+                           "the caller's code. Ctrl+C ends the run after the exchange "
+                           "in progress; a full memory ends it too. --key and --pagers "
+                           "are sent with every table."),
          QT_TRANSLATE_NOOP("cli", "a range of table numbers")},
-        {"read", Command::Read, {catFile("FILE.cat")},
+        {"read",
+         Command::Read,
+         {catFile("FILE.cat")},
          {{"verify", nullptr,
-           QT_TRANSLATE_NOOP("cli", "read the memory twice and save it only when both reads "
-                                    "agree (before replacing a unit); a difference gives the "
-                                    "first differing address and exit status 1")}},
+           QT_TRANSLATE_NOOP("cli",
+                             "read the memory twice and save it only when both reads "
+                             "agree (before replacing a unit); a difference gives the "
+                             "first differing address and exit status 1")}},
          QT_TRANSLATE_NOOP("cli", "read the host unit's memory and save it to FILE.cat"),
-         nullptr, QT_TRANSLATE_NOOP("cli", "a file name")},
-        {"write", Command::Write, {catFile("FILE.cat")},
-         {{"verify", nullptr,
-           QT_TRANSLATE_NOOP("cli", "read the memory back afterwards and compare it with the "
-                                    "file; a difference gives the first differing address, "
-                                    "the number of differing cells and exit status 1")}},
-         QT_TRANSLATE_NOOP("cli", "download the backup FILE.cat into the host unit"),
-         QT_TRANSLATE_NOOP("cli", "A download that does not complete leaves the host unit "
-                                  "holding part of the backup and part of its old memory; "
-                                  "the program says how far it got."),
+         nullptr,
          QT_TRANSLATE_NOOP("cli", "a file name")},
-        {"report", Command::Report,
+        {"write",
+         Command::Write,
+         {catFile("FILE.cat")},
+         {{"verify", nullptr,
+           QT_TRANSLATE_NOOP("cli",
+                             "read the memory back afterwards and compare it with the "
+                             "file; a difference gives the first differing address, "
+                             "the number of differing cells and exit status 1")}},
+         QT_TRANSLATE_NOOP("cli", "download the backup FILE.cat into the host unit"),
+         QT_TRANSLATE_NOOP("cli",
+                           "A download that does not complete leaves the host unit "
+                           "holding part of the backup and part of its old memory; "
+                           "the program says how far it got."),
+         QT_TRANSLATE_NOOP("cli", "a file name")},
+        {"report",
+         Command::Report,
          {{"KIND", Completion::Words, nullptr, true}, catFile("FILE.cat")},
          {{"format", "F",
-           QT_TRANSLATE_NOOP("cli", "text (the window's report, the default), csv (pagers and "
-                                    "tables; the pager CSV is what pagers load takes) or json "
-                                    "(every kind; all is json only, and its default)"),
+           QT_TRANSLATE_NOOP("cli",
+                             "text (the window's report, the default), csv (pagers and "
+                             "tables; the pager CSV is what pagers load takes) or json "
+                             "(every kind; all is json only, and its default)"),
            nullptr, -1, formats}},
          QT_TRANSLATE_NOOP("cli", "print a report of the backup FILE.cat"),
          QT_TRANSLATE_NOOP("cli", "CSV and JSON are the same in every language."),
          QT_TRANSLATE_NOOP("cli", "a kind and a file")},
-        {"dump", Command::Dump, {catFile("FILE.cat")}, {},
-         QT_TRANSLATE_NOOP("cli", "print the memory dump of the backup FILE.cat"), nullptr,
+        {"dump",
+         Command::Dump,
+         {catFile("FILE.cat")},
+         {},
+         QT_TRANSLATE_NOOP("cli", "print the memory dump of the backup FILE.cat"),
+         nullptr,
          QT_TRANSLATE_NOOP("cli", "a file name")},
-        {"diff", Command::Diff, {catFile("A.cat"), catFile("B.cat")}, {},
-         QT_TRANSLATE_NOOP("cli", "what differs from backup A to backup B; exit status 0 "
-                                  "equal, 1 not"),
-         QT_TRANSLATE_NOOP("cli", "Pagers and tables added, removed or changed and each "
-                                  "setting, in the words of the reports; every other "
-                                  "differing cell by its address. An unreadable file gives "
-                                  "exit status 2."),
+        {"diff",
+         Command::Diff,
+         {catFile("A.cat"), catFile("B.cat")},
+         {},
+         QT_TRANSLATE_NOOP("cli",
+                           "what differs from backup A to backup B; exit status 0 "
+                           "equal, 1 not"),
+         QT_TRANSLATE_NOOP("cli",
+                           "Pagers and tables added, removed or changed and each "
+                           "setting, in the words of the reports; every other "
+                           "differing cell by its address. An unreadable file gives "
+                           "exit status 2."),
          QT_TRANSLATE_NOOP("cli", "two file names")},
-        {"ports", Command::Ports, {}, {},
-         QT_TRANSLATE_NOOP("cli", "COM1 to COM8: the device each reaches, present or absent, "
-                                  "and the links that lead there"),
-         QT_TRANSLATE_NOOP("cli", "A serial port present that no COM name reaches (a link "
-                                  "leads elsewhere) is listed after them; --port takes its "
-                                  "path.")},
-        {"monitor", Command::Monitor, {}, {},
+        {"ports",
+         Command::Ports,
+         {},
+         {},
+         QT_TRANSLATE_NOOP("cli",
+                           "COM1 to COM8: the device each reaches, present or absent, "
+                           "and the links that lead there"),
+         QT_TRANSLATE_NOOP("cli",
+                           "A serial port present that no COM name reaches (a link "
+                           "leads elsewhere) is listed after them; --port takes its "
+                           "path.")},
+        {"monitor",
+         Command::Monitor,
+         {},
+         {},
          QT_TRANSLATE_NOOP("cli", "print the bytes arriving on the line until interrupted")},
     };
     return list;
@@ -201,9 +263,8 @@ QString wordsHelp(const Vocabulary& words, int fallback)
     for (const QString& w : words.exportWords())
         also.removeAll(w);
     // Words first, list positions after them.
-    std::stable_partition(also.begin(), also.end(), [](const QString& w) {
-        return !wholeNumber(w);
-    });
+    std::stable_partition(also.begin(), also.end(),
+                          [](const QString& w) { return !wholeNumber(w); });
     QString text = main.join(comma);
     if (!also.isEmpty())
         text += cliText(QT_TRANSLATE_NOOP("cli", "; also %1")).arg(also.join(comma));
@@ -324,7 +385,7 @@ QCommandLineOption parserOption(const OptionInfo& option)
 }
 
 struct Usage {
-    QString callForHelp;   // "callsetup-cli pager set --help"
+    QString callForHelp; // "callsetup-cli pager set --help"
 
     ParseResult wrong(const QString& why) const { return {std::nullopt, why, callForHelp}; }
 };
@@ -390,8 +451,9 @@ QString commonValues(const QCommandLineParser& parser, Options& options)
         else if (isDevicePath(value))
             options.port = value;
         else
-            return cliText(QT_TRANSLATE_NOOP("cli", "unknown port name \"%1\" (COM1 .. COM8 or "
-                                                    "a device path)"))
+            return cliText(QT_TRANSLATE_NOOP("cli",
+                                             "unknown port name \"%1\" (COM1 .. COM8 or "
+                                             "a device path)"))
                 .arg(value);
     }
     options.fast = parser.isSet(QStringLiteral("fast"));
@@ -405,8 +467,7 @@ QString commonValues(const QCommandLineParser& parser, Options& options)
 }
 
 // The command's own options.
-QString commandValues(const QCommandLineParser& parser, const CommandInfo& entry,
-                      Options& options)
+QString commandValues(const QCommandLineParser& parser, const CommandInfo& entry, Options& options)
 {
     QString error;
     for (const OptionInfo& option : entry.options) {
@@ -419,29 +480,32 @@ QString commandValues(const QCommandLineParser& parser, const CommandInfo& entry
             const auto code = listValue(*option.words, typed, value, error);
             if (!code)
                 return error;
-            int* field = name == QLatin1String("model")      ? &options.model
-                : name == QLatin1String("polarity")          ? &options.polarity
-                : name == QLatin1String("rate")              ? &options.rate
-                                                             : &options.tone;
+            int* field = name == QLatin1String("model") ? &options.model
+                : name == QLatin1String("polarity")     ? &options.polarity
+                : name == QLatin1String("rate")         ? &options.rate
+                                                        : &options.tone;
             *field = *code;
         } else if (name == QLatin1String("key")) {
             options.key = value;
         } else if (name == QLatin1String("pagers")) {
             options.pagers = value.split(QLatin1Char(','));
             if (options.pagers.size() > 3)
-                return cliText(QT_TRANSLATE_NOOP("cli", "--pagers takes at most three pager "
-                                                        "numbers"));
+                return cliText(QT_TRANSLATE_NOOP("cli",
+                                                 "--pagers takes at most three pager "
+                                                 "numbers"));
         } else if (name == QLatin1String("format")) {
             options.format = value;
             if (!formats.contains(value))
-                return cliText(QT_TRANSLATE_NOOP("cli", "unknown format \"%1\" (text, csv or "
-                                                        "json)"))
+                return cliText(QT_TRANSLATE_NOOP("cli",
+                                                 "unknown format \"%1\" (text, csv or "
+                                                 "json)"))
                     .arg(value);
         } else if (name == QLatin1String("tries")) {
             const auto tries = wholeNumber(value);
             if (!tries || *tries > 1000000)
-                return cliText(QT_TRANSLATE_NOOP("cli", "--tries takes a number of requests (0 "
-                                                        "for no limit)"));
+                return cliText(QT_TRANSLATE_NOOP("cli",
+                                                 "--tries takes a number of requests (0 "
+                                                 "for no limit)"));
             options.tries = int(*tries);
         } else if (name == QLatin1String("dry-run")) {
             options.dryRun = true;
@@ -488,9 +552,7 @@ QString takeWords(const CommandInfo& entry, QStringList words, Options& options)
     case Command::Read:
     case Command::Write:
     case Command::Dump:
-    case Command::PagersLoad:
-        options.file = words[0];
-        break;
+    case Command::PagersLoad: options.file = words[0]; break;
     case Command::Diff:
         options.file = words[0];
         options.values = {words[1]};
@@ -506,15 +568,14 @@ QString takeWords(const CommandInfo& entry, QStringList words, Options& options)
         const auto first = tableNumber(ends.value(0));
         const auto last = ends.size() == 1 ? first : tableNumber(ends.value(1));
         if (ends.size() > 2 || !first || !last || *first > *last)
-            return cliText(QT_TRANSLATE_NOOP("cli", "tables learn takes FIRST-LAST, table "
-                                                    "numbers 1-65535, FIRST <= LAST"));
+            return cliText(QT_TRANSLATE_NOOP("cli",
+                                             "tables learn takes FIRST-LAST, table "
+                                             "numbers 1-65535, FIRST <= LAST"));
         options.firstTable = *first;
         options.lastTable = *last;
         break;
     }
-    default:
-        options.values = words;
-        break;
+    default: options.values = words; break;
     }
     return {};
 }
@@ -543,8 +604,9 @@ ParseResult parseTopLevel(const QStringList& arguments, QCommandLineParser& pars
         options.command = Command::Completion;
         options.topic = parser.value(QStringLiteral("completion"));
         if (options.topic != QLatin1String("bash") && options.topic != QLatin1String("ports"))
-            return usage.wrong(cliText(QT_TRANSLATE_NOOP("cli", "--completion takes bash or "
-                                                                "ports")));
+            return usage.wrong(cliText(QT_TRANSLATE_NOOP("cli",
+                                                         "--completion takes bash or "
+                                                         "ports")));
     } else {
         return usage.wrong(cliText(QT_TRANSLATE_NOOP("cli", "no command given")));
     }
@@ -583,8 +645,8 @@ ParseResult parseArguments(const QStringList& arguments)
         // A word that starts a two-word command names the group in the error.
         const bool group = given.size() > 1
             && std::any_of(commandTable().begin(), commandTable().end(), [&](const auto& c) {
-                   return QLatin1String(c.name).startsWith(given[0] + QLatin1Char(' '));
-               });
+                               return QLatin1String(c.name).startsWith(given[0] + QLatin1Char(' '));
+                           });
         if (!given.isEmpty())
             return Usage{helpCall(nullptr)}.wrong(
                 cliText(QT_TRANSLATE_NOOP("cli", "unknown command \"%1\""))

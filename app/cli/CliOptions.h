@@ -15,33 +15,48 @@
 namespace cs::cli {
 
 enum class Command {
-    Help, Version, Manual, Completion,
-    Read, Write, Report, Dump, Monitor,
-    PagerSet, PagerDelete, TableSet, TableDelete, Mode, Init,
-    PagersLoad, TablesLearn, Diff, Ports,
+    Help,
+    Version,
+    Manual,
+    Completion,
+    Read,
+    Write,
+    Report,
+    Dump,
+    Monitor,
+    PagerSet,
+    PagerDelete,
+    TableSet,
+    TableDelete,
+    Mode,
+    Init,
+    PagersLoad,
+    TablesLearn,
+    Diff,
+    Ports,
 };
 
 struct Options {
     Command command = Command::Help;
-    QString topic;                            // Help: a command's name, empty for all;
-                                              // Completion: "bash" or "ports"
-    QString port = QStringLiteral("COM1");    // "COM1".."COM8" or a device path
+    QString topic;                         // Help: a command's name, empty for all;
+                                           // Completion: "bash" or "ports"
+    QString port = QStringLiteral("COM1"); // "COM1".."COM8" or a device path
     bool fast = false;
-    std::optional<QString> lang;              // --lang: zh or en (default: the locale)
-    QString reportKind;                       // report: a kind's name, or "all"
-    QString format;                           // report: text, csv, json (default text; all: json)
-    QString file;                             // the (first) file
-    QStringList values;                       // the command's other words, in order
+    std::optional<QString> lang; // --lang: zh or en (default: the locale)
+    QString reportKind;          // report: a kind's name, or "all"
+    QString format;              // report: text, csv, json (default text; all: json)
+    QString file;                // the (first) file
+    QStringList values;          // the command's other words, in order
     // pager set: list positions (the window's start-up selections by default).
     int model = DefaultModel, polarity = DefaultPolarity, rate = DefaultRate, tone = DefaultTone;
-    int mode = -1;                            // mode: Combo4 position
-    QString key;                              // table set / tables learn: own key value
-    QStringList pagers;                       // pager numbers 1..3 (at most three)
-    int firstTable = 0, lastTable = 0;        // tables learn
-    bool dryRun = false;                      // pagers load
-    bool yes = false;                         // init
-    bool verify = false;                      // read, write
-    int tries = 20;                           // tables learn: unanswered requests per table
+    int mode = -1;                     // mode: Combo4 position
+    QString key;                       // table set / tables learn: own key value
+    QStringList pagers;                // pager numbers 1..3 (at most three)
+    int firstTable = 0, lastTable = 0; // tables learn
+    bool dryRun = false;               // pagers load
+    bool yes = false;                  // init
+    bool verify = false;               // read, write
+    int tries = 20;                    // tables learn: unanswered requests per table
 };
 
 // Either the options or, for wrong usage, what is wrong (one line) and the
@@ -79,10 +94,10 @@ struct OptionInfo {
 
 // One word a command takes after its name.
 struct ArgumentInfo {
-    const char* name;                     // "NUMBER"
+    const char* name; // "NUMBER"
     Completion completion = Completion::None;
-    const Vocabulary* words = nullptr;    // for Completion::Words: a list's words
-    bool reportKinds = false;             // for Completion::Words: the report kinds
+    const Vocabulary* words = nullptr; // for Completion::Words: a list's words
+    bool reportKinds = false;          // for Completion::Words: the report kinds
 };
 
 // One command: its name (one or two words), the words after it, the options
@@ -95,7 +110,7 @@ struct CommandInfo {
     QList<OptionInfo> options;
     const char* summary;
     const char* details = nullptr;
-    const char* missing = nullptr;        // "%1 needs ..." when words are missing
+    const char* missing = nullptr; // "%1 needs ..." when words are missing
 };
 
 const QList<CommandInfo>& commandTable();

@@ -31,7 +31,8 @@ int CliSession::ports()
     QStringList reached;
     for (const PortRoute& route : routes) {
         const QString state = route.present ? present : absent;
-        QString line = QStringLiteral("COM%1  %2  %3").arg(route.number)
+        QString line = QStringLiteral("COM%1  %2  %3")
+                           .arg(route.number)
                            .arg(route.device + QString(width - displayWidth(route.device), u' '),
                                 state + QString(stateWidth - displayWidth(state), u' '));
         if (!route.link.isEmpty())
@@ -48,7 +49,8 @@ int CliSession::ports()
         if (!reached.contains(port.device))
             others << port.device;
     if (!others.isEmpty()) {
-        out += text(QT_TRANSLATE_NOOP("cli", "present, reached by no COM name:")) + QLatin1Char('\n');
+        out += text(QT_TRANSLATE_NOOP("cli", "present, reached by no COM name:"))
+            + QLatin1Char('\n');
         for (const QString& device : others)
             out += QStringLiteral("  ") + device + QLatin1Char('\n');
     }

@@ -47,13 +47,10 @@ void onMonitorStop(int)
 int exitStatus(Ending ending)
 {
     switch (ending) {
-    case Ending::Done:
-        return ExitDone;
-    case Ending::Refused:
-        return ExitUsage;
+    case Ending::Done: return ExitDone;
+    case Ending::Refused: return ExitUsage;
     case Ending::Failed:
-    case Ending::Stopped:
-        break;
+    case Ending::Stopped: break;
     }
     return ExitFailed;
 }
@@ -98,9 +95,7 @@ int CliSession::run()
     case Command::Version:
         print(QStringLiteral("callsetup-cli %1\n").arg(QCoreApplication::applicationVersion()));
         break;
-    case Command::Manual:
-        print(manualPage());
-        break;
+    case Command::Manual: print(manualPage()); break;
     case Command::Completion:
         print(options_.topic == QLatin1String("ports") ? portWords() : bashCompletion());
         break;
@@ -117,8 +112,9 @@ int CliSession::finish(const Outcome& outcome)
         say(outcome.detail);
     if (outcome.ending == Ending::Failed && outcome.message.isEmpty()) {
         // The unit answered in a way no message covers.
-        say(outcome.cause == Cause::NoReply ? QCoreApplication::translate("cli", "no reply from the host unit")
-                                            : QCoreApplication::translate("cli", "the host unit gave an unexpected reply"));
+        say(outcome.cause == Cause::NoReply
+                ? QCoreApplication::translate("cli", "no reply from the host unit")
+                : QCoreApplication::translate("cli", "the host unit gave an unexpected reply"));
     }
     return exitStatus(outcome.ending);
 }
@@ -139,7 +135,8 @@ int CliSession::printed(int status)
 {
     if (!outputFailed_)
         return status;
-    say(QCoreApplication::translate("cli", "callsetup-cli: standard output could not be written: %1")
+    say(QCoreApplication::translate("cli",
+                                    "callsetup-cli: standard output could not be written: %1")
             .arg(QString::fromLocal8Bit(std::strerror(errno))));
     return ExitFailed;
 }
@@ -147,7 +144,7 @@ int CliSession::printed(int status)
 void CliSession::catchStops()
 {
     stopSignals = 0;
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = onStop;
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGINT, &action, nullptr);
@@ -168,7 +165,7 @@ int CliSession::monitor()
         return ExitFailed;
     ::fcntl(signalPipe[0], F_SETFL, O_NONBLOCK);
     ::fcntl(signalPipe[1], F_SETFL, O_NONBLOCK);
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = onMonitorStop;
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGINT, &action, nullptr);

@@ -1,8 +1,8 @@
 // The unit's memory: read into a backup file, and a backup downloaded into it.
 
 #include "cli/CliSession.h"
-#include "memory/Backups.h"
 #include "memory/BackupFile.h"
+#include "memory/Backups.h"
 
 #include <QCoreApplication>
 
@@ -36,10 +36,11 @@ int CliSession::read()
     if (Outcome target = checkSaveName(options_.file); !target.done())
         return finish(target);
     catchStops();
-    const TransferControl control
-        = transferProgress(windowText("正在读取主机内容……"), HostBlocks - 1);
-    const Outcome read = options_.verify ? readHostTwice(link_, portControl_, control)
-                                         : readMemory(link_, portControl_, MemoryUnit::Host, control);
+    const TransferControl control = transferProgress(windowText("正在读取主机内容……"),
+                                                     HostBlocks - 1);
+    const Outcome read = options_.verify
+        ? readHostTwice(link_, portControl_, control)
+        : readMemory(link_, portControl_, MemoryUnit::Host, control);
     if (read.ending == Ending::Stopped) {
         finish(read);
         say(QCoreApplication::translate("cli", "stopped after block %1 of %2: nothing was saved")
@@ -59,8 +60,10 @@ void CliSession::downloadSummary(const Outcome& outcome)
         return;
     // Blocks 0 .. blocksDone-1 were acknowledged; the block after them was sent
     // and may or may not have been stored.
-    say(QCoreApplication::translate("cli", "the download ended after %1 of %2 blocks: the host unit now holds part of "
-                    "the backup and part of its old memory; download the backup again")
+    say(QCoreApplication::translate(
+            "cli",
+            "the download ended after %1 of %2 blocks: the host unit now holds part of "
+            "the backup and part of its old memory; download the backup again")
             .arg(outcome.blocksDone)
             .arg(outcome.blocks));
 }
@@ -72,8 +75,8 @@ int CliSession::write()
         return finish(opened);
     finish(opened);
     catchStops();
-    const TransferControl control
-        = transferProgress(windowText("正在下发数据到主机……"), HostBlocks - 1);
+    const TransferControl control = transferProgress(windowText("正在下发数据到主机……"),
+                                                     HostBlocks - 1);
     const Outcome download = options_.verify ? downloadAndVerify(link_, portControl_, control)
                                              : downloadImage(link_, portControl_, control);
     const int status = finish(download);

@@ -24,7 +24,7 @@ QString fitLine(const QString& line, int columns)
     if (displayWidth(line) < columns)
         return line;
     QString out;
-    int width = 1;   // the ellipsis
+    int width = 1; // the ellipsis
     for (const char32_t c : line.toUcs4()) {
         const QString one = QStringView(QChar::fromUcs4(c)).toString();
         if (width + displayWidth(one) >= columns)
@@ -51,7 +51,8 @@ QString progressLine(const QString& caption, int value, int minimum, int maximum
 }
 
 ProgressDisplay::ProgressDisplay(std::FILE* out, bool terminal)
-    : out_(out), terminal_(terminal && qEnvironmentVariable("TERM") != QLatin1String("dumb"))
+    : out_(out)
+    , terminal_(terminal && qEnvironmentVariable("TERM") != QLatin1String("dumb"))
 {
 }
 
@@ -122,13 +123,14 @@ bool ConsoleFeedback::confirm(const Message& question)
     progress_.clearLine();
     const QString warning = question.text.section(QStringLiteral("\r\n"), 0, 0);
     say(messageLine({warning, question.style, question.title}));
-    writeUtf8(messages_, QCoreApplication::translate(
-                             "cli", "Go on? Type y or yes to go on, anything else cancels: "));
+    writeUtf8(messages_,
+              QCoreApplication::translate(
+                  "cli", "Go on? Type y or yes to go on, anything else cancels: "));
     QByteArray answer;
     int c = 0;
     while ((c = std::fgetc(answers)) != EOF && c != '\n')
         answer += char(c);
-    if (c == EOF)   // Ctrl+D: the next line starts on a line of its own
+    if (c == EOF) // Ctrl+D: the next line starts on a line of its own
         writeUtf8(messages_, QStringLiteral("\n"));
     return agrees(QString::fromUtf8(answer));
 }

@@ -21,8 +21,7 @@ bool writeBytes(std::FILE* out, const QByteArray& bytes);
 // percentage; all within `columns` less one (a line that reaches the last
 // column makes some terminals wrap). A narrow terminal gets a shorter bar, then
 // no bar, then a shortened caption.
-QString progressLine(const QString& caption, int value, int minimum, int maximum,
-                     int columns = 80);
+QString progressLine(const QString& caption, int value, int minimum, int maximum, int columns = 80);
 
 // `line` shortened to fit into `columns` less one, with "…" at its end.
 QString fitLine(const QString& line, int columns);
@@ -52,9 +51,9 @@ private:
 
 // How a question (OK and Cancel) is answered.
 enum class Confirm {
-    Decline,   // Cancel: nobody is there to agree to it
-    Ask,       // asked on the terminal, answered on standard input
-    Agree,     // OK without a question (--yes)
+    Decline, // Cancel: nobody is there to agree to it
+    Ask,     // asked on the terminal, answered on standard input
+    Agree,   // OK without a question (--yes)
 };
 
 // Whether a typed answer agrees: y, yes, 是 or 确定 (case and blanks aside).
@@ -63,7 +62,10 @@ bool agrees(const QString& answer);
 class ConsoleFeedback : public Feedback {
 public:
     ConsoleFeedback(std::FILE* messages, ProgressDisplay& progress)
-        : messages_(messages), progress_(progress) {}
+        : messages_(messages)
+        , progress_(progress)
+    {
+    }
 
     // "TITLE: TEXT" on a line of its own.
     void notice(const Message& message) override;
@@ -72,7 +74,7 @@ public:
     bool confirm(const Message& question) override;
     // The prompt window's words, on a line of their own.
     void showPrompt(Prompt prompt) override;
-    void hidePrompt(Prompt) override {}
+    void hidePrompt(Prompt) override { }
 
     // Writes a line (the progress line is wiped first).
     void say(const QString& line);
@@ -81,7 +83,7 @@ public:
     static QString messageLine(const Message& message);
 
     Confirm confirmation = Confirm::Decline;
-    std::FILE* answers = stdin;   // where Confirm::Ask reads the answer
+    std::FILE* answers = stdin; // where Confirm::Ask reads the answer
 
 private:
     std::FILE* messages_;

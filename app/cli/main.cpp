@@ -6,12 +6,12 @@
 // the data backup window and the batch work of the core, and prints what they
 // show; see CliOptions.h for the commands.
 
+#include "callsetup/Version.h"
 #include "cli/CliOptions.h"
 #include "cli/CliSession.h"
 #include "cli/Console.h"
 #include "memory/BackupFile.h"
 #include "shared/Language.h"
-#include "callsetup/Version.h"
 #include "shared/QtMessages.h"
 
 #include <QCoreApplication>
@@ -31,12 +31,16 @@ int main(int argc, char** argv)
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     const auto language = cs::chosenLanguage(cs::cli::languageArgument(arguments));
     if (!cs::installLanguage(app, language.value_or(cs::languageFromEnvironment())))
-        cs::cli::writeUtf8(stderr, QStringLiteral("callsetup-cli: the translation cannot be loaded\n"));
+        cs::cli::writeUtf8(stderr,
+                           QStringLiteral("callsetup-cli: the translation cannot be loaded\n"));
     const cs::cli::ParseResult parsed = cs::cli::parseArguments(arguments);
     if (!parsed.options) {
-        cs::cli::writeUtf8(stderr, QStringLiteral("callsetup-cli: %1\n%2\n")
-                                       .arg(parsed.error, QCoreApplication::translate("cli", "Try \"%1\" for more information.")
-                                                              .arg(parsed.helpCall)));
+        cs::cli::writeUtf8(
+            stderr,
+            QStringLiteral("callsetup-cli: %1\n%2\n")
+                .arg(parsed.error,
+                     QCoreApplication::translate("cli", "Try \"%1\" for more information.")
+                         .arg(parsed.helpCall)));
         return cs::cli::ExitUsage;
     }
     // Every word is used exactly as given: one that Qt's file classes could not
@@ -44,10 +48,9 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         cs::FileProblem problem;
         if (!cs::fileNameFromArgument(QByteArray(argv[i]), &problem)) {
-            cs::cli::writeUtf8(stderr, QStringLiteral("callsetup-cli: ")
-                                           + QString::fromLocal8Bit(argv[i])
-                                           + QStringLiteral(": ") + problem.reason
-                                           + QLatin1Char('\n'));
+            cs::cli::writeUtf8(stderr,
+                               QStringLiteral("callsetup-cli: ") + QString::fromLocal8Bit(argv[i])
+                                   + QStringLiteral(": ") + problem.reason + QLatin1Char('\n'));
             return cs::cli::ExitUsage;
         }
     }

@@ -14,7 +14,10 @@ QString commandText(const char* source)
 // Hides the learning prompt window however the wait ends.
 class PromptScope {
 public:
-    explicit PromptScope(Feedback& feedback) : feedback_(feedback) {}
+    explicit PromptScope(Feedback& feedback)
+        : feedback_(feedback)
+    {
+    }
     ~PromptScope() { hide(); }
     PromptScope(const PromptScope&) = delete;
     PromptScope& operator=(const PromptScope&) = delete;

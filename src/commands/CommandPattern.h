@@ -55,16 +55,16 @@ struct OutcomeRow {
 // Everything about a command except how it reads its fields.
 struct CommandPlan {
     std::uint8_t code = 0;
-    std::uint8_t rounds = 1;            // ReplyRounds
-    double waitSeconds = 1.0;           // ReplyWaitSeconds
-    std::optional<Message> confirmation;   // asked before anything is sent (style 17)
-    std::optional<Prompt> prompt;       // learning prompt window while the unit listens
-    bool promptBeforeSend = false;      // show the prompt before SendFrame instead of after it
-    Field focus = Field::None;          // field for Notice::focus
-    Notice timeout;                     // no accepted reply
-    QList<OutcomeRow> outcomes;         // should end with an AnyLength row
-    QString failureText;                // failure message (style 16, title "错误")
-    Field failureFocus = Field::None;   // focus after the failure message
+    std::uint8_t rounds = 1;             // ReplyRounds
+    double waitSeconds = 1.0;            // ReplyWaitSeconds
+    std::optional<Message> confirmation; // asked before anything is sent (style 17)
+    std::optional<Prompt> prompt;        // learning prompt window while the unit listens
+    bool promptBeforeSend = false;       // show the prompt before SendFrame instead of after it
+    Field focus = Field::None;           // field for Notice::focus
+    Notice timeout;                      // no accepted reply
+    QList<OutcomeRow> outcomes;          // should end with an AnyLength row
+    QString failureText;                 // failure message (style 16, title "错误")
+    Field failureFocus = Field::None;    // focus after the failure message
 };
 
 // A refused input: its message (style 16 unless stated) and the field it is
@@ -78,7 +78,7 @@ struct Refusal {
 
 // A value that cannot be built into the request (no list item selected, an
 // address code of too many characters ...): ends in the failure message.
-struct BuildFailure {};
+struct BuildFailure { };
 
 using Built = std::variant<QByteArray, Refusal, BuildFailure>;
 
@@ -97,7 +97,11 @@ OutcomeRow successRow(int length, const QString& text, bool focus);
 
 class CommandRunner {
 public:
-    CommandRunner(Link& link, PortControl& port) : link_(link), port_(port) {}
+    CommandRunner(Link& link, PortControl& port)
+        : link_(link)
+        , port_(port)
+    {
+    }
 
     // Runs the whole pattern once. `build` is called after the port is open
     // and the confirmation was answered OK.
@@ -106,7 +110,8 @@ public:
 private:
     Outcome exchange(const CommandPlan& plan, const QByteArray& payload);
     Outcome judge(const CommandPlan& plan);
-    static Outcome ending(const CommandPlan& plan, const Notice& notice, Ending ending, Cause cause);
+    static Outcome ending(const CommandPlan& plan, const Notice& notice, Ending ending,
+                          Cause cause);
     static Outcome failure(const CommandPlan& plan, Ending ending, Cause cause);
 
     Link& link_;

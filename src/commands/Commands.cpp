@@ -10,9 +10,9 @@ namespace {
 enum Code : std::uint8_t {
     SetPager = 0x01,
     SetReceiverNumber = 0x02,
-    SetTable = 0x03,            // n = 7; n = 0: repeater write
+    SetTable = 0x03, // n = 7; n = 0: repeater write
     DeletePager = 0x04,
-    DeleteTable = 0x07,         // n = 2; n = 0: repeater delete
+    DeleteTable = 0x07, // n = 2; n = 0: repeater delete
     InitialiseReceiver = 0x08,
     InitialiseHost = 0x09,
     ReceiverFrequency = 0x0A,
@@ -23,7 +23,10 @@ enum Code : std::uint8_t {
     WorkMode = 0x17,
 };
 
-QString setPagerFailure() { return Commands::tr("设置传呼号失败!"); }
+QString setPagerFailure()
+{
+    return Commands::tr("设置传呼号失败!");
+}
 
 // A whole-number field that must hold a value in lo..hi.
 std::optional<std::uint64_t> inRange(const QString& text, std::uint64_t lo, std::uint64_t hi)
@@ -46,7 +49,7 @@ QByteArray bytes(std::initializer_list<std::uint64_t> values)
 
 // Command1: set pager.
 Outcome Commands::setPager(const QString& number, const QString& address, int model, int polarity,
-                        int rate, int tone)
+                           int rate, int tone)
 {
     CommandPlan plan;
     plan.code = SetPager;
@@ -61,12 +64,13 @@ Outcome Commands::setPager(const QString& number, const QString& address, int mo
     plan.failureText = setPagerFailure();
     plan.failureFocus = Field::PagerNumber;
 
-    return CommandRunner(link_, port_).run(
-        plan, [&] { return pagerRequest(number, address, model, polarity, rate, tone); });
+    return CommandRunner(link_, port_).run(plan, [&] {
+        return pagerRequest(number, address, model, polarity, rate, tone);
+    });
 }
 
-Built Commands::pagerRequest(const QString& number, const QString& address, int model,
-                             int polarity, int rate, int tone)
+Built Commands::pagerRequest(const QString& number, const QString& address, int model, int polarity,
+                             int rate, int tone)
 {
     const QString numberMessage = tr("传呼号必须为1-254的数字！");
     const auto pager = inRange(number, 1, 254);
@@ -110,7 +114,11 @@ Outcome Commands::deletePager(const QString& number)
     plan.timeout = timeoutNotice(focus, tr("删除传呼号失败，请检查与通讯端口的连接情况！"));
     plan.outcomes = {
         successRow(0, tr("删除传呼号成功！"), focus),
-        {1, 1, {{tr("无此传呼号！"), Style::Info, Title::Attention}, focus}, Ending::Failed, Cause::Unit},
+        {1,
+         1,
+         {{tr("无此传呼号！"), Style::Info, Title::Attention}, focus},
+         Ending::Failed,
+         Cause::Unit},
         {1, AnyStatus, lengthErrorNotice(focus, tr("返回数据错误"))},
         {AnyLength, AnyStatus, lengthErrorNotice(focus)},
     };
@@ -127,19 +135,19 @@ Outcome Commands::deletePager(const QString& number)
 
 // Command3: set table caller; the host learns the caller from its service key.
 Outcome Commands::setTable(const QString& table, const QString& key, const QString& pager1,
-                          const QString& pager2, const QString& pager3)
+                           const QString& pager2, const QString& pager3)
 {
     return runSetTable(table, key, pager1, pager2, pager3, true);
 }
 
 Outcome Commands::learnTable(const QString& table, const QString& key, const QString& pager1,
-                            const QString& pager2, const QString& pager3)
+                             const QString& pager2, const QString& pager3)
 {
     return runSetTable(table, key, pager1, pager2, pager3, false);
 }
 
 Outcome Commands::runSetTable(const QString& table, const QString& key, const QString& pager1,
-                             const QString& pager2, const QString& pager3, bool reportTimeout)
+                              const QString& pager2, const QString& pager3, bool reportTimeout)
 {
     CommandPlan plan;
     plan.code = SetTable;
@@ -152,7 +160,8 @@ Outcome Commands::runSetTable(const QString& table, const QString& key, const QS
     plan.timeout = reportTimeout ? timeoutNotice(true) : Notice{};
     plan.outcomes = {
         successRow(3, tr("设置餐桌号成功！"), true),
-        {0, AnyStatus, stopNotice(tr("接收器记忆区已经存满，无法写入！"), true), Ending::Failed, Cause::Unit},
+        {0, AnyStatus, stopNotice(tr("接收器记忆区已经存满，无法写入！"), true), Ending::Failed,
+         Cause::Unit},
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
     plan.failureText = tr("设置餐桌号失败!");
@@ -175,8 +184,7 @@ Outcome Commands::runSetTable(const QString& table, const QString& key, const QS
                 continue;
             const auto v = inRange(*pagerTexts[i], 1, 255);
             if (!v)
-                return Refusal{tr("传呼号必须为1-255的数字！"),
-                               Field(int(Field::TablePager1) + i)};
+                return Refusal{tr("传呼号必须为1-255的数字！"), Field(int(Field::TablePager1) + i)};
             pagers[i] = *v;
         }
         std::uint64_t keyValue = 0xFF;
@@ -203,10 +211,11 @@ Outcome Commands::deleteTable(const QString& table)
     plan.timeout = timeoutNotice(focus);
     plan.outcomes = {
         successRow(0, tr("删除餐桌号码成功！"), focus),
-        {1, 1, stopNotice(tr("没有与餐桌号对应的呼叫器或接收器与主机连接不正常！！"), focus), Ending::Failed,
+        {1, 1, stopNotice(tr("没有与餐桌号对应的呼叫器或接收器与主机连接不正常！！"), focus),
+         Ending::Failed, Cause::Unit},
+        {1, 2, stopNotice(tr("不存在此餐桌号码！！"), focus, Title::Attention), Ending::Failed,
          Cause::Unit},
-        {1, 2, stopNotice(tr("不存在此餐桌号码！！"), focus, Title::Attention), Ending::Failed, Cause::Unit},
-        {1, AnyStatus, {Message{}, focus}},   // no message
+        {1, AnyStatus, {Message{}, focus}}, // no message
         {AnyLength, AnyStatus, lengthErrorNotice(focus)},
     };
     plan.failureText = tr("删除餐桌号码失败!");
@@ -301,7 +310,7 @@ Outcome Commands::setReceiverNumber(const QString& number)
 // Command13: receiver frequency, for one receiver or (Text10 empty) for all.
 // This command moves no focus.
 Outcome Commands::setReceiverFrequency(const QString& frequencyText, int position,
-                                      const QString& receiver)
+                                       const QString& receiver)
 {
     CommandPlan plan;
     plan.code = ReceiverFrequency;
@@ -325,7 +334,8 @@ Outcome Commands::setReceiverFrequency(const QString& frequencyText, int positio
         // A text that is not one of the eight items selects no position.
         if (position < 0 || position > 7)
             return BuildFailure{};
-        return number ? bytes({std::uint64_t(position), *number}) : bytes({std::uint64_t(position)});
+        return number ? bytes({std::uint64_t(position), *number})
+                      : bytes({std::uint64_t(position)});
     });
 }
 
@@ -378,14 +388,10 @@ Outcome Commands::setTransmitterFrequency(const QString& megahertz)
     return CommandRunner(link_, port_).run(plan, [&]() -> Built {
         const TransmitterFrequency f = transmitterFrequency(megahertz);
         switch (f.check) {
-        case FrequencyCheck::NotNumeric:
-            return Refusal{tr("频率值里不能输入非法数值!"), field};
-        case FrequencyCheck::OutOfRange:
-            return Refusal{tr("频率值应在100到500之间！"), field};
-        case FrequencyCheck::OffRaster:
-            return Refusal{tr("频率值必须为12.5K的倍数！"), field};
-        case FrequencyCheck::Ok:
-            break;
+        case FrequencyCheck::NotNumeric: return Refusal{tr("频率值里不能输入非法数值!"), field};
+        case FrequencyCheck::OutOfRange: return Refusal{tr("频率值应在100到500之间！"), field};
+        case FrequencyCheck::OffRaster: return Refusal{tr("频率值必须为12.5K的倍数！"), field};
+        case FrequencyCheck::Ok: break;
         }
         return bytes({f.units >> 16, (f.units >> 8) & 0xFF, f.units & 0xFF});
     });
@@ -463,7 +469,8 @@ Outcome Commands::writeRepeater()
     plan.timeout = timeoutNotice(true, tr("超时没有返回数据！"));
     plan.outcomes = {
         successRow(3, tr("设置转发器成功！"), true),
-        {0, AnyStatus, stopNotice(tr("转发器记忆区已经存满，无法写入！"), true), Ending::Failed, Cause::Unit},
+        {0, AnyStatus, stopNotice(tr("转发器记忆区已经存满，无法写入！"), true), Ending::Failed,
+         Cause::Unit},
         {AnyLength, AnyStatus, lengthErrorNotice(false, tr("返回数据长度错误！"))},
     };
     plan.failureText = tr("设置转发器内容失败！");

@@ -18,11 +18,16 @@ class Commands {
     Q_DECLARE_TR_FUNCTIONS(Commands)
 
 public:
-    Commands(Link& link, PortControl& port) : link_(link), port_(port) {}
+    Commands(Link& link, PortControl& port)
+        : link_(link)
+        , port_(port)
+    {
+    }
 
-    // Command1: Text1(0), Text1(1), Combo1(0) model, Combo1(1) polarity, Combo1(2) rate, Combo1(3) tone.
+    // Command1: Text1(0), Text1(1), Combo1(0) model, Combo1(1) polarity, Combo1(2) rate, Combo1(3)
+    // tone.
     Outcome setPager(const QString& number, const QString& address, int model, int polarity,
-                    int rate, int tone);
+                     int rate, int tone);
     // The set pager request for these inputs, after the command's own checks.
     static Built pagerRequest(const QString& number, const QString& address, int model,
                               int polarity, int rate, int tone);
@@ -34,11 +39,11 @@ public:
     Outcome deletePager(const QString& number);
     // Command3: Text3(0) table, Text3(1) own key value, Text3(2..4) pager numbers 1..3.
     Outcome setTable(const QString& table, const QString& key, const QString& pager1,
-                    const QString& pager2, const QString& pager3);
+                     const QString& pager2, const QString& pager3);
     // Command3 as a step of learning many tables: a wait without a key press
     // ends with no message (the caller asks again).
     Outcome learnTable(const QString& table, const QString& key, const QString& pager1,
-                      const QString& pager2, const QString& pager3);
+                       const QString& pager2, const QString& pager3);
     // Command5: Text6.
     Outcome deleteTable(const QString& table);
     // Command19: Text11.
@@ -49,7 +54,7 @@ public:
     Outcome setReceiverNumber(const QString& number);
     // Command13: Combo2 text and position, Text10.
     Outcome setReceiverFrequency(const QString& frequencyText, int position,
-                                const QString& receiver);
+                                 const QString& receiver);
     // Command6.
     Outcome initialiseReceiver();
     // Command14: Text7.
@@ -71,7 +76,7 @@ public:
 
 private:
     Outcome runSetTable(const QString& table, const QString& key, const QString& pager1,
-                       const QString& pager2, const QString& pager3, bool reportTimeout);
+                        const QString& pager2, const QString& pager3, bool reportTimeout);
     Link& link_;
     PortControl& port_;
 };

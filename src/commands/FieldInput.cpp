@@ -71,7 +71,8 @@ TransmitterFrequency transmitterFrequency(const QString& text)
 
     // Range on the exact value: 100 <= whole.fraction <= 500.
     const std::uint64_t megahertz = digitValue(whole);
-    const bool fractionZero = std::all_of(fraction.begin(), fraction.end(), [](QChar c) { return c == u'0'; });
+    const bool fractionZero = std::all_of(fraction.begin(), fraction.end(),
+                                          [](QChar c) { return c == u'0'; });
     if (megahertz < 100 || megahertz > 500 || (megahertz == 500 && !fractionZero))
         return {FrequencyCheck::OutOfRange, 0};
 
@@ -84,9 +85,9 @@ TransmitterFrequency transmitterFrequency(const QString& text)
             ++v;
         return v;
     };
-    if (scaled(5) % 1250 != 0)   // 10 Hz units, 12.5 kHz raster
+    if (scaled(5) % 1250 != 0) // 10 Hz units, 12.5 kHz raster
         return {FrequencyCheck::OffRaster, 0};
-    return {FrequencyCheck::Ok, std::uint32_t(scaled(4))};   // 100 Hz units
+    return {FrequencyCheck::Ok, std::uint32_t(scaled(4))}; // 100 Hz units
 }
 
 } // namespace cs

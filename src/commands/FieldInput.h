@@ -43,7 +43,7 @@ int pagerTypeCode(int model, int rate);
 enum class FrequencyCheck { NotNumeric, OutOfRange, OffRaster, Ok };
 struct TransmitterFrequency {
     FrequencyCheck check = FrequencyCheck::NotNumeric;
-    std::uint32_t units = 0;   // N: the frequency in 100 Hz units, when Ok
+    std::uint32_t units = 0; // N: the frequency in 100 Hz units, when Ok
 };
 // Range 100..500 MHz inclusive on the exact decimal value; raster: the value in
 // 10 Hz units, rounded to the nearest whole number, divisible by 1250 (12.5 kHz).

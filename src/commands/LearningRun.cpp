@@ -17,11 +17,12 @@ std::optional<Outcome> tableProblem(const QString& text, Field field)
 {
     const auto number = wholeNumber(text);
     if (!number)
-        return Outcome::refused(stopMessage(QCoreApplication::translate("Commands", "餐桌号只能为数字！")),
-                                field);
+        return Outcome::refused(
+            stopMessage(QCoreApplication::translate("Commands", "餐桌号只能为数字！")), field);
     if (*number < 1 || *number > 65535)
         return Outcome::refused(
-            stopMessage(QCoreApplication::translate("Commands", "餐桌号必须为1-65535的数字！")), field);
+            stopMessage(QCoreApplication::translate("Commands", "餐桌号必须为1-65535的数字！")),
+            field);
     return std::nullopt;
 }
 
@@ -46,8 +47,8 @@ void LearningRun::requestStop()
 Outcome LearningRun::start(const QString& firstText, const QString& lastText,
                            const TableFields& fields)
 {
-    for (const auto& [text, field] : {std::pair(firstText, Field::TableNumber),
-                                      std::pair(lastText, Field::LastTable)}) {
+    for (const auto& [text, field] :
+         {std::pair(firstText, Field::TableNumber), std::pair(lastText, Field::LastTable)}) {
         if (const auto problem = tableProblem(text, field)) {
             present(ui_, *problem);
             return *problem;
@@ -55,7 +56,8 @@ Outcome LearningRun::start(const QString& firstText, const QString& lastText,
     }
     if (wholeNumber(lastText) < wholeNumber(firstText)) {
         const Outcome refused = Outcome::refused(
-            stopMessage(LearningText::tr("最后一个餐桌号不能小于第一个餐桌号！")), Field::LastTable);
+            stopMessage(LearningText::tr("最后一个餐桌号不能小于第一个餐桌号！")),
+            Field::LastTable);
         present(ui_, refused);
         return refused;
     }
@@ -125,7 +127,8 @@ QString LearningRun::endText(const LearningEnd& end) const
     if (end.outcome.ending == Ending::Stopped)
         return LearningText::tr("已停止：%1；餐桌%2未学习。").arg(learnedPart).arg(end.nextTable);
     if (end.outcome.cause == Cause::NoReply && end.outcome.message.isEmpty())
-        return LearningText::tr("餐桌%1：%2次请求都没有回应：没有人按呼叫器的键，或者主机没有应答；%3。")
+        return LearningText::tr(
+                   "餐桌%1：%2次请求都没有回应：没有人按呼叫器的键，或者主机没有应答；%3。")
             .arg(end.nextTable)
             .arg(end.attempts)
             .arg(learnedPart);

@@ -18,14 +18,18 @@ namespace cs {
 
 struct LearnedTable {
     int table = 0;
-    QString caller;   // the caller's code as hex digits
+    QString caller; // the caller's code as hex digits
 };
 
 class LearningRun : public QObject {
     Q_OBJECT
 public:
     LearningRun(Link& link, Commands& commands, Ui& ui)
-        : link_(link), commands_(commands), ui_(ui) {}
+        : link_(link)
+        , commands_(commands)
+        , ui_(ui)
+    {
+    }
 
     // Learns the tables first..last (the window's field texts). A bad table
     // number is refused with its box before anything is sent; the end of the
@@ -37,8 +41,8 @@ public:
     bool running = false;
     bool stopRequested = false;
     int first = 0, last = 0;
-    int table = 0;       // the table whose caller's key is awaited now; 0 between runs
-    int attempt = 0;     // requests sent for it
+    int table = 0;   // the table whose caller's key is awaited now; 0 between runs
+    int attempt = 0; // requests sent for it
     QList<LearnedTable> learned;
     QString status;
 

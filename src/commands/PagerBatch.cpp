@@ -172,8 +172,8 @@ PagerLoadEnd loadPagers(Commands& commands, const QList<PagerRow>& rows,
             result.outcome = Outcome::stopped();
             return result;
         }
-        const Outcome outcome = commands.setPager(row.number, row.address, row.model,
-                                                  row.polarity, row.rate, row.tone);
+        const Outcome outcome = commands.setPager(row.number, row.address, row.model, row.polarity,
+                                                  row.rate, row.tone);
         if (!outcome.done()) {
             result.outcome = outcome;
             return result;

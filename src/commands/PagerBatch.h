@@ -25,10 +25,10 @@
 namespace cs {
 
 // The header line of a pager file, also what the pager CSV export starts with.
-QString pagerCsvHeader();   // "number,address,model,polarity,rate,tone"
+QString pagerCsvHeader(); // "number,address,model,polarity,rate,tone"
 
 struct PagerRow {
-    int line = 0;            // line number in the file, from 1
+    int line = 0; // line number in the file, from 1
     QString number, address;
     int model = DefaultModel, polarity = DefaultPolarity, rate = DefaultRate, tone = DefaultTone;
 };
@@ -39,12 +39,12 @@ struct PagerRow {
 struct RowProblem {
     int line = 0;
     QString message;
-    QStringList cells;   // the row's cells as the file has them (none for the file as a whole)
+    QStringList cells; // the row's cells as the file has them (none for the file as a whole)
 };
 
 struct PagerFile {
     QList<PagerRow> rows;
-    QList<RowProblem> problems;   // empty: every row can be sent
+    QList<RowProblem> problems; // empty: every row can be sent
 };
 
 // Reads and checks the whole file's contents.

@@ -15,9 +15,9 @@ struct ImportText {
 
 QStringList shownCells(const PagerRow& row)
 {
-    return {row.number.trimmed(), row.address.trimmed(), pagerModels().text(row.model),
-            pagerPolarities().text(row.polarity), pagerRates().text(row.rate),
-            pagerTones().text(row.tone)};
+    return {row.number.trimmed(),          row.address.trimmed(),
+            pagerModels().text(row.model), pagerPolarities().text(row.polarity),
+            pagerRates().text(row.rate),   pagerTones().text(row.tone)};
 }
 
 // "已写入第2行至第31行（30个传呼机）", or that none was.
@@ -46,8 +46,8 @@ Outcome PagerImport::open(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        const Outcome refused = Outcome::refused(stopMessage(
-            QCoreApplication::translate("BackupWindow", "文件%1打开失败！").arg(path)));
+        const Outcome refused = Outcome::refused(
+            stopMessage(QCoreApplication::translate("BackupWindow", "文件%1打开失败！").arg(path)));
         present(ui_, refused);
         return refused;
     }
@@ -70,7 +70,7 @@ void PagerImport::check(const QByteArray& contents)
     badRows = int(file.problems.size());
     done = 0;
     if (badRows > 0)
-        rows_.clear();   // nothing is sent from a file with a bad row
+        rows_.clear(); // nothing is sent from a file with a bad row
     status = badRows > 0
         ? ImportText::tr("%1行有错：改正文件后重新打开，有错时一行也不写入。").arg(badRows)
         : ImportText::tr("共%1个传呼机，每一行都可以写入。").arg(rows_.size());
@@ -127,7 +127,9 @@ QString PagerImport::endText(const Outcome& outcome, int written) const
     const PagerRow& next = rows_[written];
     const QString set = rowsSet(rows_, written);
     if (outcome.ending == Ending::Stopped)
-        return ImportText::tr("已在第%1行（传呼号%2）之前停止；%3。").arg(next.line).arg(next.number, set);
+        return ImportText::tr("已在第%1行（传呼号%2）之前停止；%3。")
+            .arg(next.line)
+            .arg(next.number, set);
     return ImportText::tr("第%1行（传呼号%2）写入失败；%3。").arg(next.line).arg(next.number, set);
 }
 

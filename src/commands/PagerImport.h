@@ -20,7 +20,7 @@ namespace cs {
 // shows them (list cells by their text in the program's language for a good
 // row, as the file has them for a bad one) and, for a bad row, its message.
 struct PreviewRow {
-    int line = 0;   // 0: the file as a whole
+    int line = 0; // 0: the file as a whole
     QStringList cells;
     QString problem;
     bool operator==(const PreviewRow&) const = default;
@@ -30,7 +30,11 @@ class PagerImport : public QObject {
     Q_OBJECT
 public:
     PagerImport(Link& link, Commands& commands, Ui& ui)
-        : link_(link), commands_(commands), ui_(ui) {}
+        : link_(link)
+        , commands_(commands)
+        , ui_(ui)
+    {
+    }
 
     // Asks for a pager file and opens it; nothing when the dialog is cancelled.
     void chooseFile();
@@ -48,12 +52,12 @@ public:
     const QList<PagerRow>& rows() const { return rows_; }
 
     QString fileName;
-    QList<PreviewRow> preview;   // every row in file order
+    QList<PreviewRow> preview; // every row in file order
     int badRows = 0;
     bool running = false;
     bool stopRequested = false;
-    int done = 0;                // rows set in this run
-    QString status;              // the summary of the file, the run or its end
+    int done = 0;   // rows set in this run
+    QString status; // the summary of the file, the run or its end
 
 signals:
     void changed();

@@ -19,13 +19,11 @@ LearningEnd learnTables(Commands& commands, int first, int last, const TableFiel
             ++result.attempts;
             if (events.waiting)
                 events.waiting(table, result.attempts);
-            const Outcome outcome = commands.learnTable(QString::number(table), fields.key,
-                                                        fields.pager1, fields.pager2,
-                                                        fields.pager3);
+            const Outcome outcome = commands.learnTable(
+                QString::number(table), fields.key, fields.pager1, fields.pager2, fields.pager3);
             if (outcome.done())
                 break;
-            if (outcome.cause != Cause::NoReply
-                || (tries > 0 && result.attempts >= tries)) {
+            if (outcome.cause != Cause::NoReply || (tries > 0 && result.attempts >= tries)) {
                 result.outcome = outcome;
                 return result;
             }

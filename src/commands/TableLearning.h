@@ -36,9 +36,9 @@ struct LearningEnd {
     // run, or with Cause::NoReply and no message when `tries` requests for one
     // table went unanswered.
     Outcome outcome;
-    int learned = 0;     // tables learned, from the first
-    int nextTable = 0;   // the table that was being learned (or would be next)
-    int attempts = 0;    // requests sent for that table
+    int learned = 0;   // tables learned, from the first
+    int nextTable = 0; // the table that was being learned (or would be next)
+    int attempts = 0;  // requests sent for that table
 };
 
 // `tries`: unanswered requests for one table before giving up; 0 for no limit.

@@ -22,7 +22,8 @@ std::vector<const std::function<bool(QObject*)>*>& passages()
 
 } // namespace
 
-WaitPassage::WaitPassage(std::function<bool(QObject*)> reaches) : reaches_(std::move(reaches))
+WaitPassage::WaitPassage(std::function<bool(QObject*)> reaches)
+    : reaches_(std::move(reaches))
 {
     passages().push_back(&reaches_);
 }
@@ -42,7 +43,7 @@ bool WaitPassage::lets(QObject* receiver)
 
 void EventLoopWaiter::wait(double seconds)
 {
-    using Clock = std::chrono::steady_clock;   // monotonic
+    using Clock = std::chrono::steady_clock; // monotonic
     const auto deadline = Clock::now() + std::chrono::nanoseconds(qint64(seconds * 1e9));
     auto* app = QCoreApplication::instance();
     if (app) {
@@ -94,11 +95,8 @@ bool EventLoopWaiter::eventFilter(QObject* watched, QEvent* event)
             return QObject::eventFilter(watched, event);
         event->ignore();
         return true;
-    case QEvent::Close:
-        event->ignore();
-        return true;
-    default:
-        return QObject::eventFilter(watched, event);
+    case QEvent::Close: event->ignore(); return true;
+    default: return QObject::eventFilter(watched, event);
     }
 }
 

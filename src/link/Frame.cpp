@@ -14,9 +14,12 @@ static QByteArray frame(const QByteArray& sync, std::uint8_t marker, std::uint8_
                         const QByteArray& payload)
 {
     QByteArray body;
-    body.append(char(marker)).append(char(code)).append(char(payload.size() & 0xFF)).append(payload);
-    body.append(char(frameChecksum(reinterpret_cast<const std::uint8_t*>(body.constData()),
-                                   int(body.size()))));
+    body.append(char(marker))
+        .append(char(code))
+        .append(char(payload.size() & 0xFF))
+        .append(payload);
+    body.append(char(
+        frameChecksum(reinterpret_cast<const std::uint8_t*>(body.constData()), int(body.size()))));
     return sync + body;
 }
 

@@ -17,7 +17,12 @@ class Link {
 public:
     // `feedback` hears of replies with a bad checksum and repaints the windows.
     Link(AppState& state, Port& port, Waiter& waiter, Feedback& feedback)
-        : state_(state), port_(port), waiter_(waiter), feedback_(feedback) {}
+        : state_(state)
+        , port_(port)
+        , waiter_(waiter)
+        , feedback_(feedback)
+    {
+    }
 
     // Fills TxBuffer[0..n+2] with 01, code, n and the payload.
     void setRequest(std::uint8_t code, const QByteArray& payload);
@@ -56,7 +61,9 @@ private:
 // full waits.
 class FastRepliesScope {
 public:
-    explicit FastRepliesScope(Link& link) : link_(link), was_(link.fastReplies())
+    explicit FastRepliesScope(Link& link)
+        : link_(link)
+        , was_(link.fastReplies())
     {
         link_.setFastReplies(true);
     }
@@ -72,7 +79,12 @@ private:
 // Marks the port as owned by an exchange for the guard's lifetime.
 class ExchangeScope {
 public:
-    explicit ExchangeScope(AppState& s) : s_(s), was_(s.ExchangeRunning) { s_.ExchangeRunning = true; }
+    explicit ExchangeScope(AppState& s)
+        : s_(s)
+        , was_(s.ExchangeRunning)
+    {
+        s_.ExchangeRunning = true;
+    }
     ~ExchangeScope() { s_.ExchangeRunning = was_; }
     ExchangeScope(const ExchangeScope&) = delete;
     ExchangeScope& operator=(const ExchangeScope&) = delete;

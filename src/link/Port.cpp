@@ -7,12 +7,9 @@ namespace cs {
 QString portOpenErrorLine(const PortOpenError& error)
 {
     switch (error.fault) {
-    case PortFault::None:
-        return {};
-    case PortFault::NotFound:
-        return QCoreApplication::translate("cli", "no such device");
-    case PortFault::InUse:
-        return QCoreApplication::translate("cli", "in use by another program");
+    case PortFault::None: return {};
+    case PortFault::NotFound: return QCoreApplication::translate("cli", "no such device");
+    case PortFault::InUse: return QCoreApplication::translate("cli", "in use by another program");
     case PortFault::PermissionDenied:
 #ifdef Q_OS_LINUX
         return QCoreApplication::translate(
@@ -20,8 +17,7 @@ QString portOpenErrorLine(const PortOpenError& error)
 #else
         return QCoreApplication::translate("cli", "permission denied");
 #endif
-    case PortFault::Other:
-        break;
+    case PortFault::Other: break;
     }
     return error.reason.isEmpty() ? QCoreApplication::translate("cli", "the port cannot be opened")
                                   : error.reason;

@@ -12,7 +12,7 @@ enum class PortFault { None, NotFound, InUse, PermissionDenied, Other };
 
 struct PortOpenError {
     PortFault fault = PortFault::None;
-    QString reason;   // the system's own words
+    QString reason; // the system's own words
 };
 
 class Port {

@@ -4,7 +4,9 @@
 namespace cs {
 
 PortControl::PortControl(AppState& state, Port& port, std::function<QString(int)> deviceFor)
-    : state_(state), port_(port), deviceFor_(std::move(deviceFor))
+    : state_(state)
+    , port_(port)
+    , deviceFor_(std::move(deviceFor))
 {
     if (!deviceFor_)
         deviceFor_ = portDevice;

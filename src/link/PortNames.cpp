@@ -107,8 +107,9 @@ QList<PresentPort> presentPorts()
                                    QStringLiteral("ttyACM*")};
         const auto filters = QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot;
         for (const QString& name : tty.entryList(kinds, filters)) {
-            if (name.startsWith(QLatin1String("ttyS")) ? uartType(name) > 0
-                                                       : tty.exists(name + QStringLiteral("/device")))
+            if (name.startsWith(QLatin1String("ttyS"))
+                    ? uartType(name) > 0
+                    : tty.exists(name + QStringLiteral("/device")))
                 ports.append({name, QStringLiteral("/dev/") + name});
         }
         return ports;

@@ -44,9 +44,9 @@ QString portDevice(int n);
 // Where one port number leads, and how.
 struct PortRoute {
     int number = 0;
-    QString device;         // what COMn opens
-    QString link;           // the per-user link comN, when there is one (dangling too)
-    bool present = false;   // the device is there: a port counted, or a link's target
+    QString device;       // what COMn opens
+    QString link;         // the per-user link comN, when there is one (dangling too)
+    bool present = false; // the device is there: a port counted, or a link's target
 };
 
 // Port numbers 1..count as the machine stands now, from one look at the links

@@ -15,7 +15,10 @@ namespace cs {
 
 class ReplySearch {
 public:
-    explicit ReplySearch(std::uint8_t code) : code_(code) {}
+    explicit ReplySearch(std::uint8_t code)
+        : code_(code)
+    {
+    }
 
     // Searches the bytes of one cycle, joined after the kept reply start if any.
     // On an accepted reply its body (02, code, n, data, checksum) is in rx[0..n+3]
@@ -27,7 +30,11 @@ public:
     const QByteArray& searched() const { return searched_; }
     // True while the last feed ended inside a reply start.
     bool pending() const { return !kept_.isEmpty(); }
-    void clearPending() { kept_.clear(); rejected_.clear(); }
+    void clearPending()
+    {
+        kept_.clear();
+        rejected_.clear();
+    }
 
 private:
     std::uint8_t code_;

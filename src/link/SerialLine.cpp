@@ -21,16 +21,12 @@ PortFault faultOfErrno(int error)
     case ENOENT:
     case ENODEV:
     case ENXIO:
-    case ENOTDIR:
-        return PortFault::NotFound;
+    case ENOTDIR: return PortFault::NotFound;
     case EACCES:
     case EPERM:
-    case EROFS:
-        return PortFault::PermissionDenied;
-    case EBUSY:
-        return PortFault::InUse;
-    default:
-        return PortFault::Other;
+    case EROFS: return PortFault::PermissionDenied;
+    case EBUSY: return PortFault::InUse;
+    default: return PortFault::Other;
     }
 }
 
@@ -46,7 +42,8 @@ QString systemLocation(const QString& device)
 
 } // namespace
 
-SerialLine::SerialLine(QObject* parent) : QObject(parent)
+SerialLine::SerialLine(QObject* parent)
+    : QObject(parent)
 {
     connect(&port_, &QSerialPort::errorOccurred, this, &SerialLine::handleError);
 }
@@ -124,7 +121,7 @@ void SerialLine::release()
         port_.close();
 #ifdef Q_OS_UNIX
     if (lockFd_ >= 0)
-        ::close(lockFd_);   // closing drops the lock
+        ::close(lockFd_); // closing drops the lock
 #endif
     lockFd_ = -1;
 }
@@ -147,7 +144,7 @@ bool SerialLine::write(const QByteArray& bytes)
 {
     if (!port_.isOpen() || port_.write(bytes) != bytes.size())
         return false;
-    port_.flush();   // hand the bytes to the driver now, not at the next event loop turn
+    port_.flush(); // hand the bytes to the driver now, not at the next event loop turn
     return port_.isOpen();
 }
 
@@ -181,9 +178,7 @@ void SerialLine::handleError(QSerialPort::SerialPortError error)
     switch (error) {
     case QSerialPort::ResourceError:
     case QSerialPort::PermissionError:
-    case QSerialPort::DeviceNotFoundError:
-        lost();
-        break;
+    case QSerialPort::DeviceNotFoundError: lost(); break;
     case QSerialPort::ReadError:
     case QSerialPort::WriteError:
     case QSerialPort::UnknownError:
@@ -193,8 +188,7 @@ void SerialLine::handleError(QSerialPort::SerialPortError error)
         if (port_.isOpen() && hungUp())
             lost();
         break;
-    default:
-        break;   // time-outs of waitForReadyRead(0), unsupported RTS on a pty
+    default: break; // time-outs of waitForReadyRead(0), unsupported RTS on a pty
     }
 }
 

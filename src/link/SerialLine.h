@@ -27,7 +27,7 @@ private:
     void handleError(QSerialPort::SerialPortError error);
     bool hungUp() const;
     bool lockDevice(const QString& device);
-    void release();   // closes the port and drops the device lock
+    void release(); // closes the port and drops the device lock
     void lost();
     QSerialPort port_;
     bool rts_ = false;

@@ -5,16 +5,29 @@
 namespace cs {
 
 TestView::TestView(AppState& state, Port& port, PortControl& portControl)
-    : state_(state), port_(port), portControl_(portControl) {}
+    : state_(state)
+    , port_(port)
+    , portControl_(portControl)
+{
+}
 
 QString TestView::caption() const
 {
     return on_ ? QCoreApplication::translate("MainWindow", "停(&t)")
                : QCoreApplication::translate("MainWindow", "测试(&t)");
 }
-QString TestView::text() const { return text_; }
-bool TestView::timerOn() const { return on_; }
-int TestView::windowHeightTwips() const { return heightTwips_; }
+QString TestView::text() const
+{
+    return text_;
+}
+bool TestView::timerOn() const
+{
+    return on_;
+}
+int TestView::windowHeightTwips() const
+{
+    return heightTwips_;
+}
 
 Outcome TestView::toggle()
 {

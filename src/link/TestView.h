@@ -27,13 +27,13 @@ public:
 
     TestView(AppState& state, Port& port, PortControl& portControl);
 
-    QString caption() const;          // Command8: "测试(&t)" or "停(&t)"
-    QString text() const;             // Text8
-    bool timerOn() const;             // Timer1
-    int windowHeightTwips() const;    // 6100 at start, 8950 while on, 6000 after
+    QString caption() const;       // Command8: "测试(&t)" or "停(&t)"
+    QString text() const;          // Text8
+    bool timerOn() const;          // Timer1
+    int windowHeightTwips() const; // 6100 at start, 8950 while on, 6000 after
 
-    Outcome toggle();                 // Command8 click; Failed when the port stays closed
-    void recvdata();                  // Timer1 tick
+    Outcome toggle(); // Command8 click; Failed when the port stays closed
+    void recvdata();  // Timer1 tick
 
     // The text of one tick's bytes: "55 AA 2 " and CR LF per line.
     static QString hexLines(const QByteArray& bytes);

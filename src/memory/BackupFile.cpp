@@ -134,7 +134,7 @@ std::optional<QString> fileNameFromArgument(const QByteArray& raw, FileProblem* 
 
 std::optional<QByteArray> readInputFile(const QString& path, qint64 limit, FileProblem* problem)
 {
-    struct stat st {};
+    struct stat st { };
     const int fd = openRegular(path, st, problem);
     if (fd < 0)
         return std::nullopt;
@@ -161,7 +161,7 @@ std::optional<QByteArray> readInputFile(const QString& path, qint64 limit, FileP
 
 std::optional<QByteArray> readBackupFile(const QString& path, FileProblem* problem)
 {
-    struct stat st {};
+    struct stat st { };
     const int fd = openRegular(path, st, problem);
     if (fd < 0)
         return std::nullopt;
@@ -169,9 +169,10 @@ std::optional<QByteArray> readBackupFile(const QString& path, FileProblem* probl
     std::optional<QByteArray> bytes = readUpTo(fd, HostMemorySize, problem);
     ::close(fd);
     if (bytes && bytes->size() != HostMemorySize) {
-        fail(problem, FileFault::TooShort, CliText::tr("%1 bytes, fewer than the %2 of a backup")
-                                               .arg(bytes->size())
-                                               .arg(HostMemorySize));
+        fail(problem, FileFault::TooShort,
+             CliText::tr("%1 bytes, fewer than the %2 of a backup")
+                 .arg(bytes->size())
+                 .arg(HostMemorySize));
         return std::nullopt;
     }
     if (bytes && problem)
@@ -182,7 +183,7 @@ std::optional<QByteArray> readBackupFile(const QString& path, FileProblem* probl
 bool checkSaveTarget(const QString& path, FileProblem* problem)
 {
     const QString target = saveTarget(path);
-    struct stat st {};
+    struct stat st { };
     if (::stat(QFile::encodeName(target).constData(), &st) == 0) {
         if (!regularFile(st, problem))
             return false;
@@ -210,7 +211,7 @@ bool writeBackupFile(const QString& path, const Buffer& image, FileProblem* prob
 {
     if (!checkSaveTarget(path, problem))
         return false;
-    struct stat old {};
+    struct stat old { };
     const bool replacing = ::stat(QFile::encodeName(saveTarget(path)).constData(), &old) == 0;
     QSaveFile file(path);
     // Unbuffered, so that a short write (full disk, size limit) shows at once

@@ -15,19 +15,19 @@ namespace cs {
 enum class FileFault {
     None,
     NotFound,
-    NotRegular,     // a FIFO, device or socket
+    NotRegular, // a FIFO, device or socket
     NoPermission,
-    TooShort,       // a backup file of fewer than 8192 bytes
-    TooLarge,       // an input file over its limit
-    NotUtf8Name,    // a command-line name that Qt's file classes cannot reach exactly
-    NoFolder,       // the folder of a save target is missing or is no folder
+    TooShort,    // a backup file of fewer than 8192 bytes
+    TooLarge,    // an input file over its limit
+    NotUtf8Name, // a command-line name that Qt's file classes cannot reach exactly
+    NoFolder,    // the folder of a save target is missing or is no folder
     IsFolder,
     Other,
 };
 
 struct FileProblem {
     FileFault fault = FileFault::None;
-    QString reason;   // the system's words, or what the program found
+    QString reason; // the system's words, or what the program found
 };
 
 // The largest pager file that is read (a full unit has 254 rows of about 40 bytes).

@@ -19,28 +19,32 @@ public:
     // (a reused window opened again starts from here, then loads).
     void restoreDesign();
 
-    bool fullSize = false;              // compact 5985 x 2750 twips, full 5985 x 6800
+    bool fullSize = false; // compact 5985 x 2750 twips, full 5985 x 6800
     // Counts the operations that gave the window a size (load, reads, download,
     // dump, reports): the window takes fullSize only when this changed, so
     // progress steps and status changes keep a size the user chose.
     int sizeSettings = 0;
-    void setSize(bool full) { fullSize = full; ++sizeSettings; }
+    void setSize(bool full)
+    {
+        fullSize = full;
+        ++sizeSettings;
+    }
     QString label1 = QCoreApplication::translate("BackupWindow", "读取进度条");
     bool label1Visible = true;
     QString label6 = QCoreApplication::translate("BackupWindow", "主机未读取");
     bool label6Visible = true;
     QString label7 = QCoreApplication::translate("BackupWindow", "分机未读取");
     bool label7Visible = false;
-    bool label2Visible = false;         // dump heading
-    bool label3Visible = false;         // pager list heading
-    bool label4Visible = false;         // table list heading
-    bool command4Visible = false;       // memory dump button
+    bool label2Visible = false;   // dump heading
+    bool label3Visible = false;   // pager list heading
+    bool label4Visible = false;   // table list heading
+    bool command4Visible = false; // memory dump button
     int progressMinimum = 0;
     int progressMaximum = 63;
     int progressValue = 0;
     bool progressVisible = true;
     QString text1;
-    int combo1Index = 0;                // report kind
+    int combo1Index = 0; // report kind
     int label5Clicks = 0;
 
     // Tells the widget to mirror the fields above now.

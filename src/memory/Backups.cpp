@@ -37,7 +37,7 @@ Outcome saveBackup(const AppState& state, const QString& path)
         return failed;
     }
     Outcome saved = Outcome::success(BackupText::tr("记录已保存到%1").arg(path));
-    saved.detail = problem.reason;   // saved, but the old file's permissions could not be kept
+    saved.detail = problem.reason; // saved, but the old file's permissions could not be kept
     return saved;
 }
 
@@ -47,8 +47,8 @@ Outcome checkSaveName(const QString& path)
         return Outcome::refused(stopMessage(BackupText::tr("保存文件的扩展名必须为.cat！")));
     FileProblem problem;
     if (!checkSaveTarget(path, &problem)) {
-        Outcome refused
-            = Outcome::refused(stopMessage(BackupText::tr("文件%1保存失败！").arg(path)));
+        Outcome refused = Outcome::refused(
+            stopMessage(BackupText::tr("文件%1保存失败！").arg(path)));
         refused.cause = Cause::File;
         refused.detail = problem.reason;
         return refused;

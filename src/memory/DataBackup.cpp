@@ -14,8 +14,14 @@ struct BackupText {
 };
 
 // Looked up at each use: the translator is installed after start-up.
-QString readIdle() { return BackupText::tr("读取进度条"); }
-QString downloadIdle() { return BackupText::tr("下发进度条"); }
+QString readIdle()
+{
+    return BackupText::tr("读取进度条");
+}
+QString downloadIdle()
+{
+    return BackupText::tr("下发进度条");
+}
 
 } // namespace
 
@@ -70,7 +76,7 @@ void DataBackup::finish(const Outcome& outcome, const QString& idleCaption)
     }
     present(ui_, outcome);
     if (outcome.cause == Cause::Port || outcome.ending == Ending::Refused)
-        return;   // nothing was sent: the window stays as it was
+        return; // nothing was sent: the window stays as it was
     if (outcome.done())
         return;
     // A block went unanswered or was refused: compact size and the idle
@@ -86,11 +92,11 @@ void DataBackup::finish(const Outcome& outcome, const QString& idleCaption)
 Outcome DataBackup::read(MemoryUnit unit)
 {
     const bool host = unit == MemoryUnit::Host;
-    const QString busy = host ? BackupText::tr("正在读取主机内容……")
+    const QString busy = host                 ? BackupText::tr("正在读取主机内容……")
         : unit == MemoryUnit::BuiltInReceiver ? BackupText::tr("正在读取内置接收机内容……")
                                               : BackupText::tr("正在读取外置接收机内容……");
-    const Outcome outcome
-        = readMemory(link_, port_, unit, progress(busy, host ? HostBlocks - 1 : ReceiverBlocks));
+    const Outcome outcome = readMemory(link_, port_, unit,
+                                       progress(busy, host ? HostBlocks - 1 : ReceiverBlocks));
     finish(outcome, readIdle());
     if (outcome.done()) {
         if (host) {
@@ -107,14 +113,23 @@ Outcome DataBackup::read(MemoryUnit unit)
     return outcome;
 }
 
-Outcome DataBackup::readHost() { return read(MemoryUnit::Host); }
-Outcome DataBackup::readBuiltInReceiver() { return read(MemoryUnit::BuiltInReceiver); }
-Outcome DataBackup::readExternalReceiver() { return read(MemoryUnit::ExternalReceiver); }
+Outcome DataBackup::readHost()
+{
+    return read(MemoryUnit::Host);
+}
+Outcome DataBackup::readBuiltInReceiver()
+{
+    return read(MemoryUnit::BuiltInReceiver);
+}
+Outcome DataBackup::readExternalReceiver()
+{
+    return read(MemoryUnit::ExternalReceiver);
+}
 
 Outcome DataBackup::download()
 {
-    const TransferControl control
-        = progress(BackupText::tr("正在下发数据到主机……"), HostBlocks - 1);
+    const TransferControl control = progress(BackupText::tr("正在下发数据到主机……"),
+                                             HostBlocks - 1);
     const Outcome outcome = verify ? downloadAndVerify(link_, port_, control)
                                    : downloadImage(link_, port_, control);
     finish(outcome, downloadIdle());
@@ -133,7 +148,7 @@ void DataBackup::saveFile()
     }
     const QString name = ui_.chooseSaveFile();
     if (name.isEmpty())
-        return;   // dialog cancelled
+        return; // dialog cancelled
     present(ui_, saveBackup(link_.state(), name));
 }
 
@@ -145,7 +160,7 @@ void DataBackup::openFile()
     }
     const QString name = ui_.chooseOpenFile();
     if (name.isEmpty())
-        return;   // dialog cancelled
+        return; // dialog cancelled
     const Outcome outcome = openBackup(link_.state(), name);
     present(ui_, outcome);
     if (!outcome.done())

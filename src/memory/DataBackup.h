@@ -15,19 +15,24 @@ namespace cs {
 class DataBackup {
 public:
     DataBackup(Link& link, PortControl& port, BackupView& view, Ui& ui)
-        : link_(link), port_(port), view_(view), ui_(ui) {}
+        : link_(link)
+        , port_(port)
+        , view_(view)
+        , ui_(ui)
+    {
+    }
 
     // Clicks on Label5 that reveal Command4.
     static constexpr int RevealClicks = 5;
 
-    void load();                  // window load
-    Outcome readHost();           // Command1 "读取主机"
-    Outcome readBuiltInReceiver();   // Command2 "读取内置接收机" (hidden)
-    Outcome readExternalReceiver();  // Command3 "读取外置接收机" (hidden)
-    void memoryDump();            // Command4 "内存排列"
-    void saveFile();              // Command6 "保存文件"
-    void openFile();              // Command7 "打开文件"
-    Outcome download();           // Command8 "下发主机"; read back and compared when `verify`
+    void load();                    // window load
+    Outcome readHost();             // Command1 "读取主机"
+    Outcome readBuiltInReceiver();  // Command2 "读取内置接收机" (hidden)
+    Outcome readExternalReceiver(); // Command3 "读取外置接收机" (hidden)
+    void memoryDump();              // Command4 "内存排列"
+    void saveFile();                // Command6 "保存文件"
+    void openFile();                // Command7 "打开文件"
+    Outcome download();             // Command8 "下发主机"; read back and compared when `verify`
     void label5Click();
 
     // The download reads the unit back and compares it with the backup.

@@ -35,14 +35,16 @@ ReadKind readKind(MemoryUnit unit)
     case MemoryUnit::ExternalReceiver:
         return {ReadReceiverCode, 2, ReceiverBlocks, BackupText::tr("读取外置接收机内容成功！"),
                 BackupText::tr("读取外置接收机内容失败！")};
-    case MemoryUnit::BuiltInReceiver:
-        break;
+    case MemoryUnit::BuiltInReceiver: break;
     }
     return {ReadReceiverCode, 1, ReceiverBlocks, BackupText::tr("读取内置接收机内容成功！"),
             BackupText::tr("读取内置接收机内容失败！")};
 }
 
-Message noLink() { return stopMessage(BackupText::tr("通讯失败！请检查连线！")); }
+Message noLink()
+{
+    return stopMessage(BackupText::tr("通讯失败！请检查连线！"));
+}
 
 // An ending at block `b` of `blocks`.
 Outcome at(Outcome outcome, int done, int blocks)
@@ -200,8 +202,8 @@ Outcome readHostTwice(Link& link, PortControl& port, const TransferControl& cont
         return second;
     const CellDifference d = differingCells(once, link.state().ReadArea);
     if (d.count > 0)
-        return difference(BackupText::tr("两次读取的主机内容不同：共%1个字节不同，第一处在地址%2H！"),
-                          d);
+        return difference(
+            BackupText::tr("两次读取的主机内容不同：共%1个字节不同，第一处在地址%2H！"), d);
     keepRead(link.state(), MemoryUnit::Host);
     return second;
 }

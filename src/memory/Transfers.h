@@ -23,8 +23,8 @@ namespace cs {
 enum class MemoryUnit { Host, BuiltInReceiver, ExternalReceiver };
 
 constexpr int BlockSize = 128;
-constexpr int HostBlocks = HostMemorySize / BlockSize;          // 64
-constexpr int ReceiverBlocks = ReceiverMemorySize / BlockSize;  // 2
+constexpr int HostBlocks = HostMemorySize / BlockSize;         // 64
+constexpr int ReceiverBlocks = ReceiverMemorySize / BlockSize; // 2
 
 struct TransferControl {
     // The port is open and waiting input is discarded: the first request is next.

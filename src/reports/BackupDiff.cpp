@@ -159,8 +159,8 @@ BackupDifference backupDiff(const Buffer& a, const Buffer& b)
                          .arg(QStringLiteral("%1").arg(i, 4, 16, QLatin1Char('0')).toUpper(),
                               hexByte(a[size_t(i)]), hexByte(b[size_t(i)]));
     if (!other.isEmpty())
-        out += DiffText::tr("other cells that differ (address: before -> after):") + QLatin1Char('\n')
-            + other;
+        out += DiffText::tr("other cells that differ (address: before -> after):")
+            + QLatin1Char('\n') + other;
     return result;
 }
 

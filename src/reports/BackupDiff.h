@@ -11,8 +11,8 @@
 namespace cs {
 
 struct BackupDifference {
-    int cells = 0;   // differing cells among 0..8191
-    QString text;    // LF line ends; empty when the images are equal
+    int cells = 0; // differing cells among 0..8191
+    QString text;  // LF line ends; empty when the images are equal
 };
 
 // The differences of image `b` against image `a`.

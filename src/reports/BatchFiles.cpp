@@ -44,7 +44,7 @@ Outcome exportPagerList(const AppState& state, Ui& ui)
     }
     const QString path = ui.choosePagerFile(true);
     if (path.isEmpty())
-        return Outcome::stopped();   // dialog cancelled
+        return Outcome::stopped(); // dialog cancelled
     const Outcome written = writePagerList(state, path);
     present(ui, written);
     return written;

@@ -22,9 +22,9 @@ Outcome writePagerList(const AppState& state, const QString& path);
 Outcome exportPagerList(const AppState& state, Ui& ui);
 
 struct BackupComparison {
-    Outcome outcome;               // Refused (with the open failure box) when a file cannot be read
-    BackupDifference difference;   // of the second backup against the first
-    QString summary;               // "两个备份相同。" or the count of differing bytes
+    Outcome outcome;             // Refused (with the open failure box) when a file cannot be read
+    BackupDifference difference; // of the second backup against the first
+    QString summary;             // "两个备份相同。" or the count of differing bytes
 };
 
 BackupComparison compareBackups(const QString& first, const QString& second);

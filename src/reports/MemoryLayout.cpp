@@ -158,7 +158,8 @@ int HostMemory::transmitterFrequencyUnits() const
 
 double HostMemory::transmitterFrequencyMHz() const
 {
-    return transmitterFrequencySet() ? transmitterFrequencyUnits() / 10000.0 : DefaultTransmitterFrequencyMHz;
+    return transmitterFrequencySet() ? transmitterFrequencyUnits() / 10000.0
+                                     : DefaultTransmitterFrequencyMHz;
 }
 
 } // namespace cs

@@ -40,21 +40,21 @@ namespace cs {
 namespace layout {
 constexpr int PagerTableStart = 0;
 constexpr int PagerRecordSize = 5;
-constexpr int PagerCount = 255;              // pager numbers 1..255
+constexpr int PagerCount = 255; // pager numbers 1..255
 constexpr int TableTableStart = 1280;
 constexpr int TableRecordSize = 9;
 constexpr int MaxTables = 512;
 constexpr int NumberPronunciationCell = 2024;
 constexpr int CallOriginatorCell = 2025;
-constexpr int KeyPromptCell = 2026;          // keys 1..3 at 2026..2028
+constexpr int KeyPromptCell = 2026; // keys 1..3 at 2026..2028
 constexpr int KeyCount = 3;
 constexpr int HandheldByTableCell = 2029;
 constexpr int HandheldByPagerCell = 2030;
 constexpr int InfoUnitTypeCell = 2046;
 constexpr int WorkModeCell = 8166;
-constexpr int TransmitterFrequencyCell = 8185;   // 3 cells
+constexpr int TransmitterFrequencyCell = 8185; // 3 cells
 constexpr int TransmitterFlagCell = 8188;
-constexpr int TableCountCell = 8190;             // 2 cells
+constexpr int TableCountCell = 8190; // 2 cells
 constexpr std::uint8_t NotSet = 0xFF;
 } // namespace layout
 
@@ -62,7 +62,12 @@ constexpr std::uint8_t NotSet = 0xFF;
 
 // Codes as the lists of shared/Vocabulary.h number them: a decoded value's
 // code is its word's code there.
-enum class PagerModel : std::uint8_t { DigitalStandard = 0, DigitalNew = 1, Chinese = 2, English = 3 };
+enum class PagerModel : std::uint8_t {
+    DigitalStandard = 0,
+    DigitalNew = 1,
+    Chinese = 2,
+    English = 3
+};
 enum class PagerRate : std::uint8_t { R512 = 0, R1200 = 1, R2400 = 2 };
 
 struct PagerType {
@@ -98,7 +103,7 @@ struct CodeSetting {
     std::uint8_t code = layout::NotSet;
     bool set = false;
     bool hasWord() const { return set && code < count; }
-    int count = 0;   // the size of the code table
+    int count = 0; // the size of the code table
 };
 
 enum class NumberPronunciation { Chinese = 0, English = 1 };
@@ -123,8 +128,8 @@ struct PagerRecord {
     std::uint8_t typeLetter = 0;
     Polarity polarity = Polarity::Negative;
     std::optional<PagerType> type;
-    std::array<std::uint8_t, 7> addressDigits{};   // nibbles 0..15
-    std::optional<int> tone;                        // 0..3 for 音调1..音调4
+    std::array<std::uint8_t, 7> addressDigits{}; // nibbles 0..15
+    std::optional<int> tone;                     // 0..3 for 音调1..音调4
 };
 
 // TableRecord, 9 bytes per table:
@@ -152,8 +157,14 @@ struct TableCount {
 // Read-only view of a host memory image (at least 8192 cells).
 class HostMemory {
 public:
-    explicit HostMemory(const std::uint8_t* cells) : c_(cells) {}
-    explicit HostMemory(const Buffer& image) : c_(image.data()) {}
+    explicit HostMemory(const std::uint8_t* cells)
+        : c_(cells)
+    {
+    }
+    explicit HostMemory(const Buffer& image)
+        : c_(image.data())
+    {
+    }
 
     // Pager number n = 1..255; none when absent (or n out of range).
     std::optional<PagerRecord> pager(int n) const;
@@ -163,15 +174,15 @@ public:
 
     std::optional<NumberPronunciation> numberPronunciation() const;
     CodeSetting callOriginator() const;
-    CodeSetting keyPrompt(int key) const;            // key 1..3
+    CodeSetting keyPrompt(int key) const; // key 1..3
     CodeSetting handheldByTable() const;
     CodeSetting handheldByPager() const;
     InfoUnitType infoUnitType() const;
     WorkMode workMode() const;
-    bool transmitterFrequencySet() const;            // flag cell holds 1
-    int transmitterFrequencyUnits() const;           // raw 100 Hz units from the three cells
-    double transmitterFrequencyMHz() const;          // from the cells when set, else 430.225
-    int cell(int c) const { return at(c); }          // a cell's raw value
+    bool transmitterFrequencySet() const;   // flag cell holds 1
+    int transmitterFrequencyUnits() const;  // raw 100 Hz units from the three cells
+    double transmitterFrequencyMHz() const; // from the cells when set, else 430.225
+    int cell(int c) const { return at(c); } // a cell's raw value
 
 private:
     std::uint8_t at(int cell) const { return c_[cell]; }

@@ -39,8 +39,12 @@ QByteArray tableCsv(const HostMemory& host)
     const int count = host.tableCount().count();
     for (int k = 0; k < count; ++k) {
         const TableRecord t = host.table(k);
-        const QStringList row = {QString::number(t.tableNumber), featureText(t), cell(t.pagers[0]),
-                                 cell(t.pagers[1]), cell(t.pagers[2]), cell(t.keyValue)};
+        const QStringList row = {QString::number(t.tableNumber),
+                                 featureText(t),
+                                 cell(t.pagers[0]),
+                                 cell(t.pagers[1]),
+                                 cell(t.pagers[2]),
+                                 cell(t.keyValue)};
         text += row.join(QLatin1Char(',')) + QLatin1Char('\n');
     }
     return ByteOrderMark + text.toUtf8();

@@ -91,12 +91,12 @@ QJsonValue tableJson(const HostMemory& host)
     const int count = host.tableCount().count();
     for (int k = 0; k < count; ++k) {
         const TableRecord t = host.table(k);
-        tables.append(QJsonObject{
-            {QStringLiteral("table"), t.tableNumber},
-            {QStringLiteral("feature"), featureText(t)},
-            {QStringLiteral("pagers"),
-             QJsonArray{slot(t.pagers[0]), slot(t.pagers[1]), slot(t.pagers[2])}},
-            {QStringLiteral("key"), slot(t.keyValue)}});
+        tables.append(
+            QJsonObject{{QStringLiteral("table"), t.tableNumber},
+                        {QStringLiteral("feature"), featureText(t)},
+                        {QStringLiteral("pagers"),
+                         QJsonArray{slot(t.pagers[0]), slot(t.pagers[1]), slot(t.pagers[2])}},
+                        {QStringLiteral("key"), slot(t.keyValue)}});
     }
     return QJsonObject{{QStringLiteral("count"), count},
                        {QStringLiteral("storedCount"), host.tableCount().raw},
@@ -150,14 +150,12 @@ QJsonValue handheldJson(const HostMemory& host)
         {QStringLiteral("byPager"), setting(handheldPlaces(), host.handheldByPager())}};
 }
 
-template <QString (*Text)(const HostMemory&)>
-std::optional<QString> always(const HostMemory& host)
+template <QString (*Text)(const HostMemory&)> std::optional<QString> always(const HostMemory& host)
 {
     return Text(host);
 }
 
-template <int First, int Count>
-QList<int> fixed(const HostMemory&)
+template <int First, int Count> QList<int> fixed(const HostMemory&)
 {
     return range(First, Count);
 }
@@ -178,8 +176,8 @@ const QList<ReportKindInfo>& reportKinds()
 {
     static const QList<ReportKindInfo> kinds = {
         {ReportPagers, "pagers", QT_TRANSLATE_NOOP("Reports", "传呼号"),
-         QT_TRANSLATE_NOOP("cli", "the pagers"), Heading::Pagers, pagerCells,
-         always<pagerReport>, pagerJson},
+         QT_TRANSLATE_NOOP("cli", "the pagers"), Heading::Pagers, pagerCells, always<pagerReport>,
+         pagerJson},
         {ReportTables, "tables", QT_TRANSLATE_NOOP("Reports", "餐桌号"),
          QT_TRANSLATE_NOOP("cli", "the tables and their callers"), Heading::Tables, tableCells,
          tableReport, tableJson},
@@ -188,26 +186,23 @@ const QList<ReportKindInfo>& reportKinds()
          always<workModeReport>, modeJson},
         {ReportTransmitterFrequency, "transmitter", QT_TRANSLATE_NOOP("Reports", "发射机频率"),
          QT_TRANSLATE_NOOP("cli", "the transmitter frequency"), Heading::None,
-         fixed<TransmitterFrequencyCell, 4>, always<transmitterFrequencyReport>,
-         transmitterJson},
+         fixed<TransmitterFrequencyCell, 4>, always<transmitterFrequencyReport>, transmitterJson},
         {ReportInfoUnitType, "infounit", QT_TRANSLATE_NOOP("Reports", "信息机类型"),
-         QT_TRANSLATE_NOOP("cli", "the info unit type"), Heading::None,
-         fixed<InfoUnitTypeCell, 1>, always<infoUnitTypeReport>, infoUnitJson},
+         QT_TRANSLATE_NOOP("cli", "the info unit type"), Heading::None, fixed<InfoUnitTypeCell, 1>,
+         always<infoUnitTypeReport>, infoUnitJson},
         {ReportNumberPronunciation, "language", QT_TRANSLATE_NOOP("Reports", "语音提示语种"),
          QT_TRANSLATE_NOOP("cli", "the language a voice info unit speaks numbers in"),
          Heading::None, fixed<NumberPronunciationCell, 1>, always<numberPronunciationReport>,
          languageJson},
         {ReportCallOriginator, "originator", QT_TRANSLATE_NOOP("Reports", "呼叫发起人"),
          QT_TRANSLATE_NOOP("cli", "the word a voice info unit says for the calling place"),
-         Heading::None, fixed<CallOriginatorCell, 1>, always<callOriginatorReport>,
-         originatorJson},
+         Heading::None, fixed<CallOriginatorCell, 1>, always<callOriginatorReport>, originatorJson},
         {ReportKeyPrompts, "keys", QT_TRANSLATE_NOOP("Reports", "按键提示语"),
          QT_TRANSLATE_NOOP("cli", "the voice prompts of the caller keys"), Heading::None,
          fixed<KeyPromptCell, KeyCount>, always<keyPromptsReport>, keysJson},
         {ReportHandheldPrompts, "handheld", QT_TRANSLATE_NOOP("Reports", "手持呼叫器提示"),
          QT_TRANSLATE_NOOP("cli", "the places a voice info unit names for handheld callers"),
-         Heading::None, fixed<HandheldByTableCell, 2>, always<handheldPromptsReport>,
-         handheldJson},
+         Heading::None, fixed<HandheldByTableCell, 2>, always<handheldPromptsReport>, handheldJson},
     };
     return kinds;
 }

@@ -24,9 +24,9 @@ enum class Heading { None, Pagers, Tables };
 
 struct ReportKindInfo {
     ReportKind kind;
-    const char* name;      // "pagers"
-    const char* caption;   // "传呼号", translated under the context "Reports"
-    const char* summary;   // what it shows, English, translated under the context "cli"
+    const char* name;    // "pagers"
+    const char* caption; // "传呼号", translated under the context "Reports"
+    const char* summary; // what it shows, English, translated under the context "cli"
     Heading heading;
     // The cells the kind shows, as the image holds them now.
     QList<int> (*cells)(const HostMemory& host);

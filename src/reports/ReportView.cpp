@@ -28,7 +28,8 @@ Report buildReport(const ReportKindInfo* kind, const AppState& state)
     if (!kind)
         return report;
     if (!state.HostImageLoaded) {
-        report.outcome = Outcome::refused(stopMessage(ViewText::tr("还没有读取主机内容，操作无效！")));
+        report.outcome = Outcome::refused(
+            stopMessage(ViewText::tr("还没有读取主机内容，操作无效！")));
         return report;
     }
     report.heading = kind->heading;

@@ -203,8 +203,9 @@ QString keyPromptsReport(const HostMemory& host)
     for (int key = 1; key <= layout::KeyCount; ++key) {
         const CodeSetting s = host.keyPrompt(key);
         const QString number = QString::number(key);
-        text += s.set ? ReportText::tr("按键%1的语音提示内容为：%2").arg(number, getvoicevalue(s.code))
-                      : ReportText::tr("按键%1的语音提示内容没有设置").arg(number);
+        text += s.set
+            ? ReportText::tr("按键%1的语音提示内容为：%2").arg(number, getvoicevalue(s.code))
+            : ReportText::tr("按键%1的语音提示内容没有设置").arg(number);
         text += CrLf;
     }
     return text;

@@ -19,7 +19,7 @@ enum ReportKind : int {
     ReportTables = 1,
     ReportWorkMode = 2,
     ReportTransmitterFrequency = 3,
-    ReportReceiverFrequency = 4,   // needs a receiver image: not offered
+    ReportReceiverFrequency = 4, // needs a receiver image: not offered
     ReportInfoUnitType = 5,
     ReportNumberPronunciation = 6,
     ReportCallOriginator = 7,
@@ -28,8 +28,8 @@ enum ReportKind : int {
 };
 constexpr int ReportKindCount = 10;
 
-QString signedDecimal(int value);            // 5 -> " 5"
-QString signedFrequency(double megahertz);   // 430.225 -> " 430.225"
+QString signedDecimal(int value);          // 5 -> " 5"
+QString signedFrequency(double megahertz); // 430.225 -> " 430.225"
 
 // The seven address digits as hex digits ("1234567"; a nibble above 9 as its letter).
 QString addressText(const PagerRecord& pager);

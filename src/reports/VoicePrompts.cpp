@@ -89,7 +89,13 @@ Outcome VoicePrompts::writeHandheld(std::uint8_t code, int listPosition)
     });
 }
 
-Outcome VoicePrompts::writeHandheldByTable(int p) { return writeHandheld(HandheldByTableCode, p); }
-Outcome VoicePrompts::writeHandheldByPager(int p) { return writeHandheld(HandheldByPagerCode, p); }
+Outcome VoicePrompts::writeHandheldByTable(int p)
+{
+    return writeHandheld(HandheldByTableCode, p);
+}
+Outcome VoicePrompts::writeHandheldByPager(int p)
+{
+    return writeHandheld(HandheldByPagerCode, p);
+}
 
 } // namespace cs

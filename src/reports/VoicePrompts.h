@@ -27,18 +27,22 @@ struct ListChoice {
 };
 
 struct CallerPromptChoices {
-    int pronunciation = 0;         // Combo1 position
-    ListChoice originator;         // Combo2
-    ListChoice key1;               // Combo3
-    int key2 = 4;                  // Combo4 position
-    bool sendKey2 = true;          // Check1
-    int key3 = 7;                  // Combo5 position
-    bool sendKey3 = true;          // Check2
+    int pronunciation = 0; // Combo1 position
+    ListChoice originator; // Combo2
+    ListChoice key1;       // Combo3
+    int key2 = 4;          // Combo4 position
+    bool sendKey2 = true;  // Check1
+    int key3 = 7;          // Combo5 position
+    bool sendKey3 = true;  // Check2
 };
 
 class VoicePrompts {
 public:
-    VoicePrompts(Link& link, PortControl& port) : link_(link), port_(port) {}
+    VoicePrompts(Link& link, PortControl& port)
+        : link_(link)
+        , port_(port)
+    {
+    }
 
     // form5 Command1.
     Outcome writeCallerPrompts(const CallerPromptChoices& choices);

@@ -9,7 +9,7 @@
 
 namespace cs {
 
-constexpr int BufferCells = 9001;   // indices 0..9000
+constexpr int BufferCells = 9001; // indices 0..9000
 constexpr int HostMemorySize = 8192;
 constexpr int ReceiverMemorySize = 256;
 

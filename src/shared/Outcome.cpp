@@ -7,16 +7,11 @@ namespace cs {
 QString titleText(Title title)
 {
     switch (title) {
-    case Title::Ok:
-        return QStringLiteral("OK");
-    case Title::Error:
-        return QCoreApplication::translate("Titles", "错误");
-    case Title::Attention:
-        return QCoreApplication::translate("Titles", "注意");
-    case Title::StrongAttention:
-        return QCoreApplication::translate("Titles", "注意！！");
-    case Title::Err:
-        return QStringLiteral("ERR");
+    case Title::Ok: return QStringLiteral("OK");
+    case Title::Error: return QCoreApplication::translate("Titles", "错误");
+    case Title::Attention: return QCoreApplication::translate("Titles", "注意");
+    case Title::StrongAttention: return QCoreApplication::translate("Titles", "注意！！");
+    case Title::Err: return QStringLiteral("ERR");
     }
     return {};
 }

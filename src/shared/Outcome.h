@@ -11,18 +11,18 @@ namespace cs {
 
 // Message box styles as the operations pass them.
 enum class Style {
-    Info = 15,      // one OK button, no icon (success boxes, most reply errors)
-    Stop = 16,      // one OK button, stop icon
-    OkCancel = 17,  // OK and Cancel, stop icon (questions)
+    Info = 15,     // one OK button, no icon (success boxes, most reply errors)
+    Stop = 16,     // one OK button, stop icon
+    OkCancel = 17, // OK and Cancel, stop icon (questions)
 };
 
 // Titles of the message boxes.
 enum class Title {
-    Ok,               // "OK", the same in every language
-    Error,            // "错误"
-    Attention,        // "注意"
-    StrongAttention,  // "注意！！"
-    Err,              // "ERR"
+    Ok,              // "OK", the same in every language
+    Error,           // "错误"
+    Attention,       // "注意"
+    StrongAttention, // "注意！！"
+    Err,             // "ERR"
 };
 
 // The title's text in the program's language.
@@ -41,22 +41,22 @@ struct Message {
 // The fields and buttons of the windows a message sends the keyboard focus to.
 enum class Field {
     None,
-    PagerNumber,        // Text1(0)
-    AddressCode,        // Text1(1)
-    DeletedPager,       // Text4
-    TableNumber,        // Text3(0)
-    OwnKey,             // Text3(1)
-    TablePager1,        // Text3(2)
-    TablePager2,        // Text3(3)
-    TablePager3,        // Text3(4)
-    DeletedTable,       // Text6
-    HurryButton,        // Text11
-    DeletedHurryButton, // Text5
-    ReceiverNumber,     // Text2
+    PagerNumber,          // Text1(0)
+    AddressCode,          // Text1(1)
+    DeletedPager,         // Text4
+    TableNumber,          // Text3(0)
+    OwnKey,               // Text3(1)
+    TablePager1,          // Text3(2)
+    TablePager2,          // Text3(3)
+    TablePager3,          // Text3(4)
+    DeletedTable,         // Text6
+    HurryButton,          // Text11
+    DeletedHurryButton,   // Text5
+    ReceiverNumber,       // Text2
     TransmitterFrequency, // Text7
-    RepeaterWrite,      // Command16
-    RepeaterDelete,     // Command17
-    LastTable,          // the table learning window's last table
+    RepeaterWrite,        // Command16
+    RepeaterDelete,       // Command17
+    LastTable,            // the table learning window's last table
 };
 
 // The object name of a field's control in its window ("Text1_0").
@@ -64,31 +64,31 @@ QString controlName(Field field);
 
 // The windows that ask for a key press while the unit listens.
 enum class Prompt {
-    CallerKey,       // Form2: "请按呼叫器的服务键！"
-    HurryButtonKey,  // Form4: "请按催菜器的任意键加#键"
+    CallerKey,      // Form2: "请按呼叫器的服务键！"
+    HurryButtonKey, // Form4: "请按催菜器的任意键加#键"
 };
 
 // The words of a prompt window, for faces that show them as text.
 QString promptWords(Prompt prompt);
 
 enum class Ending {
-    Done,      // it did what it was asked (an empty list included)
-    Refused,   // refused before anything was sent: bad input, a declined question
-    Failed,    // attempted and failed: port, line, unit or file
-    Stopped,   // stopped on request before its end
+    Done,    // it did what it was asked (an empty list included)
+    Refused, // refused before anything was sent: bad input, a declined question
+    Failed,  // attempted and failed: port, line, unit or file
+    Stopped, // stopped on request before its end
 };
 
 // What a failure came from, for the faces that say more than the message.
 enum class Cause {
     None,
-    Port,        // the port could not be opened
-    NoReply,     // no accepted reply within the wait
-    BadReply,    // a reply of the wrong length or with an unexpected status
-    Unit,        // the unit answered that it cannot do it (full memory, no such entry)
-    Write,       // the request could not be written to the port
-    File,        // a file could not be read or written
-    Difference,  // a read-back differs from what was written
-    Internal,    // anything else that ended the operation
+    Port,       // the port could not be opened
+    NoReply,    // no accepted reply within the wait
+    BadReply,   // a reply of the wrong length or with an unexpected status
+    Unit,       // the unit answered that it cannot do it (full memory, no such entry)
+    Write,      // the request could not be written to the port
+    File,       // a file could not be read or written
+    Difference, // a read-back differs from what was written
+    Internal,   // anything else that ended the operation
 };
 
 struct Outcome {

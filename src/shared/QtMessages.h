@@ -13,11 +13,11 @@ namespace cs {
 inline void routeQtMessages()
 {
     if (qEnvironmentVariableIsSet("CALLSETUP_DEBUG")) {
-        qInstallMessageHandler(nullptr);   // Qt's own handler: everything to standard error
+        qInstallMessageHandler(nullptr); // Qt's own handler: everything to standard error
         return;
     }
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type == QtFatalMsg)   // Qt ends the program after this
+        if (type == QtFatalMsg) // Qt ends the program after this
             std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     });
 }

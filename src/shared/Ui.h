@@ -20,7 +20,7 @@ public:
     virtual void showPrompt(Prompt prompt) = 0;
     virtual void hidePrompt(Prompt prompt) = 0;
     // The windows repaint now (after a request is written, before a wait).
-    virtual void repaint() {}
+    virtual void repaint() { }
 };
 
 class Ui : public Feedback {
@@ -52,10 +52,10 @@ inline void present(Ui& ui, const Outcome& outcome)
 // questions are declined.
 class SilentFeedback : public Feedback {
 public:
-    void notice(const Message&) override {}
+    void notice(const Message&) override { }
     bool confirm(const Message&) override { return false; }
-    void showPrompt(Prompt) override {}
-    void hidePrompt(Prompt) override {}
+    void showPrompt(Prompt) override { }
+    void hidePrompt(Prompt) override { }
 };
 
 } // namespace cs

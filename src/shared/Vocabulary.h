@@ -17,15 +17,19 @@ namespace cs {
 struct Word {
     int code = 0;
     const char* exportWord = "";
-    const char* text = "";            // Chinese; translated under the context "Words"
-    const char* listText = nullptr;   // a window list's own item text, where it differs
-    const char* also = nullptr;       // one more word taken as input ("1" for 音调1)
+    const char* text = "";          // Chinese; translated under the context "Words"
+    const char* listText = nullptr; // a window list's own item text, where it differs
+    const char* also = nullptr;     // one more word taken as input ("1" for 音调1)
 };
 
 class Vocabulary {
 public:
     Vocabulary(const char* name, std::vector<Word> words, bool translated = true)
-        : name_(name), words_(std::move(words)), translated_(translated) {}
+        : name_(name)
+        , words_(std::move(words))
+        , translated_(translated)
+    {
+    }
 
     // What the list is ("model"), as the command line names it.
     QString name() const { return QString::fromLatin1(name_); }
@@ -56,18 +60,18 @@ private:
 };
 
 // Pager lists of the main window.
-const Vocabulary& pagerModels();       // 0 数字标准 standard .. 3 英文 english
-const Vocabulary& pagerPolarities();   // 0 反 reverse, 1 正 normal
-const Vocabulary& pagerRates();        // 0 512, 1 1200, 2 2400
-const Vocabulary& pagerTones();        // 0 音调1 tone1 .. 3 音调4 tone4 (typed 1..4)
+const Vocabulary& pagerModels();     // 0 数字标准 standard .. 3 英文 english
+const Vocabulary& pagerPolarities(); // 0 反 reverse, 1 正 normal
+const Vocabulary& pagerRates();      // 0 512, 1 1200, 2 2400
+const Vocabulary& pagerTones();      // 0 音调1 tone1 .. 3 音调4 tone4 (typed 1..4)
 // Host unit settings.
-const Vocabulary& workModes();         // 0 单键模式1 single1, 1 多键模式 multi, 2 单键模式0 single0
-const Vocabulary& infoUnitTypes();     // 0 数字机 digital, 1 语音机 voice (list order)
-const Vocabulary& numberLanguages();   // 0 汉语 chinese, 1 英语 english
+const Vocabulary& workModes(); // 0 单键模式1 single1, 1 多键模式 multi, 2 单键模式0 single0
+const Vocabulary& infoUnitTypes();   // 0 数字机 digital, 1 语音机 voice (list order)
+const Vocabulary& numberLanguages(); // 0 汉语 chinese, 1 英语 english
 // What a voice info unit speaks.
-const Vocabulary& callOriginators();   // CallOriginatorCode 0..8
-const Vocabulary& keyPrompts();        // VoicePromptCode 0..15
-const Vocabulary& handheldPlaces();    // HandheldPromptCode 0..2
+const Vocabulary& callOriginators(); // CallOriginatorCode 0..8
+const Vocabulary& keyPrompts();      // VoicePromptCode 0..15
+const Vocabulary& handheldPlaces();  // HandheldPromptCode 0..2
 
 // The main window's selections when it opens.
 constexpr int DefaultModel = 0, DefaultPolarity = 0, DefaultRate = 1, DefaultTone = 0;

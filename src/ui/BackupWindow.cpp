@@ -1,8 +1,8 @@
 #include "ui/BackupWindow.h"
-#include "ui/EnterKey.h"
-#include "reports/Reports.h"
-#include "ui/Twips.h"
 #include "reports/ReportView.h"
+#include "reports/Reports.h"
+#include "ui/EnterKey.h"
+#include "ui/Twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -49,8 +49,9 @@ protected:
 QFont monospaceFont()
 {
     QFont font;
-    font.setFamilies({QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("WenQuanYi Zen Hei Mono"),
-                      QStringLiteral("Sarasa Mono SC"), QStringLiteral("DejaVu Sans Mono")});
+    font.setFamilies({QStringLiteral("Noto Sans Mono CJK SC"),
+                      QStringLiteral("WenQuanYi Zen Hei Mono"), QStringLiteral("Sarasa Mono SC"),
+                      QStringLiteral("DejaVu Sans Mono")});
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
     font.setPixelSize(12);
@@ -62,7 +63,7 @@ QFont monospaceFont()
 void lineHigh(QLabel* label)
 {
     QRect r = label->geometry();
-    const int middle2 = 2 * r.top() + r.height();   // twice the middle, exact
+    const int middle2 = 2 * r.top() + r.height(); // twice the middle, exact
     r.setHeight(std::max(r.height(), label->fontMetrics().height()));
     r.moveTop((middle2 - r.height()) / 2);
     label->setGeometry(r);
@@ -82,14 +83,17 @@ void WrapButton::paintEvent(QPaintEvent*)
     initStyleOption(&option);
     option.text.clear();
     style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(captionRect(), CaptionFlags, text());
 }
 
 BackupWindow::BackupWindow(Link& link, PortControl& port, Ui& ui, QWidget* parent)
-    : QWidget(parent, Qt::Window), link_(link), port_(port), ui_(ui),
-      backup_(link, port, view_, ui)
+    : QWidget(parent, Qt::Window)
+    , link_(link)
+    , port_(port)
+    , ui_(ui)
+    , backup_(link, port, view_, ui)
 {
     setObjectName(QStringLiteral("form3"));
     setWindowTitle(BackupText::tr("读取"));
@@ -102,7 +106,7 @@ BackupWindow::BackupWindow(Link& link, PortControl& port, Ui& ui, QWidget* paren
 void BackupWindow::build()
 {
     QFont font = this->font();
-    font.setPixelSize(12);   // the design's 9 pt captions
+    font.setPixelSize(12); // the design's 9 pt captions
     setFont(font);
 
     const auto button = [this](QPushButton* b, const char* name, QRect geometry) {
@@ -118,16 +122,23 @@ void BackupWindow::build()
         return l;
     };
 
-    command1_ = button(new QPushButton(BackupText::tr("读取主机"), this), "Command1", twipRect(360, 240, 975, 495));
-    command6_ = button(new QPushButton(BackupText::tr("保存文件"), this), "Command6", twipRect(1800, 240, 975, 495));
-    command7_ = button(new QPushButton(BackupText::tr("打开文件"), this), "Command7", twipRect(3240, 240, 975, 495));
-    command8_ = button(new QPushButton(BackupText::tr("下发主机"), this), "Command8", twipRect(4680, 240, 975, 495));
-    command5_ = button(new QPushButton(BackupText::tr("按类型显示"), this), "Command5", twipRect(4200, 1200, 1095, 495));
+    command1_ = button(new QPushButton(BackupText::tr("读取主机"), this), "Command1",
+                       twipRect(360, 240, 975, 495));
+    command6_ = button(new QPushButton(BackupText::tr("保存文件"), this), "Command6",
+                       twipRect(1800, 240, 975, 495));
+    command7_ = button(new QPushButton(BackupText::tr("打开文件"), this), "Command7",
+                       twipRect(3240, 240, 975, 495));
+    command8_ = button(new QPushButton(BackupText::tr("下发主机"), this), "Command8",
+                       twipRect(4680, 240, 975, 495));
+    command5_ = button(new QPushButton(BackupText::tr("按类型显示"), this), "Command5",
+                       twipRect(4200, 1200, 1095, 495));
     // Designed at left 5400, its right edge 2 px beyond the window's: moved left to lie inside.
     command4_ = button(new WrapButton(BackupText::tr("内存排列"), this), "Command4",
                        twipRect(5355, 1080, 495, 615));
-    command2_ = button(new QPushButton(BackupText::tr("读取内置接收机"), this), "Command2", twipRect(4320, 3480, 1455, 495));
-    command3_ = button(new QPushButton(BackupText::tr("读取外置接收机"), this), "Command3", twipRect(4440, 3120, 1455, 495));
+    command2_ = button(new QPushButton(BackupText::tr("读取内置接收机"), this), "Command2",
+                       twipRect(4320, 3480, 1455, 495));
+    command3_ = button(new QPushButton(BackupText::tr("读取外置接收机"), this), "Command3",
+                       twipRect(4440, 3120, 1455, 495));
 
     auto* label5 = new ClickLabel(this);
     label5_ = label(label5, "Label5", BackupText::tr("请选择显示的项目"), {});
@@ -141,7 +152,8 @@ void BackupWindow::build()
     label2_->setGeometry(twipRect(720, 2400, 4410, 180));
     label2_->setFont(monospaceFont());
     label3_ = label(new QLabel(this), "Label3",
-                    BackupText::tr("传呼号     地址码       极性      机型      速率     音调"), {});
+                    BackupText::tr("传呼号     地址码       极性      机型      速率     音调"),
+                    {});
     label3_->setGeometry(twipRect(240, 2400, 3615, 195));
     label4_ = label(new QLabel(this), "Label4",
                     BackupText::tr("餐桌号    特征码   传呼号1  传呼号2  传呼号3  自设键值"), {});
@@ -197,7 +209,8 @@ void BackupWindow::build()
     connect(command8_, &QPushButton::clicked, this, [this] { backup_.download(); });
     connect(check1_, &QCheckBox::toggled, this, [this](bool on) { backup_.verify = on; });
     connect(label5, &ClickLabel::clicked, this, [this] { backup_.label5Click(); });
-    connect(combo1_, &QComboBox::currentIndexChanged, this, [this](int index) { view_.combo1Index = index; });
+    connect(combo1_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { view_.combo1Index = index; });
 
     // Tab follows the window from top to bottom, the report kind before its button.
     QWidget* chain[] = {command1_, command6_, command7_, command8_, check1_,
@@ -228,7 +241,7 @@ void BackupWindow::applyView()
     setLabel(label1_, view_.label1, view_.label1Visible);
     setLabel(label6_, view_.label6, view_.label6Visible);
     setLabel(label7_, view_.label7, view_.label7Visible);
-    command2_->setVisible(false);   // the receiver reads stay hidden for the whole run
+    command2_->setVisible(false); // the receiver reads stay hidden for the whole run
     command3_->setVisible(false);
     command4_->setVisible(view_.command4Visible);
 
@@ -276,8 +289,7 @@ void BackupWindow::applySize()
 // text area: not in the compact size, where they lie below the window's edge.
 void BackupWindow::layoutReportArea()
 {
-    const QRect text1(Text1Design.topLeft(),
-                      size() - (FullClientDesign - Text1Design.size()));
+    const QRect text1(Text1Design.topLeft(), size() - (FullClientDesign - Text1Design.size()));
     const bool room = text1.height() >= text1_->minimumSizeHint().height();
     text1_->setGeometry(text1);
     text1_->setVisible(room);

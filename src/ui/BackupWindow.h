@@ -4,9 +4,9 @@
 
 #include "link/Link.h"
 #include "link/PortControl.h"
-#include "shared/Ui.h"
 #include "memory/BackupView.h"
 #include "memory/DataBackup.h"
+#include "shared/Ui.h"
 
 #include <QPushButton>
 #include <QSize>
@@ -68,7 +68,7 @@ private:
     BackupView view_;
     DataBackup backup_;
     QString shownText_;
-    int appliedSizeSettings_ = -1;   // view_.sizeSettings when the size was last set
+    int appliedSizeSettings_ = -1; // view_.sizeSettings when the size was last set
 
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
@@ -86,7 +86,7 @@ private:
     QLabel* label6_ = nullptr;
     QLabel* label7_ = nullptr;
     QComboBox* combo1_ = nullptr;
-    QCheckBox* check1_ = nullptr;   // the download reads the unit back and compares
+    QCheckBox* check1_ = nullptr; // the download reads the unit back and compares
     QProgressBar* progressBar1_ = nullptr;
     QPlainTextEdit* text1_ = nullptr;
 };

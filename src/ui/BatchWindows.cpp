@@ -31,8 +31,7 @@ struct CompareText {
     Q_DECLARE_TR_FUNCTIONS(CompareWindow)
 };
 
-template <class Widget>
-Widget* named(Widget* widget, const char* name)
+template <class Widget> Widget* named(Widget* widget, const char* name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -83,20 +82,21 @@ QFont reportFont()
 
 StopPassage::StopPassage(QAbstractButton* stop)
     : passage_([button = QPointer<QAbstractButton>(stop)](QObject* receiver) {
-          if (!button || !button->isEnabled())
-              return false;
-          // The window system's window hands the input on to the widget it is for.
-          if (receiver->isWindowType())
-              return receiver == button->window()->windowHandle();
-          return receiver == button;
-      })
+        if (!button || !button->isEnabled())
+            return false;
+        // The window system's window hands the input on to the widget it is for.
+        if (receiver->isWindowType())
+            return receiver == button->window()->windowHandle();
+        return receiver == button;
+    })
 {
 }
 
 // ---- pager import ----------------------------------------------------------
 
 ImportWindow::ImportWindow(Link& link, Commands& commands, Ui& ui, QWidget* parent)
-    : QWidget(parent, Qt::Window), import_(link, commands, ui)
+    : QWidget(parent, Qt::Window)
+    , import_(link, commands, ui)
 {
     setObjectName(QStringLiteral("ImportWindow"));
     setWindowTitle(ImportText::tr("导入传呼机"));
@@ -149,7 +149,7 @@ void ImportWindow::mirror()
     fileName_->setText(m.fileName);
     if (status_->text() != m.status)
         status_->setText(m.status);
-    if (!m.running) {   // a new file, or the end of a run
+    if (!m.running) { // a new file, or the end of a run
         preview_->setRowCount(int(m.preview.size()));
         for (int i = 0; i < m.preview.size(); ++i) {
             const PreviewRow& row = m.preview[i];
@@ -178,7 +178,8 @@ void ImportWindow::mirror()
 // ---- table learning --------------------------------------------------------
 
 LearningWindow::LearningWindow(Link& link, Commands& commands, Ui& ui, QWidget* parent)
-    : QWidget(parent, Qt::Window), run_(link, commands, ui)
+    : QWidget(parent, Qt::Window)
+    , run_(link, commands, ui)
 {
     setObjectName(QStringLiteral("LearningWindow"));
     setWindowTitle(LearningText::tr("连续学习餐桌"));
@@ -280,17 +281,20 @@ void LearningWindow::mirror()
     stop_->setEnabled(m.running);
     if (m.running && !stop_->hasFocus())
         stop_->setFocus(Qt::OtherFocusReason);
-    layout()->activate();   // a longer status gets its lines before the next paint
+    layout()->activate(); // a longer status gets its lines before the next paint
 }
 
 // ---- two backups compared --------------------------------------------------
 
-CompareWindow::CompareWindow(Ui& ui, QWidget* parent) : QWidget(parent, Qt::Window), ui_(ui)
+CompareWindow::CompareWindow(Ui& ui, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , ui_(ui)
 {
     setObjectName(QStringLiteral("CompareWindow"));
     setWindowTitle(CompareText::tr("比较两个备份"));
     auto* files = new QGridLayout;
-    const QString captions[2] = {CompareText::tr("第一个备份(&1)"), CompareText::tr("第二个备份(&2)")};
+    const QString captions[2] = {CompareText::tr("第一个备份(&1)"),
+                                 CompareText::tr("第二个备份(&2)")};
     const char* names[2][3] = {{"FirstLabel", "FirstFile", "ChooseFirst"},
                                {"SecondLabel", "SecondFile", "ChooseSecond"}};
     for (int i = 0; i < 2; ++i) {

@@ -66,7 +66,7 @@ private:
     LearningRun run_;
     QLineEdit* first_ = nullptr;
     QLineEdit* last_ = nullptr;
-    QLineEdit* fields_[4] = {};   // own key value, pagers 1..3
+    QLineEdit* fields_[4] = {}; // own key value, pagers 1..3
     QPushButton* start_ = nullptr;
     QPushButton* stop_ = nullptr;
     QLabel* waiting_ = nullptr;

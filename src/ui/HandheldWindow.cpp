@@ -1,8 +1,8 @@
 #include "ui/HandheldWindow.h"
-#include "ui/EnterKey.h"
-#include "ui/Twips.h"
 #include "reports/MemoryLayout.h"
 #include "reports/VoicePrompts.h"
+#include "ui/EnterKey.h"
+#include "ui/Twips.h"
 #include "ui/VoicePromptWindow.h"
 
 #include <QGroupBox>
@@ -17,7 +17,6 @@ namespace {
 struct HandheldText {
     Q_DECLARE_TR_FUNCTIONS(HandheldWindow)
 };
-
 
 // One frame: the place list, the rest of the sentence and the write button.
 QComboBox* frame(QWidget* parent, const char* frameName, const QString& caption, int top,
@@ -49,7 +48,10 @@ QComboBox* frame(QWidget* parent, const char* frameName, const QString& caption,
 } // namespace
 
 HandheldWindow::HandheldWindow(Link& link, PortControl& port, Ui& ui, QWidget* parent)
-    : QWidget(parent, Qt::Window), link_(link), port_(port), ui_(ui)
+    : QWidget(parent, Qt::Window)
+    , link_(link)
+    , port_(port)
+    , ui_(ui)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(HandheldText::tr("手持呼叫器设置"));
@@ -57,8 +59,10 @@ HandheldWindow::HandheldWindow(Link& link, PortControl& port, Ui& ui, QWidget* p
 
     QPushButton* command1 = nullptr;
     QPushButton* command2 = nullptr;
-    combo1_ = frame(this, "Frame1", HandheldText::tr("餐桌号方式"), 240, "Combo1", 0, "Label3", "Command1", &command1);
-    combo2_ = frame(this, "Frame2", HandheldText::tr("传呼号方式"), 1500, "Combo2", 1, "Label1", "Command2", &command2);
+    combo1_ = frame(this, "Frame1", HandheldText::tr("餐桌号方式"), 240, "Combo1", 0, "Label3",
+                    "Command1", &command1);
+    combo2_ = frame(this, "Frame2", HandheldText::tr("传呼号方式"), 1500, "Combo2", 1, "Label1",
+                    "Command2", &command2);
     connect(command1, &QPushButton::clicked, this, &HandheldWindow::writeByTable);
     connect(command2, &QPushButton::clicked, this, &HandheldWindow::writeByPager);
     enterPressesButtons(this);

@@ -17,8 +17,8 @@ class HandheldWindow : public QWidget {
 public:
     HandheldWindow(Link& link, PortControl& port, Ui& ui, QWidget* parent = nullptr);
 
-    void writeByTable();   // Command1 click
-    void writeByPager();   // Command2 click
+    void writeByTable(); // Command1 click
+    void writeByPager(); // Command2 click
 
 private:
     Link& link_;

@@ -1,14 +1,14 @@
 #include "ui/MainWindow.h"
 #include "ui/Twips.h"
 
+#include "callsetup/Version.h"
+#include "reports/BatchFiles.h"
+#include "shared/Vocabulary.h"
 #include "ui/BackupWindow.h"
 #include "ui/EnterKey.h"
 #include "ui/HandheldWindow.h"
 #include "ui/PortTips.h"
-#include "reports/BatchFiles.h"
 #include "ui/VoicePromptWindow.h"
-#include "callsetup/Version.h"
-#include "shared/Vocabulary.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -22,8 +22,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QScreen>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWindow>
@@ -44,10 +44,15 @@ constexpr int TimerMs = 10;
 
 MainWindow::MainWindow(AppState& state, Link& link, PortControl& port, Commands& commands,
                        TestView& testView, Ui& ui, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      state_(state), link_(link), port_(port), commands_(commands), testView_(testView), ui_(ui),
-      random_([] { return QRandomGenerator::global()->generateDouble(); }),
-      quit_([] { QCoreApplication::quit(); })
+    : QWidget(parent, Qt::Window)
+    , state_(state)
+    , link_(link)
+    , port_(port)
+    , commands_(commands)
+    , testView_(testView)
+    , ui_(ui)
+    , random_([] { return QRandomGenerator::global()->generateDouble(); })
+    , quit_([] { QCoreApplication::quit(); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(
@@ -81,8 +86,8 @@ MainWindow::~MainWindow()
 
 // ---- building blocks -------------------------------------------------------
 
-QLabel* MainWindow::label(QWidget* parent, const char* name, const QString& caption,
-                          int l, int t, int w, int h)
+QLabel* MainWindow::label(QWidget* parent, const char* name, const QString& caption, int l, int t,
+                          int w, int h)
 {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(QLatin1String(name));
@@ -98,8 +103,8 @@ QLineEdit* MainWindow::field(QWidget* parent, const char* name, int l, int t, in
     return edit;
 }
 
-QComboBox* MainWindow::list(QWidget* parent, const char* name, const QStringList& items, bool editable,
-                            int l, int t, int w, int h)
+QComboBox* MainWindow::list(QWidget* parent, const char* name, const QStringList& items,
+                            bool editable, int l, int t, int w, int h)
 {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QLatin1String(name));
@@ -114,8 +119,8 @@ QComboBox* MainWindow::list(QWidget* parent, const char* name, const QStringList
     return combo;
 }
 
-QPushButton* MainWindow::button(QWidget* parent, const char* name, const QString& caption,
-                                int l, int t, int w, int h, std::function<void()> onClick)
+QPushButton* MainWindow::button(QWidget* parent, const char* name, const QString& caption, int l,
+                                int t, int w, int h, std::function<void()> onClick)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
@@ -167,7 +172,7 @@ int MainWindow::listPosition(const QComboBox* list)
 void MainWindow::buildPortRow()
 {
     label9_ = label(this, "Label9", MainText::tr("通讯端口"), 480, 120, 1095, 255);
-    label9_->installEventFilter(this);   // double-click toggles the port
+    label9_->installEventFilter(this); // double-click toggles the port
     QStringList ports;
     for (int n = 1; n <= 8; ++n)
         ports << QStringLiteral("COM%1").arg(n);
@@ -175,16 +180,18 @@ void MainWindow::buildPortRow()
     // Port names are Latin only. The CJK face's Latin letters are too wide to
     // show "COM1" whole in the designed width; half-width ones fit.
     QFont portFont = combo5_->font();
-    portFont.setFamilies({QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("WenQuanYi Zen Hei Mono"),
+    portFont.setFamilies({QStringLiteral("Noto Sans Mono CJK SC"),
+                          QStringLiteral("WenQuanYi Zen Hei Mono"),
                           QStringLiteral("DejaVu Sans Mono")});
     portFont.setStyleHint(QFont::Monospace);
     combo5_->setFont(portFont);
-    connect(combo5_, &QComboBox::editTextChanged, this, [this](const QString& text) { port_.setPortText(text); });
+    connect(combo5_, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { port_.setPortText(text); });
     connect(combo5_, &QComboBox::activated, this, [this](int index) {
         if (!typingFinishes_)
             port_.changePort(combo5_->itemText(index));
     });
-    combo5_->installEventFilter(this);   // typed text is no choice from the list
+    combo5_->installEventFilter(this); // typed text is no choice from the list
     attachPortTips(combo5_);
     command15_ = button(this, "Command15", MainText::tr("打开"), 2880, 90, 615, 300,
                         [this] { present(ui_, port_.toggle()); });
@@ -200,46 +207,60 @@ void MainWindow::buildVisibleGroups()
     button(this, "Command11", MainText::tr("写入"), 3000, 810, 735, 420,
            [this] { present(ui_, commands_.setWorkMode(listPosition(combo4_))); });
     label(this, "Label15", MainText::tr("数据备份"), 5040, 915, 975, 255);
-    button(this, "Command12", MainText::tr("打开"), 6120, 810, 735, 420, [this] { openWindow(backup_); });
+    button(this, "Command12", MainText::tr("打开"), 6120, 810, 735, 420,
+           [this] { openWindow(backup_); });
 
     // Set pager: labels above the fields, left to right.
     QGroupBox* frame1 = frame("Frame1", MainText::tr("设置传呼机"), 360, 1560, 7575, 975);
-    struct Column { int left, width; };
-    const Column pagerColumns[6] = {{120, 735}, {975, 1095}, {2190, 1215}, {3525, 735}, {4380, 855}, {5355, 975}};
-    const QString pagerLabels[6] = {MainText::tr("传呼号"), MainText::tr("地址码"), MainText::tr("机型"),
-                                    MainText::tr("极性"), MainText::tr("速率"), MainText::tr("音调")};
+    struct Column {
+        int left, width;
+    };
+    const Column pagerColumns[6] = {{120, 735},  {975, 1095}, {2190, 1215},
+                                    {3525, 735}, {4380, 855}, {5355, 975}};
+    const QString pagerLabels[6] = {MainText::tr("传呼号"), MainText::tr("地址码"),
+                                    MainText::tr("机型"),   MainText::tr("极性"),
+                                    MainText::tr("速率"),   MainText::tr("音调")};
     const QStringList pagerLists[4] = {pagerModels().listTexts(), pagerPolarities().listTexts(),
                                        pagerRates().listTexts(), pagerTones().listTexts()};
     for (int i = 0; i < 6; ++i) {
         const Column c = pagerColumns[i];
-        label(frame1, QStringLiteral("Label1_%1").arg(i).toLatin1().constData(), pagerLabels[i], c.left, 300, c.width, 255);
+        label(frame1, QStringLiteral("Label1_%1").arg(i).toLatin1().constData(), pagerLabels[i],
+              c.left, 300, c.width, 255);
     }
     for (int i = 0; i < 2; ++i)
-        text1_[i] = field(frame1, i == 0 ? "Text1_0" : "Text1_1", pagerColumns[i].left, 570, pagerColumns[i].width, 300);
+        text1_[i] = field(frame1, i == 0 ? "Text1_0" : "Text1_1", pagerColumns[i].left, 570,
+                          pagerColumns[i].width, 300);
     for (int i = 0; i < 4; ++i) {
         const Column c = pagerColumns[2 + i];
-        combo1_[i] = list(frame1, QStringLiteral("Combo1_%1").arg(i).toLatin1().constData(), pagerLists[i], false,
-                          c.left, 570, c.width, 300);
+        combo1_[i] = list(frame1, QStringLiteral("Combo1_%1").arg(i).toLatin1().constData(),
+                          pagerLists[i], false, c.left, 570, c.width, 300);
     }
-    QPushButton* command1 = button(frame1, "Command1", MainText::tr("写入"), 6600, 450, 735, 420, [this] {
-        present(ui_, commands_.setPager(text1_[0]->text(), text1_[1]->text(), listPosition(combo1_[0]),
-                                        listPosition(combo1_[1]), listPosition(combo1_[2]),
-                                        listPosition(combo1_[3])));
-    });
+    QPushButton* command1 = button(
+        frame1, "Command1", MainText::tr("写入"), 6600, 450, 735, 420, [this] {
+            present(ui_,
+                    commands_.setPager(text1_[0]->text(), text1_[1]->text(),
+                                       listPosition(combo1_[0]), listPosition(combo1_[1]),
+                                       listPosition(combo1_[2]), listPosition(combo1_[3])));
+        });
 
     // Set table caller.
     QGroupBox* frame3 = frame("Frame3", MainText::tr("设置餐桌呼叫器"), 360, 2880, 6975, 975);
-    const QString tableLabels[5] = {MainText::tr("餐桌号"), MainText::tr("自设键值"), MainText::tr("传呼号1"),
-                                    MainText::tr("传呼号2"), MainText::tr("传呼号3")};
+    const QString tableLabels[5] = {MainText::tr("餐桌号"), MainText::tr("自设键值"),
+                                    MainText::tr("传呼号1"), MainText::tr("传呼号2"),
+                                    MainText::tr("传呼号3")};
     for (int i = 0; i < 5; ++i) {
         const int left = 120 + i * 1215;
-        label(frame3, QStringLiteral("Label3_%1").arg(i).toLatin1().constData(), tableLabels[i], left, 300, 1095, 255);
-        text3_[i] = field(frame3, QStringLiteral("Text3_%1").arg(i).toLatin1().constData(), left, 570, 1095, 300);
+        label(frame3, QStringLiteral("Label3_%1").arg(i).toLatin1().constData(), tableLabels[i],
+              left, 300, 1095, 255);
+        text3_[i] = field(frame3, QStringLiteral("Text3_%1").arg(i).toLatin1().constData(), left,
+                          570, 1095, 300);
     }
-    QPushButton* command3 = button(frame3, "Command3", MainText::tr("写入"), 6120, 450, 735, 420, [this] {
-        present(ui_, commands_.setTable(text3_[0]->text(), text3_[1]->text(), text3_[2]->text(),
-                                        text3_[3]->text(), text3_[4]->text()));
-    });
+    QPushButton* command3 = button(
+        frame3, "Command3", MainText::tr("写入"), 6120, 450, 735, 420, [this] {
+            present(ui_,
+                    commands_.setTable(text3_[0]->text(), text3_[1]->text(), text3_[2]->text(),
+                                       text3_[3]->text(), text3_[4]->text()));
+        });
 
     // Delete pager, delete table.
     QGroupBox* frame4 = frame("Frame4", MainText::tr("删除传呼机"), 360, 4080, 2295, 975);
@@ -254,8 +275,10 @@ void MainWindow::buildVisibleGroups()
                                    [this] { present(ui_, commands_.deleteTable(text6_->text())); });
 
     // Host buttons.
-    button(this, "Command7", MainText::tr("初始化主机"), 6240, 3960, 1335, 495, [this] { present(ui_, commands_.initialiseHost()); });
-    button(this, "Command9", MainText::tr("退出(&x)"), 6240, 4680, 1335, 495, [this] { exitProgram(); });
+    button(this, "Command7", MainText::tr("初始化主机"), 6240, 3960, 1335, 495,
+           [this] { present(ui_, commands_.initialiseHost()); });
+    button(this, "Command9", MainText::tr("退出(&x)"), 6240, 4680, 1335, 495,
+           [this] { exitProgram(); });
 
     for (QLineEdit* t : text1_)
         enterRuns(t, command1);
@@ -265,7 +288,8 @@ void MainWindow::buildVisibleGroups()
         enterRuns(t, command3);
     enterRuns(text4_, command4);
     enterRuns(text6_, command5);
-    for (QLineEdit* t : {text1_[0], text1_[1], text3_[0], text3_[1], text3_[2], text3_[3], text3_[4], text4_, text6_})
+    for (QLineEdit* t : {text1_[0], text1_[1], text3_[0], text3_[1], text3_[2], text3_[3],
+                         text3_[4], text4_, text6_})
         selectOnFocus(t);
 }
 
@@ -278,21 +302,25 @@ void MainWindow::buildHiddenGroups()
     // Transmitter frequency row.
     hidden << label(this, "Label12", MainText::tr("发射机频率  （MHZ）"), 360, 5340, 1815, 255);
     text7_ = field(this, "Text7", 2220, 5295, 1095, 300);
-    QPushButton* command14 = button(this, "Command14", MainText::tr("写入"), 3420, 5280, 735, 420,
-                                    [this] { present(ui_, commands_.setTransmitterFrequency(text7_->text())); });
+    QPushButton* command14 = button(
+        this, "Command14", MainText::tr("写入"), 3420, 5280, 735, 420,
+        [this] { present(ui_, commands_.setTransmitterFrequency(text7_->text())); });
     hidden << text7_ << command14;
 
     // Receiver frequency row, with the receiver number it is meant for.
     hidden << label(this, "Label8", MainText::tr("接收器频率   （MHZ）"), 360, 5820, 1815, 255);
     combo2_ = list(this, "Combo2",
-                   {QStringLiteral("314.2"), QStringLiteral("314.4"), QStringLiteral("314.6"), QStringLiteral("314.8"),
-                    QStringLiteral("315.0"), QStringLiteral("315.2"), QStringLiteral("315.4"), QStringLiteral("315.6")},
+                   {QStringLiteral("314.2"), QStringLiteral("314.4"), QStringLiteral("314.6"),
+                    QStringLiteral("314.8"), QStringLiteral("315.0"), QStringLiteral("315.2"),
+                    QStringLiteral("315.4"), QStringLiteral("315.6")},
                    true, 2220, 5775, 1095, 300);
     text10_ = field(this, "Text10", 3420, 5775, 615, 300);
-    QPushButton* command13 = button(this, "Command13", MainText::tr("写入"), 4140, 5760, 735, 420, [this] {
-        present(ui_, commands_.setReceiverFrequency(combo2_->currentText(), listPosition(combo2_),
-                                                    text10_->text()));
-    });
+    QPushButton* command13 = button(
+        this, "Command13", MainText::tr("写入"), 4140, 5760, 735, 420, [this] {
+            present(ui_,
+                    commands_.setReceiverFrequency(combo2_->currentText(), listPosition(combo2_),
+                                                   text10_->text()));
+        });
     hidden << combo2_ << text10_ << command13;
 
     // Initialise receiver.
@@ -302,26 +330,37 @@ void MainWindow::buildHiddenGroups()
     // Info unit type.
     QGroupBox* frame9 = frame("Frame9", MainText::tr("信息机类型"), 5700, 5280, 1095, 975);
     combo3_ = list(frame9, "Combo3", infoUnitTypes().listTexts(), false, 120, 270, 855, 300);
-    QPushButton* command20 = button(frame9, "Command20", MainText::tr("写入"), 120, 600, 855, 315,
-                                    [this] { present(ui_, commands_.setInfoUnitType(listPosition(combo3_))); });
+    QPushButton* command20 = button(
+        frame9, "Command20", MainText::tr("写入"), 120, 600, 855, 315,
+        [this] { present(ui_, commands_.setInfoUnitType(listPosition(combo3_))); });
     hidden << frame9;
 
     // Voice prompt windows.
     QGroupBox* frame8 = frame("Frame8", MainText::tr("语音提示类型设置"), 6840, 5280, 1455, 975);
-    button(frame8, "Command21", MainText::tr("Mirelo呼叫器"), 60, 240, 1335, 315, [this] { openWindow(voice_); });
-    button(frame8, "Command22", MainText::tr("手持呼叫器"), 60, 600, 1335, 315, [this] { openWindow(handheld_); });
+    button(frame8, "Command21", MainText::tr("Mirelo呼叫器"), 60, 240, 1335, 315,
+           [this] { openWindow(voice_); });
+    button(frame8, "Command22", MainText::tr("手持呼叫器"), 60, 600, 1335, 315,
+           [this] { openWindow(handheld_); });
     hidden << frame8;
 
     // Hurry buttons and receiver number.
-    struct NumberFrame { const char* frame; QString caption; const char* label; QString labelText;
-                         const char* field; const char* button; QString buttonText; int left; };
+    struct NumberFrame {
+        const char* frame;
+        QString caption;
+        const char* label;
+        QString labelText;
+        const char* field;
+        const char* button;
+        QString buttonText;
+        int left;
+    };
     const NumberFrame numberFrames[3] = {
-        {"Frame5", MainText::tr("删除催菜器"), "Label5", MainText::tr("催菜器号码"), "Text5", "Command10",
-         MainText::tr("删除"), 360},
-        {"Frame7", MainText::tr("设置催菜器"), "Label13", MainText::tr("催菜器号码"), "Text11", "Command19",
-         MainText::tr("写入"), 2280},
-        {"Frame2", MainText::tr("设置接收器号码"), "Label2", MainText::tr("接收器号码"), "Text2", "Command2",
-         MainText::tr("写入"), 4200},
+        {"Frame5", MainText::tr("删除催菜器"), "Label5", MainText::tr("催菜器号码"), "Text5",
+         "Command10", MainText::tr("删除"), 360},
+        {"Frame7", MainText::tr("设置催菜器"), "Label13", MainText::tr("催菜器号码"), "Text11",
+         "Command19", MainText::tr("写入"), 2280},
+        {"Frame2", MainText::tr("设置接收器号码"), "Label2", MainText::tr("接收器号码"), "Text2",
+         "Command2", MainText::tr("写入"), 4200},
     };
     QLineEdit* numberFields[3] = {};
     QPushButton* numberButtons[3] = {};
@@ -336,14 +375,19 @@ void MainWindow::buildHiddenGroups()
     text5_ = numberFields[0];
     text11_ = numberFields[1];
     text2_ = numberFields[2];
-    connect(numberButtons[0], &QPushButton::clicked, this, [this] { present(ui_, commands_.deleteHurryButton(text5_->text())); });
-    connect(numberButtons[1], &QPushButton::clicked, this, [this] { present(ui_, commands_.setHurryButton(text11_->text())); });
-    connect(numberButtons[2], &QPushButton::clicked, this, [this] { present(ui_, commands_.setReceiverNumber(text2_->text())); });
+    connect(numberButtons[0], &QPushButton::clicked, this,
+            [this] { present(ui_, commands_.deleteHurryButton(text5_->text())); });
+    connect(numberButtons[1], &QPushButton::clicked, this,
+            [this] { present(ui_, commands_.setHurryButton(text11_->text())); });
+    connect(numberButtons[2], &QPushButton::clicked, this,
+            [this] { present(ui_, commands_.setReceiverNumber(text2_->text())); });
 
     // Repeater contents.
     QGroupBox* frame10 = frame("Frame10", MainText::tr("增强器内容"), 6120, 6360, 1815, 975);
-    button(frame10, "Command16", MainText::tr("写入"), 120, 360, 735, 420, [this] { present(ui_, commands_.writeRepeater()); });
-    button(frame10, "Command17", MainText::tr("删除"), 960, 360, 735, 420, [this] { present(ui_, commands_.deleteRepeater()); });
+    button(frame10, "Command16", MainText::tr("写入"), 120, 360, 735, 420,
+           [this] { present(ui_, commands_.writeRepeater()); });
+    button(frame10, "Command17", MainText::tr("删除"), 960, 360, 735, 420,
+           [this] { present(ui_, commands_.deleteRepeater()); });
     hidden << frame10;
 
     for (QWidget* w : hidden)
@@ -356,7 +400,7 @@ void MainWindow::buildHiddenGroups()
     enterRuns(text11_, numberButtons[1]);
     enterRuns(text2_, numberButtons[2]);
     enterRuns(combo3_, command20);
-    for (QLineEdit* t : {text2_, text5_, text7_})   // Text11 keeps its caret where it is
+    for (QLineEdit* t : {text2_, text5_, text7_}) // Text11 keeps its caret where it is
         selectOnFocus(t);
 }
 
@@ -374,7 +418,7 @@ void MainWindow::buildTestGroup()
     text8_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text8_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text8_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text8_->setFocusPolicy(Qt::ClickFocus);   // out of sight: not in the tab chain
+    text8_->setFocusPolicy(Qt::ClickFocus); // out of sight: not in the tab chain
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(TimerMs);
@@ -391,7 +435,7 @@ void MainWindow::buildMenu()
 {
     menuBar_ = new QMenuBar(this);
     menuBar_->setObjectName(QStringLiteral("MenuBar"));
-    menuBar_->setNativeMenuBar(false);   // part of the window on every desktop
+    menuBar_->setNativeMenuBar(false); // part of the window on every desktop
     QMenu* batch = menuBar_->addMenu(MainText::tr("批量(&B)"));
     batch->setObjectName(QStringLiteral("BatchMenu"));
     const auto item = [&](const char* name, const QString& text, std::function<void()> run) {
@@ -407,9 +451,8 @@ void MainWindow::buildMenu()
     });
     item("ExportPagers", MainText::tr("导出传呼机(&E)…"), [this] { exportPagerList(state_, ui_); });
     batch->addSeparator();
-    item("CompareBackups", MainText::tr("比较两个备份(&C)…"), [this] {
-        openWindow(compare_, [this] { return new CompareWindow(ui_, this); });
-    });
+    item("CompareBackups", MainText::tr("比较两个备份(&C)…"),
+         [this] { openWindow(compare_, [this] { return new CompareWindow(ui_, this); }); });
     placeClientArea();
 }
 
@@ -433,7 +476,8 @@ void MainWindow::load()
     state_.ReplyRounds = 0;
     state_.ReplyOk = false;
 
-    for (QLineEdit* t : {text1_[0], text1_[1], text3_[0], text3_[1], text3_[2], text3_[3], text3_[4]})
+    for (QLineEdit* t :
+         {text1_[0], text1_[1], text3_[0], text3_[1], text3_[2], text3_[3], text3_[4]})
         t->clear();
 
     combo1_[0]->setCurrentIndex(DefaultModel);
@@ -442,7 +486,7 @@ void MainWindow::load()
     combo1_[3]->setCurrentIndex(DefaultTone);
     combo4_->setCurrentIndex(DefaultWorkMode);
     combo5_->setCurrentIndex(0);
-    port_.changePort(combo5_->currentText());   // selecting "COM1" is a port change
+    port_.changePort(combo5_->currentText()); // selecting "COM1" is a port change
     combo2_->setCurrentIndex(7);
     combo3_->setCurrentIndex(0);
 }
@@ -563,8 +607,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -581,8 +624,8 @@ void MainWindow::mousePressEvent(QMouseEvent* event)
 void MainWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
-    const bool click = pressOnBackground_ && event->button() == Qt::LeftButton && rect().contains(at)
-        && childAt(at) == nullptr;
+    const bool click = pressOnBackground_ && event->button() == Qt::LeftButton
+        && rect().contains(at) && childAt(at) == nullptr;
     pressOnBackground_ = false;
     event->accept();
     if (click)
@@ -636,14 +679,12 @@ void MainWindow::showTips()
 
 // ---- other windows and exit ------------------------------------------------
 
-template <class Window>
-void MainWindow::openWindow(QPointer<Window>& slot)
+template <class Window> void MainWindow::openWindow(QPointer<Window>& slot)
 {
     openWindow(slot, [this] { return new Window(link_, port_, ui_, this); });
 }
 
-template <class Window, class Make>
-void MainWindow::openWindow(QPointer<Window>& slot, Make make)
+template <class Window, class Make> void MainWindow::openWindow(QPointer<Window>& slot, Make make)
 {
     // A window the user closed is on its way out: open a fresh one, which loads anew.
     if (slot && !slot->isVisible()) {

@@ -101,21 +101,20 @@ private:
     void showTips();
     void exitProgram();
 
-    QLabel* label(QWidget* parent, const char* name, const QString& caption, int l, int t, int w, int h);
+    QLabel* label(QWidget* parent, const char* name, const QString& caption, int l, int t, int w,
+                  int h);
     QLineEdit* field(QWidget* parent, const char* name, int l, int t, int w, int h);
     QComboBox* list(QWidget* parent, const char* name, const QStringList& items, bool editable,
                     int l, int t, int w, int h);
-    QPushButton* button(QWidget* parent, const char* name, const QString& caption,
-                        int l, int t, int w, int h, std::function<void()> onClick);
+    QPushButton* button(QWidget* parent, const char* name, const QString& caption, int l, int t,
+                        int w, int h, std::function<void()> onClick);
     QGroupBox* frame(const char* name, const QString& caption, int l, int t, int w, int h);
     // Enter in `field` runs `button`; `selectAll` selects the whole text on focus.
     void enterRuns(QWidget* field, QAbstractButton* button);
     void selectOnFocus(QLineEdit* field);
 
-    template <class Window>
-    void openWindow(QPointer<Window>& slot);
-    template <class Window, class Make>
-    void openWindow(QPointer<Window>& slot, Make make);
+    template <class Window> void openWindow(QPointer<Window>& slot);
+    template <class Window, class Make> void openWindow(QPointer<Window>& slot, Make make);
 
     AppState& state_;
     Link& link_;
@@ -151,7 +150,7 @@ private:
     QPushButton* command8_ = nullptr;
     QPlainTextEdit* text8_ = nullptr;
     QTimer* timer1_ = nullptr;
-    QString text8Shown_;   // what Text8 shows, line breaks without CR
+    QString text8Shown_; // what Text8 shows, line breaks without CR
 
     QHash<QObject*, QAbstractButton*> enterRuns_;
     QSet<QObject*> selectOnFocus_;
@@ -168,7 +167,7 @@ private:
     std::uint8_t tipsClicks_ = 0;
     bool pressOnBackground_ = false;
     bool exiting_ = false;
-    bool typingFinishes_ = false;   // the port list is ending a typed entry
+    bool typingFinishes_ = false; // the port list is ending a typed entry
     int heightTwips_ = HeightTwips;
 };
 

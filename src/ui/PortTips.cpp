@@ -12,12 +12,17 @@ namespace {
 bool opensList(const QKeyEvent* key)
 {
     const bool alt = key->modifiers() & Qt::AltModifier;
-    return key->key() == Qt::Key_F4 || (alt && (key->key() == Qt::Key_Down || key->key() == Qt::Key_Up));
+    return key->key() == Qt::Key_F4
+        || (alt && (key->key() == Qt::Key_Down || key->key() == Qt::Key_Up));
 }
 
 class TipRenewer : public QObject {
 public:
-    explicit TipRenewer(QComboBox* ports) : QObject(ports), ports_(ports) {}
+    explicit TipRenewer(QComboBox* ports)
+        : QObject(ports)
+        , ports_(ports)
+    {
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override

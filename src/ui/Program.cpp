@@ -10,7 +10,8 @@ namespace cs::ui {
 void Program::chooseFont(QApplication& app)
 {
     const QStringList installed = QFontDatabase::families();
-    for (const QString& family : {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")}) {
+    for (const QString& family :
+         {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")}) {
         if (installed.contains(family)) {
             app.setFont(QFont(family, 9));
             return;
@@ -30,12 +31,12 @@ bool Program::prepare(QApplication& app)
 }
 
 Program::Program(QApplication& app)
-    : prepared_(prepare(app)),
-      portControl_(state_, line_),
-      link_(state_, line_, waiter_, ui_),
-      commands_(link_, portControl_),
-      testView_(state_, line_, portControl_),
-      window_(state_, link_, portControl_, commands_, testView_, ui_)
+    : prepared_(prepare(app))
+    , portControl_(state_, line_)
+    , link_(state_, line_, waiter_, ui_)
+    , commands_(link_, portControl_)
+    , testView_(state_, line_, portControl_)
+    , window_(state_, link_, portControl_, commands_, testView_, ui_)
 {
 }
 

@@ -1,6 +1,6 @@
 #include "ui/PromptWindow.h"
-#include "shared/Outcome.h"
 #include "commands/CommandPattern.h"
+#include "shared/Outcome.h"
 #include "ui/Twips.h"
 
 #include <QCoreApplication>
@@ -33,7 +33,8 @@ protected:
         painter.setFont(font());
         painter.setPen(palette().color(QPalette::WindowText));
         const QFontMetrics metrics(font());
-        const QStringList lines = PromptWindow::wrapAtBlanks(text(), metrics, contentsRect().width());
+        const QStringList lines = PromptWindow::wrapAtBlanks(text(), metrics,
+                                                             contentsRect().width());
         const int height = metrics.lineSpacing() * int(lines.size());
         int y = contentsRect().top() + (contentsRect().height() - height) / 2;
         for (const QString& line : lines) {
@@ -42,7 +43,6 @@ protected:
         }
     }
 };
-
 
 // The label face: 宋体, else another Simplified Chinese face.
 QFont promptFont()
@@ -78,8 +78,8 @@ PromptWindow::PromptWindow(const QString& name, const QString& title, const QStr
 PromptWindow* PromptWindow::createForm2(QWidget* parent)
 {
     return new PromptWindow(QStringLiteral("Form2"), promptWords(Prompt::CallerKey),
-                            PromptText::tr("   请按呼叫器的服务键!     ……4秒钟后自动返回……"),
-                            3030, 930, parent);
+                            PromptText::tr("   请按呼叫器的服务键!     ……4秒钟后自动返回……"), 3030,
+                            930, parent);
 }
 
 PromptWindow* PromptWindow::createForm4(QWidget* parent)

@@ -5,8 +5,8 @@
 
 #include <QFontMetrics>
 #include <QLabel>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 namespace cs::ui {
@@ -15,8 +15,8 @@ class PromptWindow : public QWidget {
     Q_OBJECT
 public:
     // Client size in twips (15 twips a pixel).
-    PromptWindow(const QString& name, const QString& title, const QString& text,
-                 int widthTwips, int heightTwips, QWidget* parent = nullptr);
+    PromptWindow(const QString& name, const QString& title, const QString& text, int widthTwips,
+                 int heightTwips, QWidget* parent = nullptr);
 
     // "请按呼叫器的服务键！" for table callers and repeaters.
     static PromptWindow* createForm2(QWidget* parent = nullptr);

@@ -12,7 +12,10 @@
 
 namespace cs::ui {
 
-inline int px(int twips) { return qRound(twips / 15.0); }
+inline int px(int twips)
+{
+    return qRound(twips / 15.0);
+}
 
 inline QRect twipRect(int left, int top, int width, int height)
 {
@@ -35,8 +38,7 @@ inline QSize clientSizeFor(const QWidget& window, QSize outer)
 
 // How much wider the lists must be to show their longest item whole (the
 // unit's words in English carry the spoken word beside them: "Kitchen (厨房)").
-template <class... Lists>
-int missingWidth(Lists*... lists)
+template <class... Lists> int missingWidth(Lists*... lists)
 {
     int missing = 0;
     for (QComboBox* list : {lists...}) {

@@ -1,7 +1,7 @@
 #include "ui/VoicePromptWindow.h"
+#include "reports/MemoryLayout.h"
 #include "ui/EnterKey.h"
 #include "ui/Twips.h"
-#include "reports/MemoryLayout.h"
 
 namespace cs::ui {
 
@@ -21,7 +21,8 @@ struct VoiceText {
 
 // Twips of the window design to pixels.
 
-QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top, int width)
+QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top,
+              int width)
 {
     auto* l = new QLabel(caption, parent);
     l->setObjectName(QString::fromLatin1(name));
@@ -29,8 +30,8 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, int lef
     return l;
 }
 
-QComboBox* combo(QWidget* parent, const char* name, const QStringList& items, int selected, int left,
-                 int top, int width)
+QComboBox* combo(QWidget* parent, const char* name, const QStringList& items, int selected,
+                 int left, int top, int width)
 {
     auto* c = new QComboBox(parent);
     c->setObjectName(QString::fromLatin1(name));
@@ -45,7 +46,10 @@ QComboBox* combo(QWidget* parent, const char* name, const QStringList& items, in
 } // namespace
 
 VoicePromptWindow::VoicePromptWindow(Link& link, PortControl& port, Ui& ui, QWidget* parent)
-    : QWidget(parent, Qt::Window), link_(link), port_(port), ui_(ui)
+    : QWidget(parent, Qt::Window)
+    , link_(link)
+    , port_(port)
+    , ui_(ui)
 {
     setObjectName(QStringLiteral("form5"));
     setWindowTitle(VoiceText::tr("语音提示类型设置"));

@@ -4,8 +4,8 @@
 
 #include "link/Link.h"
 #include "link/PortControl.h"
-#include "shared/Ui.h"
 #include "reports/VoicePrompts.h"
+#include "shared/Ui.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -176,8 +176,14 @@ QString WidgetUi::chooseFile(bool save, const QString& filter, const QString& su
     return files.isEmpty() ? QString() : files.first();
 }
 
-QString WidgetUi::chooseSaveFile() { return chooseFile(true, backupFilter(), QString()); }
-QString WidgetUi::chooseOpenFile() { return chooseFile(false, backupFilter(), QString()); }
+QString WidgetUi::chooseSaveFile()
+{
+    return chooseFile(true, backupFilter(), QString());
+}
+QString WidgetUi::chooseOpenFile()
+{
+    return chooseFile(false, backupFilter(), QString());
+}
 
 // A pager list saved without an extension gets ".csv".
 QString WidgetUi::choosePagerFile(bool save)

@@ -93,18 +93,18 @@ TEST(PagerFile, TheExportOfABackupLoadsAsTheSamePagers)
     Buffer image;
     image.fill(0xFF);
     const std::pair<int, QByteArray> pagers[] = {
-        {1, QByteArray::fromHex("6212345671")},     // 数字新型 512 正 音调2
-        {100, QByteArray::fromHex("4A00000073")},   // 英文 2400 反 音调4
-        {254, QByteArray::fromHex("7598765432")},   // 数字标准 1200 正 音调3
+        {1, QByteArray::fromHex("6212345671")},   // 数字新型 512 正 音调2
+        {100, QByteArray::fromHex("4A00000073")}, // 英文 2400 反 音调4
+        {254, QByteArray::fromHex("7598765432")}, // 数字标准 1200 正 音调3
     };
     for (const auto& [n, bytes] : pagers)
         std::copy(bytes.begin(), bytes.end(), image.begin() + 5 * (n - 1));
     const QByteArray csv = pagerCsv(HostMemory(image));
     EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF" + Head + "1,1234567,new,normal,512,tone2\n"));
     const PagerFile f = readPagerCsv(csv);
-    EXPECT_EQ(std::tuple(rows(f), problems(f)),
-              std::tuple(QString("2:1/1234567/1101 3:100/0000007/3023 4:254/9876543/0112"),
-                         QString()));
+    EXPECT_EQ(
+        std::tuple(rows(f), problems(f)),
+        std::tuple(QString("2:1/1234567/1101 3:100/0000007/3023 4:254/9876543/0112"), QString()));
 }
 
 TEST(PagerLoad, SetsRowsInOrderUntilOneFailsOrAStopIsAsked)
@@ -112,17 +112,14 @@ TEST(PagerLoad, SetsRowsInOrderUntilOneFailsOrAStopIsAsked)
     const PagerFile f = readPagerCsv(Head + "1,1\n2,2\n3,3\n4,4\n");
     ASSERT_EQ(f.rows.size(), 4);
     struct Case {
-        int silentAfter;   // requests answered before the unit falls silent; -1: all
-        int stopAfter;     // rows before a stop request; -1: none
+        int silentAfter; // requests answered before the unit falls silent; -1: all
+        int stopAfter;   // rows before a stop request; -1: none
         Ending ending;
         int written;
     };
     const Case cases[] = {
-        {-1, -1, Ending::Done, 4},
-        {2, -1, Ending::Failed, 2},
-        {0, -1, Ending::Failed, 0},
-        {-1, 3, Ending::Stopped, 3},
-        {-1, 0, Ending::Stopped, 0},
+        {-1, -1, Ending::Done, 4},   {2, -1, Ending::Failed, 2},  {0, -1, Ending::Failed, 0},
+        {-1, 3, Ending::Stopped, 3}, {-1, 0, Ending::Stopped, 0},
     };
     for (const Case& c : cases) {
         test::Rig rig;
@@ -157,8 +154,9 @@ TEST(TableLearning, AsksAgainUntilAKeyIsPressedOrTheTriesRunOut)
     const LearningEnd end = learnTables(commands, 8, 10, {"", "3", "", ""}, 0, {}, events);
     EXPECT_EQ(std::tuple(end.learned, end.nextTable, end.outcome.ending),
               std::tuple(3, 11, Ending::Done));
-    EXPECT_EQ(seen.join(' '), "8/1 8=0a1b01 9/1 9/2 9/3 9=0a1b02 10/1 10/2 10/3 10/4 10/5 10/6 "
-                              "10=0a1b03");
+    EXPECT_EQ(seen.join(' '),
+              "8/1 8=0a1b01 9/1 9/2 9/3 9=0a1b02 10/1 10/2 10/3 10/4 10/5 10/6 "
+              "10=0a1b03");
     EXPECT_EQ(rig.requests().size(), 10);
     EXPECT_EQ(rig.requests()[9].toHex(), "01030700000a03ffffffea");
 
@@ -185,17 +183,18 @@ TEST(BackupDiff, EveryDifferingByteIsAccountedFor)
     Buffer a;
     a.fill(0xFF);
     const std::uint8_t pager[] = {0x62, 0x12, 0x34, 0x56, 0x71};
-    std::copy(pager, pager + 5, a.begin() + 5);   // pager 2
+    std::copy(pager, pager + 5, a.begin() + 5); // pager 2
     const auto set = [](Buffer b, int cell, int value) { return b[cell] = value, b; };
     const QString line = "   2    1 2 3 4 5 6 7     正     数字新型    512    音调";
     const QString other = "other cells that differ (address: before -> after):\n";
-    const Buffer toneless = set(a, 9, 0x74);   // pager 2 with tone nibble 4: no tone
+    const Buffer toneless = set(a, 9, 0x74); // pager 2 with tone nibble 4: no tone
     const std::tuple<Buffer, Buffer, int, QString> cases[] = {
         {a, a, 0, ""},
         {a, set(a, 9, 0x72), 1, "传呼号 changed:\n- " + line + "2\n+ " + line + "3\n"},
         {a, set(a, 5, 0xFF), 1, "传呼号 removed:\n- " + line + "2\n"},
-        {a, set(a, 8166, 1), 1, "工作模式:\n- 当前工作类型为：\n- 单键模式0\n+ 当前工作类型为：\n"
-                                "+ 多键模式\n"},
+        {a, set(a, 8166, 1), 1,
+         "工作模式:\n- 当前工作类型为：\n- 单键模式0\n+ 当前工作类型为：\n"
+         "+ 多键模式\n"},
         // Cells no report line shows differently: by address.
         {a, set(a, 8166, 2), 1, other + "  1FE6H: FF -> 02\n"},
         {toneless, set(toneless, 9, 0x75), 1, other + "  0009H: 74 -> 75\n"},

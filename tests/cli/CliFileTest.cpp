@@ -27,7 +27,7 @@ TEST(CliFiles, WhatEachRunSaysAndItsExitStatus)
         return writeFile(dir.filePath(name), bytes);
     };
     QByteArray image(8192, '\xFF');
-    image.replace(0, 5, QByteArray::fromHex("5512345670"));   // pager 1
+    image.replace(0, 5, QByteArray::fromHex("5512345670")); // pager 1
     const QString unit = file("unit.cat", image), same = file("same.CAT", image);
     const QString shortFile = file("short.cat", QByteArray(8191, '\0'));
     const QString misnamed = file("unit.Cat", image);
@@ -37,8 +37,8 @@ TEST(CliFiles, WhatEachRunSaysAndItsExitStatus)
     QDir().mkpath(folder);
     const QString bad = file("b.csv", "number,address,model,polarity,rate,tone\n1,1\n0,1\n");
     // 25 bad rows: the first 20 are listed.
-    const QString flood = file("f.csv", "number,address,model,polarity,rate,tone\n"
-                                            + QByteArray("0,1\n").repeated(25));
+    const QString flood = file(
+        "f.csv", "number,address,model,polarity,rate,tone\n" + QByteArray("0,1\n").repeated(25));
     QByteArray floodLines;
     for (int line = 2; line <= 21; ++line)
         floodLines += "第 " + QByteArray::number(line) + " 行：传呼号必须为1-254的数字！\n";
@@ -48,32 +48,50 @@ TEST(CliFiles, WhatEachRunSaysAndItsExitStatus)
         {{"report", "pagers", unit}, 0, pagerLine, ""},
         {{"report", "tables", unit}, 0, "", "注意: 没有餐桌号！\n"},
         {{"report", "mode", misnamed}, 2, "", "错误: 请选择.cat文件\n"},
-        {{"dump", shortFile}, 2, "",
+        {{"dump", shortFile},
+         2,
+         "",
          "错误: 文件" + u(shortFile) + "打开失败！\n8191 字节，不足备份文件的 8192 字节\n"},
         {{"read", dir.filePath("new.Cat")}, 2, "", "错误: 保存文件的扩展名必须为.cat！\n"},
         {{"read", dir.filePath("new.cat")}, 1, "", PortBox},
         // The target is checked before the first request.
-        {{"read", dir.filePath("none/x.cat")}, 2, "",
+        {{"read", dir.filePath("none/x.cat")},
+         2,
+         "",
          "错误: 文件" + u(dir.filePath("none/x.cat")) + "保存失败！\n没有文件夹 "
              + u(dir.filePath("none")) + "\n"},
         {{"read", folder}, 2, "", "错误: 文件" + u(folder) + "保存失败！\n是文件夹，不是文件\n"},
         {{"write", misnamed}, 2, "", "错误: 请选择.cat文件\n"},
         {{"write", unit}, 1, "", "OK: 已成功打开备份文件" + u(unit) + "\n" + PortBox},
         {{"diff", unit, same}, 0, "", ""},
-        {{"diff", unit, shortFile}, 2, "",
+        {{"diff", unit, shortFile},
+         2,
+         "",
          "错误: 文件" + u(shortFile) + "打开失败！\n8191 字节，不足备份文件的 8192 字节\n"},
-        {{"pagers", "load", bad}, 2, "",
+        {{"pagers", "load", bad},
+         2,
+         "",
          "第 3 行：传呼号必须为1-254的数字！\n" + u(bad) + "：未发送任何内容\n"},
-        {{"pagers", "load", flood}, 2, "",
+        {{"pagers", "load", flood},
+         2,
+         "",
          floodLines + "另有 5 行有误\n" + u(flood) + "：未发送任何内容\n"},
-        {{"pagers", "load", "/dev/zero"}, 2, "",
+        {{"pagers", "load", "/dev/zero"},
+         2,
+         "",
          "callsetup-cli：无法读取 /dev/zero：是设备，不是普通文件\n"},
-        {{"pagers", "load", "--dry-run", good}, 0, "",
+        {{"pagers", "load", "--dry-run", good},
+         0,
+         "",
          u(good) + "：2 个传呼机，每一行都可以发送\n"},
-        {{"pagers", "load", pagers}, 2, "",
+        {{"pagers", "load", pagers},
+         2,
+         "",
          "第 1 行：第一行必须是“number,address,model,polarity,rate,tone”\n" + u(pagers)
              + "：未发送任何内容\n"},
-        {{"init"}, 2, "",
+        {{"init"},
+         2,
+         "",
          "callsetup-cli：init 会清除主机存储的所有信息；没有可以提问的终端时，请加上 --yes\n"},
         {{"init", "--yes"}, 1, "", PortBox},
     };
@@ -83,7 +101,7 @@ TEST(CliFiles, WhatEachRunSaysAndItsExitStatus)
             << arguments.join(' ').toStdString();
     }
     QStringList files = QDir(dir.path()).entryList({"*.cat", "*.Cat"}, QDir::Files);
-    files.sort();   // nothing was saved by the runs
+    files.sort(); // nothing was saved by the runs
     EXPECT_EQ(files, (QStringList{"same.CAT", "short.cat", "unit.Cat", "unit.cat"}));
     const CliResult dump = runCli({"dump", unit});
     cs::Buffer buffer{};
@@ -112,7 +130,7 @@ TEST(CliFiles, ExportsAreTheSameInEveryLanguageAndOutputFailuresCount)
         {"report", "pagers", unit}, {"dump", unit}, {"diff", unit, unit}};
     for (const QStringList& arguments : printing) {
         const CliResult full = runCli(arguments, {}, "/dev/full");
-        const int expected = arguments[0] == "diff" ? 0 : 1;   // diff of equal files prints nothing
+        const int expected = arguments[0] == "diff" ? 0 : 1; // diff of equal files prints nothing
         EXPECT_EQ(full.exitCode, expected) << arguments.join(' ').toStdString();
     }
 }
@@ -121,8 +139,9 @@ TEST(CliOptions, ANameThatIsNotUtf8IsRefusedBeforeAnythingIsRead)
 {
     // Two names that differ only in a byte that is not UTF-8 would reach one file.
     QProcess shell;
-    shell.start("/bin/sh", {"-c", "exec \"$0\" --lang en dump \"$(printf 'caf\\351.cat')\"",
-                            CALLSETUP_CLI_PROGRAM});
+    shell.start(
+        "/bin/sh",
+        {"-c", "exec \"$0\" --lang en dump \"$(printf 'caf\\351.cat')\"", CALLSETUP_CLI_PROGRAM});
     ASSERT_TRUE(shell.waitForFinished(10000));
     EXPECT_EQ(shell.exitCode(), 2);
     EXPECT_TRUE(shell.readAllStandardError().endsWith(
@@ -165,35 +184,44 @@ TEST(CliOptions, WrongUsageIsOneLineAndTheHelpToRead)
         return "Try \"callsetup-cli " + command + " --help\" for more information.\n";
     };
     const std::tuple<QStringList, QStringList, QByteArray> cases[] = {
-        {{"pager", "set", "1", "1", "--tone", "5"}, en,
+        {{"pager", "set", "1", "1", "--tone", "5"},
+         en,
          "unknown value \"5\" for --tone\n" + help("pager set")},
-        {{"pager", "set", "1", "1", "--tone", "5"}, {},
+        {{"pager", "set", "1", "1", "--tone", "5"},
+         {},
          "--tone 的值“5”无法识别\n请运行“callsetup-cli pager set --help”查看帮助。\n"},
         {{"read"}, en, "read needs a file name\n" + help("read")},
-        {{"--lang", "zh", "read"}, en,
+        {{"--lang", "zh", "read"},
+         en,
          "read 需要文件名\n请运行“callsetup-cli read --help”查看帮助。\n"},
         {{"frobnicate", "x"}, en, "unknown command \"frobnicate\"\n" + top},
         {{"pager", "add", "1"}, en, "unknown command \"pager add\"\n" + top},
         {{}, en, "no command given\n" + top},
         {{"--fast"}, en, "no command given\n" + top},
-        {{"pager", "delete", "3", "--tone", "2"}, en,
+        {{"pager", "delete", "3", "--tone", "2"},
+         en,
          "--tone does not apply to pager delete\n" + help("pager delete")},
         {{"dump", "a.cat", "--bogus"}, en, "unknown option \"--bogus\"\n" + help("dump")},
         {{"dump", "a.cat", "-x"}, en, "unknown option \"-x\"\n" + help("dump")},
         {{"dump", "a.cat", "--fast=yes"}, en, "--fast takes no value\n" + help("dump")},
         {{"table", "set", "5", "--key"}, en, "--key needs a value\n" + help("table set")},
-        {{"diff", "a.cat", "b.cat", "c.cat"}, en,
+        {{"diff", "a.cat", "b.cat", "c.cat"},
+         en,
          "diff takes no more words: \"c.cat\"\n" + help("diff")},
-        {{"report", "all", "a.cat", "--format", "csv"}, en,
+        {{"report", "all", "a.cat", "--format", "csv"},
+         en,
          "csv is for the pagers and tables reports\n" + help("report")},
-        {{"report", "everything", "a.cat"}, en,
+        {{"report", "everything", "a.cat"},
+         en,
          "unknown report kind \"everything\"\n" + help("report")},
-        {{"tables", "learn", "9-3"}, en,
+        {{"tables", "learn", "9-3"},
+         en,
          "tables learn takes FIRST-LAST, table numbers 1-65535, FIRST <= LAST\n"
              + help("tables learn")},
         {{"--lang", "fr", "ports"}, en, "--lang takes zh or en, not \"fr\"\n" + help("ports")},
         {{"mode", "turbo"}, en, "unknown value \"turbo\" for mode\n" + help("mode")},
-        {{"--port", "COM9", "ports"}, en,
+        {{"--port", "COM9", "ports"},
+         en,
          "unknown port name \"COM9\" (COM1 .. COM8 or a device path)\n" + help("ports")},
     };
     for (const auto& [arguments, environment, err] : cases) {
@@ -214,11 +242,14 @@ TEST(CliOptions, HelpEverywhereInTheChosenLanguage)
         {{"--help"}, {"LC_ALL=C"}, zh},
         {{"--help"}, {"LANG=en_US.UTF-8"}, en},
         {{"--help"}, {"LANGUAGE=zh_CN:en", "LANG=en_US.UTF-8"}, zh},
-        {{"pager", "set", "-h"}, {"LANG=en"},
+        {{"pager", "set", "-h"},
+         {"LANG=en"},
          "Usage: callsetup-cli pager set NUMBER ADDRESS [OPTIONS]"},
-        {{"-h", "tables", "learn"}, {"LANG=en"},
+        {{"-h", "tables", "learn"},
+         {"LANG=en"},
          "Usage: callsetup-cli tables learn FIRST-LAST [OPTIONS]"},
-        {{"--lang=zh", "report", "--help"}, {"LANG=en"},
+        {{"--lang=zh", "report", "--help"},
+         {"LANG=en"},
          "用法：callsetup-cli report KIND FILE.cat [选项]"},
         {{"--lang", "en", "init", "--help", "--yes"}, {}, "Usage: callsetup-cli init [OPTIONS]"},
         {{"--version"}, {}, "callsetup-cli 4.01"},

@@ -8,8 +8,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
-#include <gtest/gtest.h>
 #include <csignal>
+#include <gtest/gtest.h>
 
 using namespace cs::test;
 
@@ -73,7 +73,7 @@ TEST(CliLine, TheLineGoingAwayMidReadFailsAndSavesNothing)
     // Gone once the first request has arrived; the 64 blocks take 12.8 s.
     awaitRequests(sim, "0D", 1);
     sim.send("vanish");
-    EXPECT_TRUE(cli.waitForFinished(10000));   // no hang
+    EXPECT_TRUE(cli.waitForFinished(10000)); // no hang
     EXPECT_EQ(cli.exitCode(), 1);
     EXPECT_EQ(cli.readAllStandardError(), QByteArray("错误: 通讯失败！请检查连线！\n"));
     EXPECT_FALSE(QFile::exists(saved));
@@ -91,11 +91,11 @@ TEST(CliLine, ADownloadThatBreaksOrIsStoppedSaysWhatTheUnitHolds)
         SimProcess sim;
         ASSERT_TRUE(sim.start());
         QProcess cli;
-        cli.start(QStringLiteral(CALLSETUP_CLI_PROGRAM), {"--port", sim.ptyPath(), "--fast",
-                                                          "write", file});
+        cli.start(QStringLiteral(CALLSETUP_CLI_PROGRAM),
+                  {"--port", sim.ptyPath(), "--fast", "write", file});
         awaitRequests(sim, "18", 5);
         if (interrupt)
-            ::kill(pid_t(cli.processId()), SIGINT);   // ends after the block in progress
+            ::kill(pid_t(cli.processId()), SIGINT); // ends after the block in progress
         else
             ASSERT_EQ(sim.command("fault silent"), QByteArray("ok"));
         ASSERT_TRUE(cli.waitForFinished(10000));

@@ -7,7 +7,7 @@
 namespace cs::test {
 
 struct CliResult {
-    int exitCode = -1;   // -1: crashed or did not end in time
+    int exitCode = -1; // -1: crashed or did not end in time
     QByteArray out, err;
 };
 

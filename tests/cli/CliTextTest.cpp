@@ -16,8 +16,7 @@ using namespace cs::cli;
 namespace {
 
 // What `write` put into a temporary file.
-template <class Write>
-QByteArray written(Write write)
+template <class Write> QByteArray written(Write write)
 {
     std::FILE* file = std::tmpfile();
     write(file);
@@ -33,7 +32,7 @@ QByteArray written(Write write)
 
 TEST(CliProgress, BarFollowsTheValueAndFitsTheWidth)
 {
-    const QString caption = QString::fromUtf8("正在读取主机内容……");   // 18 columns
+    const QString caption = QString::fromUtf8("正在读取主机内容……"); // 18 columns
     const std::tuple<QString, int, int, int, QString> cases[] = {
         {"x", 31, 63, 80, "x [###############---------------]  49%"},
         {"x", 1, 2, 80, "x [###############---------------]  50%"},
@@ -60,7 +59,7 @@ TEST(CliProgress, NoProgressLineOnADumbTerminal)
         EXPECT_EQ(written([&](std::FILE* f) {
                       ProgressDisplay line(f, isTerminal);
                       line.show("[ab]");
-                      line.show("[ab]");   // unchanged: not drawn again
+                      line.show("[ab]"); // unchanged: not drawn again
                       line.clearLine();
                   }),
                   bytes)
@@ -86,7 +85,7 @@ TEST(CliQuestion, OnlyAnAnswerThatAgreesGoesOn)
         {Confirm::Ask, "否\n", false, asked},
         {Confirm::Ask, "yess\n", false, asked},
         {Confirm::Ask, "\n", false, asked},
-        {Confirm::Ask, "", false, asked + "\n"},   // end of input: the line is ended
+        {Confirm::Ask, "", false, asked + "\n"}, // end of input: the line is ended
     };
     for (const auto& [how, answer, agreed, shown] : cases) {
         std::FILE* answers = std::tmpfile();
@@ -144,8 +143,9 @@ TEST(CliCompletion, WordsComeFromTheProgram)
         {"pager set 1 2 --t", "--tone"},
         {"read --", "--fast --help --lang --port --verify"},
         {"--", "--fast --help --lang --port --version"},
-        {"report ", "all handheld infounit keys language mode originator pagers tables "
-                    "transmitter"},
+        {"report ",
+         "all handheld infounit keys language mode originator pagers tables "
+         "transmitter"},
         {"report pagers ", "a.cat b.CAT sub"},
         {"--port COM1 pagers load ", "c.csv sub"},
         {"diff a.cat b.CAT ", ""},
@@ -155,13 +155,16 @@ TEST(CliCompletion, WordsComeFromTheProgram)
     for (const auto& [typed, offered] : cases) {
         QProcess bash;
         bash.setWorkingDirectory(dir.path());
-        bash.start("bash", {"-c", "source \"$1\"; COMP_WORDS=(\"$2\" $3 \"$4\"); "
-                                  "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _callsetup_cli; "
-                                  "printf '%s\\n' \"${COMPREPLY[@]}\" | sort",
-                            "bash", script, CALLSETUP_CLI_PROGRAM,
-                            typed.section(' ', 0, -2), typed.section(' ', -1)});
+        bash.start("bash",
+                   {"-c",
+                    "source \"$1\"; COMP_WORDS=(\"$2\" $3 \"$4\"); "
+                    "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _callsetup_cli; "
+                    "printf '%s\\n' \"${COMPREPLY[@]}\" | sort",
+                    "bash", script, CALLSETUP_CLI_PROGRAM, typed.section(' ', 0, -2),
+                    typed.section(' ', -1)});
         ASSERT_TRUE(bash.waitForFinished(10000));
-        EXPECT_EQ(QString::fromUtf8(bash.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)
+        EXPECT_EQ(QString::fromUtf8(bash.readAllStandardOutput())
+                      .split('\n', Qt::SkipEmptyParts)
                       .join(' '),
                   offered)
             << typed.toStdString();

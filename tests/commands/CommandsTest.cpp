@@ -1,6 +1,6 @@
 // What the commands put on the line, what they refuse, and the command pattern.
-#include "commands/CommandPattern.h"
 #include "commands/Commands.h"
+#include "commands/CommandPattern.h"
 #include "link/Frame.h"
 #include "support/Rig.h"
 
@@ -23,8 +23,14 @@ Call table(QString t, QString k = "", QString p1 = "", QString p2 = "", QString 
 {
     return CMD(setTable(t, k, p1, p2, p3));
 }
-Call tx(QString mhz) { return CMD(setTransmitterFrequency(mhz)); }
-Call rx(QString f, int at, QString n) { return CMD(setReceiverFrequency(f, at, n)); }
+Call tx(QString mhz)
+{
+    return CMD(setTransmitterFrequency(mhz));
+}
+Call rx(QString f, int at, QString n)
+{
+    return CMD(setReceiverFrequency(f, at, n));
+}
 
 struct CommandRig : Rig {
     Commands commands{link, portControl};
@@ -43,7 +49,10 @@ struct CommandRig : Rig {
     }
 };
 
-Message stop(const QString& text) { return {text, Style::Stop, Title::Error}; }
+Message stop(const QString& text)
+{
+    return {text, Style::Stop, Title::Error};
+}
 
 } // namespace
 
@@ -195,7 +204,7 @@ TEST(Commands, StatusBytesChooseTheAnswer)
 
 TEST(Commands, RepeaterDeletePromptStandsBeforeTheRequest)
 {
-    CommandRig rig;   // the write fails: the prompt was up already
+    CommandRig rig; // the write fails: the prompt was up already
     rig.portControl.EnsurePortOpen();
     rig.port.onLost = nullptr;
     rig.port.vanish();
@@ -217,7 +226,7 @@ TEST(CommandPattern, OutcomeByLengthAndStatusByte)
         {"02", "二", "", Ending::Failed},
         {"03", "一", "", Ending::Failed},
         {"07 07", "七", "", Ending::Done},
-        {"01 07 00", "返回数据长度错误", "", Ending::Failed},   // no catch-all row: still reported
+        {"01 07 00", "返回数据长度错误", "", Ending::Failed}, // no catch-all row: still reported
     };
     for (const auto& [reply, text, focus, ending] : cases) {
         CommandRig rig;
@@ -226,7 +235,7 @@ TEST(CommandPattern, OutcomeByLengthAndStatusByte)
         EXPECT_EQ(rig.ui.messages.value(0).text, text) << reply;
         EXPECT_EQ(rig.ui.focus, focus) << reply;
     }
-    CommandRig stale;   // a reply without data has no status byte (its checksum is not one)
+    CommandRig stale; // a reply without data has no status byte (its checksum is not one)
     plan.outcomes = {{AnyLength, 0xF5, successNotice("F5", false)}};
     stale.replyData({});
     stale.run(plan, [] { return Built(QByteArray()); });
@@ -245,7 +254,7 @@ TEST(CommandPattern, EndsThatSendNothingOrFail)
     plan.failureText = "坏了!";
     plan.failureFocus = Field::AddressCode;
     const auto payload = [] { return Built(QByteArray()); };
-    {   // Cancel in the question: nothing is built or sent.
+    { // Cancel in the question: nothing is built or sent.
         CommandRig rig;
         CommandPlan asking = plan;
         asking.confirmation = Message{"继续？", Style::OkCancel, Title::Attention};
@@ -254,14 +263,17 @@ TEST(CommandPattern, EndsThatSendNothingOrFail)
         EXPECT_EQ(rig.port.writeCount, 0);
         EXPECT_EQ(rig.ui.messages, QList<Message>({*asking.confirmation}));
     }
-    {   // A refusal: its box and focus.
+    { // A refusal: its box and focus.
         CommandRig rig;
-        EXPECT_EQ(rig.run(plan, [] { return Built(Refusal{"不行", Field::OwnKey}); }),
+        EXPECT_EQ(rig.run(plan,
+                          [] {
+                              return Built(Refusal{"不行", Field::OwnKey});
+                          }),
                   Ending::Refused);
         EXPECT_EQ(rig.ui.events.join('|'), "box:不行|focus:Text3_1");
         EXPECT_EQ(rig.port.writeCount, 0);
     }
-    {   // A silent unit: the timeout box after all cycles, even with a reply flag left over.
+    { // A silent unit: the timeout box after all cycles, even with a reply flag left over.
         CommandRig rig;
         rig.port.line.faults.silent = true;
         rig.state.ReplyOk = true;
@@ -269,7 +281,7 @@ TEST(CommandPattern, EndsThatSendNothingOrFail)
         EXPECT_EQ(rig.ui.events.join('|'), "box:超时没有返回数据!!|focus:Text1_0");
         EXPECT_DOUBLE_EQ(rig.clock.now(), 1.0);
     }
-    {   // The line is lost under the open port: the failure box, no wait.
+    { // The line is lost under the open port: the failure box, no wait.
         CommandRig rig;
         rig.portControl.EnsurePortOpen();
         rig.port.onLost = nullptr;
@@ -282,14 +294,14 @@ TEST(CommandPattern, EndsThatSendNothingOrFail)
         []() -> Built { throw std::runtime_error("x"); },
         [] { return Built(QByteArray(256, '\1')); },
     };
-    const Ending endings[] = {Ending::Failed, Ending::Refused};   // the latter sends nothing
+    const Ending endings[] = {Ending::Failed, Ending::Refused}; // the latter sends nothing
     for (int i = 0; i < 2; ++i) {
-        CommandRig rig;   // a thrown error or an overlong payload: the failure box
+        CommandRig rig; // a thrown error or an overlong payload: the failure box
         EXPECT_EQ(rig.run(plan, failing[i]), endings[i]);
         EXPECT_EQ(rig.ui.messages, QList<Message>{stop("坏了!")});
         EXPECT_EQ(rig.port.writeCount, 0);
     }
-    {   // The port has gone: only its own box, not even the question.
+    { // The port has gone: only its own box, not even the question.
         CommandRig rig;
         rig.port.failOpen = true;
         CommandPlan asking = plan;
@@ -297,7 +309,7 @@ TEST(CommandPattern, EndsThatSendNothingOrFail)
         EXPECT_EQ(rig.run(asking, payload), Ending::Failed);
         EXPECT_EQ(rig.ui.messages, QList<Message>{stop("没发现此端口或端口已被其它程序占用!")});
     }
-    {   // A reply accepted: the flag is cleared once taken.
+    { // A reply accepted: the flag is cleared once taken.
         CommandRig rig;
         EXPECT_EQ(rig.run(plan, payload), Ending::Done);
         EXPECT_FALSE(rig.state.ReplyOk);
@@ -309,7 +321,7 @@ TEST(Commands, ALateReplyIsNotTheAnswer)
     Rig rig;
     rig.port.line.faults.silent = true;
     rig.portControl.EnsurePortOpen();
-    rig.port.inject(hex("55 AA 02 08 00 F5"));   // an earlier request's late reply
+    rig.port.inject(hex("55 AA 02 08 00 F5")); // an earlier request's late reply
     rig.clock.advance(1);
     rig.shown(Commands(rig.link, rig.portControl).initialiseReceiver());
     EXPECT_EQ(rig.ui.messages.value(0).text, "超时没有返回数据!!");

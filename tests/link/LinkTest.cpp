@@ -67,7 +67,12 @@ TEST(ReplySearch, AwkwardStreams)
 {
     const QByteArray r = hex("55 AA 02 08 00 F5"), long7 = replyFrame(0x08, hex("07"));
     const QByteArray bad = hex("55 AA 02 08 00 F4");
-    struct Case { const char* name; QList<QByteArray> cycles; int crc; QByteArray body; };
+    struct Case {
+        const char* name;
+        QList<QByteArray> cycles;
+        int crc;
+        QByteArray body;
+    };
     const Case cases[] = {
         {"clean", {r}, 0, r.mid(2)},
         {"garbage before", {hex("00 13 FF 55 12") + r}, 0, r.mid(2)},
@@ -142,16 +147,36 @@ TEST(ReplySearch, RandomStreamsGiveOnlyRealReplies)
 TEST(Exchange, OnTheVirtualClock)
 {
     using Fault = std::function<void(cs::sim::Faults&)>;
-    struct Case { const char* name; Fault fault; int rounds; double seconds; bool ok; int boxes;
-                  double end; };
+    struct Case {
+        const char* name;
+        Fault fault;
+        int rounds;
+        double seconds;
+        bool ok;
+        int boxes;
+        double end;
+    };
     const Case cases[] = {
         {"silent unit", [](auto& f) { f.silent = true; }, 2, 1.0, false, 0, 2.0},
         {"accepted", [](auto&) {}, 3, 1.0, true, 0, 1.0},
         {"bad checksum: one box", [](auto& f) { f.badChecksum = true; }, 2, 1.0, false, 1, 2.0},
-        {"noise around", [](auto& f) { f.noiseBefore = hex("55 13"); f.noiseAfter = hex("55 AA"); },
+        {"noise around",
+         [](auto& f) {
+             f.noiseBefore = hex("55 13");
+             f.noiseAfter = hex("55 AA");
+         },
          1, 0.2, true, 0, 0.2},
-        {"split joins", [](auto& f) { f.splitAt = 5; f.splitPause = 0.6; }, 2, 0.5, true, 0, 1.0},
-        {"split, no cycle left", [](auto& f) { f.splitAt = 4; f.splitPause = 2; },
+        {"split joins",
+         [](auto& f) {
+             f.splitAt = 5;
+             f.splitPause = 0.6;
+         },
+         2, 0.5, true, 0, 1.0},
+        {"split, no cycle left",
+         [](auto& f) {
+             f.splitAt = 4;
+             f.splitPause = 2;
+         },
          1, 0.5, false, 0, 0.5},
         {"reply in the last cycle", [](auto& f) { f.replyDelay = 2.3; }, 3, 1.0, true, 0, 3.0},
         {"reply after the last cycle", [](auto& f) { f.replyDelay = 2.5; }, 2, 1.0, false, 0, 2.0},
@@ -178,7 +203,7 @@ TEST(Exchange, AcceptedReplyFillsTheReceiveState)
     EXPECT_EQ(QByteArray(rx, 4), hex("02 08 00 F5"));
     EXPECT_EQ(rig.state.ReplyChecksumValue, 0xF5);
     EXPECT_EQ(rig.state.ReplyRawBytes, hex("13 14 55 AA 02 08 00 F5"));
-    Rig split;   // the kept start of the reply is part of what the last cycle searched
+    Rig split; // the kept start of the reply is part of what the last cycle searched
     split.port.line.faults.splitAt = 2;
     split.port.line.faults.splitPause = 0.6;
     exchange(split, 2, 0.5);

@@ -9,7 +9,12 @@
 TEST(PortMap, NthPortPresentUnlessLinked)
 {
     const char* all = "ttyUSB1 ttyS10 ttyACM0 ttyS2 ttyUSB0";
-    const struct { const char* present; int n; const char* link; const char* device; } cases[] = {
+    const struct {
+        const char* present;
+        int n;
+        const char* link;
+        const char* device;
+    } cases[] = {
         {"", 1, "", "/dev/ttyS0"},
         {"ttyUSB0", 1, "", "/dev/ttyUSB0"},
         {"ttyUSB0", 1, "/dev/pts/4", "/dev/pts/4"},

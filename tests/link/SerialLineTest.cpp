@@ -38,9 +38,8 @@ struct QtMessageLog {
     QtMessageLog()
     {
         lines.clear();
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
-            lines << text;
-        });
+        qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString& text) { lines << text; });
     }
     ~QtMessageLog() { qInstallMessageHandler(nullptr); }
 };
@@ -78,7 +77,7 @@ TEST(SerialLine, AFailedOpenSaysWhy)
     EXPECT_FALSE(line.open(dir.filePath("ttyUSB9")));
     EXPECT_EQ(line.lastOpenError().fault, PortFault::NotFound);
     EXPECT_EQ(portOpenErrorLine(line.lastOpenError()), "no such device");
-    EXPECT_FALSE(line.open(file));   // a file, not a terminal: the system's words
+    EXPECT_FALSE(line.open(file)); // a file, not a terminal: the system's words
     EXPECT_EQ(line.lastOpenError().fault, PortFault::Other);
     EXPECT_FALSE(line.lastOpenError().reason.isEmpty());
     EXPECT_EQ(portOpenErrorLine(line.lastOpenError()), line.lastOpenError().reason);

@@ -2,8 +2,8 @@
 #include "link/Frame.h"
 #include "memory/BackupFile.h"
 #include "memory/DataBackup.h"
-#include "memory/Transfers.h"
 #include "memory/MemoryDump.h"
+#include "memory/Transfers.h"
 #include "support/Files.h"
 #include "support/Rig.h"
 
@@ -26,8 +26,14 @@ QByteArray pattern(int size, int seed)
         b[i] = char((i * 13 + seed) ^ (i >> 8));
     return b;
 }
-QList<Message> stop(const QString& text) { return {{text, Style::Stop, Title::Error}}; }
-QList<Message> ok(const QString& text) { return {{text, Style::Info, Title::Ok}}; }
+QList<Message> stop(const QString& text)
+{
+    return {{text, Style::Stop, Title::Error}};
+}
+QList<Message> ok(const QString& text)
+{
+    return {{text, Style::Info, Title::Ok}};
+}
 const QString NoLink = "通讯失败！请检查连线！";
 
 struct BackupRig : Rig {
@@ -147,7 +153,7 @@ TEST(Read, ReceiversWaitNineSecondsForTheFirstBlock)
         EXPECT_EQ(rig.port.line.requests.value(0).mid(1, tail.size() + 1), hex("0E") + tail);
         EXPECT_EQ(rig.image(), host);
         EXPECT_EQ(rig.flags(), (std::array{true, true, true}));
-        rig.backup.memoryDump();   // the receiver's cells, not the host's
+        rig.backup.memoryDump(); // the receiver's cells, not the host's
         EXPECT_EQ(rig.view.text1, dumpText(rig.state.ReceiverImage, 256));
         EXPECT_EQ(rig.view.text1.count("\r\n"), 16);
     }
@@ -158,7 +164,7 @@ TEST(BackupFile, SaveThenOpenGivesBackTheSameFile)
     BackupRig rig, other;
     rig.readUnit(21);
     const QString first = rig.dir.filePath("first.cat"), second = rig.dir.filePath("second.CAT");
-    writeFile(first, pattern(10000, 3));   // a longer file is replaced whole
+    writeFile(first, pattern(10000, 3)); // a longer file is replaced whole
     rig.ui.saveFileName = first;
     rig.backup.saveFile();
     EXPECT_EQ(rig.ui.messages, ok("记录已保存到" + first));
@@ -198,7 +204,8 @@ TEST(BackupFile, AShortUnreadableOrMisnamedFileChangesNothing)
         rig.ui.openFileName = path;
         rig.backup.openFile();
         const bool opens = !*message;
-        const QString text = opens ? "已成功打开备份文件" + path : QString(message).replace("%1", path);
+        const QString text = opens ? "已成功打开备份文件" + path
+                                   : QString(message).replace("%1", path);
         EXPECT_EQ(rig.ui.messages, opens ? ok(text) : stop(text)) << name;
         EXPECT_EQ(rig.image(), opens ? data.left(8192) : QByteArray(8192, 0x42)) << name;
         EXPECT_EQ(rig.flags(), (std::array{opens, opens, false})) << name;
@@ -207,7 +214,7 @@ TEST(BackupFile, AShortUnreadableOrMisnamedFileChangesNothing)
 
 TEST(BackupFile, SaveIsRefusedWithoutAHostImageOrAProperName)
 {
-    BackupRig rig;   // a receiver image only
+    BackupRig rig; // a receiver image only
     rig.replyWith(0x0E, -1, QByteArray(128, 'R'));
     rig.backup.readBuiltInReceiver();
     rig.ui.messages.clear();
@@ -331,7 +338,7 @@ TEST(Transfers, ADownloadSaysHowFarItGotAndWhatTheUnitHolds)
     struct Case {
         const char* name;
         std::function<void(BackupRig&)> fault;
-        int stopAfter;   // answered blocks before a stop request; -1: none
+        int stopAfter; // answered blocks before a stop request; -1: none
         Ending ending;
         Cause cause;
         int blocksDone;
@@ -395,9 +402,10 @@ TEST(Transfers, ReadBackAndReadTwiceNameTheFirstDifference)
             return std::optional<QByteArray>(replyFrame(code, data));
         };
         const Outcome o = readHostTwice(rig.link, rig.portControl);
-        EXPECT_EQ(std::tuple(o.ending, o.firstDifference), late < 0
-                      ? std::tuple(Ending::Done, -1) : std::tuple(Ending::Failed, 128 * late + 3));
-        EXPECT_EQ(rig.clock.waits, 128) << late;   // two reads, no more
+        EXPECT_EQ(std::tuple(o.ending, o.firstDifference),
+                  late < 0 ? std::tuple(Ending::Done, -1)
+                           : std::tuple(Ending::Failed, 128 * late + 3));
+        EXPECT_EQ(rig.clock.waits, 128) << late; // two reads, no more
         EXPECT_EQ(rig.state.HostImageLoaded, late < 0) << late;
         EXPECT_EQ(rig.image(), late < 0 ? rig.unitMemory() : QByteArray(8192, 0)) << late;
     }

@@ -72,7 +72,7 @@ struct Things {
     }
     mode_t type(const QString& name) const
     {
-        struct stat st {};
+        struct stat st { };
         return ::lstat(raw(name), &st) == 0 ? st.st_mode & S_IFMT : 0;
     }
 };
@@ -83,7 +83,12 @@ TEST(FileBoundary, ReadsOnlyRegularFilesAndBoundsInput)
 {
     using F = FileFault;
     const qint64 limit = PagerFileLimit;
-    const struct { const char* name; const char* kind; qint64 size; F backup, input; } cases[] = {
+    const struct {
+        const char* name;
+        const char* kind;
+        qint64 size;
+        F backup, input;
+    } cases[] = {
         {"unit.cat", "file", 8192, F::None, F::None},
         {"short.cat", "file", 8191, F::TooShort, F::None},
         {"limit.csv", "file", limit, F::None, F::None},
@@ -106,7 +111,7 @@ TEST(FileBoundary, ReadsOnlyRegularFilesAndBoundsInput)
         const auto input = readInputFile(path, limit, &problem);
         EXPECT_EQ(problem.fault, c.input) << c.name;
         EXPECT_EQ(input ? input->size() : -1, c.input == F::None ? c.size : -1) << c.name;
-        if (c.input == F::TooLarge)   // the size is named
+        if (c.input == F::TooLarge) // the size is named
             EXPECT_TRUE(problem.reason.contains(QString::number(c.size))) << c.name;
     }
 }
@@ -115,7 +120,11 @@ TEST(FileBoundary, SavingRefusesWhatIsNotARegularFileAndLeavesIt)
 {
     using F = FileFault;
     const bool root = ::geteuid() == 0;
-    const struct { const char* name; const char* kind; F fault; } cases[] = {
+    const struct {
+        const char* name;
+        const char* kind;
+        F fault;
+    } cases[] = {
         {"ff.cat", "fifo", F::NotRegular},
         {"fflink.cat", "-> ff.cat", F::NotRegular},
         {"socket.cat", "socket", F::NotRegular},
@@ -137,7 +146,7 @@ TEST(FileBoundary, SavingRefusesWhatIsNotARegularFileAndLeavesIt)
         if (QString(c.name).startsWith("node") && !nodes)
             continue;
         if (!things.make(c.name, c.kind)) {
-            ASSERT_STREQ(c.kind, "device");   // device nodes need root
+            ASSERT_STREQ(c.kind, "device"); // device nodes need root
             nodes = false;
             continue;
         }
@@ -168,7 +177,7 @@ TEST(FileBoundary, SavingOverABackupKeepsItsPermissions)
         FileProblem problem;
         EXPECT_TRUE(writeBackupFile(path, image, &problem)) << problem.reason.toStdString();
         EXPECT_EQ(problem.fault, FileFault::None);
-        struct stat st {};
+        struct stat st { };
         ASSERT_EQ(::stat(QFile::encodeName(path), &st), 0);
         EXPECT_EQ(st.st_mode & 07777, mode);
         EXPECT_EQ(readFile(path), QByteArray(8192, 0x5C));
@@ -181,14 +190,14 @@ TEST(FileBoundary, CommandLineNamesAreTheUsersBytes)
 {
     const std::pair<const char*, bool> cases[] = {
         {"unit7.cat", true},
-        {"caf\xc3\xa9.cat", true},            // UTF-8 é
-        {"caf\xef\xbf\xbd.cat", true},        // a real U+FFFD in the name
+        {"caf\xc3\xa9.cat", true},     // UTF-8 é
+        {"caf\xef\xbf\xbd.cat", true}, // a real U+FFFD in the name
         {"\xe4\xb8\xad\xe6\x96\x87.cat", true},
-        {"caf\xe9.cat", false},               // Latin-1 é
+        {"caf\xe9.cat", false}, // Latin-1 é
         {"caf\xe8.cat", false},
-        {"\xd6\xd0\xce\xc4.cat", false},      // GBK 中文
-        {"\xed\xa0\x80.cat", false},          // an encoded surrogate
-        {"\xc0\xae.cat", false},              // an overlong "."
+        {"\xd6\xd0\xce\xc4.cat", false}, // GBK 中文
+        {"\xed\xa0\x80.cat", false},     // an encoded surrogate
+        {"\xc0\xae.cat", false},         // an overlong "."
         {"unit\xff", false},
     };
     QTemporaryDir dir;

@@ -1,8 +1,8 @@
 // Each report kind from its cells, the refusals without an image, and the voice prompt requests.
+#include "reports/Reports.h"
 #include "link/Frame.h"
 #include "reports/ReportFormats.h"
 #include "reports/ReportView.h"
-#include "reports/Reports.h"
 #include "reports/VoicePrompts.h"
 #include "support/Rig.h"
 
@@ -44,22 +44,31 @@ struct ReportRun {
 TEST(Reports, PagerRecords)
 {
     // Pager n's five bytes sit at 5*(n-1).
-    struct Case { int cell; std::initializer_list<int> bytes; const char* line; };
+    struct Case {
+        int cell;
+        std::initializer_list<int> bytes;
+        const char* line;
+    };
     const Case cases[] = {
-        {0, {0x62, 0x12, 0x34, 0x56, 0x71}, "   1    1 2 3 4 5 6 7     正     数字新型    512    音调2"},
-        {0, {'j', 0x00, 0x00, 0x00, 0x73}, "   1    0 0 0 0 0 0 7     正     英文    2400    音调4"},
+        {0,
+         {0x62, 0x12, 0x34, 0x56, 0x71},
+         "   1    1 2 3 4 5 6 7     正     数字新型    512    音调2"},
+        {0,
+         {'j', 0x00, 0x00, 0x00, 0x73},
+         "   1    0 0 0 0 0 0 7     正     英文    2400    音调4"},
         {30, {0x00, 0x12, 0x34, 0x56, 0x71}, nullptr},
         {30, {0xFF, 0x12, 0x34, 0x56, 0x71}, nullptr},
         {10, {'G', 0x12, 0x34, 0x56, 0x71}, "   3    1 2 3 4 5 6 7     反      音调2"},
         {10, {'g', 0x12, 0x34, 0x56, 0x74}, "   3    1 2 3 4 5 6 7     正     "},
         {495, {0x60, 0xAB, 0xCD, 0xEF, 0x9F}, " 100    A B C D E F 9     反     "},
         {1270,
-         {'u', 0x98, 0x76, 0x54, 0x32}, " 255    9 8 7 6 5 4 3     正     数字标准    1200    音调3"},
+         {'u', 0x98, 0x76, 0x54, 0x32},
+         " 255    9 8 7 6 5 4 3     正     数字标准    1200    音调3"},
     };
     for (const auto& [cell, bytes, line] : cases) {
         ReportRun r;
         put(r.state.HostImage, cell, bytes);
-        put(r.state.HostImage, 1275, {'U', 1, 2, 3, 4});   // past pager 255: no record
+        put(r.state.HostImage, 1275, {'U', 1, 2, 3, 4}); // past pager 255: no record
         const QString text = line ? QString::fromUtf8(line) + "\r\n" : QString("不存在传呼号！");
         EXPECT_EQ(r.report(ReportPagers), text) << cell;
         EXPECT_TRUE(r.view.label3Visible && r.view.fullSize) << cell;
@@ -98,12 +107,24 @@ TEST(Reports, TableCountsAndRecords)
 
 TEST(Reports, SettingsFromTheirCells)
 {
-    enum : int { Mode = ReportWorkMode, Tx = ReportTransmitterFrequency,
-           Info = ReportInfoUnitType, Lang = ReportNumberPronunciation, Orig = ReportCallOriginator,
-           Keys = ReportKeyPrompts, Hand = ReportHandheldPrompts };
-    const QString k1 = "按键1的语音提示内容", k2 = "\r\n按键2的语音提示内容", k3 = "\r\n按键3的语音提示内容";
-    const QString h1 = "按餐桌号呼叫的方式为：", h2 = "\r\n按传呼号呼叫的方式为：", h = "找您取（去）**桌";
-    struct Case { int kind, cell; std::initializer_list<int> bytes; QString text; };
+    enum : int {
+        Mode = ReportWorkMode,
+        Tx = ReportTransmitterFrequency,
+        Info = ReportInfoUnitType,
+        Lang = ReportNumberPronunciation,
+        Orig = ReportCallOriginator,
+        Keys = ReportKeyPrompts,
+        Hand = ReportHandheldPrompts
+    };
+    const QString k1 = "按键1的语音提示内容", k2 = "\r\n按键2的语音提示内容",
+                  k3 = "\r\n按键3的语音提示内容";
+    const QString h1 = "按餐桌号呼叫的方式为：", h2 = "\r\n按传呼号呼叫的方式为：",
+                  h = "找您取（去）**桌";
+    struct Case {
+        int kind, cell;
+        std::initializer_list<int> bytes;
+        QString text;
+    };
     const Case cases[] = {
         {Mode, 8166, {0}, "当前工作类型为：\r\n单键模式1"},
         {Mode, 8166, {0xFF}, "当前工作类型为：\r\n单键模式0"},
@@ -159,7 +180,7 @@ TEST(VoicePrompts, RequestsAndTheDigitalUnit)
         {[](VoicePrompts& p) { return p.writeHandheldByPager(1); }, "16 01 01"},
     };
     for (const auto& [write, body] : cases) {
-        for (int infoUnit : {0, 1}) {   // a voice unit answers m = 0, a digital one m = 1
+        for (int infoUnit : {0, 1}) { // a voice unit answers m = 0, a digital one m = 1
             Rig rig;
             rig.unit.memory[2046] = std::uint8_t(infoUnit);
             VoicePrompts prompts(rig.link, rig.portControl);
@@ -168,7 +189,8 @@ TEST(VoicePrompts, RequestsAndTheDigitalUnit)
             EXPECT_EQ(rig.port.written.toHex(' '), requestFrame(b[0], b.mid(2)).toHex(' '));
             EXPECT_EQ(std::tuple(o.ending, o.message.title),
                       infoUnit == 1 ? std::tuple(Ending::Failed, Title::Err)
-                                    : std::tuple(Ending::Done, Title::Ok)) << body;
+                                    : std::tuple(Ending::Done, Title::Ok))
+                << body;
         }
     }
 }
@@ -177,32 +199,37 @@ TEST(ReportFormats, JsonHoldsCodesAndExportWords)
 {
     Buffer image;
     image.fill(0xFF);
-    put(image, 0, {0x62, 0x12, 0x34, 0x56, 0x75});    // pager 1: tone nibble 5, no tone
-    put(image, 2024, {1, 9, 3, 16, 0xFF, 2, 3});      // language .. handheld by pager
-    put(image, 8185, {0x41, 0xA5, 0x2D, 1});          // 430.2125 MHz, set
+    put(image, 0, {0x62, 0x12, 0x34, 0x56, 0x75}); // pager 1: tone nibble 5, no tone
+    put(image, 2024, {1, 9, 3, 16, 0xFF, 2, 3});   // language .. handheld by pager
+    put(image, 8185, {0x41, 0xA5, 0x2D, 1});       // 430.2125 MHz, set
     put(image, 8190, {0, 1});
     put(image, 1280, {0x0A, 0x1B, 0xFF, 0x00, 0x05, 1, 255, 12, 255});
     const QJsonObject all = backupJson(HostMemory(image));
     const auto json = [&](const char* key) {
-        return QString::fromUtf8(QJsonDocument(QJsonObject{{key, all.value(key)}})
-                                     .toJson(QJsonDocument::Compact));
+        return QString::fromUtf8(
+            QJsonDocument(QJsonObject{{key, all.value(key)}}).toJson(QJsonDocument::Compact));
     };
     const std::pair<const char*, const char*> cases[] = {
-        {"pagers", R"({"pagers":[{"address":"1234567","model":{"code":1,"word":"new"},)"
-                   R"("number":1,"polarity":{"code":1,"word":"normal"},)"
-                   R"("rate":{"code":0,"word":"512"},"tone":null,"typeLetter":98}]})"},
-        {"tables", R"({"tables":{"count":1,"storedCount":1,"tables":[{"feature":"0A1BFF",)"
-                   R"("key":null,"pagers":[1,null,12],"table":5}]}})"},
+        {"pagers",
+         R"({"pagers":[{"address":"1234567","model":{"code":1,"word":"new"},)"
+         R"("number":1,"polarity":{"code":1,"word":"normal"},)"
+         R"("rate":{"code":0,"word":"512"},"tone":null,"typeLetter":98}]})"},
+        {"tables",
+         R"({"tables":{"count":1,"storedCount":1,"tables":[{"feature":"0A1BFF",)"
+         R"("key":null,"pagers":[1,null,12],"table":5}]}})"},
         {"mode", R"({"mode":{"code":255,"word":"single0"}})"},
-        {"transmitter", R"({"transmitter":{"factoryDefault":false,"flag":1,)"
-                        R"("megahertz":430.2125,"units":4302125}})"},
+        {"transmitter",
+         R"({"transmitter":{"factoryDefault":false,"flag":1,)"
+         R"("megahertz":430.2125,"units":4302125}})"},
         {"infounit", R"({"infounit":{"code":255,"word":"digital"}})"},
         {"language", R"({"language":{"code":1,"word":"english"}})"},
         {"originator", R"({"originator":{"code":9,"word":null}})"},
-        {"keys", R"({"keys":[{"code":3,"key":1,"word":"diancai"},{"code":16,"key":2,)"
-                 R"("word":null},{"code":255,"key":3,"word":null}]})"},
-        {"handheld", R"({"handheld":{"byPager":{"code":3,"word":null},)"
-                     R"("byTable":{"code":2,"word":"fuwutai"}}})"},
+        {"keys",
+         R"({"keys":[{"code":3,"key":1,"word":"diancai"},{"code":16,"key":2,)"
+         R"("word":null},{"code":255,"key":3,"word":null}]})"},
+        {"handheld",
+         R"({"handheld":{"byPager":{"code":3,"word":null},)"
+         R"("byTable":{"code":2,"word":"fuwutai"}}})"},
     };
     for (const auto& [key, expected] : cases)
         EXPECT_EQ(json(key), QString(expected)) << key;

@@ -101,8 +101,8 @@ inline QStringList captionMisfits(QWidget* window, bool english)
                 report(w, "not English", c.text);
             if (prompt && w == prompt->label()) {
                 // Its own line breaking, at blanks only.
-                const QStringList lines = cs::ui::PromptWindow::wrapAtBlanks(
-                    c.text, metrics, c.room.width());
+                const QStringList lines = cs::ui::PromptWindow::wrapAtBlanks(c.text, metrics,
+                                                                             c.room.width());
                 for (const QString& line : lines)
                     if (metrics.horizontalAdvance(line) > c.room.width())
                         report(w, "too long", line);
@@ -124,8 +124,8 @@ inline QStringList captionMisfits(QWidget* window, bool english)
                     report(w, "cut at the top or bottom", c.text);
             }
             const QRect inParent = ink.translated(w->pos());
-            for (QWidget* sibling : w->parentWidget()->findChildren<QWidget*>(
-                     Qt::FindDirectChildrenOnly))
+            for (QWidget* sibling :
+                 w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                 if (sibling != w && sibling->isVisibleTo(window)
                     && sibling->geometry().intersects(inParent))
                     report(w, "covered by " + sibling->objectName(), c.text);

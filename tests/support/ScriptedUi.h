@@ -43,7 +43,11 @@ public:
     }
     void hidePrompt(cs::Prompt prompt) override { events << "hide:" + windowName(prompt); }
     void repaint() override { ++repaints; }
-    QString chooseSaveFile() override { events << "saveDialog"; return saveFileName; }
+    QString chooseSaveFile() override
+    {
+        events << "saveDialog";
+        return saveFileName;
+    }
     QString chooseOpenFile() override
     {
         events << "openDialog";
@@ -61,13 +65,13 @@ public:
     }
 
     QList<Message> messages;
-    QStringList events;            // messages, focus, prompts and dialogs in order
+    QStringList events; // messages, focus, prompts and dialogs in order
     QStringList shownPrompts;
     QString focus;
     int repaints = 0;
-    QList<bool> answers;           // answers for the next questions; OK when empty
+    QList<bool> answers; // answers for the next questions; OK when empty
     QString saveFileName, openFileName, pagerFileName;
-    QStringList openFileNames;     // for the next open dialogs, before openFileName
+    QStringList openFileNames; // for the next open dialogs, before openFileName
     std::function<void(const Message&)> onMessage;
 };
 

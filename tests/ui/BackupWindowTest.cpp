@@ -1,7 +1,7 @@
 // form3 keeps a size the user chose until an operation gives it one; its report
 // area follows the window; Tab goes through what the window shows, in order.
-#include "support/Rig.h"
 #include "ui/BackupWindow.h"
+#include "support/Rig.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -33,11 +33,11 @@ TEST(BackupWindow, KeepsTheUsersSize)
     window.show();
     const QSize size = window.size() + QSize(40, 300);
     window.resize(size);
-    window.view().update();   // a progress step
-    window.backup().memoryDump();   // refused: no image
+    window.view().update();       // a progress step
+    window.backup().memoryDump(); // refused: no image
     EXPECT_EQ(window.size(), size);
     rig.port.line.faults.silent = true;
-    window.backup().readHost();   // a read takes the compact size
+    window.backup().readHost(); // a read takes the compact size
     EXPECT_EQ(window.size(), window.clientSize(false));
 }
 
@@ -50,16 +50,16 @@ TEST(BackupWindow, TheReportAreaFollowsTheWindowAndTabReachesWhatIsInView)
     auto* text1 = window.findChild<QPlainTextEdit*>("Text1");
     // Compact: the report area lies below the window's edge and takes no focus.
     EXPECT_FALSE(text1->isVisible());
-    const QStringList compact{"Command1", "Command6", "Command7", "Command8", "Check1", "Combo1",
-                              "Command5"};
+    const QStringList compact{"Command1", "Command6", "Command7", "Command8",
+                              "Check1",   "Combo1",   "Command5"};
     EXPECT_EQ(tabChain(&window), compact);
     window.resize(10, 10);
-    EXPECT_EQ(window.size(), window.clientSize(false));   // no smaller than its contents
+    EXPECT_EQ(window.size(), window.clientSize(false)); // no smaller than its contents
 
     for (int i = 0; i < cs::DataBackup::RevealClicks; ++i)
         window.backup().label5Click();
     window.backup().readHost();
-    window.backup().memoryDump();   // full size, as designed
+    window.backup().memoryDump(); // full size, as designed
     const QRect designed(8, 176, 377, 233);
     EXPECT_EQ(text1->geometry(), designed);
     EXPECT_TRUE(window.findChild<QLabel*>("Label2")->isVisible());

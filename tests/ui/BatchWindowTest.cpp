@@ -26,14 +26,10 @@ struct Form1 {
     TestView testView{rig.state, rig.port, rig.portControl};
     ui::MainWindow window{rig.state, rig.link, rig.portControl, commands, testView, rig.ui};
 
-    void trigger(const char* action)
-    {
-        window.findChild<QAction*>(action)->trigger();
-    }
+    void trigger(const char* action) { window.findChild<QAction*>(action)->trigger(); }
 };
 
-template <class Widget = QPushButton>
-Widget* child(QWidget* window, const char* name)
+template <class Widget = QPushButton> Widget* child(QWidget* window, const char* name)
 {
     auto* w = window->findChild<Widget*>(name);
     EXPECT_TRUE(w) << name;
@@ -112,7 +108,9 @@ TEST(ImportWindow, PreviewsEveryRowAndSetsThePagersWithProgress)
     QObject::connect(&w->import(), &PagerImport::changed, [&] {
         if (!w->import().running)
             return;
-        during << QString("%1/%2:%3").arg(progress->value()).arg(progress->maximum())
+        during << QString("%1/%2:%3")
+                      .arg(progress->value())
+                      .arg(progress->maximum())
                       .arg(stop->isEnabled() && !write->isEnabled()
                            && !child(w, "OpenFile")->isEnabled());
     });
@@ -152,7 +150,7 @@ TEST(StopPassage, OnlyTheStopButtonGetsInputDuringAWait)
     QSignalSpy stops(stop, &QAbstractButton::clicked);
     QSignalSpy opens(open, &QAbstractButton::clicked);
     EventLoopWaiter waiter;
-    bool fast = false;   // the short waits of fast replies
+    bool fast = false; // the short waits of fast replies
     const auto waitWhile = [&](auto input) {
         QTimer::singleShot(30, &w, input);
         for (int slice = 0; slice < (fast ? 75 : 1); ++slice)
@@ -165,7 +163,7 @@ TEST(StopPassage, OnlyTheStopButtonGetsInputDuringAWait)
         };
     };
     waitWhile(clickOn(stop));
-    EXPECT_EQ(stops.count(), 0);   // no passage open: dropped like all input
+    EXPECT_EQ(stops.count(), 0); // no passage open: dropped like all input
     {
         const ui::StopPassage passage(stop);
         for (const bool slices : {false, true}) {
@@ -180,7 +178,7 @@ TEST(StopPassage, OnlyTheStopButtonGetsInputDuringAWait)
         EXPECT_EQ(stops.count(), 3);
         QTimer::singleShot(30, &w, [&] { w.close(); });
         waiter.wait(0.15);
-        EXPECT_TRUE(w.isVisible());   // the window stays while its batch runs
+        EXPECT_TRUE(w.isVisible()); // the window stays while its batch runs
     }
     EXPECT_EQ(rig.ui.messages.size(), 0);
 }
@@ -188,7 +186,7 @@ TEST(StopPassage, OnlyTheStopButtonGetsInputDuringAWait)
 TEST(LearningWindow, ShowsTheAwaitedTableLargeAndListsTheCallersLearned)
 {
     Form1 f;
-    f.rig.port.line.unansweredLearns = {0, 1};   // table 6 is asked twice
+    f.rig.port.line.unansweredLearns = {0, 1}; // table 6 is asked twice
     f.trigger("LearnTables");
     ui::LearningWindow* w = f.window.learningWindow();
     ASSERT_TRUE(w);
@@ -201,16 +199,16 @@ TEST(LearningWindow, ShowsTheAwaitedTableLargeAndListsTheCallersLearned)
     QObject::connect(&w->run(), &LearningRun::changed, [&] {
         if (w->run().table > 0)
             shown << waiting->text() + ":" + child<QLabel>(w, "Prompt")->text()
-                         + QString(":%1").arg(learned->rowCount());
+                    + QString(":%1").arg(learned->rowCount());
         if (w->run().attempt == 2 && child(w, "Stop")->isEnabled())
             child(w, "Stop")->click();
     });
     EXPECT_GE(waiting->font().pixelSize(), 48);
     QTest::keyClick(child<QLineEdit>(w, "Text3_2"), Qt::Key_Return);
     const QString prompt = ":请按呼叫器的服务键！";
-    EXPECT_EQ(shown.join('|'), "餐桌 5" + prompt + ":0|餐桌 5" + prompt + ":1|餐桌 6" + prompt
-                                   + ":1|餐桌 6" + prompt + "\n第2次请求:1|餐桌 6" + prompt
-                                   + "\n第2次请求:2");
+    EXPECT_EQ(shown.join('|'),
+              "餐桌 5" + prompt + ":0|餐桌 5" + prompt + ":1|餐桌 6" + prompt + ":1|餐桌 6" + prompt
+                  + "\n第2次请求:1|餐桌 6" + prompt + "\n第2次请求:2");
     ASSERT_EQ(learned->rowCount(), 2);
     EXPECT_EQ(cells(learned, 1), "6/0A1B02");
     EXPECT_EQ(f.rig.requests().value(1).toHex(), "0103070000060cffffffe5");
@@ -241,7 +239,7 @@ TEST(BackupFiles, TwoComparedAndThePagerListExported)
     QTemporaryDir dir;
     QByteArray image(8192, '\xFF');
     const QString a = test::writeFile(dir.filePath("a.cat"), image);
-    image.replace(5 * 6, 5, QByteArray::fromHex("6212345671"));   // pager 7
+    image.replace(5 * 6, 5, QByteArray::fromHex("6212345671")); // pager 7
     const QString b = test::writeFile(dir.filePath("b.cat"), image);
     Form1 f;
     f.trigger("CompareBackups");

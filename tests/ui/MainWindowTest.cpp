@@ -1,7 +1,7 @@
 // Form1 as the user first sees it, and one click through to the line.
+#include "ui/MainWindow.h"
 #include "link/Frame.h"
 #include "support/Rig.h"
-#include "ui/MainWindow.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -46,10 +46,10 @@ TEST(Form1, PortTipsAreLookedUpAsTheListOpens)
     MainWindow window(rig.state, rig.link, rig.portControl, commands, testView, rig.ui);
     auto* ports = window.findChild<QComboBox*>("Combo5");
     const auto tip = [&](int i) { return ports->itemData(i, Qt::ToolTipRole).toString(); };
-    EXPECT_EQ(tip(2), QString());   // nothing looked up at start-up
+    EXPECT_EQ(tip(2), QString()); // nothing looked up at start-up
     // An adapter linked as COM3 after start-up shows as the list opens, by mouse or key.
     ASSERT_TRUE(QFile::link("/dev/null", links.filePath("com3")));
-    QTest::keyClick(ports, Qt::Key_Down);   // moves the choice, opens nothing
+    QTest::keyClick(ports, Qt::Key_Down); // moves the choice, opens nothing
     EXPECT_EQ(tip(2), QString());
     QTest::keyClick(ports, Qt::Key_F4);
     ports->hidePopup();

@@ -23,7 +23,7 @@ TEST(Keys, EnterPressesTheFocusedButton)
     cs::ui::BackupWindow form3(rig.link, rig.portControl, rig.ui);
     cs::ui::VoicePromptWindow form5(rig.link, rig.portControl, rig.ui);
     cs::ui::HandheldWindow form6(rig.link, rig.portControl, rig.ui);
-    rig.ui.answers = {false};   // Cancel for the initialise warning
+    rig.ui.answers = {false}; // Cancel for the initialise warning
     const auto plain = Qt::NoModifier;
     const struct {
         QWidget* window;

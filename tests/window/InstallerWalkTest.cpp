@@ -3,8 +3,8 @@
 // unit on COM1. Screenshots go to $CALLSETUP_ARTIFACTS.
 #include "shared/Language.h"
 #include "support/CaptionCheck.h"
-#include "support/SimProcess.h"
 #include "support/Files.h"
+#include "support/SimProcess.h"
 #include "ui/BackupWindow.h"
 #include "ui/BatchWindows.h"
 #include "ui/Program.h"
@@ -35,13 +35,13 @@ public:
         connect(&timer_, &QTimer::timeout, this, &Answerer::tick);
         timer_.start(40);
     }
-    QStringList boxes;          // the texts answered since the test last cleared them
-    QList<QRect> boxPlaces;     // where each of them stood on the screen
-    QStringList buttons;        // the buttons of the last box
-    QStringList dialogs;        // the titles of the file dialogs
-    QStringList fileNames;      // for the next file dialogs
-    QStringList shots;          // screenshots of the next modal windows, by file name
-    bool cancel = false;        // answer boxes that have Cancel with it
+    QStringList boxes;      // the texts answered since the test last cleared them
+    QList<QRect> boxPlaces; // where each of them stood on the screen
+    QStringList buttons;    // the buttons of the last box
+    QStringList dialogs;    // the titles of the file dialogs
+    QStringList fileNames;  // for the next file dialogs
+    QStringList shots;      // screenshots of the next modal windows, by file name
+    bool cancel = false;    // answer boxes that have Cancel with it
     QStringList unexpected;
 
 private:
@@ -132,37 +132,38 @@ TEST(InstallerWalk, SetsUpTheUnitBacksItUpAndRestoresIt)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form1));
     Answerer answerer;
 
-    click(form1, "Command15");   // open the port
+    click(form1, "Command15"); // open the port
     EXPECT_EQ(form1->findChild<QLabel*>("Label11")->text(), QString("已打开COM1"));
     type(form1, "Text1_0", "12");
     type(form1, "Text1_1", "1234567");
     click(form1, "Command1");
     EXPECT_EQ(answerer.boxes, QStringList{"设置传呼号成功！"});
 
-    click(form1, "Command12");   // the data backup window
+    click(form1, "Command12"); // the data backup window
     cs::ui::BackupWindow* form3 = form1->backupWindow();
     ASSERT_TRUE(form3 && QTest::qWaitForWindowExposed(form3));
-    click(form3, "Command1");   // read the host memory
-    click(form3, "Command5");   // the pager report
+    click(form3, "Command1"); // read the host memory
+    click(form3, "Command5"); // the pager report
     const QString report = form3->findChild<QPlainTextEdit*>("Text1")->toPlainText();
     EXPECT_TRUE(report.contains("  12    1 2 3 4 5 6 7     反     数字标准    1200    音调1"));
     EXPECT_TRUE(form3->grab().save(artifact("form3-report.png")));
     const QString backup = dir.filePath("unit.cat");
     answerer.fileNames << backup;
-    click(form3, "Command6");   // save
+    click(form3, "Command6"); // save
     const QByteArray saved = cs::test::readFile(backup);
     EXPECT_EQ(saved, unitMemory("setup.bin"));
-    EXPECT_EQ(saved.mid(55, 5).toHex(' '), QByteArray("55 12 34 56 70"));   // pager 12
+    EXPECT_EQ(saved.mid(55, 5).toHex(' '), QByteArray("55 12 34 56 70")); // pager 12
 
     type(form1, "Text4", "12");
-    click(form1, "Command4");   // the unit loses pager 12 ...
+    click(form1, "Command4"); // the unit loses pager 12 ...
     EXPECT_NE(unitMemory("changed.bin"), saved);
     answerer.fileNames << backup;
-    click(form3, "Command7");   // ... and gets everything back from the file
+    click(form3, "Command7"); // ... and gets everything back from the file
     click(form3, "Command8");
     EXPECT_EQ(unitMemory("restored.bin"), saved);
-    const QStringList boxes{"设置传呼号成功！", "读取主机内容成功！", "记录已保存到" + backup,
-                            "删除传呼号成功！", "已成功打开备份文件" + backup, "下发备份数据到主机成功！"};
+    const QStringList boxes{
+        "设置传呼号成功！", "读取主机内容成功！",          "记录已保存到" + backup,
+        "删除传呼号成功！", "已成功打开备份文件" + backup, "下发备份数据到主机成功！"};
     EXPECT_EQ(answerer.boxes, boxes);
 
     EXPECT_EQ(answerer.unexpected, QStringList{});
@@ -228,15 +229,15 @@ TEST(InstallerWalk, TheWindowsInBothLanguages)
         EXPECT_TRUE(form3->grab().save(artifact("form3-dump-button" + suffix)));
 
         answerer.fileNames << backup;
-        click(form3, "Command7");   // open the backup
+        click(form3, "Command7"); // open the backup
         answerer.fileNames << dir.filePath(QStringLiteral("copy-%1.cat").arg(l.name));
         answerer.shots << "save-dialog" + suffix;
-        click(form3, "Command6");   // and save it again
+        click(form3, "Command6"); // and save it again
         EXPECT_EQ(answerer.dialogs.value(1), QString(l.saveAs));
         EXPECT_EQ(answerer.boxes.size(), 3);
         for (const QRect& place : answerer.boxPlaces.mid(1))
             EXPECT_TRUE(form3->frameGeometry().contains(place.center()));
-        click(form3, "Command4");   // the dump, at full size
+        click(form3, "Command4"); // the dump, at full size
         EXPECT_TRUE(cs::test::captionsFit(form3, english));
 
         // A batch import through the menu by keyboard: a file with a bad row
@@ -284,7 +285,7 @@ TEST(InstallerWalk, TheWindowsInBothLanguages)
         const int boxesBefore = int(answerer.boxes.size());
         click(learning, "Start");
         EXPECT_TRUE(midRun);
-        EXPECT_EQ(learning->run().learned.size(), 2);   // table 2's exchange ended first
+        EXPECT_EQ(learning->run().learned.size(), 2); // table 2's exchange ended first
         EXPECT_EQ(learning->findChild<QTableWidget*>("Learned")->rowCount(), 2);
         EXPECT_EQ(answerer.boxes.size(), boxesBefore);
         EXPECT_TRUE(cs::test::captionsFit(learning, english));
