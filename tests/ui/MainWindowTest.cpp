@@ -1,7 +1,7 @@
 // Form1 as the user first sees it, and one click through to the line.
 #include "ui/MainWindow.h"
 #include "link/Frame.h"
-#include "support/Rig.h"
+#include "support/Form1Rig.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -12,10 +12,8 @@ using cs::ui::MainWindow;
 
 TEST(Form1, StartUpStateAndAClickThroughToTheLine)
 {
-    Rig rig;
-    cs::Commands commands{rig.link, rig.portControl};
-    cs::TestView testView{rig.state, rig.port, rig.portControl};
-    MainWindow window(rig.state, rig.link, rig.portControl, commands, testView, rig.ui);
+    Form1Rig rig;
+    MainWindow& window = rig.window;
     const std::pair<const char*, const char*> lists[] = {
         {"Combo1_2", "1200"},
         {"Combo4", "多键模式"},
@@ -40,11 +38,8 @@ TEST(Form1, PortTipsAreLookedUpAsTheListOpens)
 {
     QTemporaryDir links;
     qputenv("CALLSETUP_PORT_LINKS", links.path().toUtf8());
-    Rig rig;
-    cs::Commands commands{rig.link, rig.portControl};
-    cs::TestView testView{rig.state, rig.port, rig.portControl};
-    MainWindow window(rig.state, rig.link, rig.portControl, commands, testView, rig.ui);
-    auto* ports = window.findChild<QComboBox*>("Combo5");
+    Form1Rig rig;
+    auto* ports = rig.window.findChild<QComboBox*>("Combo5");
     const auto tip = [&](int i) { return ports->itemData(i, Qt::ToolTipRole).toString(); };
     EXPECT_EQ(tip(2), QString()); // nothing looked up at start-up
     // An adapter linked as COM3 after start-up shows as the list opens, by mouse or key.

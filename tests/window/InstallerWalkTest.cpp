@@ -108,37 +108,20 @@ void type(QWidget* window, const char* name, const QString& text)
     QTest::keyClicks(field, text);
 }
 
-} // namespace
-
-TEST(InstallerWalk, SetsUpTheUnitBacksItUpAndRestoresIt)
+// Sets pager 12, reads the unit and saves its backup; deletes the pager, then
+// opens the backup and downloads it: the unit holds what was saved.
+void setUpBackUpAndRestore(SimProcess& sim, cs::ui::MainWindow* form1, Answerer& answerer,
+                           const QTemporaryDir& dir)
 {
-    if (QGuiApplication::platformName() != "xcb")
-        GTEST_SKIP() << "needs an X server (run under xvfb-run)";
-    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    QTemporaryDir dir;
-    // The program finds COM1 through the per-user link the simulator makes.
-    qputenv("XDG_CONFIG_HOME", dir.filePath("config").toLocal8Bit());
-    SimProcess sim({"--link", "com1", "--press-after", "0.5"});
-    ASSERT_TRUE(sim.start());
     const auto unitMemory = [&](const char* name) {
         EXPECT_EQ(sim.command("dump " + dir.filePath(name).toLocal8Bit()), QByteArray("ok"));
         return cs::test::readFile(dir.filePath(name));
     };
-
-    ASSERT_TRUE(cs::installQtLanguage(*qApp, cs::Language::Chinese));
-    cs::ui::Program program(*qApp);
-    program.show();
-    cs::ui::MainWindow* form1 = &program.mainWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form1));
-    Answerer answerer;
-
     click(form1, "Command15"); // open the port
     EXPECT_EQ(form1->findChild<QLabel*>("Label11")->text(), QString("已打开COM1"));
     type(form1, "Text1_0", "12");
     type(form1, "Text1_1", "1234567");
     click(form1, "Command1");
-    EXPECT_EQ(answerer.boxes, QStringList{"设置传呼号成功！"});
-
     click(form1, "Command12"); // the data backup window
     cs::ui::BackupWindow* form3 = form1->backupWindow();
     ASSERT_TRUE(form3 && QTest::qWaitForWindowExposed(form3));
@@ -165,12 +148,13 @@ TEST(InstallerWalk, SetsUpTheUnitBacksItUpAndRestoresIt)
         "设置传呼号成功！", "读取主机内容成功！",          "记录已保存到" + backup,
         "删除传呼号成功！", "已成功打开备份文件" + backup, "下发备份数据到主机成功！"};
     EXPECT_EQ(answerer.boxes, boxes);
-
-    EXPECT_EQ(answerer.unexpected, QStringList{});
-    EXPECT_EQ(sim.quit(), 0);
+    form3->close();
 }
 
-// Each language in turn, by keyboard where an installer would use it: the
+} // namespace
+
+// Each language in turn, by keyboard where an installer would use it (in
+// Chinese after setting the unit up, backing it up and restoring it): the
 // initialise warning (Enter on the focused button, then Cancel), the revealed
 // dump button, a backup opened and saved again. Every caption fits on the real
 // screen, Qt's buttons and dialogs speak the language, and the boxes after a
@@ -184,7 +168,7 @@ TEST(InstallerWalk, TheWindowsInBothLanguages)
     qputenv("XDG_CONFIG_HOME", dir.filePath("config").toLocal8Bit());
     SimProcess sim({"--link", "com1"});
     ASSERT_TRUE(sim.start());
-    const QString backup = cs::test::writeFile(dir.filePath("unit.cat"), QByteArray(8192, '\x5a'));
+    const QString backup = cs::test::writeFile(dir.filePath("z.cat"), QByteArray(8192, '\x5a'));
     const struct {
         cs::Language language;
         const char* name;
@@ -206,6 +190,12 @@ TEST(InstallerWalk, TheWindowsInBothLanguages)
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form1));
         EXPECT_TRUE(cs::test::captionsFit(form1, english));
         Answerer answerer;
+        if (!english) {
+            setUpBackUpAndRestore(sim, form1, answerer, dir);
+            answerer.boxes.clear();
+            answerer.boxPlaces.clear();
+            answerer.dialogs.clear();
+        }
 
         const auto enterOn = [&](QWidget* window, const char* name) {
             auto* button = window->findChild<QPushButton*>(name);
@@ -261,6 +251,7 @@ TEST(InstallerWalk, TheWindowsInBothLanguages)
         click(import, "OpenFile");
         click(import, "Write");
         EXPECT_EQ(answerer.boxes.value(3), QString(l.written));
+        EXPECT_TRUE(cs::test::captionsFit(import, english));
 
         // The learning window mid-run: table 1 learned, table 2 awaited; then
         // the stop button, clicked through the window system during the wait.
