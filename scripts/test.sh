@@ -9,7 +9,7 @@
 #      packages), the AppStream file, the manual page against --help;
 #   3. the unit tests once more in a clang build with AddressSanitizer and
 #      UndefinedBehaviorSanitizer, which also holds the libFuzzer targets;
-#   4. each libFuzzer target for FUZZ_SECONDS (default 30) from its seed corpus.
+#   4. each libFuzzer target for FUZZ_SECONDS (default 10) from its seed corpus.
 # Build folders go to BUILD_ROOT (default ./build); test artifacts (screenshots) to
 # $BUILD_ROOT/artifacts.
 set -euo pipefail
@@ -107,8 +107,9 @@ fi
 ls -l "$deb" "$dbgsym" | awk '{print $5, $NF}'
 
 stage "unit tests with AddressSanitizer and UndefinedBehaviorSanitizer (clang, also fuzz build)"
-CC=clang CXX=clang++ cmake -S "$here" -B "$root/sanitize" -G Ninja \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALLSETUP_FUZZ=ON -DCALLSETUP_BENCH=OFF
+# -O1 with line tables: what the sanitizers' reports need, built in less time.
+CC=clang CXX=clang++ cmake -S "$here" -B "$root/sanitize" -G Ninja -DCMAKE_BUILD_TYPE=None \
+  -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only" -DCALLSETUP_FUZZ=ON -DCALLSETUP_BENCH=OFF
 cmake --build "$root/sanitize" -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 LSAN_OPTIONS="suppressions=$here/scripts/lsan.supp:print_suppressions=0" \
@@ -117,7 +118,7 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   | tee "$root/ctest-sanitize.log"
 
 stage "fuzzing"
-seconds="${FUZZ_SECONDS:-30}"
+seconds="${FUZZ_SECONDS:-10}"
 for fuzzer in "$root"/sanitize/fuzz/fuzz_*; do
   [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
   name=$(basename "$fuzzer"); name=${name#fuzz_}
