@@ -8,8 +8,10 @@
 #   2. the package checked: its files, lintian on the .changes (source and binary
 #      packages), the AppStream file, the manual page against --help;
 #   3. the unit tests once more in a clang build with AddressSanitizer and
-#      UndefinedBehaviorSanitizer, which also holds the libFuzzer targets;
-#   4. each libFuzzer target for FUZZ_SECONDS (default 10) from its seed corpus.
+#      UndefinedBehaviorSanitizer, which also holds the libFuzzer targets (the
+#      build starts with stage 1, at the lowest priority);
+#   4. each libFuzzer target for FUZZ_SECONDS (default 10) from its seed corpus,
+#      one a core at a time.
 # Build folders go to BUILD_ROOT (default ./build); test artifacts (screenshots) to
 # $BUILD_ROOT/artifacts.
 set -euo pipefail
@@ -26,6 +28,19 @@ export QT_QPA_PLATFORM=offscreen
 export CALLSETUP_ARTIFACTS="$root/artifacts"
 mkdir -p "$CALLSETUP_ARTIFACTS"
 stage() { echo "== $1 (at ${SECONDS} s)"; }
+
+# The sanitized build of stage 3 starts now, at the lowest priority: it takes
+# the cores only while the package build leaves them idle (its tests mostly
+# wait on the simulated unit's line). In a session of its own, so that a run
+# that ends early ends it too. -O1 with line tables: what the sanitizers'
+# reports need, built in less time.
+sanitize="$root/sanitize"
+setsid nice -n 19 bash -c '
+  CC=clang CXX=clang++ cmake -S "$1" -B "$2" -G Ninja -DCMAKE_BUILD_TYPE=None \
+    -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only" -DCALLSETUP_FUZZ=ON -DCALLSETUP_BENCH=OFF &&
+  cmake --build "$2" -j "$3"' sanitize "$here" "$sanitize" "$jobs" >"$root/sanitize-build.log" 2>&1 &
+sanitize_build=$!
+trap 'kill -- -"$sanitize_build" 2>/dev/null || true' EXIT
 
 stage "the Debian package: build and every test (dpkg-buildpackage)"
 version=$(dpkg-parsechangelog -l "$here/debian/changelog" -S Version)
@@ -107,29 +122,37 @@ fi
 ls -l "$deb" "$dbgsym" | awk '{print $5, $NF}'
 
 stage "unit tests with AddressSanitizer and UndefinedBehaviorSanitizer (clang, also fuzz build)"
-# -O1 with line tables: what the sanitizers' reports need, built in less time.
-CC=clang CXX=clang++ cmake -S "$here" -B "$root/sanitize" -G Ninja -DCMAKE_BUILD_TYPE=None \
-  -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only" -DCALLSETUP_FUZZ=ON -DCALLSETUP_BENCH=OFF
-cmake --build "$root/sanitize" -j "$jobs"
+wait "$sanitize_build" \
+  || { tail -n 60 "$root/sanitize-build.log"; echo "the sanitized build failed"; exit 1; }
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 LSAN_OPTIONS="suppressions=$here/scripts/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir "$root/sanitize" --output-on-failure -j "$jobs" --timeout 600 -LE realtime \
+  ctest --test-dir "$sanitize" --output-on-failure -j "$jobs" --timeout 600 -LE realtime \
   | tee "$root/ctest-sanitize.log"
 
 stage "fuzzing"
-seconds="${FUZZ_SECONDS:-10}"
-for fuzzer in "$root"/sanitize/fuzz/fuzz_*; do
-  [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
-  name=$(basename "$fuzzer"); name=${name#fuzz_}
-  work="$root/sanitize/corpus-$name"
+# One fuzzer a core at a time; each runs FUZZ_SECONDS from its seed corpus.
+export FUZZ_SECONDS="${FUZZ_SECONDS:-10}" here sanitize
+fuzz() {
+  local name work
+  name=$(basename "$1"); name=${name#fuzz_}
+  work="$sanitize/corpus-$name"
   mkdir -p "$work"
-  echo "-- $name: $seconds s"
-  "$fuzzer" -max_total_time="$seconds" -timeout=10 -print_final_stats=0 \
-    -artifact_prefix="$root/sanitize/crash-$name-" "$work" "$here/fuzz/corpus/$name" \
-    2>"$root/sanitize/$name.log" \
-    || { tail -n 60 "$root/sanitize/$name.log"; echo "fuzzer $name found a fault"; exit 1; }
-  tail -n 1 "$root/sanitize/$name.log"
+  "$1" -max_total_time="$FUZZ_SECONDS" -timeout=10 -print_final_stats=0 \
+    -artifact_prefix="$sanitize/crash-$name-" "$work" "$here/fuzz/corpus/$name" \
+    2>"$sanitize/$name.log" || { echo "$name" >"$sanitize/$name.failed"; }
+}
+export -f fuzz
+rm -f "$sanitize"/*.failed
+find "$sanitize/fuzz" -maxdepth 1 -name 'fuzz_*' -type f -executable -print0 \
+  | xargs -0 -r -P "$jobs" -I{} bash -c 'fuzz "$1"' fuzz {}
+for log in "$sanitize"/*.log; do
+  name=$(basename "$log" .log)
+  [ -e "$sanitize/fuzz/fuzz_$name" ] || continue
+  if [ -e "$sanitize/$name.failed" ]; then
+    tail -n 60 "$log"; echo "fuzzer $name found a fault"; exit 1
+  fi
+  echo "-- $name, $FUZZ_SECONDS s: $(tail -n 1 "$log")"
 done
 
 # One closing line over both test runs.
