@@ -31,15 +31,18 @@ stage() { echo "== $1 (at ${SECONDS} s)"; }
 
 # The sanitized build of stage 3 starts now, at the lowest priority: it takes
 # the cores only while the package build leaves them idle (its tests mostly
-# wait on the simulated unit's line). In a session of its own, so that a run
-# that ends early ends it too. -O1 with line tables: what the sanitizers'
-# reports need, built in less time.
+# wait on the simulated unit's line). In a process group of its own (job
+# control on), so that a run that ends early ends it too; in the same session,
+# or the kernel's per-session groups would give it an equal share. -O1 with
+# line tables: what the sanitizers' reports need, built in less time.
 sanitize="$root/sanitize"
-setsid nice -n 19 bash -c '
+set -m
+nice -n 19 bash -c '
   CC=clang CXX=clang++ cmake -S "$1" -B "$2" -G Ninja -DCMAKE_BUILD_TYPE=None \
     -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only" -DCALLSETUP_FUZZ=ON -DCALLSETUP_BENCH=OFF &&
   cmake --build "$2" -j "$3"' sanitize "$here" "$sanitize" "$jobs" >"$root/sanitize-build.log" 2>&1 &
 sanitize_build=$!
+set +m
 trap 'kill -- -"$sanitize_build" 2>/dev/null || true' EXIT
 
 stage "the Debian package: build and every test (dpkg-buildpackage)"
