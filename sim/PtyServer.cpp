@@ -195,11 +195,16 @@ int PtyServer::run()
         if (controlOpen_)
             fds[count++] = {STDIN_FILENO, POLLIN, 0};
 
-        // Wake for the next due event, rounded up to whole milliseconds.
+        // Wake exactly for the next due event: each reply byte goes out at the
+        // moment it would leave a unit at 9600 baud.
         const double deadline = nextDeadline(now);
-        const int timeoutMs = deadline < 0 ? -1
-                                           : int(std::ceil(std::max(0.0, deadline - now) * 1000.0));
-        const int ready = ::poll(fds, count, timeoutMs);
+        timespec wait{};
+        if (deadline >= 0) {
+            const double left = std::max(0.0, deadline - now);
+            wait.tv_sec = time_t(left);
+            wait.tv_nsec = long((left - double(wait.tv_sec)) * 1e9);
+        }
+        const int ready = ::ppoll(fds, count, deadline < 0 ? nullptr : &wait, nullptr);
         if (ready < 0) {
             if (errno == EINTR)
                 continue;
@@ -281,7 +286,7 @@ double PtyServer::nextDeadline(double now) const
             next = t;
     };
     if (!out_.empty())
-        consider(std::max(out_.nextAt(), lastFlush_ + ChunkSeconds));
+        consider(out_.nextAt());
     consider(pressAt_);
     consider(listenUntil_);
     if (line_.partialPending())
@@ -296,7 +301,6 @@ void PtyServer::flushOutput(double now)
     QByteArray due = out_.takeDue(now);
     if (due.isEmpty())
         return;
-    lastFlush_ = now;
     qsizetype done = 0;
     while (done < due.size()) {
         const ssize_t n = ::write(master_, due.constData() + done, size_t(due.size() - done));

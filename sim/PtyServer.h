@@ -45,8 +45,6 @@ public:
     static constexpr double ListenSeconds = 4.0;
     // Idle time after which an incomplete request is taken for noise.
     static constexpr double IdleResyncSeconds = 0.5;
-    // Reply bytes are written in chunks at least this far apart.
-    static constexpr double ChunkSeconds = 0.002;
 
 private:
     enum class Stop { None, Quit, Vanish };
@@ -71,7 +69,6 @@ private:
     Stop stop_ = Stop::None;
 
     LineSchedule out_;
-    double lastFlush_ = 0;
     double lastInput_ = 0;
     double inputDoneAt_ = 0; // when the bytes read so far have fully arrived
     double pressAt_ = -1;

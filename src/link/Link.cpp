@@ -29,7 +29,10 @@ bool Link::SendFrame()
     // noise) must not be taken for its answer.
     discardInput();
     const bool written = port_.isOpen() && port_.write(wire);
-    feedback_.repaint();
+    // With fast replies the windows are painted in the wait's slices: a batch
+    // of rows does not wait on a whole repaint per request.
+    if (!fast_)
+        feedback_.repaint();
     return written;
 }
 

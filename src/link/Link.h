@@ -42,7 +42,7 @@ public:
     // port is then looked at every `FastSliceSeconds`.
     void setFastReplies(bool on) { fast_ = on; }
     bool fastReplies() const { return fast_; }
-    static constexpr double FastSliceSeconds = 0.002;
+    static constexpr double FastSliceSeconds = 0.001;
 
     AppState& state() { return state_; }
     Port& port() { return port_; }
