@@ -24,23 +24,26 @@ public:
 
     void show(const std::optional<Prompt>& prompt)
     {
-        if (!prompt || shown_)
+        if (!prompt || isShown_)
             return;
         feedback_.showPrompt(*prompt);
-        shown_ = prompt;
+        shown_ = *prompt;
+        isShown_ = true;
     }
     void hide()
     {
-        if (!shown_)
+        if (!isShown_)
             return;
-        const Prompt prompt = *shown_;
-        shown_.reset();
-        feedback_.hidePrompt(prompt);
+        isShown_ = false;
+        feedback_.hidePrompt(shown_);
     }
 
 private:
     Feedback& feedback_;
-    std::optional<Prompt> shown_;
+    // A flag beside the prompt rather than an optional: GCC's -O2 flow analysis
+    // takes the optional's value for uninitialised.
+    Prompt shown_{};
+    bool isShown_ = false;
 };
 
 } // namespace
