@@ -109,12 +109,12 @@ void BackupWindow::build()
     font.setPixelSize(12); // the design's 9 pt captions
     setFont(font);
 
-    const auto button = [this](QPushButton* b, const char* name, QRect geometry) {
+    const auto button = [](QPushButton* b, const char* name, QRect geometry) {
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(geometry);
         return b;
     };
-    const auto label = [this](QLabel* l, const char* name, const QString& text, QPoint at) {
+    const auto label = [](QLabel* l, const char* name, const QString& text, QPoint at) {
         l->setObjectName(QString::fromLatin1(name));
         l->setText(text);
         l->move(at);
