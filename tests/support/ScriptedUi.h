@@ -7,7 +7,6 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 namespace cs::test {
 
@@ -19,18 +18,13 @@ public:
     {
         messages.append(m);
         events << "box:" + m.text;
-        if (onMessage)
-            onMessage(m);
     }
     bool confirm(const Message& question) override
     {
         message(question);
         return answers.isEmpty() || answers.takeFirst();
     }
-    void tip(const QString& text, const QString& title) override
-    {
-        events << "tip:" + title + ":" + text;
-    }
+    void tip(const QString&, const QString&) override { }
     void setFocus(cs::Field field) override
     {
         focus = cs::controlName(field);
@@ -42,22 +36,13 @@ public:
         events << "show:" + windowName(prompt);
     }
     void hidePrompt(cs::Prompt prompt) override { events << "hide:" + windowName(prompt); }
-    void repaint() override { ++repaints; }
-    QString chooseSaveFile() override
-    {
-        events << "saveDialog";
-        return saveFileName;
-    }
+    void repaint() override { }
+    QString chooseSaveFile() override { return saveFileName; }
     QString chooseOpenFile() override
     {
-        events << "openDialog";
         return openFileNames.isEmpty() ? openFileName : openFileNames.takeFirst();
     }
-    QString choosePagerFile(bool save) override
-    {
-        events << (save ? "csvSaveDialog" : "csvOpenDialog");
-        return pagerFileName;
-    }
+    QString choosePagerFile(bool) override { return pagerFileName; }
 
     static QString windowName(cs::Prompt prompt)
     {
@@ -65,14 +50,12 @@ public:
     }
 
     QList<Message> messages;
-    QStringList events; // messages, focus, prompts and dialogs in order
+    QStringList events; // messages, focus and prompts in order
     QStringList shownPrompts;
     QString focus;
-    int repaints = 0;
     QList<bool> answers; // answers for the next questions; OK when empty
     QString saveFileName, openFileName, pagerFileName;
     QStringList openFileNames; // for the next open dialogs, before openFileName
-    std::function<void(const Message&)> onMessage;
 };
 
 } // namespace cs::test
