@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QString>
+#include <algorithm>
 #include <cstdio>
 #include <sys/resource.h>
 #include <vector>
@@ -75,6 +76,54 @@ constexpr double UnitTurnaround = 0.002;    // the simulated unit's reply delay
 inline double pagerLoadLineSeconds(int pagers)
 {
     return pagers * ((20 + 6) * ByteSeconds + UnitTurnaround);
+}
+
+// A pager file of `pagers` rows that uses every list's codes.
+inline QByteArray pagerFile(int pagers)
+{
+    QByteArray csv = "number,address,model,polarity,rate,tone\n";
+    for (int n = 1; n <= pagers; ++n)
+        csv += QStringLiteral("%1,%2,%3,%4,%5,%6\n")
+                   .arg(n)
+                   .arg(1000000 + n * 37)
+                   .arg(n % 4)
+                   .arg(n % 2)
+                   .arg(n % 3)
+                   .arg(n % 4 + 1)
+                   .toUtf8();
+    return csv;
+}
+
+// Prints a pager load's time against its line time (goal 1.1 x); true when met.
+inline bool reportPagerLoad(const char* what, int pagers, double seconds, bool done)
+{
+    const double line = pagerLoadLineSeconds(pagers);
+    const bool met = done && seconds <= 1.1 * line;
+    std::printf("%s, %d pagers: %.3f s, line time %.3f s = %.3f x   goal <= 1.1 x   %s\n", what,
+                pagers, seconds, line, seconds / line,
+                !done     ? "FAILED"
+                    : met ? "ok"
+                          : "OVER");
+    return met;
+}
+
+// Prints the delays from a reply read to the next request (the first write has
+// none) for `tables` learned tables (goal 50 ms); true when met.
+inline bool reportLearningGaps(const char* what, int tables, const std::vector<double>& gapsMs,
+                               bool learnedAll)
+{
+    std::vector<double> gaps(gapsMs.begin() + std::min<size_t>(1, gapsMs.size()), gapsMs.end());
+    std::sort(gaps.begin(), gaps.end());
+    const bool done = learnedAll && gaps.size() == size_t(tables - 1);
+    const double worst = gaps.empty() ? 0 : gaps.back();
+    const bool met = done && worst <= 50;
+    std::printf("%s, %d tables: reply to next request median %.2f ms, worst %.2f ms"
+                "   goal <= 50 ms   %s\n",
+                what, tables, gaps.empty() ? 0 : gaps[gaps.size() / 2], worst,
+                !done     ? "FAILED"
+                    : met ? "ok"
+                          : "OVER");
+    return met;
 }
 
 // Starts callsetup-sim and returns its pseudo-terminal, or an empty string.

@@ -27,17 +27,8 @@ namespace {
 bool pagersLoad(const QString& program, const QString& device, const QTemporaryDir& dir)
 {
     constexpr int Pagers = 254;
-    QString csv = QStringLiteral("number,address,model,polarity,rate,tone\n");
-    for (int n = 1; n <= Pagers; ++n)
-        csv += QStringLiteral("%1,%2,%3,%4,%5,%6\n")
-                   .arg(n)
-                   .arg(1000000 + n * 37)
-                   .arg(n % 4)
-                   .arg(n % 2)
-                   .arg(n % 3)
-                   .arg(n % 4 + 1);
     QFile file(dir.filePath(QStringLiteral("pagers.csv")));
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv.toUtf8()) < 0)
+    if (!file.open(QIODevice::WriteOnly) || file.write(cs::bench::pagerFile(Pagers)) < 0)
         return false;
     file.close();
 
@@ -47,14 +38,7 @@ bool pagersLoad(const QString& program, const QString& device, const QTemporaryD
     cli.start(program, {"--port", device, "--fast", "pagers", "load", file.fileName()});
     const bool done = cli.waitForFinished(120000) && cli.exitCode() == 0;
     const double seconds = double(clock.nsecsElapsed()) / 1e9;
-    const double line = cs::bench::pagerLoadLineSeconds(Pagers);
-    const bool met = done && seconds <= 1.1 * line;
-    std::printf("pagers load, %d pagers --fast: %.3f s, line time %.3f s = %.3f x"
-                "   goal <= 1.1 x   %s\n",
-                Pagers, seconds, line, seconds / line,
-                !done     ? "FAILED"
-                    : met ? "ok"
-                          : "OVER");
+    const bool met = cs::bench::reportPagerLoad("pagers load --fast", Pagers, seconds, done);
     if (!done)
         std::fputs(cli.readAllStandardError().constData(), stderr);
     return met;
@@ -73,18 +57,8 @@ bool tablesLearn(const QString& device)
     cs::Commands commands(link, portControl);
     port.clock.start();
     const cs::LearningEnd end = cs::learnTables(commands, 1, Tables, {});
-    std::vector<double> gaps(port.gapsMs.begin() + 1, port.gapsMs.end());
-    std::sort(gaps.begin(), gaps.end());
-    const bool done = end.learned == Tables && gaps.size() == size_t(Tables - 1);
-    const double worst = gaps.empty() ? 0 : gaps.back();
-    const bool met = done && worst <= 50;
-    std::printf("tables learn, %d tables --fast: reply to next request median %.2f ms, "
-                "worst %.2f ms   goal <= 50 ms   %s\n",
-                Tables, gaps.empty() ? 0 : gaps[gaps.size() / 2], worst,
-                !done     ? "FAILED"
-                    : met ? "ok"
-                          : "OVER");
-    return met;
+    return cs::bench::reportLearningGaps("tables learn --fast", Tables, port.gapsMs,
+                                         end.learned == Tables);
 }
 
 } // namespace

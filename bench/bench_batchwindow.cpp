@@ -40,34 +40,16 @@ template <class PortType> struct Parts {
 bool pagerImport(const QString& device)
 {
     constexpr int Pagers = 254;
-    QByteArray csv = "number,address,model,polarity,rate,tone\n";
-    for (int n = 1; n <= Pagers; ++n)
-        csv += QStringLiteral("%1,%2,%3,%4,%5,%6\n")
-                   .arg(n)
-                   .arg(1000000 + n * 37)
-                   .arg(n % 4)
-                   .arg(n % 2)
-                   .arg(n % 3)
-                   .arg(n % 4 + 1)
-                   .toUtf8();
     Parts<cs::SerialLine> parts(device);
     cs::ui::ImportWindow window(parts.link, parts.commands, parts.ui);
     window.show();
-    window.import().check(csv);
+    window.import().check(cs::bench::pagerFile(Pagers));
     QElapsedTimer clock;
     clock.start();
     window.findChild<QPushButton*>(QStringLiteral("Write"))->click();
     const double seconds = double(clock.nsecsElapsed()) / 1e9;
-    const double line = cs::bench::pagerLoadLineSeconds(Pagers);
-    const bool done = window.import().done == Pagers;
-    const bool met = done && seconds <= 1.1 * line;
-    std::printf("import window, %d pagers: %.3f s, line time %.3f s = %.3f x"
-                "   goal <= 1.1 x   %s\n",
-                Pagers, seconds, line, seconds / line,
-                !done     ? "FAILED"
-                    : met ? "ok"
-                          : "OVER");
-    return met;
+    return cs::bench::reportPagerLoad("import window", Pagers, seconds,
+                                      window.import().done == Pagers);
 }
 
 bool tableLearning(const QString& device)
@@ -80,18 +62,8 @@ bool tableLearning(const QString& device)
     window.findChild<QLineEdit*>(QStringLiteral("LastTable"))->setText(QString::number(Tables));
     parts.port.clock.start();
     window.findChild<QPushButton*>(QStringLiteral("Start"))->click();
-    std::vector<double> gaps(parts.port.gapsMs.begin() + 1, parts.port.gapsMs.end());
-    std::sort(gaps.begin(), gaps.end());
-    const bool done = window.run().learned.size() == Tables && gaps.size() == size_t(Tables - 1);
-    const double worst = gaps.empty() ? 0 : gaps.back();
-    const bool met = done && worst <= 50;
-    std::printf("learning window, %d tables: reply to next request median %.2f ms, worst %.2f ms"
-                "   goal <= 50 ms   %s\n",
-                Tables, gaps.empty() ? 0 : gaps[gaps.size() / 2], worst,
-                !done     ? "FAILED"
-                    : met ? "ok"
-                          : "OVER");
-    return met;
+    return cs::bench::reportLearningGaps("learning window", Tables, parts.port.gapsMs,
+                                         window.run().learned.size() == Tables);
 }
 
 } // namespace
