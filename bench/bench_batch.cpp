@@ -18,9 +18,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <cstdio>
-#include <vector>
 
 namespace {
 

@@ -17,7 +17,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <algorithm>
 #include <cstdio>
 
 namespace {
