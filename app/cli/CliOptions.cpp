@@ -1,4 +1,5 @@
 #include "cli/CliOptions.h"
+#include "commands/CommandInputs.h"
 #include "commands/FieldInput.h"
 #include "link/PortNames.h"
 #include "reports/ReportKinds.h"
@@ -433,14 +434,6 @@ std::optional<int> listValue(const Vocabulary& words, const QString& name, const
     return std::nullopt;
 }
 
-std::optional<int> tableNumber(const QString& text)
-{
-    const auto v = wholeNumber(text);
-    if (!v || *v < 1 || *v > 65535)
-        return std::nullopt;
-    return int(*v);
-}
-
 // The options of the common group, checked the same for every command.
 QString commonValues(const QCommandLineParser& parser, Options& options)
 {
@@ -565,14 +558,13 @@ QString takeWords(const CommandInfo& entry, QStringList words, Options& options)
         break;
     case Command::TablesLearn: {
         const QStringList ends = words[0].split(QLatin1Char('-'));
-        const auto first = tableNumber(ends.value(0));
-        const auto last = ends.size() == 1 ? first : tableNumber(ends.value(1));
-        if (ends.size() > 2 || !first || !last || *first > *last)
+        const auto range = checkTableRange(ends.value(0), ends.value(ends.size() - 1));
+        if (ends.size() > 2 || !range)
             return cliText(QT_TRANSLATE_NOOP("cli",
                                              "tables learn takes FIRST-LAST, table "
                                              "numbers 1-65535, FIRST <= LAST"));
-        options.firstTable = *first;
-        options.lastTable = *last;
+        options.firstTable = range->first;
+        options.lastTable = range->second;
         break;
     }
     default: options.values = words; break;
