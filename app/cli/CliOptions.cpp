@@ -73,13 +73,34 @@ const QList<CommandInfo>& commandTable()
         {"pager set",
          Command::PagerSet,
          {{"NUMBER"}, {"ADDRESS"}},
-         {{"model", "M", QT_TRANSLATE_NOOP("cli", "the pager's model"), &pagerModels(),
-           DefaultModel},
-          {"polarity", "P", QT_TRANSLATE_NOOP("cli", "the pager's polarity"), &pagerPolarities(),
-           DefaultPolarity},
-          {"rate", "R", QT_TRANSLATE_NOOP("cli", "the pager's rate in baud"), &pagerRates(),
-           DefaultRate},
-          {"tone", "T", QT_TRANSLATE_NOOP("cli", "the pager's tone"), &pagerTones(), DefaultTone}},
+         {{"model",
+           "M",
+           QT_TRANSLATE_NOOP("cli", "the pager's model"),
+           &pagerModels(),
+           DefaultModel,
+           {},
+           &Options::model},
+          {"polarity",
+           "P",
+           QT_TRANSLATE_NOOP("cli", "the pager's polarity"),
+           &pagerPolarities(),
+           DefaultPolarity,
+           {},
+           &Options::polarity},
+          {"rate",
+           "R",
+           QT_TRANSLATE_NOOP("cli", "the pager's rate in baud"),
+           &pagerRates(),
+           DefaultRate,
+           {},
+           &Options::rate},
+          {"tone",
+           "T",
+           QT_TRANSLATE_NOOP("cli", "the pager's tone"),
+           &pagerTones(),
+           DefaultTone,
+           {},
+           &Options::tone}},
          QT_TRANSLATE_NOOP("cli", "set pager NUMBER (1-254) with its 7-digit ADDRESS code"),
          QT_TRANSLATE_NOOP("cli",
                            "Without an option a list takes the main window's selection "
@@ -473,11 +494,8 @@ QString commandValues(const QCommandLineParser& parser, const CommandInfo& entry
             const auto code = listValue(*option.words, typed, value, error);
             if (!code)
                 return error;
-            int* field = name == QLatin1String("model") ? &options.model
-                : name == QLatin1String("polarity")     ? &options.polarity
-                : name == QLatin1String("rate")         ? &options.rate
-                                                        : &options.tone;
-            *field = *code;
+            if (option.listField)
+                options.*option.listField = *code;
         } else if (name == QLatin1String("key")) {
             options.key = value;
         } else if (name == QLatin1String("pagers")) {

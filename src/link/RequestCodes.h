@@ -9,9 +9,9 @@ namespace cs {
 enum RequestCode : std::uint8_t {
     SetPagerCode = 0x01,
     SetReceiverNumberCode = 0x02,
-    SetTableCode = 0x03,          // n = 7; n = 0: repeater write
+    SetTableCode = 0x03, // n = 7; n = 0: repeater write
     DeletePagerCode = 0x04,
-    DeleteTableCode = 0x07,       // n = 2; n = 0: repeater delete
+    DeleteTableCode = 0x07, // n = 2; n = 0: repeater delete
     InitialiseReceiverCode = 0x08,
     InitialiseHostCode = 0x09,
     ReceiverFrequencyCode = 0x0A,
