@@ -1,0 +1,96 @@
+#include "shared/Platform.h"
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace cs::platform {
+
+namespace {
+
+volatile std::sig_atomic_t stopRequests = 0;
+
+void onStop(int signal)
+{
+    if (stopRequests) {
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+        return;
+    }
+    stopRequests = 1;
+}
+
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
+    errno = saved;
+}
+
+void handle(int signal, void (*handler)(int))
+{
+    struct sigaction action { };
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(signal, &action, nullptr);
+}
+
+void setNonBlocking(int fd)
+{
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+    ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+}
+
+} // namespace
+
+void catchStopRequests()
+{
+    stopRequests = 0;
+    handle(SIGINT, onStop);
+    handle(SIGTERM, onStop);
+}
+
+bool stopRequested()
+{
+    return stopRequests != 0;
+}
+
+int stopSignalDescriptor(bool hangUp)
+{
+    if (signalPipe[0] < 0) {
+        if (::pipe(signalPipe) != 0)
+            return signalPipe[0] = signalPipe[1] = -1;
+        setNonBlocking(signalPipe[0]);
+        setNonBlocking(signalPipe[1]);
+    }
+    handle(SIGINT, onSignal);
+    handle(SIGTERM, onSignal);
+    if (hangUp)
+        handle(SIGHUP, onSignal);
+    return signalPipe[0];
+}
+
+void drainStopSignals()
+{
+    char drain[16];
+    while (signalPipe[0] >= 0 && ::read(signalPipe[0], drain, sizeof drain) > 0) { }
+}
+
+void ignoreBrokenPipes()
+{
+    std::signal(SIGPIPE, SIG_IGN);
+}
+
+long peakMemoryKiB()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+} // namespace cs::platform
