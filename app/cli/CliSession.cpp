@@ -140,7 +140,8 @@ int CliSession::monitor()
     QObject::connect(&tick, &QTimer::timeout, [&] {
         if (!state_.PortIsOpen || !line_.isOpen()) {
             // The line went away (adapter unplugged, far end gone).
-            say(portControl_.statusText());
+            say(QCoreApplication::translate("cli", "the line went away: %1 was closed")
+                    .arg(options_.port));
             result = ExitFailed;
             QCoreApplication::exit(ExitFailed);
             return;

@@ -1,6 +1,8 @@
 #include "link/PortControl.h"
 #include "link/PortNames.h"
 
+#include <QCoreApplication>
+
 namespace cs {
 
 PortControl::PortControl(AppState& state, Port& port, std::function<QString(int)> deviceFor)
@@ -30,13 +32,18 @@ Outcome PortControl::openPort()
         // Why, in the system's words, for the faces that say more than the message.
         if (number != 0)
             failed.detail = portOpenErrorLine(port_.lastOpenError());
+        report(PortState::Failed);
         return failed;
     }
     state_.PortIsOpen = true;
-    statusText_ = QCoreApplication::translate("MainWindow", "已打开%1").arg(portText_);
-    buttonCaption_ = QCoreApplication::translate("MainWindow", "关闭");
-    emit changed();
+    report(PortState::Open);
     return Outcome::success();
+}
+
+void PortControl::report(PortState state)
+{
+    status_ = {state, portText_};
+    emit changed(status_);
 }
 
 void PortControl::closePort()
@@ -44,9 +51,7 @@ void PortControl::closePort()
     port_.close();
     state_.PortIsOpen = false;
     port_.setRts(false);
-    statusText_ = QCoreApplication::translate("MainWindow", "串口已关闭");
-    buttonCaption_ = QCoreApplication::translate("MainWindow", "打开");
-    emit changed();
+    report(PortState::Closed);
 }
 
 Outcome PortControl::EnsurePortOpen()
@@ -68,8 +73,7 @@ void PortControl::changePort(const QString& text)
     if (port_.isOpen())
         port_.close();
     state_.PortIsOpen = false;
-    statusText_ = QCoreApplication::translate("MainWindow", "串口已关闭");
-    emit changed();
+    report(PortState::ChoiceChanged);
 }
 
 } // namespace cs
