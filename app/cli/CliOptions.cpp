@@ -680,7 +680,7 @@ ParseResult parseArguments(const QStringList& arguments)
     return {options, {}, {}};
 }
 
-QString portTextFor(const QString& port)
+QString portNameFor(const QString& port)
 {
     return isDevicePath(port) ? QStringLiteral("COM1") : port;
 }

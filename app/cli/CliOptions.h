@@ -135,10 +135,10 @@ QStringList completionWords(const ArgumentInfo& argument);
 // The command line's own texts, translated under the context "cli".
 QString cliText(const char* source);
 
-// The port list text that stands for `port` ("COM3"; a device path stands as
+// The port name that stands for `port` ("COM3"; a device path stands as
 // "COM1") and the device it opens: the main window's mapping for COMn, the path
 // itself for a path.
-QString portTextFor(const QString& port);
+QString portNameFor(const QString& port);
 std::function<QString(int)> deviceMapFor(const QString& port);
 
 } // namespace cs::cli

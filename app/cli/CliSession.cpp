@@ -36,7 +36,7 @@ CliSession::CliSession(const Options& options, std::FILE* out, std::FILE* err, b
     , commands_(link_, portControl_)
     , askable_(askable)
 {
-    portControl_.setPortText(portTextFor(options.port));
+    portControl_.setPortName(portNameFor(options.port));
     link_.setFastReplies(options.fast);
 }
 

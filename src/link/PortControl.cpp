@@ -26,7 +26,7 @@ Message PortControl::portMessage()
 Outcome PortControl::openPort()
 {
     port_.setRts(true);
-    const int number = portNumberOf(portText_);
+    const int number = portNumberOf(portName_);
     if (number == 0 || !port_.open(deviceFor_(number))) {
         Outcome failed = Outcome::failed(portMessage(), Cause::Port);
         // Why, in the system's words, for the faces that say more than the message.
@@ -42,7 +42,7 @@ Outcome PortControl::openPort()
 
 void PortControl::report(PortState state)
 {
-    status_ = {state, portText_};
+    status_ = {state, portName_};
     emit changed(status_);
 }
 
@@ -67,9 +67,9 @@ Outcome PortControl::toggle()
     return Outcome::success();
 }
 
-void PortControl::changePort(const QString& text)
+void PortControl::changePort(const QString& name)
 {
-    portText_ = text;
+    portName_ = name;
     if (port_.isOpen())
         port_.close();
     state_.PortIsOpen = false;

@@ -25,7 +25,7 @@ enum class PortState {
 
 struct PortStatus {
     PortState state = PortState::Closed;
-    QString port; // the port text it happened to ("COM3")
+    QString port; // the port's name ("COM3")
 };
 
 class PortControl : public QObject {
@@ -34,18 +34,20 @@ public:
     // `deviceFor` maps a port number to a device name (portDevice by default).
     PortControl(AppState& state, Port& port, std::function<QString(int)> deviceFor = {});
 
-    QString portText() const { return portText_; }
+    // The port the next open opens ("COM3"; the port number is its last character).
+    QString portName() const { return portName_; }
     PortStatus status() const { return status_; }
 
-    // Sets the text of the port list without changing the port (typing).
-    void setPortText(const QString& text) { portText_ = text; }
+    // Names the port the next open opens, leaving an open port as it is
+    // (text typed into the port list).
+    void setPortName(const QString& name) { portName_ = name; }
     // Opens the chosen port if PortIsOpen is false. Done when the port is
     // open; else Failed with the port message.
     Outcome EnsurePortOpen();
     // Command15 click or Label9 double-click.
     Outcome toggle();
-    // A click on an item of the port list.
-    void changePort(const QString& text);
+    // Another port chosen (a click on an item of the port list): closes the port.
+    void changePort(const QString& name);
 
     // The port message: "没发现此端口或端口已被其它程序占用!", style 16, "错误".
     static Message portMessage();
@@ -61,7 +63,7 @@ private:
     AppState& state_;
     Port& port_;
     std::function<QString(int)> deviceFor_;
-    QString portText_ = QStringLiteral("COM1");
+    QString portName_ = QStringLiteral("COM1");
     PortStatus status_;
 };
 

@@ -1,6 +1,8 @@
 #include "reports/VoicePrompts.h"
 #include "reports/MemoryLayout.h"
 
+#include <QCoreApplication>
+
 namespace cs {
 
 namespace {

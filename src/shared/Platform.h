@@ -1,7 +1,9 @@
 #pragma once
 // What the programs ask of the operating system beyond Qt, in one place:
-// termination signals and the peak memory of the process. The body is POSIX
-// (Linux today); a Windows build gives Platform.cpp another one.
+// termination signals, terminals and the resources the process used. The body
+// is POSIX (Linux today); a Windows build gives Platform.cpp another one.
+
+#include <cstdio>
 
 namespace cs::platform {
 
@@ -22,7 +24,13 @@ void drainStopSignals();
 // the program.
 void ignoreBrokenPipes();
 
-// The most memory the process has held so far, in KiB.
+// Whether a stream is a terminal, and its width in columns (0 when unknown).
+bool isTerminal(std::FILE* stream);
+int terminalColumns(std::FILE* stream);
+
+// The most memory the process has held so far, in KiB, and the processor
+// time it has used, in seconds.
 long peakMemoryKiB();
+double cpuSeconds();
 
 } // namespace cs::platform

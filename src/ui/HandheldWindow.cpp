@@ -5,6 +5,7 @@
 #include "ui/Twips.h"
 #include "ui/VoicePromptWindow.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>

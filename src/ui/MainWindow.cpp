@@ -189,7 +189,7 @@ void MainWindow::buildPortRow()
     portFont.setStyleHint(QFont::Monospace);
     portList_->setFont(portFont);
     connect(portList_, &QComboBox::editTextChanged, this,
-            [this](const QString& text) { port_.setPortText(text); });
+            [this](const QString& text) { port_.setPortName(text); });
     connect(portList_, &QComboBox::activated, this, [this](int index) {
         if (!typingFinishes_)
             port_.changePort(portList_->itemText(index));

@@ -3,6 +3,8 @@
 #include "ui/EnterKey.h"
 #include "ui/Twips.h"
 
+#include <QCoreApplication>
+
 namespace cs::ui {
 
 ListChoice listChoice(const QComboBox& combo)
