@@ -7,6 +7,7 @@
 // memory in KiB once the main window has been painted for the first time, and quit.
 
 #include "shared/Language.h"
+#include "shared/Platform.h"
 #include "shared/QtMessages.h"
 #include "ui/Program.h"
 
@@ -14,7 +15,6 @@
 #include <QCommandLineParser>
 #include <QEvent>
 #include <cstdio>
-#include <sys/resource.h>
 
 namespace {
 
@@ -24,9 +24,7 @@ public:
     {
         if (event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
-            rusage usage{};
-            getrusage(RUSAGE_SELF, &usage);
-            std::printf("shown %ld\n", usage.ru_maxrss);
+            std::printf("shown %ld\n", cs::platform::peakMemoryKiB());
             std::fflush(stdout);
             QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
         }

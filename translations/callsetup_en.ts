@@ -2012,14 +2012,6 @@ Continue?</translation>
         <translation>only check the file</translation>
     </message>
     <message>
-        <source>Every row is checked before anything is sent: with a bad row, the bad rows are listed (the first 20 of them) and nothing is sent. The first failed reply ends the run; Ctrl+C ends it after the row in progress.</source>
-        <translation>Every row is checked before anything is sent: with a bad row, the bad rows are listed (the first 20 of them) and nothing is sent. The first failed reply ends the run; Ctrl+C ends it after the row in progress.</translation>
-    </message>
-    <message>
-        <source>unanswered requests for one table (default 20, 0 for no limit)</source>
-        <translation>unanswered requests for one table (default 20, 0 for no limit)</translation>
-    </message>
-    <message>
         <source>Each table waits until a caller&apos;s service key is pressed; a wait without a key press asks again, up to --tries requests for one table. Each success prints the table and the caller&apos;s code. Ctrl+C ends the run after the exchange in progress; a full memory ends it too. --key and --pagers are sent with every table.</source>
         <translation>Each table waits until a caller&apos;s service key is pressed; a wait without a key press asks again, up to --tries requests for one table. Each success prints the table and the caller&apos;s code. Ctrl+C ends the run after the exchange in progress; a full memory ends it too. --key and --pagers are sent with every table.</translation>
     </message>
@@ -2142,6 +2134,18 @@ Continue?</translation>
     <message>
         <source>when set, Qt&apos;s own warnings and debug notes are shown on standard error</source>
         <translation>when set, Qt&apos;s own warnings and debug notes are shown on standard error</translation>
+    </message>
+    <message>
+        <source>Every row is checked before anything is sent: with a bad row, the bad rows are listed (the first %1 of them) and nothing is sent. The first failed reply ends the run; Ctrl+C ends it after the row in progress.</source>
+        <translation>Every row is checked before anything is sent: with a bad row, the bad rows are listed (the first %1 of them) and nothing is sent. The first failed reply ends the run; Ctrl+C ends it after the row in progress.</translation>
+    </message>
+    <message>
+        <source>unanswered requests for one table (default %1, 0 for no limit)</source>
+        <translation>unanswered requests for one table (default %1, 0 for no limit)</translation>
+    </message>
+    <message>
+        <source>the line went away: %1 was closed</source>
+        <translation>the line went away: %1 was closed</translation>
     </message>
 </context>
 </TS>

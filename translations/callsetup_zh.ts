@@ -466,16 +466,8 @@
         <translation>按文件中的顺序设置 CSV 文件中的每个传呼机</translation>
     </message>
     <message>
-        <source>Every row is checked before anything is sent: with a bad row, the bad rows are listed (the first 20 of them) and nothing is sent. The first failed reply ends the run; Ctrl+C ends it after the row in progress.</source>
-        <translation>发送之前先检查每一行：只要有错误的行，就列出这些行（最多列出前 20 行），不发送任何内容。第一个失败的应答会结束运行；按 Ctrl+C 会在当前行完成后结束。</translation>
-    </message>
-    <message>
         <source>a file name</source>
         <translation>文件名</translation>
-    </message>
-    <message>
-        <source>unanswered requests for one table (default 20, 0 for no limit)</source>
-        <translation>每个餐桌没有应答的请求次数上限（默认 20，0 表示不限）</translation>
     </message>
     <message>
         <source>learn the callers of tables FIRST to LAST, one key press each</source>
@@ -800,6 +792,18 @@
     <message>
         <source>when set, Qt&apos;s own warnings and debug notes are shown on standard error</source>
         <translation>设置后，Qt 自己的警告和调试信息会输出到标准错误</translation>
+    </message>
+    <message>
+        <source>Every row is checked before anything is sent: with a bad row, the bad rows are listed (the first %1 of them) and nothing is sent. The first failed reply ends the run; Ctrl+C ends it after the row in progress.</source>
+        <translation>发送之前先检查每一行：只要有错误的行，就列出这些行（最多列出前 %1 行），不发送任何内容。第一个失败的应答会结束运行；按 Ctrl+C 会在当前行完成后结束。</translation>
+    </message>
+    <message>
+        <source>unanswered requests for one table (default %1, 0 for no limit)</source>
+        <translation>每个餐桌没有应答的请求次数上限（默认 %1，0 表示不限）</translation>
+    </message>
+    <message>
+        <source>the line went away: %1 was closed</source>
+        <translation>线路已断开：%1 已关闭</translation>
     </message>
 </context>
 

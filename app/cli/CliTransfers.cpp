@@ -3,20 +3,11 @@
 #include "cli/CliSession.h"
 #include "memory/BackupFile.h"
 #include "memory/Backups.h"
+#include "memory/DataBackup.h"
 
 #include <QCoreApplication>
 
 namespace cs::cli {
-
-namespace {
-
-// The data backup window's own words.
-QString windowText(const char* source)
-{
-    return QCoreApplication::translate("BackupWindow", source);
-}
-
-} // namespace
 
 TransferControl CliSession::transferProgress(const QString& caption, int maximum)
 {
@@ -36,7 +27,7 @@ int CliSession::read()
     if (Outcome target = checkSaveName(options_.file); !target.done())
         return finish(target);
     catchStops();
-    const TransferControl control = transferProgress(windowText("正在读取主机内容……"),
+    const TransferControl control = transferProgress(readingCaption(MemoryUnit::Host),
                                                      HostBlocks - 1);
     const Outcome read = options_.verify
         ? readHostTwice(link_, portControl_, control)
@@ -75,8 +66,7 @@ int CliSession::write()
         return finish(opened);
     finish(opened);
     catchStops();
-    const TransferControl control = transferProgress(windowText("正在下发数据到主机……"),
-                                                     HostBlocks - 1);
+    const TransferControl control = transferProgress(downloadingCaption(), HostBlocks - 1);
     const Outcome download = options_.verify ? downloadAndVerify(link_, portControl_, control)
                                              : downloadImage(link_, portControl_, control);
     const int status = finish(download);

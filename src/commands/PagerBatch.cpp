@@ -102,7 +102,7 @@ PagerFile readPagerCsv(const QByteArray& contents)
     }
     const QStringList lines = text->split(u'\n');
     QHash<int, int> lineOfPager;
-    bool header = false;
+    bool headerSeen = false;
     for (int i = 0; i < lines.size(); ++i) {
         QString line = lines[i];
         if (line.endsWith(u'\r'))
@@ -111,8 +111,8 @@ PagerFile readPagerCsv(const QByteArray& contents)
         if (allEmpty(c))
             continue;
         const int lineNumber = i + 1;
-        if (!header) {
-            header = true;
+        if (!headerSeen) {
+            headerSeen = true;
             if (c.join(u',').compare(pagerCsvHeader(), Qt::CaseInsensitive) != 0) {
                 const QString header = pagerCsvHeader();
                 file.problems << RowProblem{
@@ -156,7 +156,7 @@ PagerFile readPagerCsv(const QByteArray& contents)
         else
             file.rows << row;
     }
-    if (!header)
+    if (!headerSeen)
         file.problems << RowProblem{0, BatchText::tr("the file is empty"), {}};
     return file;
 }

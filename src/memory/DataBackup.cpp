@@ -25,6 +25,21 @@ QString downloadIdle()
 
 } // namespace
 
+QString readingCaption(MemoryUnit unit)
+{
+    switch (unit) {
+    case MemoryUnit::Host: return BackupText::tr("正在读取主机内容……");
+    case MemoryUnit::BuiltInReceiver: return BackupText::tr("正在读取内置接收机内容……");
+    case MemoryUnit::ExternalReceiver: break;
+    }
+    return BackupText::tr("正在读取外置接收机内容……");
+}
+
+QString downloadingCaption()
+{
+    return BackupText::tr("正在下发数据到主机……");
+}
+
 void DataBackup::load()
 {
     const AppState& s = link_.state();
@@ -92,11 +107,8 @@ void DataBackup::finish(const Outcome& outcome, const QString& idleCaption)
 Outcome DataBackup::read(MemoryUnit unit)
 {
     const bool host = unit == MemoryUnit::Host;
-    const QString busy = host                 ? BackupText::tr("正在读取主机内容……")
-        : unit == MemoryUnit::BuiltInReceiver ? BackupText::tr("正在读取内置接收机内容……")
-                                              : BackupText::tr("正在读取外置接收机内容……");
-    const Outcome outcome = readMemory(link_, port_, unit,
-                                       progress(busy, host ? HostBlocks - 1 : ReceiverBlocks));
+    const Outcome outcome = readMemory(
+        link_, port_, unit, progress(readingCaption(unit), host ? HostBlocks - 1 : ReceiverBlocks));
     finish(outcome, readIdle());
     if (outcome.done()) {
         if (host) {
@@ -128,8 +140,7 @@ Outcome DataBackup::readExternalReceiver()
 
 Outcome DataBackup::download()
 {
-    const TransferControl control = progress(BackupText::tr("正在下发数据到主机……"),
-                                             HostBlocks - 1);
+    const TransferControl control = progress(downloadingCaption(), HostBlocks - 1);
     const Outcome outcome = verify ? downloadAndVerify(link_, port_, control)
                                    : downloadImage(link_, port_, control);
     finish(outcome, downloadIdle());
