@@ -497,6 +497,10 @@ Continue?</translation>
         <source>设置手持呼叫器的语音提示类型失败!</source>
         <translation>Setting the handheld caller voice prompt failed.</translation>
     </message>
+    <message>
+        <source>超时没有返回数据!!</source>
+        <translation>No reply from the host unit in time.</translation>
+    </message>
 </context>
 <context>
     <name>CompareWindow</name>
@@ -1804,10 +1808,6 @@ Continue?</translation>
         <translation>refused before anything was sent: wrong usage, a refused value, bad rows of a pager file, an input file that is missing, unreadable or misnamed, a declined question</translation>
     </message>
     <message>
-        <source>The first line is the header number,address,model,polarity,rate,tone; then one pager a row. Empty cells take the main window&apos;s selections at start-up (%1). A list cell takes the list&apos;s export word, its Chinese text or its number, as the options of pager set do. The file may be UTF-8, with or without a byte-order mark, or GB18030 (what spreadsheets on Chinese Windows save), with CR LF or LF line ends; empty cells after the sixth and rows of empty cells are ignored. report pagers --format csv writes exactly this format.</source>
-        <translation>The first line is the header number,address,model,polarity,rate,tone; then one pager a row. Empty cells take the main window&apos;s selections at start-up (%1). A list cell takes the list&apos;s export word, its Chinese text or its number, as the options of pager set do. The file may be UTF-8, with or without a byte-order mark, or GB18030 (what spreadsheets on Chinese Windows save), with CR LF or LF line ends; empty cells after the sixth and rows of empty cells are ignored. report pagers --format csv writes exactly this format.</translation>
-    </message>
-    <message>
         <source>--port takes COM1 to COM8, as the window&apos;s port list does, or the path of a serial device.</source>
         <translation>--port takes COM1 to COM8, as the window&apos;s port list does, or the path of a serial device.</translation>
     </message>
@@ -2142,6 +2142,22 @@ Continue?</translation>
     <message>
         <source>when set, Qt&apos;s own warnings and debug notes are shown on standard error</source>
         <translation>when set, Qt&apos;s own warnings and debug notes are shown on standard error</translation>
+    </message>
+    <message>
+        <source>The first line is the header number,address,model,polarity,rate,tone; then one pager a row. Empty cells take the main window&apos;s selections at start-up (%1). A list cell takes the list&apos;s export word, its Chinese text or its number, as the options of pager set do. The file may be UTF-8, with or without a byte-order mark, or GB18030 (what spreadsheets on Chinese Windows save), with CR LF, LF or CR line ends; empty cells after the sixth and rows of empty cells are ignored. report pagers --format csv writes exactly this format.</source>
+        <translation>The first line is the header number,address,model,polarity,rate,tone; then one pager a row. Empty cells take the main window&apos;s selections at start-up (%1). A list cell takes the list&apos;s export word, its Chinese text or its number, as the options of pager set do. The file may be UTF-8, with or without a byte-order mark, or GB18030 (what spreadsheets on Chinese Windows save), with CR LF, LF or CR line ends; empty cells after the sixth and rows of empty cells are ignored. report pagers --format csv writes exactly this format.</translation>
+    </message>
+    <message>
+        <source>link loop %1</source>
+        <translation>link loop %1</translation>
+    </message>
+    <message>
+        <source>folder %1, not a link</source>
+        <translation>folder %1, not a link</translation>
+    </message>
+    <message>
+        <source>file %1, not a link</source>
+        <translation>file %1, not a link</translation>
     </message>
 </context>
 </TS>

@@ -214,10 +214,6 @@
         <translation>在发送任何内容之前被拒绝：用法错误、数值被拒绝、传呼机文件中有错误的行、输入文件不存在、无法读取或名称不对，或者提问得到否定的回答</translation>
     </message>
     <message>
-        <source>The first line is the header number,address,model,polarity,rate,tone; then one pager a row. Empty cells take the main window&apos;s selections at start-up (%1). A list cell takes the list&apos;s export word, its Chinese text or its number, as the options of pager set do. The file may be UTF-8, with or without a byte-order mark, or GB18030 (what spreadsheets on Chinese Windows save), with CR LF or LF line ends; empty cells after the sixth and rows of empty cells are ignored. report pagers --format csv writes exactly this format.</source>
-        <translation>第一行是表头 number,address,model,polarity,rate,tone，之后每行一个传呼机。空单元格取主窗口启动时的选择（%1）。列表类的单元格可以写该列表的导出词、中文文字或序号，与 pager set 的选项相同。文件可以是 UTF-8（带或不带字节顺序标记）或 GB18030（中文 Windows 上的电子表格保存的格式），行尾为 CR LF 或 LF；第六个之后的空单元格和全空的行都会被忽略。report pagers --format csv 输出的正是这种格式。</translation>
-    </message>
-    <message>
         <source>--port takes COM1 to COM8, as the window&apos;s port list does, or the path of a serial device.</source>
         <translation>--port 可以取 COM1 到 COM8（与窗口中的端口列表相同），也可以取串口设备的路径。</translation>
     </message>
@@ -800,6 +796,22 @@
     <message>
         <source>when set, Qt&apos;s own warnings and debug notes are shown on standard error</source>
         <translation>设置后，Qt 自己的警告和调试信息会输出到标准错误</translation>
+    </message>
+    <message>
+        <source>The first line is the header number,address,model,polarity,rate,tone; then one pager a row. Empty cells take the main window&apos;s selections at start-up (%1). A list cell takes the list&apos;s export word, its Chinese text or its number, as the options of pager set do. The file may be UTF-8, with or without a byte-order mark, or GB18030 (what spreadsheets on Chinese Windows save), with CR LF, LF or CR line ends; empty cells after the sixth and rows of empty cells are ignored. report pagers --format csv writes exactly this format.</source>
+        <translation>第一行是表头 number,address,model,polarity,rate,tone，之后每行一个传呼机。空单元格取主窗口启动时的选择（%1）。列表类的单元格可以写该列表的导出词、中文文字或序号，与 pager set 的选项相同。文件可以是 UTF-8（带或不带字节顺序标记）或 GB18030（中文 Windows 上的电子表格保存的格式），行尾为 CR LF、LF 或 CR；第六个之后的空单元格和全空的行都会被忽略。report pagers --format csv 输出的正是这种格式。</translation>
+    </message>
+    <message>
+        <source>link loop %1</source>
+        <translation>链接循环 %1</translation>
+    </message>
+    <message>
+        <source>folder %1, not a link</source>
+        <translation>文件夹 %1，不是链接</translation>
+    </message>
+    <message>
+        <source>file %1, not a link</source>
+        <translation>文件 %1，不是链接</translation>
     </message>
 </context>
 

@@ -70,7 +70,7 @@ const char* const PagerFileFormat = QT_TRANSLATE_NOOP(
     "pager a row. Empty cells take the main window's selections at start-up (%1). A "
     "list cell takes the list's export word, its Chinese text or its number, as the "
     "options of pager set do. The file may be UTF-8, with or without a byte-order mark, "
-    "or GB18030 (what spreadsheets on Chinese Windows save), with CR LF or LF line "
+    "or GB18030 (what spreadsheets on Chinese Windows save), with CR LF, LF or CR line "
     "ends; empty cells after the sixth and rows of empty cells are ignored. report "
     "pagers --format csv writes exactly this format.");
 const char* const SerialPorts[] = {

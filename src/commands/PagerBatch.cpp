@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace cs {
@@ -99,14 +100,13 @@ PagerFile readPagerCsv(const QByteArray& contents)
             0, BatchText::tr("the file is neither UTF-8 nor GB18030 text"), {}};
         return file;
     }
-    const QStringList lines = text->split(u'\n');
+    // CR LF (Windows), LF, or CR alone (older Mac spreadsheets).
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    const QStringList lines = text->split(lineEnd);
     QHash<int, int> lineOfPager;
     bool header = false;
     for (int i = 0; i < lines.size(); ++i) {
-        QString line = lines[i];
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        const QStringList c = cells(line);
+        const QStringList c = cells(lines[i]);
         if (allEmpty(c))
             continue;
         const int lineNumber = i + 1;

@@ -52,6 +52,10 @@ TEST(PagerFile, EveryBadRowIsListedWithItsLineAndTheWindowsMessage)
         {"\xEF\xBB\xBF" + Head + "1,1234567,,,,\r\n\r\n254,0,英文,正,512,4\r\n",
          "2:1/1234567/0010 4:254/0/3103", ""},
         {Head + "7,12,new,normal,2,tone3\n", "2:7/12/1122", ""},
+        // CR alone ends a line too (older Mac spreadsheets), also mixed with the others.
+        {Head.chopped(1) + "\r1,1\r\r3,3\r\n4,4\n5,5",
+         "2:1/1/0010 4:3/3/0010 5:4/4/0010 6:5/5/0010", ""},
+        {Head.chopped(1) + "\r1,1\r0,1\r", "2:1/1/0010", "3:传呼号必须为1-254的数字！"},
         {Head + "7,12,1,1,2400,3,,\n,,,,,\n8,1,Standard,REVERSE,512,tone1\n",
          "2:7/12/1122 4:8/1/0000", ""},
         {Head + "1,1\n255,1\n", "2:1/1/0010", "3:传呼号必须为1-254的数字！"},

@@ -44,11 +44,17 @@ TEST(CliFiles, WhatEachRunSaysAndItsExitStatus)
         floodLines += "第 " + QByteArray::number(line) + " 行：传呼号必须为1-254的数字！\n";
     const QByteArray pagerLine = "   1    1 2 3 4 5 6 7     反     数字标准    1200    音调1\r\n";
     const auto u = [](const QString& s) { return s.toUtf8(); };
+    QByteArray keysReport; // a report of lines already ended: no line end added
+    for (int key = 1; key <= 3; ++key)
+        keysReport += "按键" + QByteArray::number(key) + "的语音提示内容没有设置\r\n";
     const QByteArray tooShort = "错误: 文件" + u(shortFile)
         + "打开失败！\n8191 字节，不足备份文件的 8192 字节\n";
     const std::tuple<QStringList, int, QByteArray, QByteArray> cases[] = {
         {{"report", "pagers", unit}, 0, pagerLine, ""},
-        {{"report", "tables", unit}, 0, "", "注意: 没有餐桌号！\n"},
+        // Every report ends with a line end; one with nothing to list too, on standard output.
+        {{"report", "tables", unit}, 0, "没有餐桌号！\r\n", ""},
+        {{"report", "transmitter", unit}, 0, "发射机频率为出厂默认频率 430.225MHz\r\n", ""},
+        {{"report", "keys", unit}, 0, keysReport, ""},
         {{"report", "mode", misnamed}, 2, "", "错误: 请选择.cat文件\n"},
         {{"dump", shortFile}, 2, "", tooShort},
         {{"read", dir.filePath("new.Cat")}, 2, "", "错误: 保存文件的扩展名必须为.cat！\n"},
@@ -101,7 +107,7 @@ TEST(CliFiles, WhatEachRunSaysAndItsExitStatus)
     const CliResult dump = runCli({"dump", unit});
     cs::Buffer buffer{};
     std::copy_n(image.constData(), 8192, buffer.begin());
-    EXPECT_EQ(dump.out, cs::dumpText(buffer, 8192).toUtf8());
+    EXPECT_EQ(dump.out, cs::dumpText(buffer, 8192).toUtf8() + "\r\n"); // "2000H -- " ended
 }
 
 TEST(CliFiles, ExportsAreTheSameInEveryLanguageAndOutputFailuresCount)
