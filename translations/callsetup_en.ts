@@ -176,14 +176,6 @@
         <translation>Backup files (*.cat *.CAT)</translation>
     </message>
     <message>
-        <source>两次读取的主机内容不同：共%1个字节不同，第一处在地址%2H！</source>
-        <translation>The two reads of the host unit differ: %1 bytes differ, the first at address %2H.</translation>
-    </message>
-    <message>
-        <source>下发后读回的主机内容与备份不同：共%1个字节不同，第一处在地址%2H！</source>
-        <translation>The memory read back differs from the backup: %1 bytes differ, the first at address %2H.</translation>
-    </message>
-    <message>
         <source>下发备份数据到主机成功，读回的内容与备份相同！</source>
         <translation>Backup downloaded; the memory read back matches it.</translation>
     </message>
@@ -191,13 +183,23 @@
         <source>下发后读回校验</source>
         <translation>Verify after download</translation>
     </message>
+    <message numerus="yes">
+        <source>两次读取的主机内容不同：共%n个字节不同，第一处在地址%1H！</source>
+        <translation>
+            <numerusform>The two reads of the host unit differ: %n byte differs, the first at address %1H.</numerusform>
+            <numerusform>The two reads of the host unit differ: %n bytes differ, the first at address %1H.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>下发后读回的主机内容与备份不同：共%n个字节不同，第一处在地址%1H！</source>
+        <translation>
+            <numerusform>The memory read back differs from the backup: %n byte differs, the first at address %1H.</numerusform>
+            <numerusform>The memory read back differs from the backup: %n bytes differ, the first at address %1H.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
-    <message>
-        <source>unknown %1 &quot;%2&quot;</source>
-        <translation>unknown %1 &quot;%2&quot;</translation>
-    </message>
     <message>
         <source>the file is neither UTF-8 nor GB18030 text</source>
         <translation>the file is neither UTF-8 nor GB18030 text</translation>
@@ -217,6 +219,10 @@
     <message>
         <source>the file is empty</source>
         <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>unknown value &quot;%2&quot; in the column %1</source>
+        <translation>unknown value &quot;%2&quot; in the column %1</translation>
     </message>
 </context>
 <context>
@@ -509,10 +515,6 @@ Continue?</translation>
         <translation>The two backups are the same.</translation>
     </message>
     <message>
-        <source>共有%1个字节不同，每一个都列在下面。</source>
-        <translation>%1 bytes differ; each of them is listed below.</translation>
-    </message>
-    <message>
         <source>比较两个备份</source>
         <translation>Compare two backups</translation>
     </message>
@@ -531,6 +533,13 @@ Continue?</translation>
     <message>
         <source>比较(&amp;C)</source>
         <translation>&amp;Compare</translation>
+    </message>
+    <message numerus="yes">
+        <source>共有%n个字节不同，每一个都列在下面。</source>
+        <translation>
+            <numerusform>%n byte differs; it is listed below.</numerusform>
+            <numerusform>%n bytes differ; each of them is listed below.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -594,20 +603,8 @@ Continue?</translation>
         <translation>Rows with errors: %1. Correct the file and open it again; nothing is written while a row has an error.</translation>
     </message>
     <message>
-        <source>共%1个传呼机，每一行都可以写入。</source>
-        <translation>%1 pagers; every row can be written.</translation>
-    </message>
-    <message>
         <source>请先打开一个没有错误的传呼机文件！</source>
         <translation>Open a pager file without errors first.</translation>
-    </message>
-    <message>
-        <source>%1个传呼机写入成功！</source>
-        <translation>%1 pagers written.</translation>
-    </message>
-    <message>
-        <source>%1个传呼机已全部写入。</source>
-        <translation>All %1 pagers were written.</translation>
     </message>
     <message>
         <source>已在第%1行（传呼号%2）之前停止；%3。</source>
@@ -673,9 +670,33 @@ Continue?</translation>
         <source>传呼机列表 (*.csv *.CSV)</source>
         <translation>Pager lists (*.csv *.CSV)</translation>
     </message>
-    <message>
-        <source>正在写入%1个传呼机……</source>
-        <translation>Writing %1 pagers…</translation>
+    <message numerus="yes">
+        <source>共%n个传呼机，每一行都可以写入。</source>
+        <translation>
+            <numerusform>%n pager; it can be written.</numerusform>
+            <numerusform>%n pagers; every row can be written.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在写入%n个传呼机……</source>
+        <translation>
+            <numerusform>Writing %n pager…</numerusform>
+            <numerusform>Writing %n pagers…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n个传呼机写入成功！</source>
+        <translation>
+            <numerusform>%n pager written.</numerusform>
+            <numerusform>%n pagers written.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n个传呼机已全部写入。</source>
+        <translation>
+            <numerusform>%n pager was written.</numerusform>
+            <numerusform>All %n pagers were written.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -697,10 +718,6 @@ Continue?</translation>
         <translation>Learning tables %1 to %2…</translation>
     </message>
     <message>
-        <source>%1张餐桌学习完成！</source>
-        <translation>%1 tables learned.</translation>
-    </message>
-    <message>
         <source>没有学习任何餐桌（0/%1）</source>
         <translation>no table learned (0 of %1)</translation>
     </message>
@@ -715,10 +732,6 @@ Continue?</translation>
     <message>
         <source>已停止：%1；餐桌%2未学习。</source>
         <translation>Stopped: %1; table %2 was not learned.</translation>
-    </message>
-    <message>
-        <source>餐桌%1：%2次请求都没有回应：没有人按呼叫器的键，或者主机没有应答；%3。</source>
-        <translation>Table %1: %2 requests went unanswered: no caller key was pressed, or no host unit answers; %3.</translation>
     </message>
     <message>
         <source>在餐桌%1结束：%2。</source>
@@ -767,6 +780,20 @@ Continue?</translation>
     <message>
         <source>呼叫器编码</source>
         <translation>Caller code</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n张餐桌学习完成！</source>
+        <translation>
+            <numerusform>%n table learned.</numerusform>
+            <numerusform>%n tables learned.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>餐桌%1：%n次请求都没有回应：没有人按呼叫器的键，或者主机没有应答；%2。</source>
+        <translation>
+            <numerusform>Table %1: %n request went unanswered: no caller key was pressed, or no host unit answers; %2.</numerusform>
+            <numerusform>Table %1: %n requests went unanswered: no caller key was pressed, or no host unit answers; %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1406,16 +1433,8 @@ Continue?</translation>
         <translation>%1: nothing was sent</translation>
     </message>
     <message>
-        <source>%1: %2 pagers, every row can be sent</source>
-        <translation>%1: %2 pagers, every row can be sent</translation>
-    </message>
-    <message>
         <source>pagers %1/%2</source>
         <translation>pagers %1/%2</translation>
-    </message>
-    <message>
-        <source>%1 pagers set</source>
-        <translation>%1 pagers set</translation>
     </message>
     <message>
         <source>line %1 (pager %2) failed; %3</source>
@@ -1454,10 +1473,6 @@ Continue?</translation>
     <message>
         <source>ended at table %1: %2 (%3)</source>
         <translation>ended at table %1: %2 (%3)</translation>
-    </message>
-    <message>
-        <source>%1 tables learned</source>
-        <translation>%1 tables learned</translation>
     </message>
     <message>
         <source>callsetup-cli: init erases everything the host unit stores; without a terminal to ask on, give --yes</source>
@@ -1580,20 +1595,12 @@ Continue?</translation>
         <translation>no row was set</translation>
     </message>
     <message>
-        <source>rows set: lines %1 to %2 (%3 pagers)</source>
-        <translation>rows set: lines %1 to %2 (%3 pagers)</translation>
-    </message>
-    <message>
         <source>callsetup-cli: cannot read %1: %2</source>
         <translation>callsetup-cli: cannot read %1: %2</translation>
     </message>
     <message>
         <source>stopped before line %1 (pager %2); %3</source>
         <translation>stopped before line %1 (pager %2); %3</translation>
-    </message>
-    <message>
-        <source>table %1: %2 requests went unanswered: no caller key was pressed, or no host unit answers; %3 (%4)</source>
-        <translation>table %1: %2 requests went unanswered: no caller key was pressed, or no host unit answers; %3 (%4)</translation>
     </message>
     <message>
         <source>; also %1</source>
@@ -1710,10 +1717,6 @@ Continue?</translation>
     <message>
         <source>%1 bytes, over the limit of %2 bytes</source>
         <translation>%1 bytes, over the limit of %2 bytes</translation>
-    </message>
-    <message>
-        <source>%1 bytes, fewer than the %2 of a backup</source>
-        <translation>%1 bytes, fewer than the %2 of a backup</translation>
     </message>
     <message>
         <source>no folder %1</source>
@@ -2158,6 +2161,48 @@ Continue?</translation>
     <message>
         <source>file %1, not a link</source>
         <translation>file %1, not a link</translation>
+    </message>
+    <message numerus="yes">
+        <source>rows set: lines %1 to %2 (%n pagers)</source>
+        <translation>
+            <numerusform>rows set: lines %1 to %2 (%n pager)</numerusform>
+            <numerusform>rows set: lines %1 to %2 (%n pagers)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n pagers, every row can be sent</source>
+        <translation>
+            <numerusform>%1: %n pager, it can be sent</numerusform>
+            <numerusform>%1: %n pagers, every row can be sent</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pagers set</source>
+        <translation>
+            <numerusform>%n pager set</numerusform>
+            <numerusform>%n pagers set</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tables learned</source>
+        <translation>
+            <numerusform>%n table learned</numerusform>
+            <numerusform>%n tables learned</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>table %1: %n requests went unanswered: no caller key was pressed, or no host unit answers; %2 (%3)</source>
+        <translation>
+            <numerusform>table %1: %n request went unanswered: no caller key was pressed, or no host unit answers; %2 (%3)</numerusform>
+            <numerusform>table %1: %n requests went unanswered: no caller key was pressed, or no host unit answers; %2 (%3)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes, fewer than the %1 of a backup</source>
+        <translation>
+            <numerusform>%n byte, fewer than the %1 of a backup</numerusform>
+            <numerusform>%n bytes, fewer than the %1 of a backup</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -4,10 +4,6 @@
 <context>
     <name>Batch</name>
     <message>
-        <source>unknown %1 &quot;%2&quot;</source>
-        <translation>无法识别的 %1 值“%2”</translation>
-    </message>
-    <message>
         <source>the file is neither UTF-8 nor GB18030 text</source>
         <translation>文件既不是 UTF-8 文本，也不是 GB18030 文本</translation>
     </message>
@@ -26,6 +22,10 @@
     <message>
         <source>the file is empty</source>
         <translation>文件是空的</translation>
+    </message>
+    <message>
+        <source>unknown value &quot;%2&quot; in the column %1</source>
+        <translation>无法识别的 %1 值“%2”</translation>
     </message>
 </context>
 
@@ -56,10 +56,6 @@
         <translation>没有设置任何一行</translation>
     </message>
     <message>
-        <source>rows set: lines %1 to %2 (%3 pagers)</source>
-        <translation>已设置第 %1 行到第 %2 行（%3 个传呼机）</translation>
-    </message>
-    <message>
         <source>callsetup-cli: cannot read %1: %2</source>
         <translation>callsetup-cli：无法读取 %1：%2</translation>
     </message>
@@ -76,16 +72,8 @@
         <translation>%1：未发送任何内容</translation>
     </message>
     <message>
-        <source>%1: %2 pagers, every row can be sent</source>
-        <translation>%1：%2 个传呼机，每一行都可以发送</translation>
-    </message>
-    <message>
         <source>pagers %1/%2</source>
         <translation>传呼机 %1/%2</translation>
-    </message>
-    <message>
-        <source>%1 pagers set</source>
-        <translation>已设置 %1 个传呼机</translation>
     </message>
     <message>
         <source>stopped before line %1 (pager %2); %3</source>
@@ -122,16 +110,8 @@
         <translation>%2 个中的 %1 个</translation>
     </message>
     <message>
-        <source>%1 tables learned</source>
-        <translation>已学到 %1 个餐桌</translation>
-    </message>
-    <message>
         <source>stopped: %1 (%2); table %3 was not learned</source>
         <translation>已停止：%1（%2）；餐桌号 %3 没有学到</translation>
-    </message>
-    <message>
-        <source>table %1: %2 requests went unanswered: no caller key was pressed, or no host unit answers; %3 (%4)</source>
-        <translation>餐桌号 %1：%2 次请求都没有应答：没有人按呼叫器的键，或者没有主机应答；%3（%4）</translation>
     </message>
     <message>
         <source>ended at table %1: %2 (%3)</source>
@@ -774,10 +754,6 @@
         <translation>%1 字节，超过 %2 字节的上限</translation>
     </message>
     <message>
-        <source>%1 bytes, fewer than the %2 of a backup</source>
-        <translation>%1 字节，不足备份文件的 %2 字节</translation>
-    </message>
-    <message>
         <source>no folder %1</source>
         <translation>没有文件夹 %1</translation>
     </message>
@@ -812,6 +788,42 @@
     <message>
         <source>file %1, not a link</source>
         <translation>文件 %1，不是链接</translation>
+    </message>
+    <message numerus="yes">
+        <source>rows set: lines %1 to %2 (%n pagers)</source>
+        <translation>
+            <numerusform>已设置第 %1 行到第 %2 行（%n 个传呼机）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n pagers, every row can be sent</source>
+        <translation>
+            <numerusform>%1：%n 个传呼机，每一行都可以发送</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pagers set</source>
+        <translation>
+            <numerusform>已设置 %n 个传呼机</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tables learned</source>
+        <translation>
+            <numerusform>已学到 %n 个餐桌</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>table %1: %n requests went unanswered: no caller key was pressed, or no host unit answers; %2 (%3)</source>
+        <translation>
+            <numerusform>餐桌号 %1：%n 次请求都没有应答：没有人按呼叫器的键，或者没有主机应答；%2（%3）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes, fewer than the %1 of a backup</source>
+        <translation>
+            <numerusform>%n 字节，不足备份文件的 %1 字节</numerusform>
+        </translation>
     </message>
 </context>
 

@@ -28,6 +28,11 @@ namespace cs {
 // The header line of a pager file, also what the pager CSV export starts with.
 QString pagerCsvHeader(); // "number,address,model,polarity,rate,tone"
 
+// The caption of a pager file's column 0 (number) .. 5 (tone) in the
+// program's language: the import window's preview heads its columns with it,
+// and a message about a cell names its column by it.
+QString pagerColumnCaption(int column);
+
 struct PagerRow {
     int line = 0; // line number in the file, from 1
     QString number, address;

@@ -63,7 +63,8 @@ TEST(PagerFile, EveryBadRowIsListedWithItsLineAndTheWindowsMessage)
          "2:传呼号必须为1-254的数字！|3:地址码应为7位数字！|4:地址码应为7位数字！"},
         {Head + "6,00000001\n", "", "2:设置传呼号失败!"},
         {Head + "1,1,foo\n2,1,,,,0\n3,1,,,,,x\n4,1,?,正,?,?\n", "",
-         "2:unknown model \"foo\"|3:unknown tone \"0\"|4:more than 6 cells|5:unknown model \"?\""},
+         "2:unknown value \"foo\" in the column 机型|3:unknown value \"0\" in the column 音调|"
+         "4:more than 6 cells|5:unknown value \"?\" in the column 机型"},
         {Head + "5,1\n005,2\n", "2:5/1/0010", "3:pager 5 is already on line 2"},
         {"number,address\n1,1\n", "", "1:the first line must be \"" + Head.trimmed() + "\""},
         {"\n,,\n", "", "0:the file is empty"},

@@ -33,6 +33,7 @@ TEST(CliFiles, WhatEachRunSaysAndItsExitStatus)
     const QString misnamed = file("unit.Cat", image);
     const QString pagers = file("x%1.csv", "number,address\n1,1\n");
     const QString good = file("y%1%2.csv", "number,address,model,polarity,rate,tone\n1,1\n2,2\n");
+    const QString one = file("one.csv", "number,address,model,polarity,rate,tone\n1,1\n");
     const QString folder = dir.filePath("folder.cat");
     QDir().mkpath(folder);
     const QString bad = file("b.csv", "number,address,model,polarity,rate,tone\n1,1\n0,1\n");
@@ -85,6 +86,10 @@ TEST(CliFiles, WhatEachRunSaysAndItsExitStatus)
          0,
          "",
          u(good) + "：2 个传呼机，每一行都可以发送\n"},
+        {{"--lang", "en", "pagers", "load", "--dry-run", one},
+         0,
+         "",
+         u(one) + ": 1 pager, it can be sent\n"},
         {{"pagers", "load", pagers},
          2,
          "",

@@ -3,13 +3,17 @@
 // prompt or detail, but the unit's spoken words shown beside their English.
 
 #include "commands/Commands.h"
+#include "commands/PagerImport.h"
 #include "memory/Transfers.h"
+#include "reports/BatchFiles.h"
 #include "shared/Language.h"
-#include "support/Rig.h"
 #include "sim/SimLine.h"
+#include "support/Files.h"
+#include "support/Rig.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace cs;
@@ -95,7 +99,8 @@ const std::pair<const char*, std::function<void(Rig&)>> faults[] = {
 bool chinese(const QString& text)
 {
     static const QRegularExpression spoken(QStringLiteral("[A-Za-z] \\([^()]*\\)"));
-    static const QRegularExpression wide(QStringLiteral("[\\x{3000}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
+    static const QRegularExpression wide(
+        QStringLiteral("[\\x{3000}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
     return QString(text).remove(spoken).contains(wide);
 }
 
@@ -137,4 +142,69 @@ TEST(EnglishOutcomes, TheCheckFindsChinese)
     };
     for (const auto& [text, found] : cases)
         EXPECT_EQ(chinese(QString::fromUtf8(text)), found) << text;
+}
+
+// Counts of one and of more in each language: "1 byte", "2 bytes", "1个字节".
+TEST(Plurals, OneAndMore)
+{
+    QTemporaryDir dir;
+    const QByteArray image(8192, '\0');
+    const QString a = writeFile(dir.filePath("a.cat"), image);
+    const QString b = writeFile(dir.filePath("b.cat"), QByteArray(image).replace(0, 1, "\1"));
+    const QString c = writeFile(dir.filePath("c.cat"), QByteArray(image).replace(0, 2, "\1\1"));
+    const QByteArray head = "number,address,model,polarity,rate,tone\n";
+    const auto rows = [&](const QByteArray& csv) {
+        Rig rig;
+        Commands commands(rig.link, rig.portControl);
+        PagerImport import(rig.link, commands, rig.ui);
+        import.check(head + csv);
+        return import.status;
+    };
+    const auto verify = [](int corruptBlock) {
+        Rig rig;
+        rig.state.HostImageLoaded = rig.state.ImageDataPresent = true;
+        rig.port.line.faults.corruptBlock = corruptBlock;
+        return downloadAndVerify(rig.link, rig.portControl).message.text;
+    };
+    const std::tuple<Language, std::function<QString()>, QString> cases[] = {
+        {Language::English, [&] { return compareBackups(a, b).summary; },
+         "1 byte differs; it is listed below."},
+        {Language::English, [&] { return compareBackups(a, c).summary; },
+         "2 bytes differ; each of them is listed below."},
+        {Language::Chinese, [&] { return compareBackups(a, b).summary; },
+         "共有1个字节不同，每一个都列在下面。"},
+        {Language::English, [&] { return rows("1,1\n"); }, "1 pager; it can be written."},
+        {Language::English, [&] { return rows("1,1\n2,2\n"); },
+         "2 pagers; every row can be written."},
+        {Language::Chinese, [&] { return rows("1,1\n"); }, "共1个传呼机，每一行都可以写入。"},
+        {Language::English, [&] { return verify(7); },
+         "The memory read back differs from the backup: 1 byte differs, the first at "
+         "address 0380H."},
+        {Language::Chinese, [&] { return verify(7); },
+         "下发后读回的主机内容与备份不同：共1个字节不同，第一处在地址0380H！"},
+    };
+    for (const auto& [language, text, expected] : cases) {
+        ASSERT_TRUE(installLanguage(*QCoreApplication::instance(), language));
+        EXPECT_EQ(text().toStdString(), expected.toStdString());
+    }
+    ASSERT_TRUE(installLanguage(*QCoreApplication::instance(), Language::Chinese));
+}
+
+// A bad list cell of a pager file is named by its column's caption, in the language.
+TEST(PagerFileText, ColumnsByTheirCaptions)
+{
+    const QByteArray file = "number,address,model,polarity,rate,tone\n1,1,,,9600\n2,2,x\n";
+    const std::pair<Language, QString> cases[] = {
+        {Language::Chinese, "2:无法识别的 速率 值“9600”|3:无法识别的 机型 值“x”"},
+        {Language::English,
+         "2:unknown value \"9600\" in the column Rate|3:unknown value \"x\" in the column Model"},
+    };
+    for (const auto& [language, expected] : cases) {
+        ASSERT_TRUE(installLanguage(*QCoreApplication::instance(), language));
+        QStringList problems;
+        for (const RowProblem& p : readPagerCsv(file).problems)
+            problems << QString::number(p.line) + ":" + p.message;
+        EXPECT_EQ(problems.join('|'), expected);
+    }
+    ASSERT_TRUE(installLanguage(*QCoreApplication::instance(), Language::Chinese));
 }
