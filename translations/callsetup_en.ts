@@ -1032,6 +1032,17 @@ Continue?</translation>
     </message>
 </context>
 <context>
+    <name>Program</name>
+    <message>
+        <source>餐厅无线呼叫系统的设置程序：通过串口设置主机。</source>
+        <translation>Sets up the host unit of a restaurant wireless calling system over a serial line.</translation>
+    </message>
+    <message>
+        <source>界面语言：zh（中文）或 en（英文）；不给出时随系统的区域设置。</source>
+        <translation>Language of the texts: zh (Chinese) or en (English); without it, the locale&apos;s.</translation>
+    </message>
+</context>
+<context>
     <name>PromptWindow</name>
     <message>
         <source>请按呼叫器的服务键！</source>
