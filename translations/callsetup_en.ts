@@ -1950,10 +1950,6 @@ Continue?</translation>
         <translation>User Commands</translation>
     </message>
     <message>
-        <source>MMMM yyyy</source>
-        <translation>MMMM yyyy</translation>
-    </message>
-    <message>
         <source>, </source>
         <translation>, </translation>
     </message>
@@ -2214,6 +2210,26 @@ Continue?</translation>
             <numerusform>%n byte, fewer than the %1 of a backup</numerusform>
             <numerusform>%n bytes, fewer than the %1 of a backup</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Usage: callsetup-cli %1 COMMAND [ARGUMENTS] [OPTIONS]</source>
+        <translation>Usage: callsetup-cli %1 COMMAND [ARGUMENTS] [OPTIONS]</translation>
+    </message>
+    <message>
+        <source>&quot;callsetup-cli %1 COMMAND --help&quot; shows the words and options of a command.</source>
+        <translation>&quot;callsetup-cli %1 COMMAND --help&quot; shows the words and options of a command.</translation>
+    </message>
+    <message>
+        <source>show the help of every command, or of COMMAND (a command or a group of commands such as pager)</source>
+        <translation>show the help of every command, or of COMMAND (a command or a group of commands such as pager)</translation>
+    </message>
+    <message>
+        <source>%1 needs a command: %2</source>
+        <translation>%1 needs a command: %2</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;; %2 takes %3</source>
+        <translation>unknown command &quot;%1&quot;; %2 takes %3</translation>
     </message>
 </context>
 </TS>

@@ -322,10 +322,6 @@
         <translation>用户命令</translation>
     </message>
     <message>
-        <source>MMMM yyyy</source>
-        <translation>yyyy年M月</translation>
-    </message>
-    <message>
         <source>, </source>
         <translation>、</translation>
     </message>
@@ -824,6 +820,26 @@
         <translation>
             <numerusform>%n 字节，不足备份文件的 %1 字节</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Usage: callsetup-cli %1 COMMAND [ARGUMENTS] [OPTIONS]</source>
+        <translation>用法：callsetup-cli %1 命令 [参数] [选项]</translation>
+    </message>
+    <message>
+        <source>&quot;callsetup-cli %1 COMMAND --help&quot; shows the words and options of a command.</source>
+        <translation>“callsetup-cli %1 命令 --help”显示一个命令的参数和选项。</translation>
+    </message>
+    <message>
+        <source>show the help of every command, or of COMMAND (a command or a group of commands such as pager)</source>
+        <translation>显示所有命令的帮助，或者 COMMAND（一个命令，或者像 pager 这样的一组命令）的帮助</translation>
+    </message>
+    <message>
+        <source>%1 needs a command: %2</source>
+        <translation>%1 后面需要一个命令：%2</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;; %2 takes %3</source>
+        <translation>未知命令“%1”；%2 后面可以是 %3</translation>
     </message>
 </context>
 

@@ -196,6 +196,17 @@ TEST(CliOptions, WrongUsageIsOneLineAndTheHelpToRead)
          "--tone 的值“5”无法识别\n请运行“callsetup-cli pager set --help”查看帮助。\n"},
         {{"read"}, en, "read needs a file name\n" + help("read")},
         {{"frobnicate", "x"}, en, "unknown command \"frobnicate\"\n" + top},
+        // A group names its commands; help takes a command, a group or nothing.
+        {{"pager"}, en, "pager needs a command: set, delete\n" + help("pager")},
+        {{"tables", "--fast"}, en, "tables needs a command: learn\n" + help("tables")},
+        {{"table", "add", "5"},
+         en,
+         "unknown command \"table add\"; table takes set, delete\n" + help("table")},
+        {{"pager"},
+         {},
+         "pager 后面需要一个命令：set、delete\n请运行“callsetup-cli pager --help”查看帮助。\n"},
+        {{"help", "pager", "add"}, en, "unknown command \"pager add\"\n" + top},
+        {{"help", "pagers", "load", "x"}, en, "unknown command \"pagers load x\"\n" + top},
         {{}, en, "no command given\n" + top},
         {{"pager", "delete", "3", "--tone", "2"},
          en,
@@ -243,6 +254,15 @@ TEST(CliOptions, HelpEverywhereInTheChosenLanguage)
          {"LANG=en"},
          "用法：callsetup-cli report KIND FILE.cat [选项]"},
         {{"--lang", "en", "init", "--help", "--yes"}, {}, "Usage: callsetup-cli init [OPTIONS]"},
+        {{"help", "pager", "set"},
+         {"LANG=en"},
+         "Usage: callsetup-cli pager set NUMBER ADDRESS [OPTIONS]"},
+        {{"help", "--lang", "en"}, {}, en},
+        {{"help", "table"}, {}, "用法：callsetup-cli table 命令 [参数] [选项]"},
+        {{"pagers", "--help"},
+         {"LANG=en"},
+         "Usage: callsetup-cli pagers COMMAND [ARGUMENTS] [OPTIONS]"},
+        {{"help", "help"}, {"LANG=en"}, "Usage: callsetup-cli help [COMMAND] [OPTIONS]"},
     };
     for (const auto& [arguments, environment, first] : cases) {
         const CliResult r = runCli(arguments, environment);

@@ -109,7 +109,12 @@ TEST(CliCompletion, WordsComeFromTheProgram)
                                                cs::test::runCli({"--completion", "bash"}).out);
     // The words typed before the cursor; the word at the cursor last.
     const std::pair<QString, QString> cases[] = {
-        {"", "diff dump init mode monitor pager pagers ports read report table tables write"},
+        {"", "diff dump help init mode monitor pager pagers ports read report table tables write"},
+        {"help ",
+         "diff dump help init mode monitor pager pagers ports read report table tables "
+         "write"},
+        {"help tables ", "learn"},
+        {"help report ", ""},
         {"--lang en pager ", "delete set"},
         {"--lang ", "en zh"},
         {"pager set 1 2 --tone t", "tone1 tone2 tone3 tone4"},
