@@ -28,7 +28,13 @@ int CliSession::report()
         return printed(ExitDone);
     }
     const Report report = buildReport(*kind, host);
-    print(report.text);
+    // A report with nothing to list (no tables) says so where the list would
+    // stand, as the pager report does.
+    if (report.text.isEmpty() && report.outcome.done() && !report.outcome.message.isEmpty()) {
+        printLines(report.outcome.message.text);
+        return printed(ExitDone);
+    }
+    printLines(report.text);
     return printed(finish(report.outcome));
 }
 
@@ -37,7 +43,7 @@ int CliSession::dump()
     Buffer image{};
     if (Outcome loaded = loadBackup(options_.file, image); !loaded.done())
         return finish(loaded);
-    print(dumpText(image, HostMemorySize));
+    printLines(dumpText(image, HostMemorySize));
     return printed(ExitDone);
 }
 

@@ -255,6 +255,13 @@ const QList<CommandInfo>& commandTable()
          {},
          {},
          QT_TRANSLATE_NOOP("cli", "print the bytes arriving on the line until interrupted")},
+        {"help",
+         Command::Help,
+         {{"[COMMAND]"}},
+         {},
+         QT_TRANSLATE_NOOP("cli",
+                           "show the help of every command, or of COMMAND (a command or "
+                           "a group of commands such as pager)")},
     };
     return list;
 }
@@ -265,6 +272,23 @@ const CommandInfo* commandNamed(const QString& name)
         if (name == QLatin1String(entry.name))
             return &entry;
     return nullptr;
+}
+
+QList<const CommandInfo*> groupCommands(const QString& word)
+{
+    QList<const CommandInfo*> out;
+    for (const CommandInfo& entry : commandTable())
+        if (QLatin1String(entry.name).startsWith(word + QLatin1Char(' ')))
+            out << &entry;
+    return out;
+}
+
+QString groupWords(const QString& word)
+{
+    QStringList words;
+    for (const CommandInfo* entry : groupCommands(word))
+        words << QString::fromLatin1(entry->name).section(QLatin1Char(' '), 1);
+    return words.join(cliText(QT_TRANSLATE_NOOP("cli", ", ")));
 }
 
 QString optionCall(const OptionInfo& option)
@@ -537,6 +561,14 @@ QString commandValues(const QCommandLineParser& parser, const CommandInfo& entry
 QString takeWords(const CommandInfo& entry, QStringList words, Options& options)
 {
     const QString name = QLatin1String(entry.name);
+    if (entry.command == Command::Help) {
+        // help [COMMAND]: a command of one or two words, or a group's word.
+        options.topic = words.join(QLatin1Char(' '));
+        if (!options.topic.isEmpty() && !commandNamed(options.topic)
+            && groupCommands(options.topic).isEmpty())
+            return cliText(QT_TRANSLATE_NOOP("cli", "unknown command \"%1\"")).arg(options.topic);
+        return {};
+    }
     if (entry.command == Command::Report && !words.isEmpty()) {
         const QString& kind = words.first();
         if (!reportKindNamed(kind))
@@ -626,6 +658,30 @@ ParseResult parseTopLevel(const QStringList& arguments, QCommandLineParser& pars
     return {options, {}, {}};
 }
 
+// A group's word without one of its commands ("pager", "pager frob"): its
+// help, or what it takes.
+ParseResult parseGroup(const QStringList& arguments, const QStringList& given,
+                       QCommandLineParser& parser)
+{
+    const QString group = given[0];
+    const Usage usage{QStringLiteral("callsetup-cli %1 --help").arg(group)};
+    if (!parser.parse(QStringList{QStringLiteral("callsetup-cli")} + arguments))
+        return usage.wrong(parseError(parser, arguments, nullptr));
+    Options options;
+    if (parser.isSet(QStringLiteral("help"))) {
+        options.command = Command::Help;
+        options.topic = group;
+        return {options, {}, {}};
+    }
+    if (const QString error = commonValues(parser, options); !error.isEmpty())
+        return usage.wrong(error);
+    if (given.size() == 1)
+        return usage.wrong(cliText(QT_TRANSLATE_NOOP("cli", "%1 needs a command: %2"))
+                               .arg(group, groupWords(group)));
+    return usage.wrong(cliText(QT_TRANSLATE_NOOP("cli", "unknown command \"%1\"; %2 takes %3"))
+                           .arg(given[0] + QLatin1Char(' ') + given[1], group, groupWords(group)));
+}
+
 } // namespace
 
 std::optional<QString> languageArgument(const QStringList& arguments)
@@ -655,19 +711,16 @@ ParseResult parseArguments(const QStringList& arguments)
     for (const OptionInfo& option : commonOptions())
         parser.addOption(parserOption(option));
     if (!entry) {
-        // A word that starts a two-word command names the group in the error.
-        const bool group = given.size() > 1
-            && std::any_of(commandTable().begin(), commandTable().end(), [&](const auto& c) {
-                               return QLatin1String(c.name).startsWith(given[0] + QLatin1Char(' '));
-                           });
-        if (!given.isEmpty())
-            return Usage{helpCall(nullptr)}.wrong(
-                cliText(QT_TRANSLATE_NOOP("cli", "unknown command \"%1\""))
-                    .arg(group ? given[0] + QLatin1Char(' ') + given[1] : given[0]));
-        return parseTopLevel(arguments, parser);
+        if (given.isEmpty())
+            return parseTopLevel(arguments, parser);
+        if (!groupCommands(given[0]).isEmpty())
+            return parseGroup(arguments, given, parser);
+        return Usage{helpCall(nullptr)}.wrong(
+            cliText(QT_TRANSLATE_NOOP("cli", "unknown command \"%1\"")).arg(given[0]));
     }
 
-    const Usage usage{helpCall(entry)};
+    // help's wrong words are read about in the help of every command.
+    const Usage usage{helpCall(entry->command == Command::Help ? nullptr : entry)};
     for (const OptionInfo& option : entry->options)
         parser.addOption(parserOption(option));
     if (!parser.parse(QStringList{QStringLiteral("callsetup-cli")} + arguments))

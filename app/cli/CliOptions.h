@@ -39,7 +39,7 @@ enum class Command {
 
 struct Options {
     Command command = Command::Help;
-    QString topic;                         // Help: a command's name, empty for all;
+    QString topic;                         // Help: a command's or a group's name, empty for all;
                                            // Completion: "bash" or "ports"
     QString port = QStringLiteral("COM1"); // "COM1".."COM8" or a device path
     bool fast = false;
@@ -122,6 +122,11 @@ struct CommandInfo {
 
 const QList<CommandInfo>& commandTable();
 const CommandInfo* commandNamed(const QString& name);
+// The commands of a group by its word ("pager": pager set, pager delete);
+// none for a word that starts no two-word command.
+QList<const CommandInfo*> groupCommands(const QString& word);
+// "set, delete": the second words of a group's commands.
+QString groupWords(const QString& word);
 // --port, --fast, --lang and --help: taken by every command.
 const QList<OptionInfo>& commonOptions();
 // "--model M" as the help shows an option.

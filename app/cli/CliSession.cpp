@@ -100,6 +100,13 @@ void CliSession::print(const QByteArray& bytes)
         outputFailed_ = true;
 }
 
+void CliSession::printLines(const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    print(text.endsWith(QLatin1Char('\n')) ? text : text + QStringLiteral("\r\n"));
+}
+
 int CliSession::printed(int status)
 {
     if (!outputFailed_)

@@ -47,12 +47,26 @@ QString mapPortDevice(int n, const QList<PresentPort>& present, const QString& l
 // The device for port number n (n >= 1), as the machine stands now.
 QString portDevice(int n);
 
+// What stands at <links>/comN.
+enum class LinkKind {
+    None,     // nothing: the port is counted from the ports present
+    Link,     // a symbolic link to something that is there
+    Dangling, // a symbolic link to something that is not there (adapter unplugged)
+    Loop,     // a symbolic link that leads back to itself through links
+    Folder,   // a folder, not a link: COMn reaches nothing
+    File,     // a file that is not a link (nor a folder): COMn opens it
+};
+
+// What stands at `path`, without following it further than needed.
+LinkKind linkKindOf(const QString& path);
+
 // Where one port number leads, and how.
 struct PortRoute {
     int number = 0;
-    QString device;       // what COMn opens
-    QString link;         // the per-user link comN, when there is one (dangling too)
-    bool present = false; // the device is there: a port counted, or a link's target
+    QString device; // what COMn opens
+    QString link;   // the per-user comN, when anything stands there
+    LinkKind kind = LinkKind::None;
+    bool present = false; // a device is there: a port counted, or a link's target
 };
 
 // Port numbers 1..count as the machine stands now, from one look at the links

@@ -102,10 +102,10 @@ ImportWindow::ImportWindow(Link& link, Commands& commands, Ui& ui, QWidget* pare
     setWindowTitle(ImportText::tr("导入传呼机"));
     open_ = button(ImportText::tr("打开文件(&O)…"), "OpenFile");
     fileName_ = named(new QLabel, "FileName");
-    preview_ = table({ImportText::tr("行"), ImportText::tr("传呼号"), ImportText::tr("地址码"),
-                      ImportText::tr("机型"), ImportText::tr("极性"), ImportText::tr("速率"),
-                      ImportText::tr("音调"), ImportText::tr("问题")},
-                     "Preview");
+    QStringList headings{ImportText::tr("行")};
+    for (int column = 0; column < 6; ++column)
+        headings << pagerColumnCaption(column);
+    preview_ = table(headings << ImportText::tr("问题"), "Preview");
     status_ = named(new QLabel, "Status");
     status_->setWordWrap(true);
     progress_ = named(new QProgressBar, "Progress");

@@ -50,6 +50,10 @@ TEST(PagerFile, EveryBadRowIsListedWithItsLineAndTheWindowsMessage)
         {"\xEF\xBB\xBF" + Head + "1,1234567,,,,\r\n\r\n254,0,英文,正,512,4\r\n",
          "2:1/1234567/0010 4:254/0/3103", ""},
         {Head + "7,12,new,normal,2,tone3\n", "2:7/12/1122", ""},
+        // CR alone ends a line too (older Mac spreadsheets), also mixed with the others.
+        {Head.chopped(1) + "\r1,1\r\r3,3\r\n4,4\n5,5",
+         "2:1/1/0010 4:3/3/0010 5:4/4/0010 6:5/5/0010", ""},
+        {Head.chopped(1) + "\r1,1\r0,1\r", "2:1/1/0010", "3:传呼号必须为1-254的数字！"},
         {Head + "7,12,1,1,2400,3,,\n,,,,,\n8,1,Standard,REVERSE,512,tone1\n",
          "2:7/12/1122 4:8/1/0000", ""},
         {Head + "1,1\n255,1\n", "2:1/1/0010", "3:传呼号必须为1-254的数字！"},
@@ -57,7 +61,8 @@ TEST(PagerFile, EveryBadRowIsListedWithItsLineAndTheWindowsMessage)
          "2:传呼号必须为1-254的数字！|3:地址码应为7位数字！|4:地址码应为7位数字！"},
         {Head + "6,00000001\n", "", "2:设置传呼号失败!"},
         {Head + "1,1,foo\n2,1,,,,0\n3,1,,,,,x\n4,1,?,正,?,?\n", "",
-         "2:unknown model \"foo\"|3:unknown tone \"0\"|4:more than 6 cells|5:unknown model \"?\""},
+         "2:unknown value \"foo\" in the column 机型|3:unknown value \"0\" in the column 音调|"
+         "4:more than 6 cells|5:unknown value \"?\" in the column 机型"},
         {Head + "5,1\n005,2\n", "2:5/1/0010", "3:pager 5 is already on line 2"},
         {"number,address\n1,1\n", "", "1:the first line must be \"" + Head.trimmed() + "\""},
         {"\n,,\n", "", "0:the file is empty"},
