@@ -2,6 +2,7 @@
 #include "cli/CliHelp.h"
 #include "link/TestView.h"
 #include "memory/Backups.h"
+#include "shared/ErrorText.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -137,7 +138,7 @@ int CliSession::printed(int status)
         return status;
     say(QCoreApplication::translate("cli",
                                     "callsetup-cli: standard output could not be written: %1")
-            .arg(QString::fromLocal8Bit(std::strerror(errno))));
+            .arg(errorText(errno)));
     return ExitFailed;
 }
 

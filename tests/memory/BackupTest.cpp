@@ -178,8 +178,8 @@ TEST(BackupFile, AShortUnreadableOrMisnamedFileChangesNothing)
 {
     // size -1: missing (what else cannot be read is the file boundary's)
     const std::tuple<const char*, int, const char*> cases[] = {
-        {"short.cat", 8191, "文件%1打开失败！"},
-        {"missing.cat", -1, "文件%1打开失败！"},
+        {"short.cat", 8191, "文件%1打开失败！\n8191 bytes, fewer than the 8192 of a backup"},
+        {"missing.cat", -1, "文件%1打开失败！\nno such file or folder"},
         {"unit.Cat", 8192, "请选择.cat文件"},
         {"long.cat", 9000, ""},
     };
@@ -234,7 +234,8 @@ TEST(BackupFile, AFailedSaveKeepsTheOldFile)
     rig.backup.saveFile();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
-    EXPECT_EQ(rig.ui.messages, stop("文件" + path + "保存失败！"));
+    EXPECT_EQ(rig.ui.messages,
+              stop("文件" + path + "保存失败！\nthe file is too large for the file system"));
     EXPECT_EQ(readFile(path), pattern(100, 9));
     EXPECT_EQ(QDir(rig.dir.path()).entryList(QDir::Files), QStringList{"keep.cat"});
 }

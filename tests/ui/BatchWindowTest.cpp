@@ -216,7 +216,7 @@ TEST(BackupFiles, TwoComparedAndThePagerListExported)
     EXPECT_TRUE(differences.startsWith("传呼号 added:\n+    7")) << differences.toStdString();
     child<QLineEdit>(w, "SecondFile")->setText(dir.filePath("none.cat"));
     child(w, "Compare")->click();
-    EXPECT_EQ(f.ui.messages.value(0).text, "文件" + dir.filePath("none.cat") + "打开失败！");
+    EXPECT_EQ(f.ui.messages.value(0).text, "文件" + dir.filePath("none.cat") + "打开失败！\nno such file or folder");
 
     // The pager list of the host image: refused before a read or an open.
     const QString csv = dir.filePath("p.csv");
@@ -227,7 +227,8 @@ TEST(BackupFiles, TwoComparedAndThePagerListExported)
     }
     EXPECT_EQ(f.ui.messages.mid(1).size(), 3);
     EXPECT_EQ(f.ui.messages.value(1).text, "主机数据未读取，无法保存文件！");
-    EXPECT_EQ(f.ui.messages.value(2).text, "文件" + dir.filePath("no/p.csv") + "保存失败！");
+    EXPECT_EQ(f.ui.messages.value(2).text,
+              "文件" + dir.filePath("no/p.csv") + "保存失败！\nno folder " + dir.filePath("no"));
     EXPECT_TRUE(test::readFile(csv).endsWith("\n7,1234567,new,normal,512,tone2\n"));
 }
 
