@@ -164,12 +164,6 @@ bool checkSaveTarget(const QString& path, FileProblem* problem)
     // The new file is written beside the old one and renamed over it.
     if (const int error = files::writable(folder, true))
         return failErrno(problem, error);
-    // A missing file's name must fit the file system too.
-    if (there.error == ENOENT) {
-        const qsizetype longest = files::longestName(folder);
-        if (QFile::encodeName(QFileInfo(target).fileName()).size() > longest)
-            return failErrno(problem, ENAMETOOLONG);
-    }
     if (problem)
         *problem = {};
     return true;

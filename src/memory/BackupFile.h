@@ -56,7 +56,7 @@ std::optional<QByteArray> readBackupFile(const QString& path, FileProblem* probl
 // Whether a backup can be saved under `path`, checked before a long read: its
 // folder exists and may be written, and the name is a regular file the user may
 // write or nothing yet (not a folder, FIFO, device or socket, also through
-// symbolic links), and a new name fits the file system.
+// symbolic links), and the name fits the file system.
 bool checkSaveTarget(const QString& path, FileProblem* problem = nullptr);
 
 // Writes `bytes` as the whole file `path`, as writeBackupFile does.

@@ -57,12 +57,6 @@ int writable(const QString& path, bool folder)
     return ::access(QFile::encodeName(path).constData(), mode) == 0 ? 0 : errno;
 }
 
-qsizetype longestName(const QString& folder)
-{
-    const long longest = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
-    return longest > 0 ? qsizetype(longest) : 255;
-}
-
 Contents readRegular(const QString& path, qint64 count)
 {
     Contents c;

@@ -23,9 +23,6 @@ Look look(const QString& path);
 // it), else why not.
 int writable(const QString& path, bool folder);
 
-// The longest name, in bytes, that the file system of `folder` holds.
-qsizetype longestName(const QString& folder);
-
 // Up to `count` bytes from the start of the regular file `path`. What is not a
 // regular file is not read: its kind comes back with no error. The open cannot
 // block, should the name be replaced by a FIFO between the look and the open.
