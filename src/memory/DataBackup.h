@@ -40,6 +40,8 @@ public:
 
 private:
     Outcome read(MemoryUnit unit);
+    // The dump or report in Text1 made again from the images held now.
+    void showHeldImage();
     // Shows a transfer's outcome in the window: its message box, then the
     // window's size and captions as the transfer ended.
     void finish(const Outcome& outcome, const QString& idleCaption);
