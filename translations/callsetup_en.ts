@@ -191,6 +191,50 @@
         <source>下发后读回校验</source>
         <translation>Verify after download</translation>
     </message>
+    <message>
+        <source>主机读取失败</source>
+        <translation>Host: read failed</translation>
+    </message>
+    <message>
+        <source>读取失败，保留的仍是之前的主机内容</source>
+        <translation>Read failed: the earlier host memory is still held</translation>
+    </message>
+    <message>
+        <source>读取失败，没有主机内容</source>
+        <translation>Read failed: no host memory is held</translation>
+    </message>
+    <message>
+        <source>下发完成，正在读回校验……</source>
+        <translation>Downloaded; reading back to check…</translation>
+    </message>
+    <message>
+        <source>下发完成，读回的内容与备份不同</source>
+        <translation>Downloaded; the memory read back differs</translation>
+    </message>
+    <message>
+        <source>下发完成，读回校验没有做完</source>
+        <translation>Downloaded; the check was not completed</translation>
+    </message>
+    <message>
+        <source>上次读取主机失败！现有的主机内容是更早一次读取的，不是最后读取的主机的。</source>
+        <translation>The last host read failed! The host memory held is from an earlier read, not from the host unit read last.</translation>
+    </message>
+    <message>
+        <source>上次读取主机失败！现有的主机内容来自文件%1，不是最后读取的主机的。</source>
+        <translation>The last host read failed! The host memory held comes from the file %1, not from the host unit read last.</translation>
+    </message>
+    <message>
+        <source>仍要保存它吗？</source>
+        <translation>Save it anyway?</translation>
+    </message>
+    <message>
+        <source>下发备份数据到主机成功，读回校验在第%1块（共%2块）后停止，没有做完！</source>
+        <translation>Backup downloaded; the check stopped after block %1 of %2 and was not completed.</translation>
+    </message>
+    <message>
+        <source>下发备份数据到主机成功，但读回校验没有做完：%1</source>
+        <translation>Backup downloaded, but the check was not completed: %1</translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -2142,6 +2186,78 @@ Continue?</translation>
     <message>
         <source>when set, Qt&apos;s own warnings and debug notes are shown on standard error</source>
         <translation>when set, Qt&apos;s own warnings and debug notes are shown on standard error</translation>
+    </message>
+    <message>
+        <source>table set stopped: the host unit may still be listening for the caller&apos;s key, and may have set the table</source>
+        <translation>table set stopped: the host unit may still be listening for the caller&apos;s key, and may have set the table</translation>
+    </message>
+    <message>
+        <source>the read was stopped: nothing was saved</source>
+        <translation>the read was stopped: nothing was saved</translation>
+    </message>
+    <message>
+        <source>the download completed: the host unit holds the backup</source>
+        <translation>the download completed: the host unit holds the backup</translation>
+    </message>
+    <message>
+        <source>the download completed; the check was stopped and not done</source>
+        <translation>the download completed; the check was stopped and not done</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>no permission</source>
+        <translation>no permission</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>the file system is read-only</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>the disk quota is used up</translation>
+    </message>
+    <message>
+        <source>the file is too large for the file system</source>
+        <translation>the file is too large for the file system</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>the name is too long for the file system</source>
+        <translation>the name is too long for the file system</translation>
+    </message>
+    <message>
+        <source>too many symbolic links (a loop)</source>
+        <translation>too many symbolic links (a loop)</translation>
+    </message>
+    <message>
+        <source>input/output error: the disk or device failed</source>
+        <translation>input/output error: the disk or device failed</translation>
+    </message>
+    <message>
+        <source>too many files are open</source>
+        <translation>too many files are open</translation>
+    </message>
+    <message>
+        <source>the name is already taken</source>
+        <translation>the name is already taken</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>system error %1</translation>
+    </message>
+    <message>
+        <source>%1 (system error %2)</source>
+        <translation>%1 (system error %2)</translation>
     </message>
 </context>
 </TS>

@@ -801,6 +801,78 @@
         <source>when set, Qt&apos;s own warnings and debug notes are shown on standard error</source>
         <translation>设置后，Qt 自己的警告和调试信息会输出到标准错误</translation>
     </message>
+    <message>
+        <source>table set stopped: the host unit may still be listening for the caller&apos;s key, and may have set the table</source>
+        <translation>table set 已停止：主机可能仍在等待呼叫器的服务键，也可能已经设置了这个餐桌号</translation>
+    </message>
+    <message>
+        <source>the read was stopped: nothing was saved</source>
+        <translation>读取已停止：没有保存任何内容</translation>
+    </message>
+    <message>
+        <source>the download completed: the host unit holds the backup</source>
+        <translation>下发已完成：主机中现在是备份的内容</translation>
+    </message>
+    <message>
+        <source>the download completed; the check was stopped and not done</source>
+        <translation>下发已完成；读回校验被停止，没有做完</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>没有这个文件或文件夹</translation>
+    </message>
+    <message>
+        <source>no permission</source>
+        <translation>没有权限</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>文件系统是只读的</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>磁盘空间已满</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>磁盘配额已用完</translation>
+    </message>
+    <message>
+        <source>the file is too large for the file system</source>
+        <translation>文件太大，文件系统放不下</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>路径中有一部分不是文件夹</translation>
+    </message>
+    <message>
+        <source>the name is too long for the file system</source>
+        <translation>文件名太长，文件系统放不下</translation>
+    </message>
+    <message>
+        <source>too many symbolic links (a loop)</source>
+        <translation>符号链接太多（链接成环）</translation>
+    </message>
+    <message>
+        <source>input/output error: the disk or device failed</source>
+        <translation>输入输出错误：磁盘或设备出了故障</translation>
+    </message>
+    <message>
+        <source>too many files are open</source>
+        <translation>打开的文件太多</translation>
+    </message>
+    <message>
+        <source>the name is already taken</source>
+        <translation>这个名字已经被占用</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>系统错误 %1</translation>
+    </message>
+    <message>
+        <source>%1 (system error %2)</source>
+        <translation>%1（系统错误 %2）</translation>
+    </message>
 </context>
 
 </TS>

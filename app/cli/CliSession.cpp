@@ -19,12 +19,24 @@ namespace cs::cli {
 namespace {
 
 volatile std::sig_atomic_t stopSignals = 0;
+volatile std::sig_atomic_t endAtOnce = 0;
+
+// What the program says when a signal ends it at once, prepared beforehand in
+// two buffers (one written while the handler may read the other).
+char lastWords[2][1024];
+std::size_t lastWordsSize[2] = {0, 0};
+volatile std::sig_atomic_t lastWordsAt = -1;
+int lastWordsFd = 2;
 
 // The first Ctrl+C asks the operation to stop after the block or row in
-// progress; a second one ends the program at once.
+// progress (or, while the unit listens, ends it at once); a second one ends
+// the program at once. What ends the program says its last words first.
 void onStop(int signal)
 {
-    if (stopSignals) {
+    if (stopSignals || endAtOnce) {
+        if (const int at = lastWordsAt; at >= 0) {
+            [[maybe_unused]] const auto n = ::write(lastWordsFd, lastWords[at], lastWordsSize[at]);
+        }
         std::signal(signal, SIG_DFL);
         std::raise(signal);
         return;
@@ -142,9 +154,24 @@ int CliSession::printed(int status)
     return ExitFailed;
 }
 
-void CliSession::catchStops()
+void CliSession::setLastWords(const QString& line)
+{
+    if (line.isEmpty()) {
+        lastWordsAt = -1;
+        return;
+    }
+    const QByteArray bytes = progress_.lastLine(line).left(sizeof lastWords[0]);
+    const int next = lastWordsAt == 0 ? 1 : 0;
+    std::memcpy(lastWords[next], bytes.constData(), size_t(bytes.size()));
+    lastWordsSize[next] = size_t(bytes.size());
+    lastWordsFd = ::fileno(err_);
+    lastWordsAt = next;
+}
+
+void CliSession::catchStops(bool atOnce)
 {
     stopSignals = 0;
+    endAtOnce = atOnce;
     struct sigaction action { };
     action.sa_handler = onStop;
     sigemptyset(&action.sa_mask);
