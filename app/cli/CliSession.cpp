@@ -2,6 +2,7 @@
 #include "cli/CliHelp.h"
 #include "link/TestView.h"
 #include "memory/Backups.h"
+#include "shared/ErrorText.h"
 #include "shared/Platform.h"
 
 #include <QCoreApplication>
@@ -113,13 +114,19 @@ int CliSession::printed(int status)
         return status;
     say(QCoreApplication::translate("cli",
                                     "callsetup-cli: standard output could not be written: %1")
-            .arg(QString::fromLocal8Bit(std::strerror(errno))));
+            .arg(errorText(errno)));
     return ExitFailed;
 }
 
-void CliSession::catchStops()
+void CliSession::setLastWords(const QString& line)
 {
-    platform::catchStopRequests();
+    const QByteArray bytes = line.isEmpty() ? QByteArray() : progress_.lastLine(line);
+    platform::setLastWords(::fileno(err_), bytes.constData(), size_t(bytes.size()));
+}
+
+void CliSession::catchStops(bool atOnce)
+{
+    platform::catchStopRequests(atOnce);
 }
 
 bool CliSession::stopRequested()

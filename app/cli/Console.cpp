@@ -91,6 +91,11 @@ void ProgressDisplay::clearLine()
     last_.clear();
 }
 
+QByteArray ProgressDisplay::lastLine(const QString& line) const
+{
+    return (terminal_ ? QByteArray("\r\x1b[K") : QByteArray()) + line.toUtf8() + '\n';
+}
+
 QString ConsoleFeedback::messageLine(const Message& message)
 {
     return titleText(message.title) + QStringLiteral(": ")

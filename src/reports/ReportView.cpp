@@ -41,6 +41,7 @@ void showReport(BackupView& view, const AppState& state, Ui& ui, const ReportKin
     view.label3Visible = false;
     view.label4Visible = false;
     view.text1.clear();
+    view.text1Source = nullptr;
     view.setSize(true);
     view.update();
     if (!kind)
@@ -54,8 +55,10 @@ void showReport(BackupView& view, const AppState& state, Ui& ui, const ReportKin
     const Report report = buildReport(*kind, HostMemory(state.HostImage));
     view.label3Visible = report.heading == Heading::Pagers;
     view.label4Visible = report.heading == Heading::Tables;
-    // The finished report text is set in one go.
+    // The finished report text is set in one go, and made again from the image
+    // a later read or open brings.
     view.text1 = report.text;
+    view.text1Source = [kind](const AppState& s) { return buildReport(kind, s).text; };
     view.update();
     present(ui, report.outcome);
 }

@@ -1,6 +1,8 @@
 #include "shared/Platform.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/ioctl.h>
@@ -12,10 +14,19 @@ namespace cs::platform {
 namespace {
 
 volatile std::sig_atomic_t stopRequests = 0;
+volatile std::sig_atomic_t endAtOnce = 0;
+
+char lastWords[2][1024];
+std::size_t lastWordsSize[2] = {0, 0};
+volatile std::sig_atomic_t lastWordsAt = -1;
+volatile std::sig_atomic_t lastWordsFd = 2;
 
 void onStop(int signal)
 {
-    if (stopRequests) {
+    if (stopRequests || endAtOnce) {
+        if (const int at = lastWordsAt; at >= 0) {
+            [[maybe_unused]] const auto n = ::write(lastWordsFd, lastWords[at], lastWordsSize[at]);
+        }
         std::signal(signal, SIG_DFL);
         std::raise(signal);
         return;
@@ -49,9 +60,10 @@ void setNonBlocking(int fd)
 
 } // namespace
 
-void catchStopRequests()
+void catchStopRequests(bool atOnce)
 {
     stopRequests = 0;
+    endAtOnce = atOnce;
     handle(SIGINT, onStop);
     handle(SIGTERM, onStop);
 }
@@ -59,6 +71,20 @@ void catchStopRequests()
 bool stopRequested()
 {
     return stopRequests != 0;
+}
+
+void setLastWords(int fd, const char* bytes, std::size_t size)
+{
+    if (size == 0) {
+        lastWordsAt = -1;
+        return;
+    }
+    size = std::min(size, sizeof lastWords[0]);
+    const int next = lastWordsAt == 0 ? 1 : 0;
+    std::memcpy(lastWords[next], bytes, size);
+    lastWordsSize[next] = size;
+    lastWordsFd = fd;
+    lastWordsAt = next;
 }
 
 int stopSignalDescriptor(bool hangUp)

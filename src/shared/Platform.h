@@ -3,15 +3,20 @@
 // termination signals, terminals and the resources the process used. The body
 // is POSIX (Linux today); a Windows build gives Platform.cpp another one.
 
+#include <cstddef>
 #include <cstdio>
 
 namespace cs::platform {
 
 // A long operation's stop requests (SIGINT, SIGTERM): the first only sets the
 // flag that stopRequested() reads, a second ends the program as the signal
-// would have. Clears the flag.
-void catchStopRequests();
+// would have (with `atOnce`, already the first). Clears the flag.
+void catchStopRequests(bool atOnce = false);
 bool stopRequested();
+// What a signal that ends the program writes to `fd` first (at most 1 KiB;
+// no bytes: nothing). Kept in two buffers, so that it can be replaced while a
+// signal may read the one before.
+void setLastWords(int fd, const char* bytes, std::size_t size);
 
 // Termination signals (SIGINT, SIGTERM, and SIGHUP with `hangUp`) as a
 // descriptor that becomes readable when one arrives, for a poll loop or a
