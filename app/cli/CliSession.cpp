@@ -136,13 +136,13 @@ bool CliSession::stopRequested()
 
 int CliSession::monitor()
 {
-    if (Outcome opened = portControl_.EnsurePortOpen(); !opened.done())
-        return finish(opened);
-
-    // Termination signals reach the event loop through a descriptor.
+    // Termination signals reach the event loop through a descriptor, from
+    // before the port is open.
     const int stopSignals = platform::stopSignalDescriptor();
     if (stopSignals < 0)
         return ExitFailed;
+    if (Outcome opened = portControl_.EnsurePortOpen(); !opened.done())
+        return finish(opened);
 
     int result = ExitDone;
     QSocketNotifier stop(stopSignals, QSocketNotifier::Read);

@@ -218,14 +218,14 @@ QJsonObject ReportKindInfo::jsonDocument(const HostMemory& host) const
 const ReportKindInfo& allReportKinds()
 {
     static const ReportKindInfo all = {
-        ReportAll,
-        "all",
-        nullptr,
-        QT_TRANSLATE_NOOP("cli", "everything the backup holds (json)"),
-        Heading::None,
-        [](const HostMemory&) { return range(0, HostMemorySize); },
-        nullptr,
-        [](const HostMemory& host) { return QJsonValue(backupJson(host)); },
+        .kind = ReportAll,
+        .name = "all",
+        .caption = nullptr,
+        .summary = QT_TRANSLATE_NOOP("cli", "everything the backup holds (json)"),
+        .heading = Heading::None,
+        .cells = [](const HostMemory&) { return range(0, HostMemorySize); },
+        .text = nullptr,
+        .json = [](const HostMemory& host) { return QJsonValue(backupJson(host)); },
     };
     return all;
 }

@@ -9,7 +9,6 @@
 // read (its buttons stay hidden): it is not offered. The kind "all" stands for
 // every offered kind at once; it has JSON only and is not in the window's list.
 
-
 #include "reports/MemoryLayout.h"
 #include "reports/Reports.h"
 

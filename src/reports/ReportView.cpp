@@ -58,7 +58,9 @@ void showReport(BackupView& view, const AppState& state, Ui& ui, const ReportKin
     // The finished report text is set in one go, and made again from the image
     // a later read or open brings.
     view.text1 = report.text;
-    view.text1Source = [kind](const AppState& s) { return buildReport(kind, s).text; };
+    view.text1Source = [kind](const AppState& s) {
+        return s.HostImageLoaded ? buildReport(*kind, HostMemory(s.HostImage)).text : QString();
+    };
     view.update();
     present(ui, report.outcome);
 }

@@ -144,7 +144,7 @@ Language installedLanguage()
 {
     QCoreApplication* app = QCoreApplication::instance();
     return app && installed(*app, QStringLiteral("callsetup_en")) ? Language::English
-                                                                   : Language::Chinese;
+                                                                  : Language::Chinese;
 }
 
 bool installQtLanguage(QCoreApplication& app, Language language)

@@ -123,40 +123,44 @@ void BackupWindow::build()
     };
 
     readHostButton_ = button(new QPushButton(BackupText::tr("读取主机"), this), "Command1",
-                       twipRect(360, 240, 975, 495));
+                             twipRect(360, 240, 975, 495));
     saveButton_ = button(new QPushButton(BackupText::tr("保存文件"), this), "Command6",
-                       twipRect(1800, 240, 975, 495));
+                         twipRect(1800, 240, 975, 495));
     openButton_ = button(new QPushButton(BackupText::tr("打开文件"), this), "Command7",
-                       twipRect(3240, 240, 975, 495));
+                         twipRect(3240, 240, 975, 495));
     downloadButton_ = button(new QPushButton(BackupText::tr("下发主机"), this), "Command8",
-                       twipRect(4680, 240, 975, 495));
+                             twipRect(4680, 240, 975, 495));
     showReportButton_ = button(new QPushButton(BackupText::tr("按类型显示"), this), "Command5",
-                       twipRect(4200, 1200, 1095, 495));
+                               twipRect(4200, 1200, 1095, 495));
     // Designed at left 5400, its right edge 2 px beyond the window's: moved left to lie inside.
     dumpButton_ = button(new WrapButton(BackupText::tr("内存排列"), this), "Command4",
-                       twipRect(5355, 1080, 495, 615));
+                         twipRect(5355, 1080, 495, 615));
     readBuiltInButton_ = button(new QPushButton(BackupText::tr("读取内置接收机"), this), "Command2",
-                       twipRect(4320, 3480, 1455, 495));
-    readExternalButton_ = button(new QPushButton(BackupText::tr("读取外置接收机"), this), "Command3",
-                       twipRect(4440, 3120, 1455, 495));
+                                twipRect(4320, 3480, 1455, 495));
+    readExternalButton_ = button(new QPushButton(BackupText::tr("读取外置接收机"), this),
+                                 "Command3", twipRect(4440, 3120, 1455, 495));
 
     auto* label5 = new ClickLabel(this);
     reportCaption_ = label(label5, "Label5", BackupText::tr("请选择显示的项目"), {});
     reportCaption_->setGeometry(twipRect(2040, 1080, 1440, 180));
-    hostStatus_ = label(new QLabel(this), "Label6", view_.label6, twipRect(480, 1200, 0, 0).topLeft());
-    progressCaption_ = label(new QLabel(this), "Label1", view_.label1, twipRect(240, 1750, 0, 0).topLeft());
-    receiverStatus_ = label(new QLabel(this), "Label7", view_.label7, twipRect(5520, 2520, 0, 0).topLeft());
+    hostStatus_ = label(new QLabel(this), "Label6", view_.label6,
+                        twipRect(480, 1200, 0, 0).topLeft());
+    progressCaption_ = label(new QLabel(this), "Label1", view_.label1,
+                             twipRect(240, 1750, 0, 0).topLeft());
+    receiverStatus_ = label(new QLabel(this), "Label7", view_.label7,
+                            twipRect(5520, 2520, 0, 0).topLeft());
 
     dumpHeading_ = label(new QLabel(this), "Label2",
-                    QStringLiteral("  00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F"), {});
+                         QStringLiteral("  00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F"), {});
     dumpHeading_->setGeometry(twipRect(720, 2400, 4410, 180));
     dumpHeading_->setFont(monospaceFont());
-    pagerHeading_ = label(new QLabel(this), "Label3",
-                    BackupText::tr("传呼号     地址码       极性      机型      速率     音调"),
-                    {});
+    pagerHeading_ = label(
+        new QLabel(this), "Label3",
+        BackupText::tr("传呼号     地址码       极性      机型      速率     音调"), {});
     pagerHeading_->setGeometry(twipRect(240, 2400, 3615, 195));
     tableHeading_ = label(new QLabel(this), "Label4",
-                    BackupText::tr("餐桌号    特征码   传呼号1  传呼号2  传呼号3  自设键值"), {});
+                          BackupText::tr("餐桌号    特征码   传呼号1  传呼号2  传呼号3  自设键值"),
+                          {});
     tableHeading_->setGeometry(twipRect(120, 2400, 4860, 180));
     // The report headings are spaced for the report's own face, in which a
     // space is as wide as a digit: with it they stand over their columns.
@@ -188,7 +192,9 @@ void BackupWindow::build()
     // Label1 stands right above the bar. The line height of a CJK face makes
     // its box taller than designed; it ends where the bar begins, or the bar
     // would cover the foot of its text.
-    progressCaption_->move(progressCaption_->x(), std::min(progressCaption_->y(), progressBar_->y() - progressCaption_->height()));
+    progressCaption_->move(
+        progressCaption_->x(),
+        std::min(progressCaption_->y(), progressBar_->y() - progressCaption_->height()));
 
     reportText_ = new QPlainTextEdit(this);
     reportText_->setObjectName(QStringLiteral("Text1"));
@@ -200,8 +206,10 @@ void BackupWindow::build()
     reportText_->setGeometry(twipRect(120, 2640, 5655, 3495));
 
     connect(readHostButton_, &QPushButton::clicked, this, [this] { backup_.readHost(); });
-    connect(readBuiltInButton_, &QPushButton::clicked, this, [this] { backup_.readBuiltInReceiver(); });
-    connect(readExternalButton_, &QPushButton::clicked, this, [this] { backup_.readExternalReceiver(); });
+    connect(readBuiltInButton_, &QPushButton::clicked, this,
+            [this] { backup_.readBuiltInReceiver(); });
+    connect(readExternalButton_, &QPushButton::clicked, this,
+            [this] { backup_.readExternalReceiver(); });
     connect(dumpButton_, &QPushButton::clicked, this, [this] { backup_.memoryDump(); });
     connect(showReportButton_, &QPushButton::clicked, this, &BackupWindow::showReportByType);
     connect(saveButton_, &QPushButton::clicked, this, [this] { backup_.saveFile(); });
@@ -213,8 +221,9 @@ void BackupWindow::build()
             [this](int index) { view_.combo1Index = index; });
 
     // Tab follows the window from top to bottom, the report kind before its button.
-    QWidget* chain[] = {readHostButton_, saveButton_, openButton_, downloadButton_, verifyCheck_,
-                        reportKindList_,   showReportButton_, dumpButton_, reportText_};
+    QWidget* chain[] = {readHostButton_,   saveButton_,  openButton_,
+                        downloadButton_,   verifyCheck_, reportKindList_,
+                        showReportButton_, dumpButton_,  reportText_};
     for (size_t i = 1; i < std::size(chain); ++i)
         setTabOrder(chain[i - 1], chain[i]);
     enterPressesButtons(this);

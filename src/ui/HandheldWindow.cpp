@@ -61,9 +61,9 @@ HandheldWindow::HandheldWindow(Link& link, PortControl& port, Ui& ui, QWidget* p
     QPushButton* command1 = nullptr;
     QPushButton* command2 = nullptr;
     byTableList_ = frame(this, "Frame1", HandheldText::tr("餐桌号方式"), 240, "Combo1", 0, "Label3",
-                    "Command1", &command1);
-    byPagerList_ = frame(this, "Frame2", HandheldText::tr("传呼号方式"), 1500, "Combo2", 1, "Label1",
-                    "Command2", &command2);
+                         "Command1", &command1);
+    byPagerList_ = frame(this, "Frame2", HandheldText::tr("传呼号方式"), 1500, "Combo2", 1,
+                         "Label1", "Command2", &command2);
     connect(command1, &QPushButton::clicked, this, &HandheldWindow::writeByTable);
     connect(command2, &QPushButton::clicked, this, &HandheldWindow::writeByPager);
     enterPressesButtons(this);
@@ -83,12 +83,14 @@ HandheldWindow::HandheldWindow(Link& link, PortControl& port, Ui& ui, QWidget* p
 
 void HandheldWindow::writeByTable()
 {
-    present(ui_, VoicePrompts(link_, port_).writeHandheldByTable(listChoice(*byTableList_).position));
+    present(ui_,
+            VoicePrompts(link_, port_).writeHandheldByTable(listChoice(*byTableList_).position));
 }
 
 void HandheldWindow::writeByPager()
 {
-    present(ui_, VoicePrompts(link_, port_).writeHandheldByPager(listChoice(*byPagerList_).position));
+    present(ui_,
+            VoicePrompts(link_, port_).writeHandheldByPager(listChoice(*byPagerList_).position));
 }
 
 } // namespace cs::ui

@@ -2,8 +2,8 @@
 #include "ui/Twips.h"
 
 #include "callsetup/Version.h"
-#include "reports/BatchFiles.h"
 #include "link/PortNames.h"
+#include "reports/BatchFiles.h"
 #include "shared/Vocabulary.h"
 #include "ui/BackupWindow.h"
 #include "ui/EnterKey.h"
@@ -197,7 +197,7 @@ void MainWindow::buildPortRow()
     portList_->installEventFilter(this); // typed text is no choice from the list
     attachPortTips(portList_);
     portButton_ = button(this, "Command15", MainText::tr("打开"), 2880, 90, 615, 300,
-                        [this] { present(ui_, port_.toggle()); });
+                         [this] { present(ui_, port_.toggle()); });
     label(this, "Label10", MainText::tr("端口状态："), 4440, 120, 1215, 255);
     portStatus_ = label(this, "Label11", MainText::tr("串口关闭"), 5760, 120, 2175, 255);
 }
@@ -281,13 +281,15 @@ void MainWindow::buildVisibleGroups()
     QGroupBox* frame4 = frame("Frame4", MainText::tr("删除传呼机"), 360, 4080, 2295, 975);
     label(frame4, "Label4", MainText::tr("传呼号"), 120, 300, 975, 255);
     deletedPagerEdit_ = field(frame4, Field::DeletedPager, 120, 570, 975, 300);
-    QPushButton* command4 = button(frame4, "Command4", MainText::tr("删除"), 1320, 450, 735, 420,
-                                   [this] { present(ui_, commands_.deletePager(deletedPagerEdit_->text())); });
+    QPushButton* command4 = button(
+        frame4, "Command4", MainText::tr("删除"), 1320, 450, 735, 420,
+        [this] { present(ui_, commands_.deletePager(deletedPagerEdit_->text())); });
     QGroupBox* frame6 = frame("Frame6", MainText::tr("删除餐桌呼叫器"), 3120, 4080, 2295, 975);
     label(frame6, "Label6", MainText::tr("餐桌号"), 120, 300, 975, 255);
     deletedTableEdit_ = field(frame6, Field::DeletedTable, 120, 570, 975, 300);
-    QPushButton* command5 = button(frame6, "Command5", MainText::tr("删除"), 1320, 450, 735, 420,
-                                   [this] { present(ui_, commands_.deleteTable(deletedTableEdit_->text())); });
+    QPushButton* command5 = button(
+        frame6, "Command5", MainText::tr("删除"), 1320, 450, 735, 420,
+        [this] { present(ui_, commands_.deleteTable(deletedTableEdit_->text())); });
 
     // Host buttons.
     button(this, "Command7", MainText::tr("初始化主机"), 6240, 3960, 1335, 495,
@@ -319,22 +321,25 @@ void MainWindow::buildHiddenGroups()
     hidden << label(this, "Label12", MainText::tr("发射机频率  （MHZ）"), 360, 5340, 1815, 255);
     transmitterFrequencyEdit_ = field(this, Field::TransmitterFrequency, 2220, 5295, 1095, 300);
     QPushButton* command14 = button(
-        this, "Command14", MainText::tr("写入"), 3420, 5280, 735, 420,
-        [this] { present(ui_, commands_.setTransmitterFrequency(transmitterFrequencyEdit_->text())); });
+        this, "Command14", MainText::tr("写入"), 3420, 5280, 735, 420, [this] {
+            present(ui_, commands_.setTransmitterFrequency(transmitterFrequencyEdit_->text()));
+        });
     hidden << transmitterFrequencyEdit_ << command14;
 
     // Receiver frequency row, with the receiver number it is meant for.
     hidden << label(this, "Label8", MainText::tr("接收器频率   （MHZ）"), 360, 5820, 1815, 255);
     receiverFrequencyList_ = list(this, "Combo2",
-                   {QStringLiteral("314.2"), QStringLiteral("314.4"), QStringLiteral("314.6"),
-                    QStringLiteral("314.8"), QStringLiteral("315.0"), QStringLiteral("315.2"),
-                    QStringLiteral("315.4"), QStringLiteral("315.6")},
-                   true, 2220, 5775, 1095, 300);
+                                  {QStringLiteral("314.2"), QStringLiteral("314.4"),
+                                   QStringLiteral("314.6"), QStringLiteral("314.8"),
+                                   QStringLiteral("315.0"), QStringLiteral("315.2"),
+                                   QStringLiteral("315.4"), QStringLiteral("315.6")},
+                                  true, 2220, 5775, 1095, 300);
     frequencyReceiverEdit_ = field(this, "Text10", 3420, 5775, 615, 300);
     QPushButton* command13 = button(
         this, "Command13", MainText::tr("写入"), 4140, 5760, 735, 420, [this] {
             present(ui_,
-                    commands_.setReceiverFrequency(receiverFrequencyList_->currentText(), listPosition(receiverFrequencyList_),
+                    commands_.setReceiverFrequency(receiverFrequencyList_->currentText(),
+                                                   listPosition(receiverFrequencyList_),
                                                    frequencyReceiverEdit_->text()));
         });
     hidden << receiverFrequencyList_ << frequencyReceiverEdit_ << command13;
@@ -345,7 +350,8 @@ void MainWindow::buildHiddenGroups()
 
     // Info unit type.
     QGroupBox* frame9 = frame("Frame9", MainText::tr("信息机类型"), 5700, 5280, 1095, 975);
-    infoUnitTypeList_ = list(frame9, "Combo3", infoUnitTypes().listTexts(), false, 120, 270, 855, 300);
+    infoUnitTypeList_ = list(frame9, "Combo3", infoUnitTypes().listTexts(), false, 120, 270, 855,
+                             300);
     QPushButton* command20 = button(
         frame9, "Command20", MainText::tr("写入"), 120, 600, 855, 315,
         [this] { present(ui_, commands_.setInfoUnitType(listPosition(infoUnitTypeList_))); });
@@ -428,7 +434,7 @@ void MainWindow::buildHiddenGroups()
 void MainWindow::buildTestGroup()
 {
     testButton_ = button(this, "Command8", MainText::tr("测试(&t)"), 1320, 5640, 975, 255,
-                       [this] { present(ui_, testView_.toggle()); });
+                         [this] { present(ui_, testView_.toggle()); });
     testButton_->hide();
     label(this, "Label7", MainText::tr("测试窗口"), 360, 5760, 975, 255);
     testText_ = new QPlainTextEdit(this);
@@ -486,7 +492,8 @@ void MainWindow::load()
         move(area.x() + (area.width() - px(WidthTwips)) / 2, area.y());
     }
 
-    for (QLineEdit* t : {receiverNumberEdit_, deletedPagerEdit_, deletedHurryButtonEdit_, deletedTableEdit_, transmitterFrequencyEdit_, hurryButtonEdit_})
+    for (QLineEdit* t : {receiverNumberEdit_, deletedPagerEdit_, deletedHurryButtonEdit_,
+                         deletedTableEdit_, transmitterFrequencyEdit_, hurryButtonEdit_})
         t->clear();
 
     link_.port().setRts(false);
