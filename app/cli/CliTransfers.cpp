@@ -50,8 +50,9 @@ int CliSession::read()
 QString CliSession::holdsLine(int done, int blocks)
 {
     if (done == blocks)
-        return QCoreApplication::translate("cli", "the download completed: the host unit holds "
-                                                  "the backup");
+        return QCoreApplication::translate("cli",
+                                           "the download completed: the host unit holds "
+                                           "the backup");
     // Blocks 0 .. done-1 were acknowledged; the block after them was sent and
     // may or may not have been stored.
     return QCoreApplication::translate(
@@ -75,8 +76,7 @@ int CliSession::write()
         return finish(opened);
     finish(opened);
     catchStops();
-    TransferControl control = transferProgress(downloadingCaption(),
-                                               HostBlocks - 1);
+    TransferControl control = transferProgress(downloadingCaption(), HostBlocks - 1);
     // A second Ctrl+C ends the program at once, saying what the unit holds by then.
     const auto downloading = control.progress;
     bool checking = false;
@@ -86,8 +86,7 @@ int CliSession::write()
     };
     control.progress = [this, downloading, &checking](int value) {
         if (checking)
-            return progress_.showProgress(checkingCaption(), value, 0,
-                                          HostBlocks - 1);
+            return progress_.showProgress(checkingCaption(), value, 0, HostBlocks - 1);
         setLastWords(holdsLine(value + 1, HostBlocks));
         downloading(value);
     };
