@@ -43,7 +43,46 @@ std::optional<std::uint8_t> optionalList(const ListChoice& list, int count)
     return position(list.position, count);
 }
 
+QString callerPromptFailure()
+{
+    return QCoreApplication::translate("Commands", "设置呼叫器的语音提示类型失败!");
+}
+
+QString handheldFailure()
+{
+    return QCoreApplication::translate("Commands", "设置手持呼叫器的语音提示类型失败!");
+}
+
+Checked<int> checkedPosition(int p, int count, bool notSet, const QString& failure)
+{
+    if (notSet)
+        return int(layout::NotSet);
+    if (const auto v = position(p, count))
+        return int(*v);
+    return InputProblem{stopMessage(failure), Field::None};
+}
+
 } // namespace
+
+Checked<int> checkNumberPronunciation(int p)
+{
+    return checkedPosition(p, 2, false, callerPromptFailure());
+}
+
+Checked<int> checkCallOriginator(int p, bool notSet)
+{
+    return checkedPosition(p, CallOriginatorCount, notSet, callerPromptFailure());
+}
+
+Checked<int> checkKeyPrompt(int p, bool notSet)
+{
+    return checkedPosition(p, VoicePromptCount, notSet, callerPromptFailure());
+}
+
+Checked<int> checkHandheldPrompt(int p)
+{
+    return checkedPosition(p, HandheldPromptCount, false, handheldFailure());
+}
 
 std::optional<QByteArray> VoicePrompts::callerPromptPayload(const CallerPromptChoices& c)
 {
@@ -66,7 +105,7 @@ Outcome VoicePrompts::writeCallerPrompts(const CallerPromptChoices& choices)
     const CommandPlan plan = voicePlan(
         CallerPromptCode,
         QCoreApplication::translate("Commands", "语音信息机中关于呼叫器的设置成功！"),
-        QCoreApplication::translate("Commands", "设置呼叫器的语音提示类型失败!"));
+        callerPromptFailure());
     CommandRunner runner(link_, port_);
     return runner.run(plan, [&]() -> Built {
         if (auto payload = callerPromptPayload(choices))
@@ -77,9 +116,8 @@ Outcome VoicePrompts::writeCallerPrompts(const CallerPromptChoices& choices)
 
 Outcome VoicePrompts::writeHandheld(std::uint8_t code, int listPosition)
 {
-    const CommandPlan plan = voicePlan(
-        code, QCoreApplication::translate("Commands", "设置成功！"),
-        QCoreApplication::translate("Commands", "设置手持呼叫器的语音提示类型失败!"));
+    const CommandPlan plan = voicePlan(code, QCoreApplication::translate("Commands", "设置成功！"),
+                                       handheldFailure());
     CommandRunner runner(link_, port_);
     return runner.run(plan, [&]() -> Built {
         const auto p = position(listPosition, HandheldPromptCount);
