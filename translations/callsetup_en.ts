@@ -549,6 +549,77 @@ Continue?</translation>
     </message>
 </context>
 <context>
+    <name>Edits</name>
+    <message>
+        <source>未知的键“%1”</source>
+        <translation>unknown key &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>应为JSON对象</source>
+        <translation>a JSON object is expected</translation>
+    </message>
+    <message>
+        <source>应为JSON列表</source>
+        <translation>a JSON list is expected</translation>
+    </message>
+    <message>
+        <source>应为整数</source>
+        <translation>a whole number is expected</translation>
+    </message>
+    <message>
+        <source>应在%1到%2之间</source>
+        <translation>must lie in %1 to %2</translation>
+    </message>
+    <message>
+        <source>应为true或false</source>
+        <translation>true or false is expected</translation>
+    </message>
+    <message>
+        <source>应为列表中的词或JSON对象</source>
+        <translation>a word of the list or a JSON object is expected</translation>
+    </message>
+    <message>
+        <source>应为列表中的词或null</source>
+        <translation>a word of the list or null is expected</translation>
+    </message>
+    <message>
+        <source>“%1”不是列表中的词：%2</source>
+        <translation>&quot;%1&quot; is not a word of the list: %2</translation>
+    </message>
+    <message>
+        <source>应为六个十六进制数字</source>
+        <translation>six hexadecimal digits are expected</translation>
+    </message>
+    <message>
+        <source>餐桌应有“feature”或“table”</source>
+        <translation>a table needs &quot;feature&quot; or &quot;table&quot;</translation>
+    </message>
+    <message>
+        <source>应为三个传呼号（null：无）</source>
+        <translation>three pager numbers are expected (null: none)</translation>
+    </message>
+    <message>
+        <source>不是JSON文档：%1（第%2个字节）</source>
+        <translation>not a JSON document: %1 (at byte %2)</translation>
+    </message>
+    <message>
+        <source>文档格式版本%1不受支持，本程序读取版本%2</source>
+        <translation>document format version %1 is not supported; this program reads version %2</translation>
+    </message>
+    <message>
+        <source>备份中没有此餐桌号！餐桌不能离线添加：呼叫器的特征码只能在主机上按呼叫器的服务键得到。</source>
+        <translation>The backup holds no such table number! A table cannot be added offline: its caller&apos;s code comes only from a press of the caller&apos;s service key at the host unit.</translation>
+    </message>
+    <message>
+        <source>餐桌记录%1（餐桌号%2）与“%3”占用同一内存单元%4，修改一方会覆盖另一方，不能修改！</source>
+        <translation>Table record %1 (table %2) and &quot;%3&quot; share memory cell %4: changing one would overwrite the other, so the change is refused!</translation>
+    </message>
+    <message>
+        <source>餐桌号%1已经有呼叫器，不能重复！</source>
+        <translation>Table number %1 already has a caller; a number cannot be used twice!</translation>
+    </message>
+</context>
+<context>
     <name>HandheldWindow</name>
     <message>
         <source>找您取（去）**桌</source>

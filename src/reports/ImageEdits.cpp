@@ -69,8 +69,9 @@ Outcome ImageEdits::commit(const QList<Write>& writes)
         if (const ReportKindInfo* setting = settingAt(host, w.cell)) {
             const int k = (w.cell - TableTableStart) / TableRecordSize;
             return Outcome::refused(stopMessage(
-                EditText::tr("餐桌记录%1（餐桌号%2）与“%3”占用同一内存单元%4，修改一方会覆盖另一方，"
-                             "不能修改！")
+                EditText::tr(
+                    "餐桌记录%1（餐桌号%2）与“%3”占用同一内存单元%4，修改一方会覆盖另一方，"
+                    "不能修改！")
                     .arg(k + 1)
                     .arg(host.table(k).tableNumber)
                     .arg(setting->captionText())
@@ -82,8 +83,8 @@ Outcome ImageEdits::commit(const QList<Write>& writes)
     return Outcome::success();
 }
 
-Outcome ImageEdits::setPager(const QString& number, const QString& address, int model,
-                             int polarity, int rate, int tone)
+Outcome ImageEdits::setPager(const QString& number, const QString& address, int model, int polarity,
+                             int rate, int tone)
 {
     const Checked<PagerInputs> in = checkPager(number, address, model, polarity, rate, tone);
     if (!in)
@@ -105,9 +106,9 @@ Outcome ImageEdits::deletePager(const QString& number)
     if (!pager)
         return pager.problem().outcome();
     if (!HostMemory(image_).pager(*pager))
-        return Outcome::refused(
-            {QCoreApplication::translate("Commands", "无此传呼号！"), Style::Info, Title::Attention},
-            Field::DeletedPager);
+        return Outcome::refused({QCoreApplication::translate("Commands", "无此传呼号！"),
+                                 Style::Info, Title::Attention},
+                                Field::DeletedPager);
     QList<Write> writes;
     for (int i = 0; i < PagerRecordSize; ++i)
         writes.append({pagerBase(*pager) + i, layout::NotSet});
@@ -116,15 +117,24 @@ Outcome ImageEdits::deletePager(const QString& number)
 
 Outcome ImageEdits::editTable(const QString& table, const TableFields& fields)
 {
+    const Checked<int> number = checkTableNumber(table);
+    if (!number)
+        return number.problem().outcome();
+    const int k = tableIndex(*number);
+    return k < 0 ? noSuchTable() : editTableAt(k, fields);
+}
+
+Outcome ImageEdits::editTableAt(int k, const TableFields& fields)
+{
+    if (k < 0 || k >= HostMemory(image_).tableCount().count())
+        return noSuchTable();
+    // The fields' checks of set table; the record's own number is not typed.
     const std::array<QString, 3> none;
     const auto& pagers = fields.pagers ? *fields.pagers : none;
-    const Checked<TableInputs> in
-        = checkTable(table, fields.key.value_or(QString()), pagers[0], pagers[1], pagers[2]);
+    const Checked<TableInputs> in = checkTable(QStringLiteral("1"), fields.key.value_or(QString()),
+                                               pagers[0], pagers[1], pagers[2]);
     if (!in)
         return in.problem().outcome();
-    const int k = tableIndex(in->table);
-    if (k < 0)
-        return noSuchTable();
     QList<Write> writes;
     const int base = tableBase(k);
     if (fields.pagers)
@@ -144,9 +154,18 @@ Outcome ImageEdits::renumberTable(const QString& table, const QString& number)
     if (!to)
         return to.problem().outcome();
     const int k = tableIndex(*from);
-    if (k < 0)
+    return k < 0 ? noSuchTable() : renumberTableAt(k, number);
+}
+
+Outcome ImageEdits::renumberTableAt(int k, const QString& number)
+{
+    const HostMemory host(image_);
+    if (k < 0 || k >= host.tableCount().count())
         return noSuchTable();
-    if (*to == *from)
+    const Checked<int> to = checkTableNumber(number);
+    if (!to)
+        return to.problem().outcome();
+    if (*to == host.table(k).tableNumber)
         return Outcome::success();
     if (tableIndex(*to) >= 0)
         return Outcome::refused(
@@ -167,7 +186,14 @@ Outcome ImageEdits::deleteTable(const QString& table)
             stopMessage(QCoreApplication::translate("Commands", "不存在此餐桌号码！！"),
                         Title::Attention),
             Field::DeletedTable);
+    return deleteTableAt(k);
+}
+
+Outcome ImageEdits::deleteTableAt(int k)
+{
     const int count = HostMemory(image_).tableCount().count();
+    if (k < 0 || k >= count)
+        return noSuchTable();
     QList<Write> writes;
     for (int c = tableBase(k); c < tableBase(count - 1); ++c)
         writes.append({c, image_[size_t(c + TableRecordSize)]});

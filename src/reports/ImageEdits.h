@@ -73,6 +73,11 @@ public:
     Outcome renumberTable(const QString& table, const QString& number);
     // Command5.
     Outcome deleteTable(const QString& table);
+    // The same by record index k (0 .. TableCount-1), for a record the caller
+    // has found by its caller's code.
+    Outcome editTableAt(int k, const TableFields& fields);
+    Outcome renumberTableAt(int k, const QString& number);
+    Outcome deleteTableAt(int k);
     // The refusal of a table that the image does not hold.
     static Outcome noSuchTable();
 

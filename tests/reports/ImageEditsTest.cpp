@@ -58,8 +58,8 @@ struct Step {
 
 Step randomStep(std::mt19937& rng, const Buffer& image)
 {
-    const QStringList frequencies = {"",      "430.225",  "433.92", "100",     "500",
-                                     "99.9",  "430.2125", "abc",    "315.0125"};
+    const QStringList frequencies = {"",     "430.225",  "433.92", "100",     "500",
+                                     "99.9", "430.2125", "abc",    "315.0125"};
     switch (pick(rng, 0, 8)) {
     case 0: {
         const QString n = pick(rng, 0, 9) ? num(pick(rng, 1, 254)) : num(pick(rng, 255, 256));
@@ -77,8 +77,9 @@ Step randomStep(std::mt19937& rng, const Buffer& image)
     }
     case 2: {
         const int count = tableCountOf(image);
-        const QString n = count > 0 && pick(rng, 0, 3) ? num(tableNumberAt(image, pick(rng, 0, count - 1)))
-                                                     : num(pick(rng, 0, 65536));
+        const QString n = count > 0 && pick(rng, 0, 3)
+            ? num(tableNumberAt(image, pick(rng, 0, count - 1)))
+            : num(pick(rng, 0, 65536));
         return {"table delete " + n, [=](Commands& c, VoicePrompts&) { return c.deleteTable(n); },
                 [=](ImageEdits& e) { return e.deleteTable(n); }};
     }
@@ -115,7 +116,8 @@ Step randomStep(std::mt19937& rng, const Buffer& image)
     default: {
         const int p = pick(rng, 0, 2);
         const bool byTable = pick(rng, 0, 1);
-        const VoiceSetting s = byTable ? VoiceSetting::HandheldByTable : VoiceSetting::HandheldByPager;
+        const VoiceSetting s = byTable ? VoiceSetting::HandheldByTable
+                                       : VoiceSetting::HandheldByPager;
         return {"handheld " + num(p),
                 [=](Commands&, VoicePrompts& v) {
                     return byTable ? v.writeHandheldByTable(p) : v.writeHandheldByPager(p);
@@ -133,7 +135,8 @@ TEST(ImageEdits, SameBytesAsTheCommandsOnTheUnit)
         std::mt19937 rng(seed);
         Rig rig;
         const Buffer start = realisticImage(rng);
-        ASSERT_TRUE(rig.unit.loadImage(QByteArray(reinterpret_cast<const char*>(start.data()), 8192)));
+        ASSERT_TRUE(
+            rig.unit.loadImage(QByteArray(reinterpret_cast<const char*>(start.data()), 8192)));
         ASSERT_TRUE(readMemory(rig.link, rig.portControl, MemoryUnit::Host).done());
         Buffer offline = rig.state.HostImage;
         Commands commands(rig.link, rig.portControl);
@@ -182,7 +185,8 @@ TEST(ImageEdits, EncodedAsTheUnitStoresThem)
          hex("64 12 34 56 71")},
         {"pager 1 short", [](ImageEdits& e) { return e.setPager("1", "12", 3, 0, 1, 3); }, 0,
          hex("45 00 00 01 23")},
-        {"pager delete", [](ImageEdits& e) { return e.deletePager("2"); }, 5, hex("FF FF FF FF FF")},
+        {"pager delete", [](ImageEdits& e) { return e.deletePager("2"); }, 5,
+         hex("FF FF FF FF FF")},
         {"digital", [](ImageEdits& e) { return e.setInfoUnitType(0); }, 2046, hex("FF")},
         {"voice", [](ImageEdits& e) { return e.setInfoUnitType(1); }, 2046, hex("00")},
         {"mode single0", [](ImageEdits& e) { return e.setWorkMode(2); }, 8166, hex("02")},
@@ -199,9 +203,14 @@ TEST(ImageEdits, EncodedAsTheUnitStoresThem)
          [](ImageEdits& e) { return e.setVoiceSetting(VoiceSetting::CallOriginator, 8); }, 2024,
          hex("00 08 03")},
         {"table pagers",
-         [](ImageEdits& e) { return e.editTable("5", {{{"12", "", "255"}}, std::nullopt}); },
+         [](ImageEdits& e) {
+             return e.editTable("5", {{{"12", "", "255"}}, std::nullopt});
+         },
          1280 + 9 + 5, hex("0C FF FF 07")},
-        {"table key", [](ImageEdits& e) { return e.editTable("5", {std::nullopt, "00"}); },
+        {"table key",
+         [](ImageEdits& e) {
+             return e.editTable("5", {std::nullopt, "00"});
+         },
          1280 + 9 + 5, hex("01 02 03 00")},
         {"table move", [](ImageEdits& e) { return e.renumberTable("5", "65535"); }, 1280 + 9,
          hex("0A 00 01 FF FF 01")},
@@ -216,16 +225,15 @@ TEST(ImageEdits, EncodedAsTheUnitStoresThem)
         image[8185] = 0x11, image[8186] = 0x22, image[8187] = 0x33, image[8188] = 0x01;
         // Two tables: 7 and 5.
         for (int k = 0; k < 2; ++k) {
-            const std::uint8_t record[9] = {0x0A, 0x00, std::uint8_t(k), 0x00,
-                                            std::uint8_t(k ? 5 : 7), 1, 2, 3, 7};
+            const std::uint8_t record[9] = {
+                0x0A, 0x00, std::uint8_t(k), 0x00, std::uint8_t(k ? 5 : 7), 1, 2, 3, 7};
             std::copy(record, record + 9, image.begin() + 1280 + 9 * k);
         }
         image[8190] = 0x00, image[8191] = 0x02;
         const Buffer before = image;
         ImageEdits edits(image);
         ASSERT_TRUE(c.edit(edits).done()) << c.name;
-        const QByteArray got(reinterpret_cast<const char*>(image.data()) + c.cell,
-                             c.bytes.size());
+        const QByteArray got(reinterpret_cast<const char*>(image.data()) + c.cell, c.bytes.size());
         EXPECT_EQ(got.toHex(' '), c.bytes.toHex(' ')) << c.name;
         for (int cell : changedCells(before, image))
             EXPECT_TRUE(cell >= c.cell && cell < c.cell + c.bytes.size()) << c.name << " " << cell;
@@ -252,12 +260,15 @@ TEST(ImageEdits, EveryEditChangesOnlyItsCells)
             {"pager delete", [&](ImageEdits& e) { return e.deletePager(num(n)); },
              cellRange(5 * (n - 1), 5)},
             {"table edit",
-             [&](ImageEdits& e) { return e.editTable(table, {{{"9", "", "200"}}, "42"}); },
+             [&](ImageEdits& e) {
+                 return e.editTable(table, {{{"9", "", "200"}}, "42"});
+             },
              cellRange(1280 + 9 * k + 5, 4)},
             {"table move", [&](ImageEdits& e) { return e.renumberTable(table, "65535"); },
              cellRange(1280 + 9 * k + 3, 2)},
             {"mode", [&](ImageEdits& e) { return e.setWorkMode(pick(rng, 0, 2)); }, {8166}},
-            {"info unit", [&](ImageEdits& e) { return e.setInfoUnitType(pick(rng, 0, 1)); },
+            {"info unit",
+             [&](ImageEdits& e) { return e.setInfoUnitType(pick(rng, 0, 1)); },
              {2046}},
             {"transmitter", [&](ImageEdits& e) { return e.setTransmitterFrequency("433.9125"); },
              cellRange(8185, 4)},
@@ -265,7 +276,8 @@ TEST(ImageEdits, EveryEditChangesOnlyItsCells)
             {"language",
              [&](ImageEdits& e) { return e.setVoiceSetting(VoiceSetting::NumberPronunciation, 1); },
              {2024}},
-            {"key 2", [&](ImageEdits& e) { return e.setVoiceSetting(VoiceSetting::KeyPrompt2, 15); },
+            {"key 2",
+             [&](ImageEdits& e) { return e.setVoiceSetting(VoiceSetting::KeyPrompt2, 15); },
              {2027}},
             {"by pager",
              [&](ImageEdits& e) { return e.setVoiceSetting(VoiceSetting::HandheldByPager, 2); },
@@ -351,30 +363,47 @@ TEST(ImageEdits, Refusals)
         {"key prompt on a record",
          [](ImageEdits& e) { return e.setVoiceSetting(VoiceSetting::KeyPrompt1, 3); }, keys},
         {"record's key on a prompt",
-         [](ImageEdits& e) { return e.editTable("301", {std::nullopt, "5"}); }, keys},
+         [](ImageEdits& e) {
+             return e.editTable("301", {std::nullopt, "5"});
+         },
+         keys},
         {"record's pagers on settings",
-         [](ImageEdits& e) { return e.editTable("301", {{{"1", "2", "3"}}, std::nullopt}); },
+         [](ImageEdits& e) {
+             return e.editTable("301", {{{"1", "2", "3"}}, std::nullopt});
+         },
          overlap.arg(83).arg(301).arg("语音提示语种").arg(2024)},
-        {"delete moves records over a setting",
-         [](ImageEdits& e) { return e.deleteTable("300"); },
+        {"delete moves records over a setting", [](ImageEdits& e) { return e.deleteTable("300"); },
          overlap.arg(86).arg(1085).arg("信息机类型").arg(2046)},
         {"record's number", [](ImageEdits& e) { return e.renumberTable("301", "302"); }, ""},
         {"unchanged cells",
-         [](ImageEdits& e) { return e.editTable("301", {{{"", "", ""}}, ""}); }, ""},
-        {"record 82's key", [](ImageEdits& e) { return e.editTable("7", {std::nullopt, "5"}); },
+         [](ImageEdits& e) {
+             return e.editTable("301", {{{"", "", ""}}, ""});
+         },
          ""},
-        {"no such table", [](ImageEdits& e) { return e.editTable("9", {std::nullopt, "5"}); },
+        {"record 82's key",
+         [](ImageEdits& e) {
+             return e.editTable("7", {std::nullopt, "5"});
+         },
+         ""},
+        {"no such table",
+         [](ImageEdits& e) {
+             return e.editTable("9", {std::nullopt, "5"});
+         },
          "备份中没有此餐桌号！餐桌不能离线添加：呼叫器的特征码只能在主机上按呼叫器的服务键得到。"},
         {"taken number", [](ImageEdits& e) { return e.renumberTable("300", "7"); },
          "餐桌号7已经有呼叫器，不能重复！"},
-        {"delete absent", [](ImageEdits& e) { return e.deleteTable("9"); },
-         "不存在此餐桌号码！！"},
+        {"delete absent", [](ImageEdits& e) { return e.deleteTable("9"); }, "不存在此餐桌号码！！"},
         {"table 0", [](ImageEdits& e) { return e.renumberTable("300", "0"); },
          "餐桌号必须为1-65535的数字！"},
         {"pager slot 256",
-         [](ImageEdits& e) { return e.editTable("300", {{{"256", "", ""}}, std::nullopt}); },
+         [](ImageEdits& e) {
+             return e.editTable("300", {{{"256", "", ""}}, std::nullopt});
+         },
          "传呼号必须为1-255的数字！"},
-        {"key 100", [](ImageEdits& e) { return e.editTable("300", {std::nullopt, "100"}); },
+        {"key 100",
+         [](ImageEdits& e) {
+             return e.editTable("300", {std::nullopt, "100"});
+         },
          "键值只能是00-99的数字！"},
         {"pager absent", [](ImageEdits& e) { return e.deletePager("3"); }, "无此传呼号！"},
         {"pager 255", [](ImageEdits& e) { return e.setPager("255", "1", 0, 0, 0, 0); },
