@@ -60,18 +60,19 @@ TEST(BackupDocument, AnEditedImagesDocumentMakesTheSameEdits)
         QStringList done;
         for (int i = 0; i < 12; ++i) {
             const int count = HostMemory(edited).tableCount().count();
-            const QString table
-                = QString::number(count ? HostMemory(edited).table(pick(rng, 0, count - 1)).tableNumber
-                                        : 1);
+            const QString table = QString::number(
+                count ? HostMemory(edited).table(pick(rng, 0, count - 1)).tableNumber : 1);
             const QString n = QString::number(pick(rng, 1, 254));
             Outcome o;
             switch (pick(rng, 0, 6)) {
-            case 0: o = edits.setPager(n, QString::number(pick(rng, 0, 9999999)), pick(rng, 0, 3),
-                                       pick(rng, 0, 1), pick(rng, 0, 2), pick(rng, 0, 3));
+            case 0:
+                o = edits.setPager(n, QString::number(pick(rng, 0, 9999999)), pick(rng, 0, 3),
+                                   pick(rng, 0, 1), pick(rng, 0, 2), pick(rng, 0, 3));
                 break;
             case 1:
-                o = edits.editTable(table, {{{QString::number(pick(rng, 1, 255)), "", "7"}},
-                                            QString::number(pick(rng, 0, 99))});
+                o = edits.editTable(table,
+                                    {{{QString::number(pick(rng, 1, 255)), "", "7"}},
+                                     QString::number(pick(rng, 0, 99))});
                 break;
             case 2: o = edits.renumberTable(table, QString::number(pick(rng, 1, 65535))); break;
             case 3: o = edits.setWorkMode(pick(rng, 0, 2)); break;
@@ -106,8 +107,9 @@ TEST(BackupDocument, DeletesByEntry)
     while (!host.pager(pager))
         ++pager;
     const QString feature = featureText(host.table(1));
-    const QByteArray doc = QStringLiteral(R"({"pagers":[{"number":%1,"delete":true}],)"
-                                          R"("tables":{"tables":[{"feature":"%2","delete":true}]}})")
+    const QByteArray doc = QStringLiteral(
+                               R"({"pagers":[{"number":%1,"delete":true}],)"
+                               R"("tables":{"tables":[{"feature":"%2","delete":true}]}})")
                                .arg(pager)
                                .arg(feature)
                                .toUtf8();
