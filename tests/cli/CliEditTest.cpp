@@ -37,7 +37,9 @@ QByteArray backupImage()
 {
     QByteArray image(8192, '\xFF');
     image.replace(0, 5, QByteArray::fromHex("6212345671"));
-    image.replace(1280, 18, QByteArray::fromHex("0A1B01000501FFFF07" "0A1B02000602FFFF08"));
+    image.replace(1280, 18,
+                  QByteArray::fromHex("0A1B01000501FFFF07"
+                                      "0A1B02000602FFFF08"));
     image[8190] = 0, image[8191] = 2, image[2046] = 0, image[8166] = 2;
     return image;
 }
@@ -95,10 +97,7 @@ TEST(CliEdits, EachCommandOnABackup)
          2,
          "Error: pagers[0]: The address code must be a number of at most 7 digits.\n",
          {}},
-        {{"mode", "multi", "--output", other},
-         0,
-         "OK: Backup saved: " + other.toUtf8() + "\n",
-         {}},
+        {{"mode", "multi", "--output", other}, 0, "OK: Backup saved: " + other.toUtf8() + "\n", {}},
         {{"table", "set", "5"},
          2,
          "callsetup-cli: table set does not run on a backup: a table's caller is learned only "
@@ -134,11 +133,12 @@ TEST(CliEdits, DryRunShowsTheChangeAndWritesNothing)
     const QString backup = writeFile(dir.filePath("b.cat"), backupImage());
     const CliResult r = runCli({"--lang", "en", "--backup", backup, "mode", "multi", "--dry-run"});
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, "--- " + backup.toUtf8() + "\n+++ " + backup.toUtf8()
-                         + "\nWork mode:\n- Work mode:\n- Single 0\n+ Work mode:\n+ Multi-key\n");
+    EXPECT_EQ(r.out,
+              "--- " + backup.toUtf8() + "\n+++ " + backup.toUtf8()
+                  + "\nWork mode:\n- Work mode:\n- Single 0\n+ Work mode:\n+ Multi-key\n");
     EXPECT_EQ(readFile(backup), backupImage());
-    const CliResult same = runCli({"--lang", "en", "--backup", backup, "mode", "single0",
-                                   "--dry-run"});
+    const CliResult same = runCli(
+        {"--lang", "en", "--backup", backup, "mode", "single0", "--dry-run"});
     EXPECT_EQ(std::tuple(same.exitCode, same.out, same.err),
               std::tuple(0, QByteArray(), backup.toUtf8() + ": nothing would change\n"));
 }
@@ -149,8 +149,9 @@ TEST(CliEdits, WithoutABackup)
         QStringList arguments;
         QByteArray err;
     } cases[] = {
-        {{"table", "move", "1", "2"}, "callsetup-cli: table move changes a backup: give --backup "
-                                      "FILE.cat\n"},
+        {{"table", "move", "1", "2"},
+         "callsetup-cli: table move changes a backup: give --backup "
+         "FILE.cat\n"},
         {{"mode", "multi", "--output", "x.cat"}, "callsetup-cli: --output goes with --backup\n"},
         {{"mode", "multi", "--dry-run"}, "callsetup-cli: --dry-run goes with --backup\n"},
         {{"--backup", "x.cat", "--version"},
