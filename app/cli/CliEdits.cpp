@@ -59,10 +59,8 @@ int CliSession::edit()
             return e.setPager(v[0], v[1], options_.model, options_.polarity, options_.rate,
                               options_.tone);
         });
-    case Command::PagerDelete:
-        return onBackup([&](ImageEdits& e) { return e.deletePager(v[0]); });
-    case Command::TableDelete:
-        return onBackup([&](ImageEdits& e) { return e.deleteTable(v[0]); });
+    case Command::PagerDelete: return onBackup([&](ImageEdits& e) { return e.deletePager(v[0]); });
+    case Command::TableDelete: return onBackup([&](ImageEdits& e) { return e.deleteTable(v[0]); });
     case Command::Mode:
         return onBackup([&](ImageEdits& e) { return e.setWorkMode(options_.mode); });
     case Command::PagersLoad: return pagersLoad();
