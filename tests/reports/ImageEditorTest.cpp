@@ -50,9 +50,8 @@ TEST(ImageEditor, StepsAndTheModifiedMark)
 {
     ImageEditor editor;
     const auto mode = [&](int m) {
-        return editor.edit("mode " + QString::number(m), [m](ImageEdits& e) {
-            return e.setWorkMode(m);
-        });
+        return editor.edit("mode " + QString::number(m),
+                           [m](ImageEdits& e) { return e.setWorkMode(m); });
     };
     EXPECT_FALSE(editor.modified());
     EXPECT_EQ(mode(5).ending, Ending::Refused); // refused: no step
@@ -70,7 +69,7 @@ TEST(ImageEditor, StepsAndTheModifiedMark)
     EXPECT_TRUE(editor.modified());
     editor.undo();
     EXPECT_FALSE(editor.modified()); // back where it was saved
-    mode(0); // a new edit drops the step to redo
+    mode(0);                         // a new edit drops the step to redo
     EXPECT_FALSE(editor.canRedo());
     EXPECT_EQ(editor.image()[8166], 0);
     editor.load(Buffer{});
