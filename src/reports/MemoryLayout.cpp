@@ -29,6 +29,14 @@ std::optional<PagerType> pagerTypeOfCapital(std::uint8_t capital)
     return std::nullopt;
 }
 
+std::uint8_t pagerTypeLetter(PagerType type, Polarity polarity)
+{
+    for (const auto& letter : PagerTypeLetters)
+        if (letter.type == type)
+            return std::uint8_t(letter.capital + (polarity == Polarity::Positive ? 0x20 : 0));
+    return 0; // every model and rate has its letter
+}
+
 QString getvoicevalue(int code)
 {
     if (code < 0 || code >= keyPrompts().size())

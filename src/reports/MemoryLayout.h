@@ -114,6 +114,10 @@ constexpr double DefaultTransmitterFrequencyMHz = 430.225;
 
 enum class Polarity { Negative = 0 /* 反 */, Positive = 1 /* 正 */ };
 
+// The pager type letter the unit stores for a model, rate and polarity: the
+// capital for 反, its lower case (0x20 more) for 正.
+std::uint8_t pagerTypeLetter(PagerType type, Polarity polarity);
+
 // PagerRecord, 5 bytes per pager number:
 //
 //   byte 0  pager type letter; 0x00 / 0xFF: no pager. Above 0x60 (lower case):

@@ -1,5 +1,6 @@
 #include "reports/ReportFormats.h"
 #include "commands/PagerBatch.h"
+#include "reports/BackupDocument.h"
 
 namespace cs {
 
@@ -52,7 +53,7 @@ QByteArray tableCsv(const HostMemory& host)
 
 QJsonObject backupJson(const HostMemory& host)
 {
-    QJsonObject all;
+    QJsonObject all{{QStringLiteral("version"), DocumentVersion}};
     for (const ReportKindInfo& kind : reportKinds())
         all.insert(QString::fromLatin1(kind.name), kind.json(host));
     return all;

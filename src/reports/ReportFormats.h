@@ -21,7 +21,9 @@ QByteArray pagerCsv(const HostMemory& host);
 // table; empty cells for slots that are not set.
 QByteArray tableCsv(const HostMemory& host);
 
-// Everything a backup holds: one member per kind, by its name.
+// Everything a backup holds: one member per kind, by its name, and "version",
+// the format version of the document that applyDocument reads back
+// (BackupDocument.h).
 QJsonObject backupJson(const HostMemory& host);
 
 } // namespace cs

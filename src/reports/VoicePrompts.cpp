@@ -42,7 +42,46 @@ std::optional<std::uint8_t> optionalList(const ListChoice& list, int count)
     return position(list.position, count);
 }
 
+QString callerPromptFailure()
+{
+    return QCoreApplication::translate("Commands", "设置呼叫器的语音提示类型失败!");
+}
+
+QString handheldFailure()
+{
+    return QCoreApplication::translate("Commands", "设置手持呼叫器的语音提示类型失败!");
+}
+
+Checked<int> checkedPosition(int p, int count, bool notSet, const QString& failure)
+{
+    if (notSet)
+        return int(layout::NotSet);
+    if (const auto v = position(p, count))
+        return int(*v);
+    return InputProblem{stopMessage(failure), Field::None};
+}
+
 } // namespace
+
+Checked<int> checkNumberPronunciation(int p)
+{
+    return checkedPosition(p, int(numberLanguages().size()), false, callerPromptFailure());
+}
+
+Checked<int> checkCallOriginator(int p, bool notSet)
+{
+    return checkedPosition(p, int(callOriginators().size()), notSet, callerPromptFailure());
+}
+
+Checked<int> checkKeyPrompt(int p, bool notSet)
+{
+    return checkedPosition(p, int(keyPrompts().size()), notSet, callerPromptFailure());
+}
+
+Checked<int> checkHandheldPrompt(int p)
+{
+    return checkedPosition(p, int(handheldPlaces().size()), false, handheldFailure());
+}
 
 std::optional<QByteArray> VoicePrompts::callerPromptPayload(const CallerPromptChoices& c)
 {
@@ -65,7 +104,7 @@ Outcome VoicePrompts::writeCallerPrompts(const CallerPromptChoices& choices)
     const CommandPlan plan = voicePlan(
         CallerPromptCode,
         QCoreApplication::translate("Commands", "语音信息机中关于呼叫器的设置成功！"),
-        QCoreApplication::translate("Commands", "设置呼叫器的语音提示类型失败!"));
+        callerPromptFailure());
     CommandRunner runner(link_, port_);
     return runner.run(plan, [&]() -> Built {
         if (auto payload = callerPromptPayload(choices))
@@ -76,9 +115,8 @@ Outcome VoicePrompts::writeCallerPrompts(const CallerPromptChoices& choices)
 
 Outcome VoicePrompts::writeHandheld(std::uint8_t code, int listPosition)
 {
-    const CommandPlan plan = voicePlan(
-        code, QCoreApplication::translate("Commands", "设置成功！"),
-        QCoreApplication::translate("Commands", "设置手持呼叫器的语音提示类型失败!"));
+    const CommandPlan plan = voicePlan(code, QCoreApplication::translate("Commands", "设置成功！"),
+                                       handheldFailure());
     CommandRunner runner(link_, port_);
     return runner.run(plan, [&]() -> Built {
         const auto p = position(listPosition, handheldPlaces().size());

@@ -12,6 +12,7 @@
 // Form6 requests, n = 1: code 15 with Combo1 (calls by table number), code 16
 //   with Combo2 (calls by pager number).
 
+#include "commands/CommandInputs.h"
 #include "commands/CommandPattern.h"
 #include "link/Link.h"
 #include "link/PortControl.h"
@@ -35,6 +36,16 @@ struct CallerPromptChoices {
     int key3 = 7;          // Combo5 position
     bool sendKey3 = true;  // Check2
 };
+
+// The checks of the values these windows send, one list position each, in the
+// style of the main window's commands (commands/CommandInputs.h): a position
+// the list does not hold (no item selected) ends in the window's failure box.
+// An originator or key prompt may also be not set (the empty list text, the
+// cleared check box): `notSet` is then true and the value 0xFF.
+Checked<int> checkNumberPronunciation(int position);         // 0 Chinese, 1 English
+Checked<int> checkCallOriginator(int position, bool notSet); // CallOriginatorCode 0..8
+Checked<int> checkKeyPrompt(int position, bool notSet);      // VoicePromptCode 0..15
+Checked<int> checkHandheldPrompt(int position);              // HandheldPromptCode 0..2
 
 class VoicePrompts {
 public:

@@ -236,5 +236,6 @@ TEST(ReportFormats, JsonHoldsCodesAndExportWords)
     };
     for (const auto& [key, expected] : cases)
         EXPECT_EQ(json(key), QString(expected)) << key;
-    EXPECT_EQ(all.size(), int(std::size(cases)));
+    EXPECT_EQ(all.value("version"), 1);
+    EXPECT_EQ(all.size(), int(std::size(cases)) + 1);
 }
