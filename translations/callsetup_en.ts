@@ -2231,5 +2231,12 @@ Continue?</translation>
         <source>unknown command &quot;%1&quot;; %2 takes %3</source>
         <translation>unknown command &quot;%1&quot;; %2 takes %3</translation>
     </message>
+    <message numerus="yes">
+        <source>the line above was repeated %n more times</source>
+        <translation>
+            <numerusform>the line above was repeated %n more time</numerusform>
+            <numerusform>the line above was repeated %n more times</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

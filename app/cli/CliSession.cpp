@@ -73,6 +73,13 @@ CliSession::CliSession(const Options& options, std::FILE* out, std::FILE* err, b
 
 int CliSession::run()
 {
+    const int status = runCommand();
+    feedback_.endRepeats();
+    return status;
+}
+
+int CliSession::runCommand()
+{
     switch (options_.command) {
     case Command::Read: return read();
     case Command::Write: return write();
