@@ -9,6 +9,7 @@
 
 #include "callsetup/Version.h"
 #include "shared/Language.h"
+#include "shared/Platform.h"
 #include "shared/QtMessages.h"
 #include "ui/Program.h"
 
@@ -18,7 +19,6 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
-#include <sys/resource.h>
 
 namespace {
 
@@ -28,9 +28,7 @@ public:
     {
         if (event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
-            rusage usage{};
-            getrusage(RUSAGE_SELF, &usage);
-            std::printf("shown %ld\n", usage.ru_maxrss);
+            std::printf("shown %ld\n", cs::platform::peakMemoryKiB());
             std::fflush(stdout);
             QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
         }

@@ -183,12 +183,56 @@
         <source>下发后读回校验</source>
         <translation>Verify after download</translation>
     </message>
+    <message>
+        <source>下发完成，正在读回校验……</source>
+        <translation>Downloaded; reading back to check…</translation>
+    </message>
+    <message>
+        <source>主机读取失败</source>
+        <translation>Host: read failed</translation>
+    </message>
+    <message>
+        <source>读取失败，保留的仍是之前的主机内容</source>
+        <translation>Read failed: the earlier host memory is still held</translation>
+    </message>
+    <message>
+        <source>读取失败，没有主机内容</source>
+        <translation>Read failed: no host memory is held</translation>
+    </message>
+    <message>
+        <source>下发完成，读回的内容与备份不同</source>
+        <translation>Downloaded; the memory read back differs</translation>
+    </message>
+    <message>
+        <source>下发完成，读回校验没有做完</source>
+        <translation>Downloaded; the check was not completed</translation>
+    </message>
+    <message>
+        <source>上次读取主机失败！现有的主机内容是更早一次读取的，不是最后读取的主机的。</source>
+        <translation>The last host read failed! The host memory held is from an earlier read, not from the host unit read last.</translation>
+    </message>
+    <message>
+        <source>上次读取主机失败！现有的主机内容来自文件%1，不是最后读取的主机的。</source>
+        <translation>The last host read failed! The host memory held comes from the file %1, not from the host unit read last.</translation>
+    </message>
+    <message>
+        <source>仍要保存它吗？</source>
+        <translation>Save it anyway?</translation>
+    </message>
     <message numerus="yes">
         <source>两次读取的主机内容不同：共%n个字节不同，第一处在地址%1H！</source>
         <translation>
             <numerusform>The two reads of the host unit differ: %n byte differs, the first at address %1H.</numerusform>
             <numerusform>The two reads of the host unit differ: %n bytes differ, the first at address %1H.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>下发备份数据到主机成功，读回校验在第%1块（共%2块）后停止，没有做完！</source>
+        <translation>Backup downloaded; the check stopped after block %1 of %2 and was not completed.</translation>
+    </message>
+    <message>
+        <source>下发备份数据到主机成功，但读回校验没有做完：%1</source>
+        <translation>Backup downloaded, but the check was not completed: %1</translation>
     </message>
     <message numerus="yes">
         <source>下发后读回的主机内容与备份不同：共%n个字节不同，第一处在地址%1H！</source>
@@ -2022,14 +2066,6 @@ Continue?</translation>
         <translation>only check the file</translation>
     </message>
     <message>
-        <source>Every row is checked before anything is sent: with a bad row, the bad rows are listed (the first 20 of them) and nothing is sent. The first failed reply ends the run; Ctrl+C ends it after the row in progress.</source>
-        <translation>Every row is checked before anything is sent: with a bad row, the bad rows are listed (the first 20 of them) and nothing is sent. The first failed reply ends the run; Ctrl+C ends it after the row in progress.</translation>
-    </message>
-    <message>
-        <source>unanswered requests for one table (default 20, 0 for no limit)</source>
-        <translation>unanswered requests for one table (default 20, 0 for no limit)</translation>
-    </message>
-    <message>
         <source>Each table waits until a caller&apos;s service key is pressed; a wait without a key press asks again, up to --tries requests for one table. Each success prints the table and the caller&apos;s code. Ctrl+C ends the run after the exchange in progress; a full memory ends it too. --key and --pagers are sent with every table.</source>
         <translation>Each table waits until a caller&apos;s service key is pressed; a wait without a key press asks again, up to --tries requests for one table. Each success prints the table and the caller&apos;s code. Ctrl+C ends the run after the exchange in progress; a full memory ends it too. --key and --pagers are sent with every table.</translation>
     </message>
@@ -2154,20 +2190,16 @@ Continue?</translation>
         <translation>when set, Qt&apos;s own warnings and debug notes are shown on standard error</translation>
     </message>
     <message>
-        <source>The first line is the header number,address,model,polarity,rate,tone; then one pager a row. Empty cells take the main window&apos;s selections at start-up (%1). A list cell takes the list&apos;s export word, its Chinese text or its number, as the options of pager set do. The file may be UTF-8, with or without a byte-order mark, or GB18030 (what spreadsheets on Chinese Windows save), with CR LF, LF or CR line ends; empty cells after the sixth and rows of empty cells are ignored. report pagers --format csv writes exactly this format.</source>
-        <translation>The first line is the header number,address,model,polarity,rate,tone; then one pager a row. Empty cells take the main window&apos;s selections at start-up (%1). A list cell takes the list&apos;s export word, its Chinese text or its number, as the options of pager set do. The file may be UTF-8, with or without a byte-order mark, or GB18030 (what spreadsheets on Chinese Windows save), with CR LF, LF or CR line ends; empty cells after the sixth and rows of empty cells are ignored. report pagers --format csv writes exactly this format.</translation>
+        <source>Every row is checked before anything is sent: with a bad row, the bad rows are listed (the first %1 of them) and nothing is sent. The first failed reply ends the run; Ctrl+C ends it after the row in progress.</source>
+        <translation>Every row is checked before anything is sent: with a bad row, the bad rows are listed (the first %1 of them) and nothing is sent. The first failed reply ends the run; Ctrl+C ends it after the row in progress.</translation>
     </message>
     <message>
-        <source>link loop %1</source>
-        <translation>link loop %1</translation>
+        <source>unanswered requests for one table (default %1, 0 for no limit)</source>
+        <translation>unanswered requests for one table (default %1, 0 for no limit)</translation>
     </message>
     <message>
-        <source>folder %1, not a link</source>
-        <translation>folder %1, not a link</translation>
-    </message>
-    <message>
-        <source>file %1, not a link</source>
-        <translation>file %1, not a link</translation>
+        <source>the line went away: %1 was closed</source>
+        <translation>the line went away: %1 was closed</translation>
     </message>
     <message numerus="yes">
         <source>rows set: lines %1 to %2 (%n pagers)</source>
@@ -2204,13 +2236,6 @@ Continue?</translation>
             <numerusform>table %1: %n requests went unanswered: no caller key was pressed, or no host unit answers; %2 (%3)</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n bytes, fewer than the %1 of a backup</source>
-        <translation>
-            <numerusform>%n byte, fewer than the %1 of a backup</numerusform>
-            <numerusform>%n bytes, fewer than the %1 of a backup</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Usage: callsetup-cli %1 COMMAND [ARGUMENTS] [OPTIONS]</source>
         <translation>Usage: callsetup-cli %1 COMMAND [ARGUMENTS] [OPTIONS]</translation>
@@ -2218,6 +2243,14 @@ Continue?</translation>
     <message>
         <source>&quot;callsetup-cli %1 COMMAND --help&quot; shows the words and options of a command.</source>
         <translation>&quot;callsetup-cli %1 COMMAND --help&quot; shows the words and options of a command.</translation>
+    </message>
+    <message>
+        <source>The first line is the header number,address,model,polarity,rate,tone; then one pager a row. Empty cells take the main window&apos;s selections at start-up (%1). A list cell takes the list&apos;s export word, its Chinese text or its number, as the options of pager set do. The file may be UTF-8, with or without a byte-order mark, or GB18030 (what spreadsheets on Chinese Windows save), with CR LF, LF or CR line ends; empty cells after the sixth and rows of empty cells are ignored. report pagers --format csv writes exactly this format.</source>
+        <translation>The first line is the header number,address,model,polarity,rate,tone; then one pager a row. Empty cells take the main window&apos;s selections at start-up (%1). A list cell takes the list&apos;s export word, its Chinese text or its number, as the options of pager set do. The file may be UTF-8, with or without a byte-order mark, or GB18030 (what spreadsheets on Chinese Windows save), with CR LF, LF or CR line ends; empty cells after the sixth and rows of empty cells are ignored. report pagers --format csv writes exactly this format.</translation>
+    </message>
+    <message>
+        <source>table set stopped: the host unit may still be listening for the caller&apos;s key, and may have set the table</source>
+        <translation>table set stopped: the host unit may still be listening for the caller&apos;s key, and may have set the table</translation>
     </message>
     <message>
         <source>show the help of every command, or of COMMAND (a command or a group of commands such as pager)</source>
@@ -2237,6 +2270,93 @@ Continue?</translation>
             <numerusform>the line above was repeated %n more time</numerusform>
             <numerusform>the line above was repeated %n more times</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>link loop %1</source>
+        <translation>link loop %1</translation>
+    </message>
+    <message>
+        <source>folder %1, not a link</source>
+        <translation>folder %1, not a link</translation>
+    </message>
+    <message>
+        <source>file %1, not a link</source>
+        <translation>file %1, not a link</translation>
+    </message>
+    <message>
+        <source>the read was stopped: nothing was saved</source>
+        <translation>the read was stopped: nothing was saved</translation>
+    </message>
+    <message>
+        <source>the download completed: the host unit holds the backup</source>
+        <translation>the download completed: the host unit holds the backup</translation>
+    </message>
+    <message>
+        <source>the download completed; the check was stopped and not done</source>
+        <translation>the download completed; the check was stopped and not done</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes, fewer than the %1 of a backup</source>
+        <translation>
+            <numerusform>%n byte, fewer than the %1 of a backup</numerusform>
+            <numerusform>%n bytes, fewer than the %1 of a backup</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>no permission</source>
+        <translation>no permission</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>the file system is read-only</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>the disk quota is used up</translation>
+    </message>
+    <message>
+        <source>the file is too large for the file system</source>
+        <translation>the file is too large for the file system</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>the name is too long for the file system</source>
+        <translation>the name is too long for the file system</translation>
+    </message>
+    <message>
+        <source>too many symbolic links (a loop)</source>
+        <translation>too many symbolic links (a loop)</translation>
+    </message>
+    <message>
+        <source>input/output error: the disk or device failed</source>
+        <translation>input/output error: the disk or device failed</translation>
+    </message>
+    <message>
+        <source>too many files are open</source>
+        <translation>too many files are open</translation>
+    </message>
+    <message>
+        <source>the name is already taken</source>
+        <translation>the name is already taken</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>system error %1</translation>
+    </message>
+    <message>
+        <source>%1 (system error %2)</source>
+        <translation>%1 (system error %2)</translation>
     </message>
 </context>
 </TS>

@@ -438,16 +438,8 @@
         <translation>按文件中的顺序设置 CSV 文件中的每个传呼机</translation>
     </message>
     <message>
-        <source>Every row is checked before anything is sent: with a bad row, the bad rows are listed (the first 20 of them) and nothing is sent. The first failed reply ends the run; Ctrl+C ends it after the row in progress.</source>
-        <translation>发送之前先检查每一行：只要有错误的行，就列出这些行（最多列出前 20 行），不发送任何内容。第一个失败的应答会结束运行；按 Ctrl+C 会在当前行完成后结束。</translation>
-    </message>
-    <message>
         <source>a file name</source>
         <translation>文件名</translation>
-    </message>
-    <message>
-        <source>unanswered requests for one table (default 20, 0 for no limit)</source>
-        <translation>每个餐桌没有应答的请求次数上限（默认 20，0 表示不限）</translation>
     </message>
     <message>
         <source>learn the callers of tables FIRST to LAST, one key press each</source>
@@ -770,20 +762,16 @@
         <translation>设置后，Qt 自己的警告和调试信息会输出到标准错误</translation>
     </message>
     <message>
-        <source>The first line is the header number,address,model,polarity,rate,tone; then one pager a row. Empty cells take the main window&apos;s selections at start-up (%1). A list cell takes the list&apos;s export word, its Chinese text or its number, as the options of pager set do. The file may be UTF-8, with or without a byte-order mark, or GB18030 (what spreadsheets on Chinese Windows save), with CR LF, LF or CR line ends; empty cells after the sixth and rows of empty cells are ignored. report pagers --format csv writes exactly this format.</source>
-        <translation>第一行是表头 number,address,model,polarity,rate,tone，之后每行一个传呼机。空单元格取主窗口启动时的选择（%1）。列表类的单元格可以写该列表的导出词、中文文字或序号，与 pager set 的选项相同。文件可以是 UTF-8（带或不带字节顺序标记）或 GB18030（中文 Windows 上的电子表格保存的格式），行尾为 CR LF、LF 或 CR；第六个之后的空单元格和全空的行都会被忽略。report pagers --format csv 输出的正是这种格式。</translation>
+        <source>Every row is checked before anything is sent: with a bad row, the bad rows are listed (the first %1 of them) and nothing is sent. The first failed reply ends the run; Ctrl+C ends it after the row in progress.</source>
+        <translation>发送之前先检查每一行：只要有错误的行，就列出这些行（最多列出前 %1 行），不发送任何内容。第一个失败的应答会结束运行；按 Ctrl+C 会在当前行完成后结束。</translation>
     </message>
     <message>
-        <source>link loop %1</source>
-        <translation>链接循环 %1</translation>
+        <source>unanswered requests for one table (default %1, 0 for no limit)</source>
+        <translation>每个餐桌没有应答的请求次数上限（默认 %1，0 表示不限）</translation>
     </message>
     <message>
-        <source>folder %1, not a link</source>
-        <translation>文件夹 %1，不是链接</translation>
-    </message>
-    <message>
-        <source>file %1, not a link</source>
-        <translation>文件 %1，不是链接</translation>
+        <source>the line went away: %1 was closed</source>
+        <translation>线路已断开：%1 已关闭</translation>
     </message>
     <message numerus="yes">
         <source>rows set: lines %1 to %2 (%n pagers)</source>
@@ -815,12 +803,6 @@
             <numerusform>餐桌号 %1：%n 次请求都没有应答：没有人按呼叫器的键，或者没有主机应答；%2（%3）</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n bytes, fewer than the %1 of a backup</source>
-        <translation>
-            <numerusform>%n 字节，不足备份文件的 %1 字节</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Usage: callsetup-cli %1 COMMAND [ARGUMENTS] [OPTIONS]</source>
         <translation>用法：callsetup-cli %1 命令 [参数] [选项]</translation>
@@ -828,6 +810,14 @@
     <message>
         <source>&quot;callsetup-cli %1 COMMAND --help&quot; shows the words and options of a command.</source>
         <translation>“callsetup-cli %1 命令 --help”显示一个命令的参数和选项。</translation>
+    </message>
+    <message>
+        <source>The first line is the header number,address,model,polarity,rate,tone; then one pager a row. Empty cells take the main window&apos;s selections at start-up (%1). A list cell takes the list&apos;s export word, its Chinese text or its number, as the options of pager set do. The file may be UTF-8, with or without a byte-order mark, or GB18030 (what spreadsheets on Chinese Windows save), with CR LF, LF or CR line ends; empty cells after the sixth and rows of empty cells are ignored. report pagers --format csv writes exactly this format.</source>
+        <translation>第一行是表头 number,address,model,polarity,rate,tone，之后每行一个传呼机。空单元格取主窗口启动时的选择（%1）。列表类的单元格可以写该列表的导出词、中文文字或序号，与 pager set 的选项相同。文件可以是 UTF-8（带或不带字节顺序标记）或 GB18030（中文 Windows 上的电子表格保存的格式），行尾为 CR LF、LF 或 CR；第六个之后的空单元格和全空的行都会被忽略。report pagers --format csv 输出的正是这种格式。</translation>
+    </message>
+    <message>
+        <source>table set stopped: the host unit may still be listening for the caller&apos;s key, and may have set the table</source>
+        <translation>table set 已停止：主机可能仍在等待呼叫器的服务键，也可能已经设置了这个餐桌号</translation>
     </message>
     <message>
         <source>show the help of every command, or of COMMAND (a command or a group of commands such as pager)</source>
@@ -846,6 +836,92 @@
         <translation>
             <numerusform>上一行又重复了 %n 次</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>link loop %1</source>
+        <translation>链接循环 %1</translation>
+    </message>
+    <message>
+        <source>folder %1, not a link</source>
+        <translation>文件夹 %1，不是链接</translation>
+    </message>
+    <message>
+        <source>file %1, not a link</source>
+        <translation>文件 %1，不是链接</translation>
+    </message>
+    <message>
+        <source>the read was stopped: nothing was saved</source>
+        <translation>读取已停止：没有保存任何内容</translation>
+    </message>
+    <message>
+        <source>the download completed: the host unit holds the backup</source>
+        <translation>下发已完成：主机中现在是备份的内容</translation>
+    </message>
+    <message>
+        <source>the download completed; the check was stopped and not done</source>
+        <translation>下发已完成；读回校验被停止，没有做完</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes, fewer than the %1 of a backup</source>
+        <translation>
+            <numerusform>%n 字节，不足备份文件的 %1 字节</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>没有这个文件或文件夹</translation>
+    </message>
+    <message>
+        <source>no permission</source>
+        <translation>没有权限</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>文件系统是只读的</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>磁盘空间已满</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>磁盘配额已用完</translation>
+    </message>
+    <message>
+        <source>the file is too large for the file system</source>
+        <translation>文件太大，文件系统放不下</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>路径中有一部分不是文件夹</translation>
+    </message>
+    <message>
+        <source>the name is too long for the file system</source>
+        <translation>文件名太长，文件系统放不下</translation>
+    </message>
+    <message>
+        <source>too many symbolic links (a loop)</source>
+        <translation>符号链接太多（链接成环）</translation>
+    </message>
+    <message>
+        <source>input/output error: the disk or device failed</source>
+        <translation>输入输出错误：磁盘或设备出了故障</translation>
+    </message>
+    <message>
+        <source>too many files are open</source>
+        <translation>打开的文件太多</translation>
+    </message>
+    <message>
+        <source>the name is already taken</source>
+        <translation>这个名字已经被占用</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>系统错误 %1</translation>
+    </message>
+    <message>
+        <source>%1 (system error %2)</source>
+        <translation>%1（系统错误 %2）</translation>
     </message>
 </context>
 

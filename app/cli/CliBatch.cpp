@@ -12,9 +12,6 @@ namespace cs::cli {
 
 namespace {
 
-// Bad rows of a pager file listed before "and N more".
-constexpr qsizetype ProblemsListed = 20;
-
 // "rows set: lines 2 to 31 (30 pagers)", or "no row was set".
 QString rowsSet(const QList<PagerRow>& rows, int written)
 {
@@ -41,7 +38,7 @@ int CliSession::pagersLoad()
     const PagerFile pagers = readPagerCsv(*contents);
     if (!pagers.problems.isEmpty()) {
         // A file of bad rows lists the first of them, not every one.
-        const qsizetype shown = std::min<qsizetype>(pagers.problems.size(), ProblemsListed);
+        const qsizetype shown = std::min<qsizetype>(pagers.problems.size(), PagerProblemsListed);
         for (const RowProblem& p : pagers.problems.first(shown))
             say(p.line > 0 ? QCoreApplication::translate("cli", "line %1: %2")
                                  .arg(QString::number(p.line), p.message)

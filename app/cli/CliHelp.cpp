@@ -51,7 +51,6 @@ const char* const ArgumentsHeading = QT_TRANSLATE_NOOP("cli", "Arguments:");
 const char* const ExitHeading = QT_TRANSLATE_NOOP("cli", "Exit status:");
 const char* const FileHeading = QT_TRANSLATE_NOOP("cli", "File format:");
 const char* const VersionHelp = QT_TRANSLATE_NOOP("cli", "show the program's version");
-const char* const AllKind = QT_TRANSLATE_NOOP("cli", "everything the backup holds (json)");
 const char* const Footer = QT_TRANSLATE_NOOP(
     "cli",
     "\"callsetup-cli COMMAND --help\" shows the words and options of a command; the "
@@ -323,7 +322,11 @@ QString details(const CommandInfo& entry)
     if (!entry.details)
         return {};
     const QString text = cliText(entry.details);
-    return entry.command == Command::TableSet ? text.arg(promptWords(Prompt::CallerKey)) : text;
+    switch (entry.command) {
+    case Command::TableSet: return text.arg(promptWords(Prompt::CallerKey));
+    case Command::PagersLoad: return text.arg(PagerProblemsListed);
+    default: return text;
+    }
 }
 
 QString pagerFileFormat()
@@ -363,7 +366,8 @@ QList<Item> argumentItems(const CommandInfo& entry)
                 out.append({QLatin1String(kind.name),
                             cliText(QT_TRANSLATE_NOOP("cli", "%1 (%2)"))
                                 .arg(kind.summaryText(), kind.captionText())});
-            out.append({QStringLiteral("all"), cliText(AllKind)});
+            const ReportKindInfo& all = allReportKinds();
+            out.append({QLatin1String(all.name), all.summaryText()});
         }
     }
     return out;

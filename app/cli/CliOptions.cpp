@@ -6,7 +6,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace cs::cli {
@@ -25,9 +24,10 @@ bool isDevicePath(const QString& port)
 
 bool isPortName(const QString& port)
 {
-    static const QRegularExpression name(QStringLiteral("^COM[1-8]$"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    return name.match(port).hasMatch();
+    const QStringList names = portNames();
+    return std::any_of(names.begin(), names.end(), [&](const QString& name) {
+        return port.compare(name, Qt::CaseInsensitive) == 0;
+    });
 }
 
 const QStringList formats = {QStringLiteral("text"), QStringLiteral("csv"), QStringLiteral("json")};
@@ -156,7 +156,7 @@ const QList<CommandInfo>& commandTable()
          QT_TRANSLATE_NOOP("cli", "set every pager of a CSV file, in file order"),
          QT_TRANSLATE_NOOP("cli",
                            "Every row is checked before anything is sent: with a bad "
-                           "row, the bad rows are listed (the first 20 of them) and "
+                           "row, the bad rows are listed (the first %1 of them) and "
                            "nothing is sent. The first failed reply ends the run; "
                            "Ctrl+C ends it after the row in progress."),
          QT_TRANSLATE_NOOP("cli", "a file name")},
@@ -165,10 +165,12 @@ const QList<CommandInfo>& commandTable()
          {{"FIRST-LAST"}},
          {keyOption,
           pagersOption,
-          {"tries", "N",
-           QT_TRANSLATE_NOOP("cli",
-                             "unanswered requests for one table (default 20, 0 for no "
-                             "limit)")}},
+          {.name = "tries",
+           .valueName = "N",
+           .help = QT_TRANSLATE_NOOP("cli",
+                                     "unanswered requests for one table (default %1, 0 for "
+                                     "no limit)"),
+           .helpNumber = DefaultLearningTries}},
          QT_TRANSLATE_NOOP("cli",
                            "learn the callers of tables FIRST to LAST, one key press "
                            "each"),
@@ -319,7 +321,9 @@ QString wordsHelp(const Vocabulary& words, int fallback)
 
 QString optionHelp(const OptionInfo& option)
 {
-    const QString help = cliText(option.help);
+    QString help = cliText(option.help);
+    if (option.helpNumber >= 0)
+        help = help.arg(option.helpNumber);
     if (!option.words)
         return help;
     return cliText(QT_TRANSLATE_NOOP("cli", "%1: %2"))
@@ -338,7 +342,7 @@ QStringList completionWords(const ArgumentInfo& argument)
     if (argument.words)
         return argument.words->inputWords();
     if (argument.reportKinds)
-        return reportKindNames() << QStringLiteral("all");
+        return reportKindNames();
     return {};
 }
 
@@ -567,7 +571,7 @@ QString takeWords(const CommandInfo& entry, QStringList words, Options& options)
     }
     if (entry.command == Command::Report && !words.isEmpty()) {
         const QString& kind = words.first();
-        if (kind != QLatin1String("all") && !reportKindNamed(kind))
+        if (!reportKindNamed(kind))
             return cliText(QT_TRANSLATE_NOOP("cli", "unknown report kind \"%1\"")).arg(kind);
     }
     const qsizetype wanted = entry.arguments.size();
@@ -582,13 +586,12 @@ QString takeWords(const CommandInfo& entry, QStringList words, Options& options)
     case Command::Report: {
         options.reportKind = words[0];
         options.file = words[1];
-        const bool all = options.reportKind == QLatin1String("all");
+        const ReportKindInfo* kind = reportKindNamed(options.reportKind);
         if (options.format.isEmpty())
-            options.format = all ? QStringLiteral("json") : QStringLiteral("text");
-        const QStringList csvKinds = {QStringLiteral("pagers"), QStringLiteral("tables")};
-        if (options.format == QLatin1String("csv") && !csvKinds.contains(options.reportKind))
+            options.format = kind->text ? QStringLiteral("text") : QStringLiteral("json");
+        if (options.format == QLatin1String("csv") && !kind->csv)
             return cliText(QT_TRANSLATE_NOOP("cli", "csv is for the pagers and tables reports"));
-        if (all && options.format != QLatin1String("json"))
+        if (!kind->text && options.format != QLatin1String("json"))
             return cliText(QT_TRANSLATE_NOOP("cli", "report all is json only"));
         break;
     }
@@ -740,7 +743,7 @@ ParseResult parseArguments(const QStringList& arguments)
     return {options, {}, {}};
 }
 
-QString portTextFor(const QString& port)
+QString portNameFor(const QString& port)
 {
     return isDevicePath(port) ? QStringLiteral("COM1") : port;
 }

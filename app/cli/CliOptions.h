@@ -4,6 +4,7 @@
 // source of the parsing (QCommandLineParser, one parser per command), the
 // help, the manual page and the shell completion (CliHelp.h).
 
+#include "commands/TableLearning.h"
 #include "shared/Vocabulary.h"
 
 #include <QList>
@@ -56,8 +57,11 @@ struct Options {
     bool dryRun = false;               // pagers load
     bool yes = false;                  // init
     bool verify = false;               // read, write
-    int tries = 20;                    // tables learn: unanswered requests per table
+    int tries = DefaultLearningTries;  // tables learn: unanswered requests per table
 };
+
+// The bad rows of a pager file listed before "and N more".
+constexpr int PagerProblemsListed = 20;
 
 // Either the options or, for wrong usage, what is wrong (one line) and the
 // help to read ("callsetup-cli pager set --help").
@@ -92,6 +96,7 @@ struct OptionInfo {
     int defaultCode = -1;
     QStringList fixedWords = {};
     int Options::*listField = nullptr;
+    int helpNumber = -1; // the number the help's %1 stands for, if any
 };
 
 // One word a command takes after its name.
@@ -137,10 +142,10 @@ QStringList completionWords(const ArgumentInfo& argument);
 // The command line's own texts, translated under the context "cli".
 QString cliText(const char* source);
 
-// The port list text that stands for `port` ("COM3"; a device path stands as
+// The port name that stands for `port` ("COM3"; a device path stands as
 // "COM1") and the device it opens: the main window's mapping for COMn, the path
 // itself for a path.
-QString portTextFor(const QString& port);
+QString portNameFor(const QString& port);
 std::function<QString(int)> deviceMapFor(const QString& port);
 
 } // namespace cs::cli

@@ -72,8 +72,8 @@ int CliSession::ports()
 QString CliSession::portWords()
 {
     QString out;
-    for (int n = 1; n <= 8; ++n)
-        out += QStringLiteral("COM%1\n").arg(n);
+    for (const QString& name : portNames())
+        out += name + QLatin1Char('\n');
     for (const PresentPort& port : presentPorts())
         out += port.device + QLatin1Char('\n');
     return out;

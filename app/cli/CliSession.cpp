@@ -2,47 +2,17 @@
 #include "cli/CliHelp.h"
 #include "link/TestView.h"
 #include "memory/Backups.h"
+#include "shared/ErrorText.h"
+#include "shared/Platform.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QTimer>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace cs::cli {
-
-namespace {
-
-volatile std::sig_atomic_t stopSignals = 0;
-
-// The first Ctrl+C asks the operation to stop after the block or row in
-// progress; a second one ends the program at once.
-void onStop(int signal)
-{
-    if (stopSignals) {
-        std::signal(signal, SIG_DFL);
-        std::raise(signal);
-        return;
-    }
-    stopSignals = 1;
-}
-
-// monitor: termination signals reach the event loop through a pipe.
-int signalPipe[2] = {-1, -1};
-
-void onMonitorStop(int)
-{
-    const int saved = errno;
-    const char byte = 1;
-    [[maybe_unused]] const auto n = ::write(signalPipe[1], &byte, 1);
-    errno = saved;
-}
-
-} // namespace
 
 int exitStatus(Ending ending)
 {
@@ -67,7 +37,7 @@ CliSession::CliSession(const Options& options, std::FILE* out, std::FILE* err, b
     , commands_(link_, portControl_)
     , askable_(askable)
 {
-    portControl_.setPortText(portTextFor(options.port));
+    portControl_.setPortName(portNameFor(options.port));
     link_.setFastReplies(options.fast);
 }
 
@@ -151,42 +121,38 @@ int CliSession::printed(int status)
         return status;
     say(QCoreApplication::translate("cli",
                                     "callsetup-cli: standard output could not be written: %1")
-            .arg(QString::fromLocal8Bit(std::strerror(errno))));
+            .arg(errorText(errno)));
     return ExitFailed;
 }
 
-void CliSession::catchStops()
+void CliSession::setLastWords(const QString& line)
 {
-    stopSignals = 0;
-    struct sigaction action { };
-    action.sa_handler = onStop;
-    sigemptyset(&action.sa_mask);
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
+    const QByteArray bytes = line.isEmpty() ? QByteArray() : progress_.lastLine(line);
+    platform::setLastWords(::fileno(err_), bytes.constData(), size_t(bytes.size()));
+}
+
+void CliSession::catchStops(bool atOnce)
+{
+    platform::catchStopRequests(atOnce);
 }
 
 bool CliSession::stopRequested()
 {
-    return stopSignals != 0;
+    return platform::stopRequested();
 }
 
 int CliSession::monitor()
 {
+    // Termination signals reach the event loop through a descriptor, from
+    // before the port is open.
+    const int stopSignals = platform::stopSignalDescriptor();
+    if (stopSignals < 0)
+        return ExitFailed;
     if (Outcome opened = portControl_.EnsurePortOpen(); !opened.done())
         return finish(opened);
 
-    if (::pipe(signalPipe) != 0)
-        return ExitFailed;
-    ::fcntl(signalPipe[0], F_SETFL, O_NONBLOCK);
-    ::fcntl(signalPipe[1], F_SETFL, O_NONBLOCK);
-    struct sigaction action { };
-    action.sa_handler = onMonitorStop;
-    sigemptyset(&action.sa_mask);
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
-
     int result = ExitDone;
-    QSocketNotifier stop(signalPipe[0], QSocketNotifier::Read);
+    QSocketNotifier stop(stopSignals, QSocketNotifier::Read);
     QObject::connect(&stop, &QSocketNotifier::activated, [] { QCoreApplication::exit(ExitDone); });
 
     // Timer1 of the test view: every 10 ms, whatever arrived becomes hex lines.
@@ -195,7 +161,8 @@ int CliSession::monitor()
     QObject::connect(&tick, &QTimer::timeout, [&] {
         if (!state_.PortIsOpen || !line_.isOpen()) {
             // The line went away (adapter unplugged, far end gone).
-            say(portControl_.statusText());
+            say(QCoreApplication::translate("cli", "the line went away: %1 was closed")
+                    .arg(options_.port));
             result = ExitFailed;
             QCoreApplication::exit(ExitFailed);
             return;

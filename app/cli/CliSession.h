@@ -81,9 +81,14 @@ private:
     TransferControl transferProgress(const QString& caption, int maximum);
     // Says how far a download that did not complete got.
     void downloadSummary(const Outcome& outcome);
+    // What the unit holds after `done` of `blocks` acknowledged download blocks.
+    static QString holdsLine(int done, int blocks);
     // A long operation: the first Ctrl+C asks it to stop after the block or
-    // row in progress, a second one ends the program at once.
-    void catchStops();
+    // row in progress, a second one ends the program at once. `atOnce`: the
+    // first one ends it (nothing can stop the operation in between).
+    void catchStops(bool atOnce = false);
+    // The line a signal that ends the program at once writes before (none: empty).
+    void setLastWords(const QString& line);
     static bool stopRequested();
 
     Options options_;

@@ -1,11 +1,11 @@
 #include "cli/Console.h"
 #include "cli/CliHelp.h"
 
+#include "shared/Platform.h"
+
 #include <QCoreApplication>
 #include <algorithm>
 #include <climits>
-#include <sys/ioctl.h>
-#include <unistd.h>
 
 namespace cs::cli {
 
@@ -59,9 +59,8 @@ ProgressDisplay::ProgressDisplay(std::FILE* out, bool terminal)
 
 int ProgressDisplay::columns() const
 {
-    winsize size{};
-    if (::ioctl(::fileno(out_), TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
-        return size.ws_col;
+    if (const int width = platform::terminalColumns(out_); width > 0)
+        return width;
     bool ok = false;
     const int columns = qEnvironmentVariableIntValue("COLUMNS", &ok);
     return ok && columns > 0 ? columns : 80;
@@ -91,6 +90,11 @@ void ProgressDisplay::clearLine()
         writeUtf8(out_, QStringLiteral("\r\x1b[K"));
     drawn_ = false;
     last_.clear();
+}
+
+QByteArray ProgressDisplay::lastLine(const QString& line) const
+{
+    return (terminal_ ? QByteArray("\r\x1b[K") : QByteArray()) + line.toUtf8() + '\n';
 }
 
 QString ConsoleFeedback::messageLine(const Message& message)

@@ -38,6 +38,9 @@ public:
     void showProgress(const QString& caption, int value, int minimum, int maximum);
     // Wipes the line (before a message is written); the next show draws it again.
     void clearLine();
+    // The bytes that wipe the line, if one may stand, and write `line` as the
+    // program's last (for a signal handler to write as they are).
+    QByteArray lastLine(const QString& line) const;
     bool terminal() const { return terminal_; }
     // The terminal's width now (COLUMNS, else 80, when it cannot be asked).
     int columns() const;

@@ -12,11 +12,11 @@
 #include "cli/Console.h"
 #include "memory/BackupFile.h"
 #include "shared/Language.h"
+#include "shared/Platform.h"
 #include "shared/QtMessages.h"
 
 #include <QCoreApplication>
 #include <cstdio>
-#include <unistd.h>
 
 int main(int argc, char** argv)
 {
@@ -59,8 +59,8 @@ int main(int argc, char** argv)
             return cs::cli::ExitUsage;
         }
     }
-    const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    const bool terminal = cs::platform::isTerminal(stderr);
     cs::cli::CliSession session(*parsed.options, stdout, stderr, terminal,
-                                terminal && ::isatty(STDIN_FILENO) == 1);
+                                terminal && cs::platform::isTerminal(stdin));
     return session.run();
 }

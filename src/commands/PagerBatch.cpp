@@ -121,14 +121,14 @@ PagerFile readPagerCsv(const QByteArray& contents)
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
     const QStringList lines = text->split(lineEnd);
     QHash<int, int> lineOfPager;
-    bool header = false;
+    bool headerSeen = false;
     for (int i = 0; i < lines.size(); ++i) {
         const QStringList c = cells(lines[i]);
         if (allEmpty(c))
             continue;
         const int lineNumber = i + 1;
-        if (!header) {
-            header = true;
+        if (!headerSeen) {
+            headerSeen = true;
             if (c.join(u',').compare(pagerCsvHeader(), Qt::CaseInsensitive) != 0) {
                 const QString header = pagerCsvHeader();
                 file.problems << RowProblem{
@@ -172,7 +172,7 @@ PagerFile readPagerCsv(const QByteArray& contents)
         else
             file.rows << row;
     }
-    if (!header)
+    if (!headerSeen)
         file.problems << RowProblem{0, BatchText::tr("the file is empty"), {}};
     return file;
 }

@@ -1,7 +1,7 @@
 #include "commands/PagerImport.h"
+#include "memory/BackupFile.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <algorithm>
 
 namespace cs {
@@ -44,15 +44,19 @@ void PagerImport::chooseFile()
 
 Outcome PagerImport::open(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const Outcome refused = Outcome::refused(
+    // Only a regular file of bounded size is read: a FIFO or device is refused at once.
+    FileProblem problem;
+    const std::optional<QByteArray> contents = readInputFile(path, PagerFileLimit, &problem);
+    if (!contents) {
+        Outcome refused = Outcome::refused(
             stopMessage(QCoreApplication::translate("BackupWindow", "文件%1打开失败！").arg(path)));
+        refused.cause = Cause::File;
+        refused.detail = problem.reason;
         present(ui_, refused);
         return refused;
     }
     fileName = path;
-    check(file.readAll());
+    check(*contents);
     return Outcome::success();
 }
 

@@ -169,6 +169,14 @@ QString portDevice(int n)
 #endif
 }
 
+QStringList portNames()
+{
+    QStringList names;
+    for (int n = 1; n <= PortCount; ++n)
+        names << QStringLiteral("COM%1").arg(n);
+    return names;
+}
+
 QList<PortRoute> portRoutes(int count)
 {
     const QList<PresentPort> present = presentPorts();

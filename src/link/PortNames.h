@@ -1,5 +1,5 @@
 #pragma once
-// Port numbers 1..9 of the port list and the devices they reach.
+// The port names COM1 .. COM8 of the port list and the devices they reach.
 //   Windows: COMn.
 //   Elsewhere, looked up each time a port is opened:
 //   1. the per-user link <links>/comN when it exists (the convention Wine uses
@@ -12,8 +12,14 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace cs {
+
+// The ports offered: COM1 .. COM8.
+constexpr int PortCount = 8;
+// "COM1" .. "COM8", in order.
+QStringList portNames();
 
 // The port number of a port list text: its last character as a digit, or 0.
 int portNumberOf(const QString& portText);
@@ -66,6 +72,6 @@ struct PortRoute {
 // Port numbers 1..count as the machine stands now, from one look at the links
 // and one enumeration of the ports present: what the ports command lists and
 // the port list's tips show.
-QList<PortRoute> portRoutes(int count = 8);
+QList<PortRoute> portRoutes(int count = PortCount);
 
 } // namespace cs

@@ -1,6 +1,9 @@
 #include "link/SerialLine.h"
+#include "shared/ErrorText.h"
 
 #include <QFile>
+
+#include <cerrno>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -65,7 +68,10 @@ bool SerialLine::open(const QString& device)
     port_.setParity(QSerialPort::NoParity);
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
+    errno = 0;
     if (!port_.open(QIODevice::ReadWrite)) {
+        // The system's cause, when a call of the system failed, in the user's language.
+        const int error = errno;
         PortFault fault = PortFault::Other;
         if (port_.error() == QSerialPort::DeviceNotFoundError)
             fault = PortFault::NotFound;
@@ -74,7 +80,7 @@ bool SerialLine::open(const QString& device)
             // port in use this way: another program holds it, through Qt's
             // lock file for the same name or an exclusive open.
             fault = PortFault::InUse;
-        openError_ = {fault, port_.errorString()};
+        openError_ = {fault, error ? errorText(error) : port_.errorString()};
         release();
         return false;
     }
@@ -96,16 +102,16 @@ bool SerialLine::lockDevice(const QString& device)
     const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
-        openError_ = {faultOfErrno(error), qt_error_string(error)};
+        openError_ = {faultOfErrno(error), errorText(error)};
         return false;
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         ::close(fd);
         if (error == EWOULDBLOCK)
-            openError_ = {PortFault::InUse, qt_error_string(EBUSY)};
+            openError_ = {PortFault::InUse, errorText(EBUSY)};
         else
-            openError_ = {faultOfErrno(error), qt_error_string(error)};
+            openError_ = {faultOfErrno(error), errorText(error)};
         return false;
     }
     lockFd_ = fd;

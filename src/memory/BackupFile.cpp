@@ -1,14 +1,13 @@
 #include "memory/BackupFile.h"
+#include "memory/FileSystem.h"
+#include "shared/ErrorText.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace cs {
 
@@ -37,71 +36,45 @@ bool failErrno(FileProblem* problem, int error)
         fault = FileFault::NoPermission;
     else if (error == EISDIR)
         fault = FileFault::IsFolder;
-    return fail(problem, fault, qt_error_string(error));
+    else if (error == ENAMETOOLONG)
+        fault = FileFault::NameTooLong;
+    return fail(problem, fault, errorText(error));
 }
 
 // Refuses what is not a regular file, naming what it is.
-bool regularFile(const struct stat& st, FileProblem* problem)
+bool regularFile(files::Kind kind, FileProblem* problem)
 {
-    if (S_ISREG(st.st_mode))
-        return true;
-    if (S_ISDIR(st.st_mode))
+    switch (kind) {
+    case files::Kind::Regular: return true;
+    case files::Kind::Folder:
         return fail(problem, FileFault::IsFolder, CliText::tr("a folder, not a file"));
-    if (S_ISFIFO(st.st_mode))
+    case files::Kind::Fifo:
         return fail(problem, FileFault::NotRegular, CliText::tr("a FIFO, not a regular file"));
-    if (S_ISSOCK(st.st_mode))
+    case files::Kind::Socket:
         return fail(problem, FileFault::NotRegular, CliText::tr("a socket, not a regular file"));
+    case files::Kind::None:
+    case files::Kind::Device: break;
+    }
     return fail(problem, FileFault::NotRegular, CliText::tr("a device, not a regular file"));
 }
 
-// Opens an existing regular file for reading. What else the name leads to is
-// refused before it is opened (opening a serial port raises its lines), and
-// the open cannot block (a FIFO without a writer) should the name be replaced
-// between the two looks.
-int openRegular(const QString& path, struct stat& st, FileProblem* problem)
+// Up to `count` bytes from the start of a regular file.
+std::optional<QByteArray> readUpTo(const QString& path, qint64 count, qint64* size,
+                                   FileProblem* problem)
 {
-    const QByteArray name = QFile::encodeName(path);
-    if (::stat(name.constData(), &st) != 0) {
-        failErrno(problem, errno);
-        return -1;
+    files::Contents c = files::readRegular(path, count);
+    if (c.error) {
+        failErrno(problem, c.error);
+        return std::nullopt;
     }
-    if (!regularFile(st, problem))
-        return -1;
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        failErrno(problem, errno);
-        return -1;
-    }
-    if (::fstat(fd, &st) != 0 || !regularFile(st, problem)) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
+    if (!regularFile(c.kind, problem))
+        return std::nullopt;
+    if (size)
+        *size = c.size;
+    return std::move(c.bytes);
 }
 
-// Up to `count` bytes from the start; fewer only at the end of the file.
-std::optional<QByteArray> readUpTo(int fd, qint64 count, FileProblem* problem)
-{
-    QByteArray bytes(qsizetype(count), '\0');
-    qint64 have = 0;
-    while (have < count) {
-        const ssize_t n = ::read(fd, bytes.data() + have, size_t(count - have));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            failErrno(problem, errno);
-            return std::nullopt;
-        }
-        if (n == 0)
-            break;
-        have += n;
-    }
-    bytes.truncate(qsizetype(have));
-    return bytes;
-}
-
-// Where a save under `path` writes: the end of its chain of symbolic links, as
-// QSaveFile follows it.
+// Where a save under `path` writes: the end of its chain of symbolic links.
 QString saveTarget(const QString& path)
 {
     QFileInfo info(path);
@@ -134,40 +107,27 @@ std::optional<QString> fileNameFromArgument(const QByteArray& raw, FileProblem* 
 
 std::optional<QByteArray> readInputFile(const QString& path, qint64 limit, FileProblem* problem)
 {
-    struct stat st { };
-    const int fd = openRegular(path, st, problem);
-    if (fd < 0)
-        return std::nullopt;
-    const auto tooLarge = [&](qint64 size) {
+    qint64 size = 0;
+    std::optional<QByteArray> bytes = readUpTo(path, limit + 1, &size, problem);
+    if (!bytes)
+        return bytes;
+    // Over the limit, or grown since the look, or a size the system does not know (/proc).
+    if (size > limit || bytes->size() > limit) {
         fail(problem, FileFault::TooLarge,
-             CliText::tr("%1 bytes, over the limit of %2 bytes").arg(size).arg(limit));
-    };
-    std::optional<QByteArray> bytes;
-    if (st.st_size > limit) {
-        tooLarge(st.st_size);
-    } else {
-        bytes = readUpTo(fd, limit + 1, problem);
-        // Grown since the look, or a size the system does not know (/proc).
-        if (bytes && bytes->size() > limit) {
-            tooLarge(bytes->size());
-            bytes.reset();
-        }
+             CliText::tr("%1 bytes, over the limit of %2 bytes")
+                 .arg(std::max(size, qint64(bytes->size())))
+                 .arg(limit));
+        return std::nullopt;
     }
-    ::close(fd);
-    if (bytes && problem)
+    if (problem)
         *problem = {};
     return bytes;
 }
 
 std::optional<QByteArray> readBackupFile(const QString& path, FileProblem* problem)
 {
-    struct stat st { };
-    const int fd = openRegular(path, st, problem);
-    if (fd < 0)
-        return std::nullopt;
     // Only the image is read, however long the file is.
-    std::optional<QByteArray> bytes = readUpTo(fd, HostMemorySize, problem);
-    ::close(fd);
+    std::optional<QByteArray> bytes = readUpTo(path, HostMemorySize, nullptr, problem);
     if (bytes && bytes->size() != HostMemorySize) {
         fail(problem, FileFault::TooShort,
              CliText::tr("%n bytes, fewer than the %1 of a backup", nullptr, int(bytes->size()))
@@ -182,57 +142,52 @@ std::optional<QByteArray> readBackupFile(const QString& path, FileProblem* probl
 bool checkSaveTarget(const QString& path, FileProblem* problem)
 {
     const QString target = saveTarget(path);
-    struct stat st { };
-    if (::stat(QFile::encodeName(target).constData(), &st) == 0) {
-        if (!regularFile(st, problem))
+    const files::Look there = files::look(target);
+    if (there.error == 0) {
+        if (!regularFile(there.kind, problem))
             return false;
-    } else if (errno != ENOENT) {
-        return failErrno(problem, errno);
+        // A file the user may not write is not replaced behind its back.
+        if (const int error = files::writable(target, false))
+            return failErrno(problem, error);
+    } else if (there.error != ENOENT) {
+        return failErrno(problem, there.error);
     }
     const QString folder = QFileInfo(target).absolutePath();
-    const QByteArray folderName = QFile::encodeName(folder);
-    if (::stat(folderName.constData(), &st) != 0) {
-        return errno == ENOENT
-            ? fail(problem, FileFault::NoFolder, CliText::tr("no folder %1").arg(folder))
-            : failErrno(problem, errno);
-    }
-    if (!S_ISDIR(st.st_mode))
+    const files::Look parent = files::look(folder);
+    if (parent.error == ENOENT)
+        return fail(problem, FileFault::NoFolder, CliText::tr("no folder %1").arg(folder));
+    if (parent.error)
+        return failErrno(problem, parent.error);
+    if (parent.kind != files::Kind::Folder)
         return fail(problem, FileFault::NoFolder, CliText::tr("%1 is not a folder").arg(folder));
     // The new file is written beside the old one and renamed over it.
-    if (::access(folderName.constData(), W_OK | X_OK) != 0)
-        return failErrno(problem, errno);
+    if (const int error = files::writable(folder, true))
+        return failErrno(problem, error);
     if (problem)
+        *problem = {};
+    return true;
+}
+
+bool saveWholeFile(const QString& path, const QByteArray& bytes, FileProblem* problem)
+{
+    if (!checkSaveTarget(path, problem))
+        return false;
+    int modeError = 0;
+    if (const int error = files::replaceWhole(saveTarget(path), bytes, &modeError))
+        return failErrno(problem, error);
+    if (modeError)
+        fail(problem, FileFault::NoPermission,
+             CliText::tr("saved, but without the old file's permissions: %1")
+                 .arg(errorText(modeError)));
+    else if (problem)
         *problem = {};
     return true;
 }
 
 bool writeBackupFile(const QString& path, const Buffer& image, FileProblem* problem)
 {
-    if (!checkSaveTarget(path, problem))
-        return false;
-    struct stat old { };
-    const bool replacing = ::stat(QFile::encodeName(saveTarget(path)).constData(), &old) == 0;
-    QSaveFile file(path);
-    // Unbuffered, so that a short write (full disk, size limit) shows at once
-    // instead of being lost in a later flush.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(problem, FileFault::Other, file.errorString());
-    const QByteArray bytes(reinterpret_cast<const char*>(image.data()), HostMemorySize);
-    // Without a commit the temporary file is discarded and the old one stays.
-    if (file.write(bytes) != bytes.size() || file.size() != bytes.size())
-        return fail(problem, FileFault::Other, file.errorString());
-    // The new file takes the old one's permissions before it takes its place.
-    QString notKept;
-    if (replacing && ::fchmod(file.handle(), old.st_mode & 07777) != 0)
-        notKept = qt_error_string(errno);
-    if (!file.commit())
-        return fail(problem, FileFault::Other, file.errorString());
-    if (!notKept.isEmpty())
-        fail(problem, FileFault::NoPermission,
-             CliText::tr("saved, but without the old file's permissions: %1").arg(notKept));
-    else if (problem)
-        *problem = {};
-    return true;
+    return saveWholeFile(
+        path, QByteArray(reinterpret_cast<const char*>(image.data()), HostMemorySize), problem);
 }
 
 } // namespace cs

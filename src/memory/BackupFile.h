@@ -22,12 +22,13 @@ enum class FileFault {
     NotUtf8Name, // a command-line name that Qt's file classes cannot reach exactly
     NoFolder,    // the folder of a save target is missing or is no folder
     IsFolder,
+    NameTooLong,
     Other,
 };
 
 struct FileProblem {
     FileFault fault = FileFault::None;
-    QString reason; // the system's words, or what the program found
+    QString reason; // why, in the user's language
 };
 
 // The largest pager file that is read (a full unit has 254 rows of about 40 bytes).
@@ -53,9 +54,13 @@ std::optional<QByteArray> readInputFile(const QString& path, qint64 limit,
 std::optional<QByteArray> readBackupFile(const QString& path, FileProblem* problem = nullptr);
 
 // Whether a backup can be saved under `path`, checked before a long read: its
-// folder exists and may be written, and the name is a regular file or nothing
-// yet (not a folder, FIFO, device or socket, also through symbolic links).
+// folder exists and may be written, and the name is a regular file the user may
+// write or nothing yet (not a folder, FIFO, device or socket, also through
+// symbolic links), and the name fits the file system.
 bool checkSaveTarget(const QString& path, FileProblem* problem = nullptr);
+
+// Writes `bytes` as the whole file `path`, as writeBackupFile does.
+bool saveWholeFile(const QString& path, const QByteArray& bytes, FileProblem* problem = nullptr);
 
 // Writes cells 0..8191 of `image` as bytes. The file is replaced only once all
 // of it has been written; on failure an existing file stays as it was. Refuses

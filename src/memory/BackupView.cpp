@@ -21,6 +21,7 @@ void BackupView::load(bool hostImageLoaded, bool receiverImageLoaded)
     progressVisible = true;
     setSize(false);
     text1.clear();
+    text1Source = nullptr;
     combo1Index = 0;
     update();
 }
@@ -43,6 +44,7 @@ void BackupView::restoreDesign()
     progressValue = 0;
     progressVisible = true;
     text1.clear();
+    text1Source = nullptr;
     combo1Index = 0;
     label5Clicks = 0;
 }

@@ -3,9 +3,12 @@
 // the window change it, the widget only mirrors it. Its texts are translated
 // under the window's context "BackupWindow".
 
+#include "shared/AppState.h"
+
 #include <QCoreApplication>
 #include <QObject>
 #include <QString>
+#include <functional>
 
 namespace cs {
 
@@ -44,6 +47,9 @@ public:
     int progressValue = 0;
     bool progressVisible = true;
     QString text1;
+    // What made text1 (the dump, a report), to make it again from the images
+    // when a read or an open changes them; empty when text1 shows nothing.
+    std::function<QString(const AppState&)> text1Source;
     int combo1Index = 0; // report kind
     int label5Clicks = 0;
 

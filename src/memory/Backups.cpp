@@ -82,6 +82,8 @@ Outcome openBackup(AppState& state, const QString& path)
     state.HostImageLoaded = true;
     state.ImageDataPresent = true;
     state.LastLoadFromReceiver = false;
+    state.HostImageFile = path;
+    state.HostReadFailed = false;
     return Outcome::success(BackupText::tr("已成功打开备份文件%1").arg(path));
 }
 

@@ -25,6 +25,26 @@ QString downloadIdle()
 
 } // namespace
 
+QString readingCaption(MemoryUnit unit)
+{
+    switch (unit) {
+    case MemoryUnit::Host: return BackupText::tr("正在读取主机内容……");
+    case MemoryUnit::BuiltInReceiver: return BackupText::tr("正在读取内置接收机内容……");
+    case MemoryUnit::ExternalReceiver: break;
+    }
+    return BackupText::tr("正在读取外置接收机内容……");
+}
+
+QString downloadingCaption()
+{
+    return BackupText::tr("正在下发数据到主机……");
+}
+
+QString checkingCaption()
+{
+    return BackupText::tr("下发完成，正在读回校验……");
+}
+
 void DataBackup::load()
 {
     const AppState& s = link_.state();
@@ -92,13 +112,21 @@ void DataBackup::finish(const Outcome& outcome, const QString& idleCaption)
 Outcome DataBackup::read(MemoryUnit unit)
 {
     const bool host = unit == MemoryUnit::Host;
-    const QString busy = host                 ? BackupText::tr("正在读取主机内容……")
-        : unit == MemoryUnit::BuiltInReceiver ? BackupText::tr("正在读取内置接收机内容……")
-                                              : BackupText::tr("正在读取外置接收机内容……");
-    const Outcome outcome = readMemory(link_, port_, unit,
-                                       progress(busy, host ? HostBlocks - 1 : ReceiverBlocks));
+    const Outcome outcome = readMemory(
+        link_, port_, unit, progress(readingCaption(unit), host ? HostBlocks - 1 : ReceiverBlocks));
     finish(outcome, readIdle());
+    const AppState& s = link_.state();
+    if (host && !outcome.done() && s.HostReadFailed) {
+        // The window says that what it holds is not what was just read.
+        view_.label6Visible = true;
+        view_.label6 = BackupText::tr("主机读取失败");
+        view_.label1 = s.HostImageLoaded ? BackupText::tr("读取失败，保留的仍是之前的主机内容")
+                                         : BackupText::tr("读取失败，没有主机内容");
+        view_.progressValue = 0;
+        view_.update();
+    }
     if (outcome.done()) {
+        showHeldImage();
         if (host) {
             view_.label6Visible = true;
             view_.label6 = BackupText::tr("主机内容已读取");
@@ -128,12 +156,26 @@ Outcome DataBackup::readExternalReceiver()
 
 Outcome DataBackup::download()
 {
-    const TransferControl control = progress(BackupText::tr("正在下发数据到主机……"),
-                                             HostBlocks - 1);
+    TransferControl control = progress(downloadingCaption(), HostBlocks - 1);
+    bool checking = false;
+    control.checking = [this, &checking] {
+        checking = true;
+        view_.label1 = checkingCaption();
+        view_.progressValue = 0;
+        view_.update();
+        ui_.repaint();
+    };
     const Outcome outcome = verify ? downloadAndVerify(link_, port_, control)
                                    : downloadImage(link_, port_, control);
-    finish(outcome, downloadIdle());
-    if (outcome.done()) {
+    // The download completed and the check did not pass: the caption says so,
+    // and the bar does not stand full as if it had.
+    const bool unchecked = checking && !outcome.done();
+    finish(outcome,
+           !unchecked ? downloadIdle()
+               : outcome.cause == Cause::Difference
+               ? BackupText::tr("下发完成，读回的内容与备份不同")
+               : BackupText::tr("下发完成，读回校验没有做完"));
+    if (outcome.done() || unchecked) {
         view_.progressValue = 0;
         view_.update();
     }
@@ -146,10 +188,22 @@ void DataBackup::saveFile()
         present(ui_, saveable);
         return;
     }
+    const AppState& s = link_.state();
+    if (s.HostReadFailed) {
+        // What is held is not what the last read was to bring: ask before saving it.
+        const QString held = s.HostImageFile.isEmpty()
+            ? BackupText::tr(
+                "上次读取主机失败！现有的主机内容是更早一次读取的，不是最后读取的主机的。")
+            : BackupText::tr("上次读取主机失败！现有的主机内容来自文件%1，不是最后读取的主机的。")
+                  .arg(s.HostImageFile);
+        if (!ui_.confirm({held + QStringLiteral("\r\n") + BackupText::tr("仍要保存它吗？"),
+                          Style::OkCancel, Title::Attention}))
+            return;
+    }
     const QString name = ui_.chooseSaveFile();
     if (name.isEmpty())
         return; // dialog cancelled
-    present(ui_, saveBackup(link_.state(), name));
+    present(ui_, saveBackup(s, name));
 }
 
 void DataBackup::openFile()
@@ -165,9 +219,17 @@ void DataBackup::openFile()
     present(ui_, outcome);
     if (!outcome.done())
         return;
+    showHeldImage();
+    view_.label1 = readIdle();
     view_.label6Visible = true;
     view_.label6 = BackupText::tr("主机内容已读取");
     view_.update();
+}
+
+void DataBackup::showHeldImage()
+{
+    if (view_.text1Source)
+        view_.text1 = view_.text1Source(link_.state());
 }
 
 void DataBackup::memoryDump()
@@ -182,10 +244,13 @@ void DataBackup::memoryDump()
     view_.label4Visible = false;
     view_.label2Visible = true;
     view_.setSize(true);
-    // After a completed receiver read its own 256 cells are shown; after a
-    // host read, an opened file or a receiver read that broke off, the host image.
-    view_.text1 = s.LastLoadFromReceiver ? dumpText(s.ReceiverImage, ReceiverMemorySize)
-                                         : dumpText(s.HostImage, HostMemorySize);
+    view_.text1Source = [](const AppState& state) {
+        // After a completed receiver read its own 256 cells are shown; after a
+        // host read, an opened file or a receiver read that broke off, the host image.
+        return state.LastLoadFromReceiver ? dumpText(state.ReceiverImage, ReceiverMemorySize)
+                                          : dumpText(state.HostImage, HostMemorySize);
+    };
+    view_.text1 = view_.text1Source(s);
     view_.update();
 }
 

@@ -12,6 +12,13 @@
 
 namespace cs {
 
+// What the progress caption says while a transfer runs, in the data backup
+// window's words ("正在读取主机内容……"); the command line shows it above its bar.
+QString readingCaption(MemoryUnit unit);
+QString downloadingCaption();
+// The checked download after its last block, while it reads the unit back.
+QString checkingCaption();
+
 class DataBackup {
 public:
     DataBackup(Link& link, PortControl& port, BackupView& view, Ui& ui)
@@ -40,6 +47,8 @@ public:
 
 private:
     Outcome read(MemoryUnit unit);
+    // The dump or report in Text1 made again from the images held now.
+    void showHeldImage();
     // Shows a transfer's outcome in the window: its message box, then the
     // window's size and captions as the transfer ended.
     void finish(const Outcome& outcome, const QString& idleCaption);

@@ -171,10 +171,19 @@ void keepRead(AppState& s, MemoryUnit unit)
     if (unit == MemoryUnit::Host) {
         s.HostImage = s.ReadArea;
         s.HostImageLoaded = true;
+        s.HostImageFile.clear();
+        s.HostReadFailed = false;
     } else {
         s.ReceiverImage = s.ReadArea;
         s.ReceiverImageLoaded = true;
     }
+}
+
+// A host read that began and did not keep its image.
+void noteBrokenOff(AppState& s, const Outcome& outcome)
+{
+    if (outcome.ending != Ending::Refused && outcome.cause != Cause::Port)
+        s.HostReadFailed = true;
 }
 
 } // namespace
@@ -184,24 +193,32 @@ Outcome readMemory(Link& link, PortControl& port, MemoryUnit unit, const Transfe
     const Outcome outcome = readBlocks(link, port, unit, control);
     if (outcome.done())
         keepRead(link.state(), unit);
+    else if (unit == MemoryUnit::Host)
+        noteBrokenOff(link.state(), outcome);
     return outcome;
 }
 
 Outcome readHostTwice(Link& link, PortControl& port, const TransferControl& control)
 {
     Outcome first = readBlocks(link, port, MemoryUnit::Host, control);
-    if (!first.done())
+    if (!first.done()) {
+        noteBrokenOff(link.state(), first);
         return first;
+    }
     const Buffer once = link.state().ReadArea;
     const Outcome second = readBlocks(link, port, MemoryUnit::Host, control);
-    if (!second.done())
+    if (!second.done()) {
+        noteBrokenOff(link.state(), second);
         return second;
+    }
     const CellDifference d = differingCells(once, link.state().ReadArea);
-    if (d.count > 0)
+    if (d.count > 0) {
+        link.state().HostReadFailed = true;
         return difference(
             QT_TRANSLATE_N_NOOP("BackupWindow",
                                 "两次读取的主机内容不同：共%n个字节不同，第一处在地址%1H！"),
             d);
+    }
     keepRead(link.state(), MemoryUnit::Host);
     return second;
 }
@@ -268,10 +285,23 @@ Outcome downloadAndVerify(Link& link, PortControl& port, const TransferControl& 
     if (!outcome.done())
         return outcome;
     AppState& s = link.state();
-    Outcome readBack = readBlocks(link, port, MemoryUnit::Host, control);
+    TransferControl check = control;
+    if (control.checking)
+        check.started = control.checking;
+    Outcome readBack = readBlocks(link, port, MemoryUnit::Host, check);
     if (!readBack.done()) {
-        // The download itself completed.
+        // The download itself completed: say so, and why the check was not done.
         readBack.partlyWritten = false;
+        if (readBack.ending == Ending::Stopped)
+            readBack.message = stopMessage(
+                BackupText::tr(
+                    "下发备份数据到主机成功，读回校验在第%1块（共%2块）后停止，没有做完！")
+                    .arg(readBack.blocksDone)
+                    .arg(readBack.blocks),
+                Title::Attention);
+        else
+            readBack.message.text = BackupText::tr("下发备份数据到主机成功，但读回校验没有做完：%1")
+                                        .arg(readBack.message.text);
         return readBack;
     }
     const CellDifference d = differingCells(s.HostImage, s.ReadArea);

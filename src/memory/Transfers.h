@@ -34,6 +34,9 @@ struct TransferControl {
     std::function<void(int value)> progress;
     // Asked after each answered block: true ends the transfer there (Stopped).
     std::function<bool()> stop;
+    // A checked download: the download completed and the read-back starts
+    // (instead of a second `started`).
+    std::function<void()> checking;
 };
 
 // Reads every block of the unit's memory into ReadArea. Done: the memory
@@ -43,7 +46,8 @@ Outcome readBlocks(Link& link, PortControl& port, MemoryUnit unit,
 
 // readBlocks, and on completion the memory into HostImage (with
 // HostImageLoaded) or ReceiverImage (with ReceiverImageLoaded), and
-// ImageDataPresent. Done carries the read's success message.
+// ImageDataPresent. Done carries the read's success message. A host read that
+// broke off sets HostReadFailed; one that completed clears it.
 Outcome readMemory(Link& link, PortControl& port, MemoryUnit unit,
                    const TransferControl& control = {});
 
@@ -57,7 +61,9 @@ Outcome readHostTwice(Link& link, PortControl& port, const TransferControl& cont
 Outcome downloadImage(Link& link, PortControl& port, const TransferControl& control = {});
 
 // downloadImage, then the host memory read back and compared with what was
-// sent; HostImage keeps what was sent.
+// sent; HostImage keeps what was sent. A read-back that does not complete
+// ends with a message saying that the download completed and the check was
+// not done (Stopped or Failed, as the read-back ended).
 Outcome downloadAndVerify(Link& link, PortControl& port, const TransferControl& control = {});
 
 // The first differing cell and the count of differing cells among 0 .. size-1.

@@ -1,9 +1,9 @@
 #include "reports/BatchFiles.h"
+#include "memory/BackupFile.h"
 #include "memory/Backups.h"
 #include "reports/ReportFormats.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 
 namespace cs {
 
@@ -24,13 +24,13 @@ Outcome writePagerList(const AppState& state, const QString& path)
 {
     if (Outcome saveable = checkSaveable(state); !saveable.done())
         return saveable;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(pagerCsv(HostMemory(state.HostImage))) < 0
-        || !file.commit()) {
+    // Through the checks and the whole-file replacement of backup saves.
+    FileProblem problem;
+    if (!saveWholeFile(path, pagerCsv(HostMemory(state.HostImage)), &problem)) {
         Outcome failed = Outcome::failed(
             stopMessage(QCoreApplication::translate("BackupWindow", "文件%1保存失败！").arg(path)),
             Cause::File);
-        failed.detail = file.errorString();
+        failed.detail = problem.reason;
         return failed;
     }
     return Outcome::success(ImportText::tr("传呼机列表已导出到%1").arg(path));

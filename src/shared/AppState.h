@@ -4,6 +4,7 @@
 // window and operation.
 
 #include <QByteArray>
+#include <QString>
 #include <array>
 #include <cstdint>
 
@@ -40,6 +41,11 @@ struct AppState {
     // The last completed load (read or opened file) was a receiver read: the
     // memory dump shows the receiver image only then.
     bool LastLoadFromReceiver = false;
+    // Where HostImage came from: the backup file it was opened from, or empty
+    // when it was read from the unit.
+    QString HostImageFile;
+    // The last host read broke off: HostImage still holds what it held before.
+    bool HostReadFailed = false;
 
     // True while a request/reply exchange owns the port: nothing else may read it.
     bool ExchangeRunning = false;

@@ -140,6 +140,13 @@ bool installLanguage(QCoreApplication& app, Language language)
     });
 }
 
+Language installedLanguage()
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    return app && installed(*app, QStringLiteral("callsetup_en")) ? Language::English
+                                                                  : Language::Chinese;
+}
+
 bool installQtLanguage(QCoreApplication& app, Language language)
 {
     const QString name = QStringLiteral("qtbase_zh_CN");

@@ -44,6 +44,10 @@ void followLanguageLocale(Language language);
 // translation cannot be loaded.
 bool installLanguage(QCoreApplication& app, Language language);
 
+// The language of the texts now: English while the English translation is
+// installed, else Chinese (the source language of the windows' texts).
+Language installedLanguage();
+
 // Qt's own texts (standard buttons, file dialogs, context menus) in the
 // language, for the window program: Chinese installs Qt's translation from
 // QLibraryInfo's translations folder (Debian's qt6-translations-l10n), English

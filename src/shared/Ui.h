@@ -39,11 +39,16 @@ public:
     void notice(const Message& m) override { message(m); }
 };
 
-// What the windows do with an outcome: its message box, then the focus.
+// What the windows do with an outcome: its message box, with the reason of a
+// port or file failure on a line of its own, then the focus.
 inline void present(Ui& ui, const Outcome& outcome)
 {
-    if (!outcome.message.isEmpty())
-        ui.message(outcome.message);
+    if (!outcome.message.isEmpty()) {
+        Message shown = outcome.message;
+        if (!outcome.detail.isEmpty())
+            shown.text += QLatin1Char('\n') + outcome.detail;
+        ui.message(shown);
+    }
     if (outcome.focus != Field::None)
         ui.setFocus(outcome.focus);
 }

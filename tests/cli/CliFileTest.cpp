@@ -232,6 +232,12 @@ TEST(CliOptions, WrongUsageIsOneLineAndTheHelpToRead)
         {{"report", "all", "a.cat", "--format", "csv"},
          en,
          "csv is for the pagers and tables reports\n" + help("report")},
+        {{"report", "mode", "a.cat", "--format", "csv"},
+         en,
+         "csv is for the pagers and tables reports\n" + help("report")},
+        {{"report", "all", "a.cat", "--format", "text"},
+         en,
+         "report all is json only\n" + help("report")},
         {{"tables", "learn", "9-3"},
          en,
          "tables learn takes FIRST-LAST, table numbers 1-65535, FIRST <= LAST\n"

@@ -1,9 +1,11 @@
 // callsetup-cli against callsetup-sim on a pseudo-terminal: read and write, the
-// line going away in the middle of a read, and a download that does not complete.
+// line going away in the middle of a read, a download that does not complete,
+// and the monitor's two ends.
 #include "CliRun.h"
 #include "support/Files.h"
 #include "support/SimProcess.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -31,6 +33,17 @@ void awaitRequests(SimProcess& sim, const QByteArray& code, int count)
         seen += sim.command("received").count("55 55 AA 01 " + code);
         QThread::msleep(20);
     }
+}
+
+// Waits until the process holds `device` open.
+bool awaitOpen(const QProcess& process, const QString& device)
+{
+    const QDir fds(QStringLiteral("/proc/%1/fd").arg(process.processId()));
+    for (QDeadlineTimer wait(15000); !wait.hasExpired(); QThread::msleep(20))
+        for (const QFileInfo& fd : fds.entryInfoList(QDir::System | QDir::NoDotAndDotDot))
+            if (fd.symLinkTarget() == device)
+                return true;
+    return false;
 }
 
 } // namespace
@@ -107,6 +120,84 @@ TEST(CliLine, ADownloadThatBreaksOrIsStoppedSaysWhatTheUnitHolds)
         EXPECT_GE(m.captured(1).toInt(), 4) << err.toStdString();
         EXPECT_LT(m.captured(1).toInt(), 64) << err.toStdString();
         EXPECT_EQ(err.contains("通讯失败！请检查连线！"), !interrupt) << err.toStdString();
+        EXPECT_EQ(sim.quit(), 0);
+    }
+}
+
+// A stop during the read-back of write --verify, a second Ctrl+C during a
+// download, a Ctrl+C while table set listens: each says what happened.
+TEST(CliLine, EveryStopSaysWhatHappened)
+{
+    QTemporaryDir dir;
+    const QString file = writeFile(dir.filePath("unit.cat"), pattern(11));
+    const struct {
+        QStringList simArguments, arguments;
+        QByteArray code; // the requests awaited before the signals, and their count
+        int requests;
+        int interrupts;
+        bool killed; // ended by the signal, not by an exit status
+        const char* lastLine;
+    } cases[] = {
+        {{},
+         {"--fast", "write", "--verify", file},
+         "0D",
+         3,
+         1,
+         false,
+         "注意: 下发备份数据到主机成功，读回校验在第\\d+块（共64块）后停止，没有做完！\n$"},
+        {{},
+         {"--fast", "write", file},
+         "18",
+         5,
+         2,
+         true,
+         "\n下发在第 \\d+ 块（共 64 块）之后结束：主机中现在一部分是备份的内容，一部分是原来的"
+         "内存；请重新下发备份\n$"},
+        {{"--no-press"},
+         {"table", "set", "5"},
+         "03",
+         1,
+         1,
+         true,
+         "\ntable set 已停止：主机可能仍在等待呼叫器的服务键，也可能已经设置了这个餐桌号\n$"},
+    };
+    for (const auto& c : cases) {
+        SimProcess sim(c.simArguments);
+        ASSERT_TRUE(sim.start());
+        QProcess cli;
+        cli.start(QStringLiteral(CALLSETUP_CLI_PROGRAM),
+                  QStringList{"--port", sim.ptyPath()} + c.arguments);
+        awaitRequests(sim, c.code, c.requests);
+        for (int i = 0; i < c.interrupts; ++i) {
+            ::kill(pid_t(cli.processId()), SIGINT);
+            QThread::msleep(20);
+        }
+        ASSERT_TRUE(cli.waitForFinished(10000));
+        const QString err = QString::fromUtf8(cli.readAllStandardError());
+        EXPECT_EQ(std::tuple(cli.exitStatus(), c.killed ? 1 : cli.exitCode()),
+                  std::tuple(c.killed ? QProcess::CrashExit : QProcess::NormalExit, 1))
+            << c.code.constData();
+        EXPECT_TRUE(QRegularExpression(c.lastLine).match(err).hasMatch()) << err.toStdString();
+        EXPECT_EQ(sim.quit(), 0);
+    }
+}
+
+TEST(CliLine, TheMonitorEndsOnATerminationSignalOrWhenTheLineGoesAway)
+{
+    for (const bool vanish : {false, true}) {
+        SimProcess sim;
+        ASSERT_TRUE(sim.start());
+        QProcess cli;
+        cli.start(QStringLiteral(CALLSETUP_CLI_PROGRAM), {"--port", sim.ptyPath(), "monitor"});
+        ASSERT_TRUE(awaitOpen(cli, sim.ptyPath()));
+        if (vanish)
+            sim.send("vanish");
+        else
+            ::kill(pid_t(cli.processId()), SIGTERM);
+        ASSERT_TRUE(cli.waitForFinished(10000));
+        const QByteArray said = vanish ? "线路已断开：" + sim.ptyPath().toUtf8() + " 已关闭\n" : "";
+        EXPECT_EQ(std::tuple(cli.exitStatus(), cli.exitCode(), cli.readAllStandardError()),
+                  std::tuple(QProcess::NormalExit, vanish ? 1 : 0, said));
         EXPECT_EQ(sim.quit(), 0);
     }
 }

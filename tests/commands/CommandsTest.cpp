@@ -280,13 +280,15 @@ TEST(CommandPattern, EndsThatSendNothingOrFail)
         EXPECT_EQ(rig.ui.events.join('|'), "box:坏了!|focus:Text1_1");
         EXPECT_EQ(rig.clock.waits, 0);
     }
-    { // The port has gone: only its own box, not even the question.
+    { // The port has gone: only its own box with its cause, not even the question.
         CommandRig rig;
         rig.port.failOpen = true;
         CommandPlan asking = plan;
         asking.confirmation = Message{"继续？", Style::OkCancel, Title::Attention};
         EXPECT_EQ(rig.run(asking, payload), Ending::Failed);
-        EXPECT_EQ(rig.ui.messages, QList<Message>{stop("没发现此端口或端口已被其它程序占用!")});
+        EXPECT_EQ(rig.ui.messages,
+                  QList<Message>{stop("没发现此端口或端口已被其它程序占用!\n"
+                                      "in use by another program")});
     }
     { // A reply accepted: the flag is cleared once taken.
         CommandRig rig;

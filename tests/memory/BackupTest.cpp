@@ -178,8 +178,8 @@ TEST(BackupFile, AShortUnreadableOrMisnamedFileChangesNothing)
 {
     // size -1: missing (what else cannot be read is the file boundary's)
     const std::tuple<const char*, int, const char*> cases[] = {
-        {"short.cat", 8191, "文件%1打开失败！"},
-        {"missing.cat", -1, "文件%1打开失败！"},
+        {"short.cat", 8191, "文件%1打开失败！\n8191 bytes, fewer than the 8192 of a backup"},
+        {"missing.cat", -1, "文件%1打开失败！\nno such file or folder"},
         {"unit.Cat", 8192, "请选择.cat文件"},
         {"long.cat", 9000, ""},
     };
@@ -234,7 +234,8 @@ TEST(BackupFile, AFailedSaveKeepsTheOldFile)
     rig.backup.saveFile();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
-    EXPECT_EQ(rig.ui.messages, stop("文件" + path + "保存失败！"));
+    EXPECT_EQ(rig.ui.messages,
+              stop("文件" + path + "保存失败！\nthe file is too large for the file system"));
     EXPECT_EQ(readFile(path), pattern(100, 9));
     EXPECT_EQ(QDir(rig.dir.path()).entryList(QDir::Files), QStringList{"keep.cat"});
 }
@@ -384,5 +385,52 @@ TEST(Transfers, ReadBackAndReadTwiceNameTheFirstDifference)
         EXPECT_EQ(rig.clock.waits, 128) << late; // two reads, no more
         EXPECT_EQ(rig.state.HostImageLoaded, late < 0) << late;
         EXPECT_EQ(rig.image(), late < 0 ? rig.unitMemory() : QByteArray(8192, 0)) << late;
+    }
+}
+
+// The read-back compares every cell, the last one (1FFFH) too; one that does
+// not complete says that the download did and the check did not.
+TEST(Transfers, TheCheckCoversTheLastByteAndSaysWhenItWasNotDone)
+{
+    const struct {
+        int lastBlockByte; // -1: the unit keeps what it got
+        int stopAfter;     // read-back blocks answered before a stop; -1: none
+        bool silent;       // the read-back is not answered
+        Ending ending;
+        const char* text;
+    } cases[] = {
+        {-1, -1, false, Ending::Done, "下发备份数据到主机成功，读回的内容与备份相同！"},
+        {127, -1, false, Ending::Failed,
+         "下发后读回的主机内容与备份不同：共1个字节不同，第一处在地址1FFFH！"},
+        {-1, 10, false, Ending::Stopped,
+         "下发备份数据到主机成功，读回校验在第10块（共64块）后停止，没有做完！"},
+        {-1, -1, true, Ending::Failed,
+         "下发备份数据到主机成功，但读回校验没有做完：通讯失败！请检查连线！"},
+    };
+    for (const auto& c : cases) {
+        BackupRig rig;
+        rig.readUnit(44);
+        bool checking = false;
+        int answered = 0;
+        rig.port.line.replyOverride = [&](std::uint8_t code, const QByteArray& p) {
+            if (code != 0x0D)
+                return std::optional<QByteArray>();
+            if (c.silent)
+                return std::optional<QByteArray>(QByteArray());
+            const int block = std::uint8_t(p[0]);
+            QByteArray data = rig.unitMemory().mid(128 * block, 128);
+            if (block == 63 && c.lastBlockByte >= 0)
+                data[c.lastBlockByte] = char(data[c.lastBlockByte] ^ 0x01);
+            return std::optional<QByteArray>(replyFrame(code, data));
+        };
+        TransferControl control;
+        control.checking = [&] { checking = true; };
+        control.progress = [&](int) { answered += checking; };
+        control.stop = [&] { return c.stopAfter >= 0 && answered >= c.stopAfter; };
+        const Outcome o = downloadAndVerify(rig.link, rig.portControl, control);
+        EXPECT_TRUE(checking) << c.text;
+        EXPECT_EQ(o.ending, c.ending) << c.text;
+        EXPECT_EQ(o.message.text, c.text);
+        EXPECT_FALSE(o.partlyWritten) << c.text;
     }
 }

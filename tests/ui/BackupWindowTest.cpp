@@ -1,6 +1,10 @@
 // form3 keeps a size the user chose until an operation gives it one; its report
-// area follows the window; Tab goes through what the window shows, in order.
+// area follows the window; Tab goes through what the window shows, in order;
+// it says where the image it holds came from, and its dump and report follow it.
 #include "ui/BackupWindow.h"
+#include "memory/MemoryDump.h"
+#include "reports/ReportView.h"
+#include "support/Files.h"
 #include "support/Rig.h"
 
 #include <QtTest>
@@ -74,4 +78,134 @@ TEST(BackupWindow, TheReportAreaFollowsTheWindowAndTabReachesWhatIsInView)
     EXPECT_FALSE(window.findChild<QLabel*>("Label2")->isVisible());
     const QStringList low = compact + QStringList{"Command4"};
     EXPECT_EQ(tabChain(&window), low);
+}
+
+namespace {
+
+// The form3 of a rig, shown.
+struct Form3 {
+    cs::test::Rig rig;
+    cs::ui::BackupWindow window{rig.link, rig.portControl, rig.ui};
+    Form3() { window.show(); }
+    QString text(const char* label) const { return window.findChild<QLabel*>(label)->text(); }
+    int bar() const { return window.findChild<QProgressBar*>("ProgressBar1")->value(); }
+    QByteArray held() const
+    {
+        return QByteArray(reinterpret_cast<const char*>(rig.state.HostImage.data()), 8192);
+    }
+};
+
+} // namespace
+
+// Unit A read, unit B's read breaks off: A is held, the window says so, and
+// the save asks before it writes A.
+TEST(BackupWindow, AFailedReadKeepsTheEarlierImageAndTheSaveAsksFirst)
+{
+    QTemporaryDir dir;
+    for (const bool agree : {false, true}) {
+        Form3 f;
+        f.rig.unit.memory.fill(0xA1);
+        f.window.backup().readHost();
+        f.rig.unit.memory.fill(0xB2);
+        f.rig.port.line.faults.silentFromBlock = 13;
+        f.window.backup().readHost();
+        EXPECT_EQ(f.text("Label6"), "主机读取失败");
+        EXPECT_EQ(f.text("Label1"), "读取失败，保留的仍是之前的主机内容");
+        EXPECT_EQ(f.bar(), 0);
+        EXPECT_EQ(f.held(), QByteArray(8192, char(0xA1)));
+
+        f.rig.ui.messages.clear();
+        f.rig.ui.answers = {agree};
+        const QString path = dir.filePath(agree ? "yes.cat" : "no.cat");
+        f.rig.ui.saveFileName = path;
+        f.window.backup().saveFile();
+        ASSERT_FALSE(f.rig.ui.messages.isEmpty());
+        const cs::Message question = f.rig.ui.messages.first();
+        EXPECT_TRUE(question.text.startsWith("上次读取主机失败！现有的主机内容是更早一次读取的"));
+        EXPECT_EQ(question.style, cs::Style::OkCancel);
+        EXPECT_EQ(f.rig.ui.messages.size(), agree ? 2 : 1); // declined: nothing more
+        EXPECT_EQ(QFile::exists(path), agree);
+        EXPECT_EQ(cs::test::readFile(path), agree ? QByteArray(8192, char(0xA1)) : QByteArray());
+    }
+}
+
+// A failed read after an open names the file the held image came from; a
+// read that completes or an open asks nothing any more.
+TEST(BackupWindow, TheSaveQuestionNamesTheFileHeld)
+{
+    QTemporaryDir dir;
+    Form3 f;
+    const QString opened = cs::test::writeFile(dir.filePath("a.cat"), QByteArray(8192, 'a'));
+    f.rig.ui.openFileName = opened;
+    f.window.backup().openFile();
+    f.rig.port.line.faults.silent = true;
+    f.window.backup().readHost();
+    f.rig.ui.messages.clear();
+    f.rig.ui.answers = {false};
+    f.window.backup().saveFile();
+    EXPECT_TRUE(f.rig.ui.messages.value(0).text.contains("来自文件" + opened));
+    f.window.backup().openFile();
+    EXPECT_EQ(f.text("Label6"), "主机内容已读取");
+    EXPECT_EQ(f.text("Label1"), "读取进度条");
+    f.rig.ui.messages.clear();
+    f.rig.ui.saveFileName = dir.filePath("b.cat");
+    f.window.backup().saveFile();
+    EXPECT_EQ(f.rig.ui.messages.size(), 1); // saved without a question
+    EXPECT_TRUE(QFile::exists(dir.filePath("b.cat")));
+}
+
+// The dump and the report show the image held after every read and open.
+TEST(BackupWindow, TheDumpAndTheReportFollowTheHeldImage)
+{
+    QTemporaryDir dir;
+    Form3 f;
+    for (int i = 0; i < cs::DataBackup::RevealClicks; ++i)
+        f.window.backup().label5Click();
+    f.rig.unit.memory.fill(0x00);
+    f.window.backup().readHost();
+    f.window.backup().memoryDump();
+    const QString first = f.window.view().text1;
+    f.rig.ui.openFileName = cs::test::writeFile(dir.filePath("a.cat"), QByteArray(8192, 0x05));
+    f.window.backup().openFile();
+    EXPECT_EQ(f.window.view().text1, cs::dumpText(f.rig.state.HostImage, 8192));
+    EXPECT_NE(f.window.view().text1, first);
+
+    f.window.findChild<QComboBox*>("Combo1")->setCurrentIndex(2); // the work mode
+    f.window.findChild<QPushButton*>("Command5")->click();
+    const QString report = f.window.view().text1;
+    f.window.backup().readHost();
+    const cs::Report now = cs::buildReport(*cs::reportKindAt(2),
+                                           cs::HostMemory(f.rig.state.HostImage));
+    EXPECT_EQ(f.window.view().text1, now.text);
+    EXPECT_NE(f.window.view().text1, report);
+}
+
+// Download, then check: the caption says which, and a failed check does not
+// leave the bar full.
+TEST(BackupWindow, TheCheckedDownloadsCaptionsSayWhatItDoesAndHowItEnded)
+{
+    const QString download = "正在下发数据到主机……", check = "下发完成，正在读回校验……";
+    const std::tuple<int, QStringList> cases[] = {
+        {-1, {"读取进度条", download, check, "下发进度条"}},
+        {5, {"读取进度条", download, check, "下发完成，读回的内容与备份不同"}},
+    };
+    for (const auto& [corrupt, expected] : cases) {
+        Form3 f;
+        f.rig.unit.memory.fill(0x3C);
+        f.window.backup().readHost();
+        f.window.findChild<QCheckBox*>("Check1")->setChecked(true);
+        f.rig.port.line.faults.corruptBlock = corrupt;
+        QStringList captions{f.window.view().label1};
+        int fullWhileChecking = 0;
+        QObject::connect(&f.window.view(), &cs::BackupView::changed, [&] {
+            const cs::BackupView& v = f.window.view();
+            if (captions.value(captions.size() - 1) != v.label1)
+                captions << v.label1;
+            fullWhileChecking += v.label1 == check && v.progressValue == 63;
+        });
+        f.window.backup().download();
+        EXPECT_EQ(captions, expected) << corrupt;
+        EXPECT_EQ(fullWhileChecking, 1) << corrupt; // the read-back's last block
+        EXPECT_EQ(f.bar(), 0) << corrupt;
+    }
 }

@@ -12,7 +12,10 @@
 
 #include <QtTest>
 #include <QtWidgets>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace cs;
 using cs::test::Rig;
@@ -60,6 +63,35 @@ TEST(BatchMenu, SitsAboveTheDesignedClientArea)
     };
     for (const auto& [name, place, offset] : controls)
         EXPECT_EQ(child<QWidget>(&f.window, name)->geometry(), place.translated(0, offset)) << name;
+}
+
+// A FIFO (its writer holding a pager file) or a device is refused at once with
+// the file's box and its cause; the preview stays as it was.
+TEST(ImportWindow, RefusesWhatIsNotARegularFileAtOnce)
+{
+    QTemporaryDir dir;
+    const QByteArray fifo = QFile::encodeName(dir.filePath("pagers.csv"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0644), 0);
+    const int writer = ::open(fifo.constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+    const QByteArray rows = Head + "1,1\n";
+    ASSERT_EQ(::write(writer, rows.constData(), size_t(rows.size())), rows.size());
+    const std::pair<QString, QString> cases[] = {
+        {QFile::decodeName(fifo), "a FIFO, not a regular file"},
+        {"/dev/zero", "a device, not a regular file"},
+    };
+    for (const auto& [path, cause] : cases) {
+        Form1 f;
+        f.ui.pagerFileName = path;
+        f.trigger("ImportPagers");
+        ui::ImportWindow* w = f.window.importWindow();
+        ASSERT_TRUE(w);
+        child(w, "OpenFile")->click();
+        EXPECT_EQ(f.ui.messages.value(0).text, "文件" + path + "打开失败！\n" + cause);
+        EXPECT_EQ(w->import().preview.size(), 0) << path.toStdString();
+        EXPECT_TRUE(w->import().fileName.isEmpty()) << path.toStdString();
+    }
+    ::close(writer);
 }
 
 TEST(ImportWindow, PreviewsEveryRowAndSetsThePagersWithProgress)
@@ -216,7 +248,8 @@ TEST(BackupFiles, TwoComparedAndThePagerListExported)
     EXPECT_TRUE(differences.startsWith("传呼号 added:\n+    7")) << differences.toStdString();
     child<QLineEdit>(w, "SecondFile")->setText(dir.filePath("none.cat"));
     child(w, "Compare")->click();
-    EXPECT_EQ(f.ui.messages.value(0).text, "文件" + dir.filePath("none.cat") + "打开失败！");
+    EXPECT_EQ(f.ui.messages.value(0).text,
+              "文件" + dir.filePath("none.cat") + "打开失败！\nno such file or folder");
 
     // The pager list of the host image: refused before a read or an open.
     const QString csv = dir.filePath("p.csv");
@@ -227,7 +260,8 @@ TEST(BackupFiles, TwoComparedAndThePagerListExported)
     }
     EXPECT_EQ(f.ui.messages.mid(1).size(), 3);
     EXPECT_EQ(f.ui.messages.value(1).text, "主机数据未读取，无法保存文件！");
-    EXPECT_EQ(f.ui.messages.value(2).text, "文件" + dir.filePath("no/p.csv") + "保存失败！");
+    EXPECT_EQ(f.ui.messages.value(2).text,
+              "文件" + dir.filePath("no/p.csv") + "保存失败！\nno folder " + dir.filePath("no"));
     EXPECT_TRUE(test::readFile(csv).endsWith("\n7,1234567,new,normal,512,tone2\n"));
 }
 
