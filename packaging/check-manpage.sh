@@ -38,7 +38,7 @@ check
 # Each command's own help: the commands are the items of the English help's
 # "Commands:" section, their names the words before the first argument.
 commands=$(env -u LANGUAGE LC_ALL=C.UTF-8 "$program" --lang en --help \
-           | sed -n '/^Commands:/,/^$/p' | sed -nE 's/^  ([a-z]+( [a-z]+)?)( [A-Z].*|  .*|)$/\1/p')
+           | sed -n '/^Commands:/,/^$/p' | sed -nE 's/^  ([a-z]+( [a-z]+)?)( [[A-Z].*|  .*|)$/\1/p')
 [ -n "$commands" ] || { echo "no commands found in $program --help"; exit 1; }
 while IFS= read -r command; do
   read -ra words <<<"$command"

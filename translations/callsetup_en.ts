@@ -2264,6 +2264,13 @@ Continue?</translation>
         <source>unknown command &quot;%1&quot;; %2 takes %3</source>
         <translation>unknown command &quot;%1&quot;; %2 takes %3</translation>
     </message>
+    <message numerus="yes">
+        <source>the line above was repeated %n more times</source>
+        <translation>
+            <numerusform>the line above was repeated %n more time</numerusform>
+            <numerusform>the line above was repeated %n more times</numerusform>
+        </translation>
+    </message>
     <message>
         <source>link loop %1</source>
         <translation>link loop %1</translation>

@@ -831,6 +831,12 @@
         <source>unknown command &quot;%1&quot;; %2 takes %3</source>
         <translation>未知命令“%1”；%2 后面可以是 %3</translation>
     </message>
+    <message numerus="yes">
+        <source>the line above was repeated %n more times</source>
+        <translation>
+            <numerusform>上一行又重复了 %n 次</numerusform>
+        </translation>
+    </message>
     <message>
         <source>link loop %1</source>
         <translation>链接循环 %1</translation>

@@ -102,11 +102,9 @@ int CliSession::tablesLearn()
     LearningEvents events;
     events.waiting = [&](int table, int attempt) {
         // The prompt window's words follow on the same line.
-        progress_.clearLine();
-        writeUtf8(err_,
-                  attempt == 1
-                      ? QCoreApplication::translate("cli", "table %1: ").arg(table)
-                      : QCoreApplication::translate("cli", "table %1 (again): ").arg(table));
+        feedback_.start(attempt == 1
+                            ? QCoreApplication::translate("cli", "table %1: ").arg(table)
+                            : QCoreApplication::translate("cli", "table %1 (again): ").arg(table));
     };
     events.learned = [&](int table, const QByteArray& code) {
         print(QCoreApplication::translate("cli", "table %1: caller %2\n")

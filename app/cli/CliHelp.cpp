@@ -453,13 +453,18 @@ QString manItems(const QList<Item>& list, bool options)
 }
 
 // Chinese has no blanks to break lines at: a Chinese page gets the break
-// point \: between wide characters (and beside them) in its text, and is set
-// flush left, or groff can neither break nor adjust its lines.
+// point \: between wide characters (and beside them) in its text after the
+// NAME section, and is set flush left, or groff can neither break nor adjust
+// its lines.
 QString breakableWideText(const QString& page)
 {
     QStringList lines = page.split(QLatin1Char('\n'));
+    int sections = 0;
     for (QString& line : lines) {
-        if (line.startsWith(QLatin1String(".TH ")) || line.startsWith(QLatin1String(".SH ")))
+        if (line.startsWith(QLatin1String(".SH ")))
+            ++sections;
+        // The name line stays as it is: whatis and apropos read it as text.
+        if (sections < 2 || line.startsWith(QLatin1String(".SH ")))
             continue;
         QString out;
         for (qsizetype i = 0; i < line.size(); ++i) {

@@ -44,6 +44,13 @@ CliSession::CliSession(const Options& options, std::FILE* out, std::FILE* err, b
 
 int CliSession::run()
 {
+    const int status = runCommand();
+    feedback_.endRepeats();
+    return status;
+}
+
+int CliSession::runCommand()
+{
     if (!options_.backup.isEmpty())
         return edit();
     switch (options_.command) {

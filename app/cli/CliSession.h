@@ -41,6 +41,7 @@ public:
     int run();
 
 private:
+    int runCommand();
     // Backup files and the unit's memory (CliFiles.cpp, CliTransfers.cpp).
     int read();
     int write();

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <climits>
 
 namespace cs::cli {
 
@@ -104,8 +105,34 @@ QString ConsoleFeedback::messageLine(const Message& message)
 
 void ConsoleFeedback::say(const QString& line)
 {
+    if (line == last_ && !line.isEmpty()) {
+        ++repeats_;
+        return;
+    }
+    endRepeats();
     progress_.clearLine();
     writeUtf8(messages_, line + QLatin1Char('\n'));
+    last_ = line;
+}
+
+void ConsoleFeedback::start(const QString& text)
+{
+    endRepeats();
+    progress_.clearLine();
+    writeUtf8(messages_, text);
+    last_.clear();
+}
+
+void ConsoleFeedback::endRepeats()
+{
+    if (repeats_ == 0)
+        return;
+    const int times = repeats_ > INT_MAX ? INT_MAX : int(repeats_);
+    repeats_ = 0;
+    progress_.clearLine();
+    const QString count = QCoreApplication::translate(
+        "cli", "the line above was repeated %n more times", nullptr, times);
+    writeUtf8(messages_, count + QLatin1Char('\n'));
 }
 
 void ConsoleFeedback::notice(const Message& message)
@@ -127,9 +154,8 @@ bool ConsoleFeedback::confirm(const Message& question)
     progress_.clearLine();
     const QString warning = question.text.section(QStringLiteral("\r\n"), 0, 0);
     say(messageLine({warning, question.style, question.title}));
-    writeUtf8(messages_,
-              QCoreApplication::translate(
-                  "cli", "Go on? Type y or yes to go on, anything else cancels: "));
+    start(QCoreApplication::translate("cli",
+                                      "Go on? Type y or yes to go on, anything else cancels: "));
     QByteArray answer;
     int c = 0;
     while ((c = std::fgetc(answers)) != EOF && c != '\n')

@@ -79,8 +79,15 @@ public:
     void showPrompt(Prompt prompt) override;
     void hidePrompt(Prompt) override { }
 
-    // Writes a line (the progress line is wiped first).
+    // Writes a line (the progress line is wiped first). A line equal to the
+    // one written before it is counted instead (a unit that floods the line
+    // with bad replies gives one line, not thousands); the count follows when
+    // another line comes, or at endRepeats().
     void say(const QString& line);
+    // Writes the start of a line that say() ends ("table 5: ").
+    void start(const QString& text);
+    // Says how often the last line was repeated, when it was.
+    void endRepeats();
 
     // The line a message becomes, without its line feed.
     static QString messageLine(const Message& message);
@@ -91,6 +98,8 @@ public:
 private:
     std::FILE* messages_;
     ProgressDisplay& progress_;
+    QString last_;       // the last whole line written
+    qint64 repeats_ = 0; // times it came again since
 };
 
 } // namespace cs::cli

@@ -99,6 +99,37 @@ TEST(CliQuestion, OnlyAnAnswerThatAgreesGoesOn)
     }
 }
 
+TEST(CliMessages, RepeatedLinesAreCounted)
+{
+    // "s:TEXT" says a line, "t:TEXT" starts one, "e" ends the run (the command's end).
+    const std::pair<QStringList, QByteArray> cases[] = {
+        {{"s:a", "s:a", "s:a", "s:b", "e"}, "a\nthe line above was repeated 2 more times\nb\n"},
+        {{"s:a", "s:b", "s:b", "e"}, "a\nb\nthe line above was repeated 1 more times\n"},
+        {{"s:a", "s:b", "s:a", "e"}, "a\nb\na\n"},
+        {{"s:a", "e", "e"}, "a\n"}, // nothing repeated: no count
+        // A line started elsewhere is not the same line: "table 5: " + the prompt, twice.
+        {{"t:x: ", "s:a", "t:x: ", "s:a", "e"}, "x: a\nx: a\n"},
+        {{"s:a", "s:a", "t:x: ", "s:a", "e"},
+         "a\nthe line above was repeated 1 more times\nx: a\n"},
+    };
+    for (const auto& [steps, shown] : cases) {
+        EXPECT_EQ(written([&](std::FILE* f) {
+                      ProgressDisplay progress(f, false);
+                      ConsoleFeedback feedback(f, progress);
+                      for (const QString& step : steps) {
+                          if (step.startsWith("s:"))
+                              feedback.say(step.mid(2));
+                          else if (step.startsWith("t:"))
+                              feedback.start(step.mid(2));
+                          else
+                              feedback.endRepeats();
+                      }
+                  }),
+                  shown)
+            << steps.join(' ').toStdString();
+    }
+}
+
 TEST(CliCompletion, WordsComeFromTheProgram)
 {
     QTemporaryDir dir;

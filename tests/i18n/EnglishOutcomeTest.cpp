@@ -6,6 +6,7 @@
 #include "commands/PagerImport.h"
 #include "memory/Transfers.h"
 #include "reports/BatchFiles.h"
+#include "reports/VoicePrompts.h"
 #include "shared/Language.h"
 #include "sim/SimLine.h"
 #include "support/Files.h"
@@ -70,6 +71,17 @@ const std::pair<const char*, Call> calls[] = {
     {"initialise host", CMD(initialiseHost())},
     {"write repeater", CMD(writeRepeater())},
     {"delete repeater", CMD(deleteRepeater())},
+    {"caller prompts",
+     [](Rig& r) {
+         CallerPromptChoices choices;
+         choices.originator = {"x", 0};
+         choices.key1 = {"x", 0};
+         return VoicePrompts(r.link, r.portControl).writeCallerPrompts(choices);
+     }},
+    {"caller prompts unchosen",
+     [](Rig& r) { return VoicePrompts(r.link, r.portControl).writeCallerPrompts({}); }},
+    {"handheld prompts",
+     [](Rig& r) { return VoicePrompts(r.link, r.portControl).writeHandheldByPager(1); }},
     {"host read", [](Rig& r) { return readMemory(r.link, r.portControl, MemoryUnit::Host); }},
     {"receiver read",
      [](Rig& r) { return readMemory(r.link, r.portControl, MemoryUnit::BuiltInReceiver); }},
