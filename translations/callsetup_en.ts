@@ -606,6 +606,77 @@ Continue?</translation>
     </message>
 </context>
 <context>
+    <name>Edits</name>
+    <message>
+        <source>未知的键“%1”</source>
+        <translation>unknown key &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>应为JSON对象</source>
+        <translation>a JSON object is expected</translation>
+    </message>
+    <message>
+        <source>应为JSON列表</source>
+        <translation>a JSON list is expected</translation>
+    </message>
+    <message>
+        <source>应为整数</source>
+        <translation>a whole number is expected</translation>
+    </message>
+    <message>
+        <source>应在%1到%2之间</source>
+        <translation>must lie in %1 to %2</translation>
+    </message>
+    <message>
+        <source>应为true或false</source>
+        <translation>true or false is expected</translation>
+    </message>
+    <message>
+        <source>应为列表中的词或JSON对象</source>
+        <translation>a word of the list or a JSON object is expected</translation>
+    </message>
+    <message>
+        <source>应为列表中的词或null</source>
+        <translation>a word of the list or null is expected</translation>
+    </message>
+    <message>
+        <source>“%1”不是列表中的词：%2</source>
+        <translation>&quot;%1&quot; is not a word of the list: %2</translation>
+    </message>
+    <message>
+        <source>应为六个十六进制数字</source>
+        <translation>six hexadecimal digits are expected</translation>
+    </message>
+    <message>
+        <source>餐桌应有“feature”或“table”</source>
+        <translation>a table needs &quot;feature&quot; or &quot;table&quot;</translation>
+    </message>
+    <message>
+        <source>应为三个传呼号（null：无）</source>
+        <translation>three pager numbers are expected (null: none)</translation>
+    </message>
+    <message>
+        <source>不是JSON文档：%1（第%2个字节）</source>
+        <translation>not a JSON document: %1 (at byte %2)</translation>
+    </message>
+    <message>
+        <source>文档格式版本%1不受支持，本程序读取版本%2</source>
+        <translation>document format version %1 is not supported; this program reads version %2</translation>
+    </message>
+    <message>
+        <source>备份中没有此餐桌号！餐桌不能离线添加：呼叫器的特征码只能在主机上按呼叫器的服务键得到。</source>
+        <translation>The backup holds no such table number! A table cannot be added offline: its caller&apos;s code comes only from a press of the caller&apos;s service key at the host unit.</translation>
+    </message>
+    <message>
+        <source>餐桌记录%1（餐桌号%2）与“%3”占用同一内存单元%4，修改一方会覆盖另一方，不能修改！</source>
+        <translation>Table record %1 (table %2) and &quot;%3&quot; share memory cell %4: changing one would overwrite the other, so the change is refused!</translation>
+    </message>
+    <message>
+        <source>餐桌号%1已经有呼叫器，不能重复！</source>
+        <translation>Table number %1 already has a caller; a number cannot be used twice!</translation>
+    </message>
+</context>
+<context>
     <name>HandheldWindow</name>
     <message>
         <source>找您取（去）**桌</source>
@@ -2357,6 +2428,118 @@ Continue?</translation>
     <message>
         <source>%1 (system error %2)</source>
         <translation>%1 (system error %2)</translation>
+    </message>
+    <message>
+        <source>%1: nothing would change</source>
+        <translation>%1: nothing would change</translation>
+    </message>
+    <message>
+        <source>print the JSON Schema of the document that report all writes and apply reads</source>
+        <translation>print the JSON Schema of the document that report all writes and apply reads</translation>
+    </message>
+    <message>
+        <source>with --backup: save the edited backup as NEW.cat and leave FILE.cat as it is</source>
+        <translation>with --backup: save the edited backup as NEW.cat and leave FILE.cat as it is</translation>
+    </message>
+    <message>
+        <source>with --backup: show what would change, as diff shows it, and write nothing</source>
+        <translation>with --backup: show what would change, as diff shows it, and write nothing</translation>
+    </message>
+    <message>
+        <source>run the command on the backup FILE.cat instead of the host unit and save it in place (pager set, pager delete, table delete, mode, pagers load, table edit, table move, set, apply)</source>
+        <translation>run the command on the backup FILE.cat instead of the host unit and save it in place (pager set, pager delete, table delete, mode, pagers load, table edit, table move, set, apply)</translation>
+    </message>
+    <message>
+        <source>with --backup: change the pagers or the own key value of TABLE in the backup</source>
+        <translation>with --backup: change the pagers or the own key value of TABLE in the backup</translation>
+    </message>
+    <message>
+        <source>An option that is not given leaves its value; an empty value (--key &apos;&apos;) clears it. A table cannot be added to a backup: its caller&apos;s code comes only from a key press (table set).</source>
+        <translation>An option that is not given leaves its value; an empty value (--key &apos;&apos;) clears it. A table cannot be added to a backup: its caller&apos;s code comes only from a key press (table set).</translation>
+    </message>
+    <message>
+        <source>with --backup: give TABLE the number NEW in the backup; its caller stays</source>
+        <translation>with --backup: give TABLE the number NEW in the backup; its caller stays</translation>
+    </message>
+    <message>
+        <source>a table number and the new one</source>
+        <translation>a table number and the new one</translation>
+    </message>
+    <message>
+        <source>with --backup: set SETTING to VALUE in the backup</source>
+        <translation>with --backup: set SETTING to VALUE in the backup</translation>
+    </message>
+    <message>
+        <source>VALUE is a word of the setting&apos;s list; none leaves a setting that the windows can leave empty not set.</source>
+        <translation>VALUE is a word of the setting&apos;s list; none leaves a setting that the windows can leave empty not set.</translation>
+    </message>
+    <message>
+        <source>a setting and its value</source>
+        <translation>a setting and its value</translation>
+    </message>
+    <message>
+        <source>with --backup: apply the JSON document DOC.json (as report all writes it) to the backup</source>
+        <translation>with --backup: apply the JSON document DOC.json (as report all writes it) to the backup</translation>
+    </message>
+    <message>
+        <source>A value the document leaves out, or gives as the backup holds it, stays as it is; pagers and tables are found by their numbers and their callers&apos; codes, and &quot;delete&quot;: true deletes one. A bad value is refused with its place in the document and nothing is written. callsetup-cli --schema prints the JSON Schema of the document.</source>
+        <translation>A value the document leaves out, or gives as the backup holds it, stays as it is; pagers and tables are found by their numbers and their callers&apos; codes, and &quot;delete&quot;: true deletes one. A bad value is refused with its place in the document and nothing is written. callsetup-cli --schema prints the JSON Schema of the document.</translation>
+    </message>
+    <message>
+        <source>unknown setting &quot;%1&quot;</source>
+        <translation>unknown setting &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>table edit needs --pagers or --key</source>
+        <translation>table edit needs --pagers or --key</translation>
+    </message>
+    <message>
+        <source>%1 does not run on a backup: a table&apos;s caller is learned only from its key press at the host unit (table edit changes a table in a backup)</source>
+        <translation>%1 does not run on a backup: a table&apos;s caller is learned only from its key press at the host unit (table edit changes a table in a backup)</translation>
+    </message>
+    <message>
+        <source>%1 does not run on a backup (--backup): it needs the host unit or takes its files as words</source>
+        <translation>%1 does not run on a backup (--backup): it needs the host unit or takes its files as words</translation>
+    </message>
+    <message>
+        <source>%1 changes a backup: give --backup FILE.cat</source>
+        <translation>%1 changes a backup: give --backup FILE.cat</translation>
+    </message>
+    <message>
+        <source>--output goes with --backup</source>
+        <translation>--output goes with --backup</translation>
+    </message>
+    <message>
+        <source>--dry-run goes with --backup</source>
+        <translation>--dry-run goes with --backup</translation>
+    </message>
+    <message>
+        <source>--backup goes with a command that changes a backup</source>
+        <translation>--backup goes with a command that changes a backup</translation>
+    </message>
+    <message>
+        <source>the voice prompt of caller key 1</source>
+        <translation>the voice prompt of caller key 1</translation>
+    </message>
+    <message>
+        <source>the voice prompt of caller key 2</source>
+        <translation>the voice prompt of caller key 2</translation>
+    </message>
+    <message>
+        <source>the voice prompt of caller key 3</source>
+        <translation>the voice prompt of caller key 3</translation>
+    </message>
+    <message>
+        <source>the place named for handheld calls by table number</source>
+        <translation>the place named for handheld calls by table number</translation>
+    </message>
+    <message>
+        <source>the place named for handheld calls by pager number</source>
+        <translation>the place named for handheld calls by pager number</translation>
+    </message>
+    <message>
+        <source>the transmitter frequency in MHz, or default for the factory default 430.225 MHz</source>
+        <translation>the transmitter frequency in MHz, or default for the factory default 430.225 MHz</translation>
     </message>
 </context>
 </TS>

@@ -105,7 +105,7 @@ struct OptionInfo {
     QStringList fixedWords = {};
     int Options::*listField = nullptr;
     Completion completion = Completion::None; // CatFile for a backup file's name
-    int helpNumber = -1; // the number the help's %1 stands for, if any
+    int helpNumber = -1;                      // the number the help's %1 stands for, if any
 };
 
 // One word a command takes after its name.

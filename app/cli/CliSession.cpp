@@ -2,9 +2,9 @@
 #include "cli/CliHelp.h"
 #include "link/TestView.h"
 #include "memory/Backups.h"
+#include "reports/BackupDocument.h"
 #include "shared/ErrorText.h"
 #include "shared/Platform.h"
-#include "reports/BackupDocument.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
