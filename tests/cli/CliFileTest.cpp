@@ -211,7 +211,7 @@ TEST(CliOptions, WrongUsageIsOneLineAndTheHelpToRead)
         {{"tables", "--fast"}, en, "tables needs a command: learn\n" + help("tables")},
         {{"table", "add", "5"},
          en,
-         "unknown command \"table add\"; table takes set, delete\n" + help("table")},
+         "unknown command \"table add\"; table takes set, delete, edit, move\n" + help("table")},
         {{"pager"},
          {},
          "pager 后面需要一个命令：set、delete\n请运行“callsetup-cli pager --help”查看帮助。\n"},
