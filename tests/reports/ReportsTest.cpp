@@ -1,5 +1,6 @@
 // Each report kind from its cells, the refusals without an image, and the voice prompt requests.
 #include "reports/Reports.h"
+#include "reports/BackupDiff.h"
 #include "link/Frame.h"
 #include "reports/ReportFormats.h"
 #include "reports/ReportView.h"
@@ -234,4 +235,58 @@ TEST(ReportFormats, JsonHoldsCodesAndExportWords)
     for (const auto& [key, expected] : cases)
         EXPECT_EQ(json(key), QString(expected)) << key;
     EXPECT_EQ(all.size(), int(std::size(cases)));
+}
+
+// Tables that moved up after a delete are explained as those tables, not as
+// cells; the table count's two cells count like any other.
+TEST(BackupDiff, MovedTablesAndTheTableCountAreExplained)
+{
+    Buffer three;
+    three.fill(0xFF);
+    put(three, 8190, {0, 3});
+    for (int k = 0; k < 3; ++k)
+        put(three, 1280 + 9 * k, {0x0A, 0x1B, k, 0, 5 + k, 1, 255, 255, 255});
+    const auto tables = [&](std::initializer_list<int> kept) {
+        Buffer b = three;
+        std::fill(b.begin() + 1280, b.begin() + 1280 + 27, 0xFF);
+        int k = 0;
+        for (int table : kept)
+            std::copy_n(three.begin() + 1280 + 9 * (table - 5), 9, b.begin() + 1280 + 9 * k++);
+        put(b, 8190, {0, k});
+        return b;
+    };
+    const QString Moved = "餐桌号 moved to other cells, unchanged:";
+    Buffer countOnly = three;
+    put(countOnly, 8191, {2}); // the last table dropped by its count alone
+    const struct {
+        Buffer after;
+        QStringList sections; // the headings of the text, in order
+        int moved;            // lines under "moved"
+    } cases[] = {
+        {tables({6, 7}), {"餐桌号:", "餐桌号 removed:", Moved}, 2},
+        {tables({5, 7}), {"餐桌号:", "餐桌号 removed:", Moved}, 1},
+        {tables({5, 6}), {"餐桌号:", "餐桌号 removed:"}, 0},
+        {countOnly, {"餐桌号:", "餐桌号 removed:"}, 0},
+    };
+    for (const auto& c : cases) {
+        const BackupDifference d = backupDiff(three, c.after);
+        int differing = 0;
+        for (int i = 0; i < HostMemorySize; ++i)
+            differing += three[size_t(i)] != c.after[size_t(i)];
+        EXPECT_EQ(d.cells, differing);
+        EXPECT_GT(d.cells, 0);
+        QStringList sections;
+        int moved = 0;
+        bool inMoved = false;
+        for (const QString& line : d.text.split('\n', Qt::SkipEmptyParts)) {
+            if (!line.startsWith(' ') && !line.startsWith('+') && !line.startsWith('-')) {
+                sections << line;
+                inMoved = line.contains("moved to");
+            } else {
+                moved += inMoved;
+            }
+        }
+        EXPECT_EQ(sections, c.sections) << d.text.toStdString();
+        EXPECT_EQ(moved, c.moved) << d.text.toStdString();
+    }
 }
