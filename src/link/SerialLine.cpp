@@ -68,6 +68,7 @@ bool SerialLine::open(const QString& device)
     port_.setParity(QSerialPort::NoParity);
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
+    port_.setReadBufferSize(InputLimit);
     errno = 0;
     if (!port_.open(QIODevice::ReadWrite)) {
         // The system's cause, when a call of the system failed, in the user's language.
