@@ -28,8 +28,9 @@ int CliSession::tableSet()
     // once: say so, and that the unit may have learned the caller all the same.
     catchStops(true);
     setLastWords(QCoreApplication::translate(
-        "cli", "table set stopped: the host unit may still be listening for the caller's key, "
-               "and may have set the table"));
+        "cli",
+        "table set stopped: the host unit may still be listening for the caller's key, "
+        "and may have set the table"));
     const int status = command([&] {
         return commands_.setTable(options_.values[0], options_.key, p.value(0), p.value(1),
                                   p.value(2));

@@ -59,8 +59,9 @@ int CliSession::read()
 QString CliSession::holdsLine(int done, int blocks)
 {
     if (done == blocks)
-        return QCoreApplication::translate("cli", "the download completed: the host unit holds "
-                                                  "the backup");
+        return QCoreApplication::translate("cli",
+                                           "the download completed: the host unit holds "
+                                           "the backup");
     // Blocks 0 .. done-1 were acknowledged; the block after them was sent and
     // may or may not have been stored.
     return QCoreApplication::translate(
@@ -84,8 +85,7 @@ int CliSession::write()
         return finish(opened);
     finish(opened);
     catchStops();
-    TransferControl control = transferProgress(windowText("正在下发数据到主机……"),
-                                               HostBlocks - 1);
+    TransferControl control = transferProgress(windowText("正在下发数据到主机……"), HostBlocks - 1);
     // A second Ctrl+C ends the program at once, saying what the unit holds by then.
     const auto downloading = control.progress;
     bool checking = false;

@@ -153,9 +153,11 @@ Outcome DataBackup::download()
     // The download completed and the check did not pass: the caption says so,
     // and the bar does not stand full as if it had.
     const bool unchecked = checking && !outcome.done();
-    finish(outcome, !unchecked                          ? downloadIdle()
-                        : outcome.cause == Cause::Difference ? BackupText::tr("下发完成，读回的内容与备份不同")
-                                                             : BackupText::tr("下发完成，读回校验没有做完"));
+    QString idle = downloadIdle();
+    if (unchecked)
+        idle = outcome.cause == Cause::Difference ? BackupText::tr("下发完成，读回的内容与备份不同")
+                                                  : BackupText::tr("下发完成，读回校验没有做完");
+    finish(outcome, idle);
     if (outcome.done() || unchecked) {
         view_.progressValue = 0;
         view_.update();
@@ -173,7 +175,8 @@ void DataBackup::saveFile()
     if (s.HostReadFailed) {
         // What is held is not what the last read was to bring: ask before saving it.
         const QString held = s.HostImageFile.isEmpty()
-            ? BackupText::tr("上次读取主机失败！现有的主机内容是更早一次读取的，不是最后读取的主机的。")
+            ? BackupText::tr(
+                "上次读取主机失败！现有的主机内容是更早一次读取的，不是最后读取的主机的。")
             : BackupText::tr("上次读取主机失败！现有的主机内容来自文件%1，不是最后读取的主机的。")
                   .arg(s.HostImageFile);
         if (!ui_.confirm({held + QStringLiteral("\r\n") + BackupText::tr("仍要保存它吗？"),

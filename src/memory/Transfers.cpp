@@ -297,7 +297,8 @@ Outcome downloadAndVerify(Link& link, PortControl& port, const TransferControl& 
         readBack.partlyWritten = false;
         if (readBack.ending == Ending::Stopped)
             readBack.message = stopMessage(
-                BackupText::tr("下发备份数据到主机成功，读回校验在第%1块（共%2块）后停止，没有做完！")
+                BackupText::tr(
+                    "下发备份数据到主机成功，读回校验在第%1块（共%2块）后停止，没有做完！")
                     .arg(readBack.blocksDone)
                     .arg(readBack.blocks),
                 Title::Attention);

@@ -285,8 +285,9 @@ TEST(CommandPattern, EndsThatSendNothingOrFail)
         CommandPlan asking = plan;
         asking.confirmation = Message{"继续？", Style::OkCancel, Title::Attention};
         EXPECT_EQ(rig.run(asking, payload), Ending::Failed);
-        EXPECT_EQ(rig.ui.messages, QList<Message>{stop("没发现此端口或端口已被其它程序占用!\n"
-                                                        "in use by another program")});
+        EXPECT_EQ(rig.ui.messages,
+                  QList<Message>{stop("没发现此端口或端口已被其它程序占用!\n"
+                                      "in use by another program")});
     }
     { // A reply accepted: the flag is cleared once taken.
         CommandRig rig;

@@ -404,7 +404,8 @@ TEST(Transfers, TheCheckCoversTheLastByteAndSaysWhenItWasNotDone)
          "下发后读回的主机内容与备份不同：共1个字节不同，第一处在地址1FFFH！"},
         {-1, 10, false, Ending::Stopped,
          "下发备份数据到主机成功，读回校验在第10块（共64块）后停止，没有做完！"},
-        {-1, -1, true, Ending::Failed, "下发备份数据到主机成功，但读回校验没有做完：通讯失败！请检查连线！"},
+        {-1, -1, true, Ending::Failed,
+         "下发备份数据到主机成功，但读回校验没有做完：通讯失败！请检查连线！"},
     };
     for (const auto& c : cases) {
         BackupRig rig;

@@ -1,7 +1,7 @@
 // Each report kind from its cells, the refusals without an image, and the voice prompt requests.
 #include "reports/Reports.h"
-#include "reports/BackupDiff.h"
 #include "link/Frame.h"
+#include "reports/BackupDiff.h"
 #include "reports/ReportFormats.h"
 #include "reports/ReportView.h"
 #include "reports/VoicePrompts.h"

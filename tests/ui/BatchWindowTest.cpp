@@ -248,7 +248,8 @@ TEST(BackupFiles, TwoComparedAndThePagerListExported)
     EXPECT_TRUE(differences.startsWith("传呼号 added:\n+    7")) << differences.toStdString();
     child<QLineEdit>(w, "SecondFile")->setText(dir.filePath("none.cat"));
     child(w, "Compare")->click();
-    EXPECT_EQ(f.ui.messages.value(0).text, "文件" + dir.filePath("none.cat") + "打开失败！\nno such file or folder");
+    EXPECT_EQ(f.ui.messages.value(0).text,
+              "文件" + dir.filePath("none.cat") + "打开失败！\nno such file or folder");
 
     // The pager list of the host image: refused before a read or an open.
     const QString csv = dir.filePath("p.csv");
