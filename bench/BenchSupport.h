@@ -5,6 +5,7 @@
 
 #include "link/Port.h"
 #include "link/SerialLine.h"
+#include "shared/Platform.h"
 #include "shared/Ui.h"
 
 #include <QDir>
@@ -14,7 +15,6 @@
 #include <QString>
 #include <algorithm>
 #include <cstdio>
-#include <sys/resource.h>
 #include <vector>
 
 namespace cs::bench {
@@ -145,17 +145,12 @@ inline QString cliProgram(int argc, char** argv)
 
 inline double cpuSeconds()
 {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec)
-        + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+    return platform::cpuSeconds();
 }
 
 inline double peakMegabytes()
 {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_maxrss) / 1024.0;
+    return double(platform::peakMemoryKiB()) / 1024.0;
 }
 
 } // namespace cs::bench

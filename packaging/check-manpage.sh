@@ -9,7 +9,7 @@ set -euo pipefail
 program=$1 page=$2 lang=${3:-en}
 
 # The page's text without troff's font changes and escapes.
-text=$(zcat -f "$page" | sed -E -e 's|\\f[BIRP]||g' -e 's|\\[,/%&]||g' -e 's|\\-|-|g' \
+text=$(zcat -f "$page" | sed -E -e 's|\\f[BIRP]||g' -e 's|\\[,/%&:]||g' -e 's|\\-|-|g' \
                                 -e 's/^\.(B|I|BR|IR|TP|SS|SH)( |$)//')
 help() { env -u LANGUAGE LC_ALL=C.UTF-8 "$program" --lang "$lang" "$@" --help; }
 

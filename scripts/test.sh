@@ -6,7 +6,9 @@
 #      pseudo-terminal, the real window under xvfb-run); the benchmark programs are
 #      then built in the package's build tree;
 #   2. the package checked: its files, lintian on the .changes (source and binary
-#      packages), the AppStream file, the manual page against --help;
+#      packages), the AppStream file, the manual pages against --help, and
+#      mandoc, groff, shellcheck and desktop-file-validate on the manual pages,
+#      the bash completion and the desktop file;
 #   3. the unit tests once more in a clang build with AddressSanitizer and
 #      UndefinedBehaviorSanitizer, which also holds the libFuzzer targets (the
 #      build starts with stage 1, at the lowest priority);
@@ -77,7 +79,7 @@ cmake "$obj" -DCALLSETUP_BENCH=ON >/dev/null
 cmake --build "$obj" -j "$jobs" >"$pkg/bench-build.log" \
   || { tail -n 40 "$pkg/bench-build.log"; echo "the benchmark programs do not build"; exit 1; }
 
-stage "the package: files, lintian, AppStream, manual page"
+stage "the package: files, lintian, AppStream, manual pages, mandoc, shellcheck, desktop file"
 deb="$pkg/callsetup_${version}_$arch.deb"
 dbgsym="$pkg/callsetup-dbgsym_${version}_$arch.deb"
 changes="$pkg/callsetup_${version}_$arch.changes"
@@ -88,6 +90,7 @@ app_id=local.callsetup.callsetup
 for f in bin/callsetup bin/callsetup-cli share/applications/$app_id.desktop \
          share/icons/hicolor/scalable/apps/callsetup.svg share/metainfo/$app_id.metainfo.xml \
          share/man/man1/callsetup.1.gz share/man/man1/callsetup-cli.1.gz \
+         share/man/zh_CN/man1/callsetup.1.gz share/man/zh_CN/man1/callsetup-cli.1.gz \
          share/bash-completion/completions/callsetup-cli \
          share/doc/callsetup/copyright share/doc/callsetup/changelog.gz; do
   [ -e "$unpacked/main/usr/$f" ] || { echo "not in the package: $f"; exit 1; }
@@ -112,8 +115,24 @@ for program in callsetup callsetup-cli; do
 done
 appstreamcli validate --no-net "$unpacked/main/usr/share/metainfo/$app_id.metainfo.xml"
 appstreamcli validate-tree --no-net "$unpacked/main"
+man="$unpacked/main/usr/share/man"
 bash "$here/packaging/check-manpage.sh" "$unpacked/main/usr/bin/callsetup-cli" \
-  "$unpacked/main/usr/share/man/man1/callsetup-cli.1.gz"
+  "$man/man1/callsetup-cli.1.gz"
+bash "$here/packaging/check-manpage.sh" "$unpacked/main/usr/bin/callsetup-cli" \
+  "$man/zh_CN/man1/callsetup-cli.1.gz" zh
+# Third-party checkers: mandoc and groff on every manual page (no warning), the
+# shell checker on the bash completion, desktop-file-validate on the desktop
+# file (no hint either).
+for page in "$man"/man1/*.1.gz "$man"/zh_CN/man1/*.1.gz; do
+  zcat "$page" | mandoc -T lint -W warning \
+    || { echo "mandoc: warnings on $page"; exit 1; }
+  groff_says=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 \
+    >/dev/null)
+  [ -z "$groff_says" ] || { echo "$groff_says"; echo "groff: warnings on $page"; exit 1; }
+done
+shellcheck -s bash "$unpacked/main/usr/share/bash-completion/completions/callsetup-cli"
+desktop=$(desktop-file-validate "$unpacked/main/usr/share/applications/$app_id.desktop")
+[ -z "$desktop" ] || { echo "$desktop"; echo "desktop-file-validate: not clean"; exit 1; }
 # Debian's checker on the source and binary packages: no error or warning but
 # the placeholder maintainer address (debian/control, debian/changelog), which
 # the .changes and the changelog's signature line repeat.

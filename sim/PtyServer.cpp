@@ -1,5 +1,6 @@
 #include "sim/PtyServer.h"
 #include "link/PortNames.h"
+#include "shared/Platform.h"
 #include "sim/SimPort.h"
 
 #include <QDir>
@@ -8,7 +9,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -21,16 +21,6 @@
 namespace cs::sim {
 
 namespace {
-
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int)
-{
-    const int saved = errno;
-    const char byte = 1;
-    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
-    errno = saved;
-}
 
 double monotonicNow()
 {
@@ -165,17 +155,10 @@ bool PtyServer::start(QString& error)
 
 int PtyServer::run()
 {
-    if (::pipe(signalPipe) != 0)
+    const int stopSignals = platform::stopSignalDescriptor(true);
+    if (stopSignals < 0)
         return 1;
-    setNonBlocking(signalPipe[0]);
-    setNonBlocking(signalPipe[1]);
-    struct sigaction sa { };
-    sa.sa_handler = onSignal;
-    sigemptyset(&sa.sa_mask);
-    ::sigaction(SIGTERM, &sa, nullptr);
-    ::sigaction(SIGINT, &sa, nullptr);
-    ::sigaction(SIGHUP, &sa, nullptr);
-    ::signal(SIGPIPE, SIG_IGN);
+    platform::ignoreBrokenPipes();
 
     bool signalled = false;
     while (stop_ == Stop::None && !signalled) {
@@ -185,7 +168,7 @@ int PtyServer::run()
 
         pollfd fds[3];
         nfds_t count = 0;
-        fds[count++] = {signalPipe[0], POLLIN, 0};
+        fds[count++] = {stopSignals, POLLIN, 0};
         const bool watchMaster = now >= masterPausedUntil_;
         const int masterIndex = watchMaster ? int(count) : -1;
         if (watchMaster)
@@ -211,8 +194,7 @@ int PtyServer::run()
         }
         now = monotonicNow();
         if (fds[0].revents) {
-            char drain[16];
-            while (::read(signalPipe[0], drain, sizeof drain) > 0) { }
+            platform::drainStopSignals();
             signalled = true;
         }
         if (masterIndex >= 0 && fds[masterIndex].revents)

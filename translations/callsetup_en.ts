@@ -176,20 +176,16 @@
         <translation>Backup files (*.cat *.CAT)</translation>
     </message>
     <message>
-        <source>两次读取的主机内容不同：共%1个字节不同，第一处在地址%2H！</source>
-        <translation>The two reads of the host unit differ: %1 bytes differ, the first at address %2H.</translation>
-    </message>
-    <message>
-        <source>下发后读回的主机内容与备份不同：共%1个字节不同，第一处在地址%2H！</source>
-        <translation>The memory read back differs from the backup: %1 bytes differ, the first at address %2H.</translation>
-    </message>
-    <message>
         <source>下发备份数据到主机成功，读回的内容与备份相同！</source>
         <translation>Backup downloaded; the memory read back matches it.</translation>
     </message>
     <message>
         <source>下发后读回校验</source>
         <translation>Verify after download</translation>
+    </message>
+    <message>
+        <source>下发完成，正在读回校验……</source>
+        <translation>Downloaded; reading back to check…</translation>
     </message>
     <message>
         <source>主机读取失败</source>
@@ -202,10 +198,6 @@
     <message>
         <source>读取失败，没有主机内容</source>
         <translation>Read failed: no host memory is held</translation>
-    </message>
-    <message>
-        <source>下发完成，正在读回校验……</source>
-        <translation>Downloaded; reading back to check…</translation>
     </message>
     <message>
         <source>下发完成，读回的内容与备份不同</source>
@@ -227,6 +219,13 @@
         <source>仍要保存它吗？</source>
         <translation>Save it anyway?</translation>
     </message>
+    <message numerus="yes">
+        <source>两次读取的主机内容不同：共%n个字节不同，第一处在地址%1H！</source>
+        <translation>
+            <numerusform>The two reads of the host unit differ: %n byte differs, the first at address %1H.</numerusform>
+            <numerusform>The two reads of the host unit differ: %n bytes differ, the first at address %1H.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>下发备份数据到主机成功，读回校验在第%1块（共%2块）后停止，没有做完！</source>
         <translation>Backup downloaded; the check stopped after block %1 of %2 and was not completed.</translation>
@@ -235,13 +234,16 @@
         <source>下发备份数据到主机成功，但读回校验没有做完：%1</source>
         <translation>Backup downloaded, but the check was not completed: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>下发后读回的主机内容与备份不同：共%n个字节不同，第一处在地址%1H！</source>
+        <translation>
+            <numerusform>The memory read back differs from the backup: %n byte differs, the first at address %1H.</numerusform>
+            <numerusform>The memory read back differs from the backup: %n bytes differ, the first at address %1H.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
-    <message>
-        <source>unknown %1 &quot;%2&quot;</source>
-        <translation>unknown %1 &quot;%2&quot;</translation>
-    </message>
     <message>
         <source>the file is neither UTF-8 nor GB18030 text</source>
         <translation>the file is neither UTF-8 nor GB18030 text</translation>
@@ -261,6 +263,10 @@
     <message>
         <source>the file is empty</source>
         <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>unknown value &quot;%2&quot; in the column %1</source>
+        <translation>unknown value &quot;%2&quot; in the column %1</translation>
     </message>
 </context>
 <context>
@@ -541,16 +547,16 @@ Continue?</translation>
         <source>设置手持呼叫器的语音提示类型失败!</source>
         <translation>Setting the handheld caller voice prompt failed.</translation>
     </message>
+    <message>
+        <source>超时没有返回数据!!</source>
+        <translation>No reply from the host unit in time.</translation>
+    </message>
 </context>
 <context>
     <name>CompareWindow</name>
     <message>
         <source>两个备份相同。</source>
         <translation>The two backups are the same.</translation>
-    </message>
-    <message>
-        <source>共有%1个字节不同，每一个都列在下面。</source>
-        <translation>%1 bytes differ; each of them is listed below.</translation>
     </message>
     <message>
         <source>比较两个备份</source>
@@ -571,6 +577,13 @@ Continue?</translation>
     <message>
         <source>比较(&amp;C)</source>
         <translation>&amp;Compare</translation>
+    </message>
+    <message numerus="yes">
+        <source>共有%n个字节不同，每一个都列在下面。</source>
+        <translation>
+            <numerusform>%n byte differs; it is listed below.</numerusform>
+            <numerusform>%n bytes differ; each of them is listed below.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -638,20 +651,8 @@ Continue?</translation>
         <translation>Rows with errors: %1. Correct the file and open it again; nothing is written while a row has an error.</translation>
     </message>
     <message>
-        <source>共%1个传呼机，每一行都可以写入。</source>
-        <translation>%1 pagers; every row can be written.</translation>
-    </message>
-    <message>
         <source>请先打开一个没有错误的传呼机文件！</source>
         <translation>Open a pager file without errors first.</translation>
-    </message>
-    <message>
-        <source>%1个传呼机写入成功！</source>
-        <translation>%1 pagers written.</translation>
-    </message>
-    <message>
-        <source>%1个传呼机已全部写入。</source>
-        <translation>All %1 pagers were written.</translation>
     </message>
     <message>
         <source>已在第%1行（传呼号%2）之前停止；%3。</source>
@@ -717,9 +718,33 @@ Continue?</translation>
         <source>传呼机列表 (*.csv *.CSV)</source>
         <translation>Pager lists (*.csv *.CSV)</translation>
     </message>
-    <message>
-        <source>正在写入%1个传呼机……</source>
-        <translation>Writing %1 pagers…</translation>
+    <message numerus="yes">
+        <source>共%n个传呼机，每一行都可以写入。</source>
+        <translation>
+            <numerusform>%n pager; it can be written.</numerusform>
+            <numerusform>%n pagers; every row can be written.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在写入%n个传呼机……</source>
+        <translation>
+            <numerusform>Writing %n pager…</numerusform>
+            <numerusform>Writing %n pagers…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n个传呼机写入成功！</source>
+        <translation>
+            <numerusform>%n pager written.</numerusform>
+            <numerusform>%n pagers written.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n个传呼机已全部写入。</source>
+        <translation>
+            <numerusform>%n pager was written.</numerusform>
+            <numerusform>All %n pagers were written.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -741,10 +766,6 @@ Continue?</translation>
         <translation>Learning tables %1 to %2…</translation>
     </message>
     <message>
-        <source>%1张餐桌学习完成！</source>
-        <translation>%1 tables learned.</translation>
-    </message>
-    <message>
         <source>没有学习任何餐桌（0/%1）</source>
         <translation>no table learned (0 of %1)</translation>
     </message>
@@ -759,10 +780,6 @@ Continue?</translation>
     <message>
         <source>已停止：%1；餐桌%2未学习。</source>
         <translation>Stopped: %1; table %2 was not learned.</translation>
-    </message>
-    <message>
-        <source>餐桌%1：%2次请求都没有回应：没有人按呼叫器的键，或者主机没有应答；%3。</source>
-        <translation>Table %1: %2 requests went unanswered: no caller key was pressed, or no host unit answers; %3.</translation>
     </message>
     <message>
         <source>在餐桌%1结束：%2。</source>
@@ -811,6 +828,20 @@ Continue?</translation>
     <message>
         <source>呼叫器编码</source>
         <translation>Caller code</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n张餐桌学习完成！</source>
+        <translation>
+            <numerusform>%n table learned.</numerusform>
+            <numerusform>%n tables learned.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>餐桌%1：%n次请求都没有回应：没有人按呼叫器的键，或者主机没有应答；%2。</source>
+        <translation>
+            <numerusform>Table %1: %n request went unanswered: no caller key was pressed, or no host unit answers; %2.</numerusform>
+            <numerusform>Table %1: %n requests went unanswered: no caller key was pressed, or no host unit answers; %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1046,6 +1077,17 @@ Continue?</translation>
     <message>
         <source>比较两个备份(&amp;C)…</source>
         <translation>&amp;Compare two backups…</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>餐厅无线呼叫系统的设置程序：通过串口设置主机。</source>
+        <translation>Sets up the host unit of a restaurant wireless calling system over a serial line.</translation>
+    </message>
+    <message>
+        <source>界面语言：zh（中文）或 en（英文）；不给出时随系统的区域设置。</source>
+        <translation>Language of the texts: zh (Chinese) or en (English); without it, the locale&apos;s.</translation>
     </message>
 </context>
 <context>
@@ -1450,16 +1492,8 @@ Continue?</translation>
         <translation>%1: nothing was sent</translation>
     </message>
     <message>
-        <source>%1: %2 pagers, every row can be sent</source>
-        <translation>%1: %2 pagers, every row can be sent</translation>
-    </message>
-    <message>
         <source>pagers %1/%2</source>
         <translation>pagers %1/%2</translation>
-    </message>
-    <message>
-        <source>%1 pagers set</source>
-        <translation>%1 pagers set</translation>
     </message>
     <message>
         <source>line %1 (pager %2) failed; %3</source>
@@ -1498,10 +1532,6 @@ Continue?</translation>
     <message>
         <source>ended at table %1: %2 (%3)</source>
         <translation>ended at table %1: %2 (%3)</translation>
-    </message>
-    <message>
-        <source>%1 tables learned</source>
-        <translation>%1 tables learned</translation>
     </message>
     <message>
         <source>callsetup-cli: init erases everything the host unit stores; without a terminal to ask on, give --yes</source>
@@ -1624,20 +1654,12 @@ Continue?</translation>
         <translation>no row was set</translation>
     </message>
     <message>
-        <source>rows set: lines %1 to %2 (%3 pagers)</source>
-        <translation>rows set: lines %1 to %2 (%3 pagers)</translation>
-    </message>
-    <message>
         <source>callsetup-cli: cannot read %1: %2</source>
         <translation>callsetup-cli: cannot read %1: %2</translation>
     </message>
     <message>
         <source>stopped before line %1 (pager %2); %3</source>
         <translation>stopped before line %1 (pager %2); %3</translation>
-    </message>
-    <message>
-        <source>table %1: %2 requests went unanswered: no caller key was pressed, or no host unit answers; %3 (%4)</source>
-        <translation>table %1: %2 requests went unanswered: no caller key was pressed, or no host unit answers; %3 (%4)</translation>
     </message>
     <message>
         <source>; also %1</source>
@@ -1756,10 +1778,6 @@ Continue?</translation>
         <translation>%1 bytes, over the limit of %2 bytes</translation>
     </message>
     <message>
-        <source>%1 bytes, fewer than the %2 of a backup</source>
-        <translation>%1 bytes, fewer than the %2 of a backup</translation>
-    </message>
-    <message>
         <source>no folder %1</source>
         <translation>no folder %1</translation>
     </message>
@@ -1850,10 +1868,6 @@ Continue?</translation>
     <message>
         <source>refused before anything was sent: wrong usage, a refused value, bad rows of a pager file, an input file that is missing, unreadable or misnamed, a declined question</source>
         <translation>refused before anything was sent: wrong usage, a refused value, bad rows of a pager file, an input file that is missing, unreadable or misnamed, a declined question</translation>
-    </message>
-    <message>
-        <source>The first line is the header number,address,model,polarity,rate,tone; then one pager a row. Empty cells take the main window&apos;s selections at start-up (%1). A list cell takes the list&apos;s export word, its Chinese text or its number, as the options of pager set do. The file may be UTF-8, with or without a byte-order mark, or GB18030 (what spreadsheets on Chinese Windows save), with CR LF or LF line ends; empty cells after the sixth and rows of empty cells are ignored. report pagers --format csv writes exactly this format.</source>
-        <translation>The first line is the header number,address,model,polarity,rate,tone; then one pager a row. Empty cells take the main window&apos;s selections at start-up (%1). A list cell takes the list&apos;s export word, its Chinese text or its number, as the options of pager set do. The file may be UTF-8, with or without a byte-order mark, or GB18030 (what spreadsheets on Chinese Windows save), with CR LF or LF line ends; empty cells after the sixth and rows of empty cells are ignored. report pagers --format csv writes exactly this format.</translation>
     </message>
     <message>
         <source>--port takes COM1 to COM8, as the window&apos;s port list does, or the path of a serial device.</source>
@@ -1984,10 +1998,6 @@ Continue?</translation>
         <translation>User Commands</translation>
     </message>
     <message>
-        <source>MMMM yyyy</source>
-        <translation>MMMM yyyy</translation>
-    </message>
-    <message>
         <source>, </source>
         <translation>, </translation>
     </message>
@@ -2058,14 +2068,6 @@ Continue?</translation>
     <message>
         <source>only check the file</source>
         <translation>only check the file</translation>
-    </message>
-    <message>
-        <source>Every row is checked before anything is sent: with a bad row, the bad rows are listed (the first 20 of them) and nothing is sent. The first failed reply ends the run; Ctrl+C ends it after the row in progress.</source>
-        <translation>Every row is checked before anything is sent: with a bad row, the bad rows are listed (the first 20 of them) and nothing is sent. The first failed reply ends the run; Ctrl+C ends it after the row in progress.</translation>
-    </message>
-    <message>
-        <source>unanswered requests for one table (default 20, 0 for no limit)</source>
-        <translation>unanswered requests for one table (default 20, 0 for no limit)</translation>
     </message>
     <message>
         <source>Each table waits until a caller&apos;s service key is pressed; a wait without a key press asks again, up to --tries requests for one table. Each success prints the table and the caller&apos;s code. Ctrl+C ends the run after the exchange in progress; a full memory ends it too. --key and --pagers are sent with every table.</source>
@@ -2192,8 +2194,91 @@ Continue?</translation>
         <translation>when set, Qt&apos;s own warnings and debug notes are shown on standard error</translation>
     </message>
     <message>
+        <source>Every row is checked before anything is sent: with a bad row, the bad rows are listed (the first %1 of them) and nothing is sent. The first failed reply ends the run; Ctrl+C ends it after the row in progress.</source>
+        <translation>Every row is checked before anything is sent: with a bad row, the bad rows are listed (the first %1 of them) and nothing is sent. The first failed reply ends the run; Ctrl+C ends it after the row in progress.</translation>
+    </message>
+    <message>
+        <source>unanswered requests for one table (default %1, 0 for no limit)</source>
+        <translation>unanswered requests for one table (default %1, 0 for no limit)</translation>
+    </message>
+    <message>
+        <source>the line went away: %1 was closed</source>
+        <translation>the line went away: %1 was closed</translation>
+    </message>
+    <message numerus="yes">
+        <source>rows set: lines %1 to %2 (%n pagers)</source>
+        <translation>
+            <numerusform>rows set: lines %1 to %2 (%n pager)</numerusform>
+            <numerusform>rows set: lines %1 to %2 (%n pagers)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n pagers, every row can be sent</source>
+        <translation>
+            <numerusform>%1: %n pager, it can be sent</numerusform>
+            <numerusform>%1: %n pagers, every row can be sent</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pagers set</source>
+        <translation>
+            <numerusform>%n pager set</numerusform>
+            <numerusform>%n pagers set</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tables learned</source>
+        <translation>
+            <numerusform>%n table learned</numerusform>
+            <numerusform>%n tables learned</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>table %1: %n requests went unanswered: no caller key was pressed, or no host unit answers; %2 (%3)</source>
+        <translation>
+            <numerusform>table %1: %n request went unanswered: no caller key was pressed, or no host unit answers; %2 (%3)</numerusform>
+            <numerusform>table %1: %n requests went unanswered: no caller key was pressed, or no host unit answers; %2 (%3)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Usage: callsetup-cli %1 COMMAND [ARGUMENTS] [OPTIONS]</source>
+        <translation>Usage: callsetup-cli %1 COMMAND [ARGUMENTS] [OPTIONS]</translation>
+    </message>
+    <message>
+        <source>&quot;callsetup-cli %1 COMMAND --help&quot; shows the words and options of a command.</source>
+        <translation>&quot;callsetup-cli %1 COMMAND --help&quot; shows the words and options of a command.</translation>
+    </message>
+    <message>
+        <source>The first line is the header number,address,model,polarity,rate,tone; then one pager a row. Empty cells take the main window&apos;s selections at start-up (%1). A list cell takes the list&apos;s export word, its Chinese text or its number, as the options of pager set do. The file may be UTF-8, with or without a byte-order mark, or GB18030 (what spreadsheets on Chinese Windows save), with CR LF, LF or CR line ends; empty cells after the sixth and rows of empty cells are ignored. report pagers --format csv writes exactly this format.</source>
+        <translation>The first line is the header number,address,model,polarity,rate,tone; then one pager a row. Empty cells take the main window&apos;s selections at start-up (%1). A list cell takes the list&apos;s export word, its Chinese text or its number, as the options of pager set do. The file may be UTF-8, with or without a byte-order mark, or GB18030 (what spreadsheets on Chinese Windows save), with CR LF, LF or CR line ends; empty cells after the sixth and rows of empty cells are ignored. report pagers --format csv writes exactly this format.</translation>
+    </message>
+    <message>
         <source>table set stopped: the host unit may still be listening for the caller&apos;s key, and may have set the table</source>
         <translation>table set stopped: the host unit may still be listening for the caller&apos;s key, and may have set the table</translation>
+    </message>
+    <message>
+        <source>show the help of every command, or of COMMAND (a command or a group of commands such as pager)</source>
+        <translation>show the help of every command, or of COMMAND (a command or a group of commands such as pager)</translation>
+    </message>
+    <message>
+        <source>%1 needs a command: %2</source>
+        <translation>%1 needs a command: %2</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;; %2 takes %3</source>
+        <translation>unknown command &quot;%1&quot;; %2 takes %3</translation>
+    </message>
+    <message>
+        <source>link loop %1</source>
+        <translation>link loop %1</translation>
+    </message>
+    <message>
+        <source>folder %1, not a link</source>
+        <translation>folder %1, not a link</translation>
+    </message>
+    <message>
+        <source>file %1, not a link</source>
+        <translation>file %1, not a link</translation>
     </message>
     <message>
         <source>the read was stopped: nothing was saved</source>
@@ -2206,6 +2291,13 @@ Continue?</translation>
     <message>
         <source>the download completed; the check was stopped and not done</source>
         <translation>the download completed; the check was stopped and not done</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes, fewer than the %1 of a backup</source>
+        <translation>
+            <numerusform>%n byte, fewer than the %1 of a backup</numerusform>
+            <numerusform>%n bytes, fewer than the %1 of a backup</numerusform>
+        </translation>
     </message>
     <message>
         <source>no such file or folder</source>

@@ -4,10 +4,6 @@
 <context>
     <name>Batch</name>
     <message>
-        <source>unknown %1 &quot;%2&quot;</source>
-        <translation>无法识别的 %1 值“%2”</translation>
-    </message>
-    <message>
         <source>the file is neither UTF-8 nor GB18030 text</source>
         <translation>文件既不是 UTF-8 文本，也不是 GB18030 文本</translation>
     </message>
@@ -26,6 +22,10 @@
     <message>
         <source>the file is empty</source>
         <translation>文件是空的</translation>
+    </message>
+    <message>
+        <source>unknown value &quot;%2&quot; in the column %1</source>
+        <translation>无法识别的 %1 值“%2”</translation>
     </message>
 </context>
 
@@ -60,10 +60,6 @@
         <translation>没有设置任何一行</translation>
     </message>
     <message>
-        <source>rows set: lines %1 to %2 (%3 pagers)</source>
-        <translation>已设置第 %1 行到第 %2 行（%3 个传呼机）</translation>
-    </message>
-    <message>
         <source>callsetup-cli: cannot read %1: %2</source>
         <translation>callsetup-cli：无法读取 %1：%2</translation>
     </message>
@@ -80,16 +76,8 @@
         <translation>%1：未发送任何内容</translation>
     </message>
     <message>
-        <source>%1: %2 pagers, every row can be sent</source>
-        <translation>%1：%2 个传呼机，每一行都可以发送</translation>
-    </message>
-    <message>
         <source>pagers %1/%2</source>
         <translation>传呼机 %1/%2</translation>
-    </message>
-    <message>
-        <source>%1 pagers set</source>
-        <translation>已设置 %1 个传呼机</translation>
     </message>
     <message>
         <source>stopped before line %1 (pager %2); %3</source>
@@ -126,16 +114,8 @@
         <translation>%2 个中的 %1 个</translation>
     </message>
     <message>
-        <source>%1 tables learned</source>
-        <translation>已学到 %1 个餐桌</translation>
-    </message>
-    <message>
         <source>stopped: %1 (%2); table %3 was not learned</source>
         <translation>已停止：%1（%2）；餐桌号 %3 没有学到</translation>
-    </message>
-    <message>
-        <source>table %1: %2 requests went unanswered: no caller key was pressed, or no host unit answers; %3 (%4)</source>
-        <translation>餐桌号 %1：%2 次请求都没有应答：没有人按呼叫器的键，或者没有主机应答；%3（%4）</translation>
     </message>
     <message>
         <source>ended at table %1: %2 (%3)</source>
@@ -216,10 +196,6 @@
     <message>
         <source>refused before anything was sent: wrong usage, a refused value, bad rows of a pager file, an input file that is missing, unreadable or misnamed, a declined question</source>
         <translation>在发送任何内容之前被拒绝：用法错误、数值被拒绝、传呼机文件中有错误的行、输入文件不存在、无法读取或名称不对，或者提问得到否定的回答</translation>
-    </message>
-    <message>
-        <source>The first line is the header number,address,model,polarity,rate,tone; then one pager a row. Empty cells take the main window&apos;s selections at start-up (%1). A list cell takes the list&apos;s export word, its Chinese text or its number, as the options of pager set do. The file may be UTF-8, with or without a byte-order mark, or GB18030 (what spreadsheets on Chinese Windows save), with CR LF or LF line ends; empty cells after the sixth and rows of empty cells are ignored. report pagers --format csv writes exactly this format.</source>
-        <translation>第一行是表头 number,address,model,polarity,rate,tone，之后每行一个传呼机。空单元格取主窗口启动时的选择（%1）。列表类的单元格可以写该列表的导出词、中文文字或序号，与 pager set 的选项相同。文件可以是 UTF-8（带或不带字节顺序标记）或 GB18030（中文 Windows 上的电子表格保存的格式），行尾为 CR LF 或 LF；第六个之后的空单元格和全空的行都会被忽略。report pagers --format csv 输出的正是这种格式。</translation>
     </message>
     <message>
         <source>--port takes COM1 to COM8, as the window&apos;s port list does, or the path of a serial device.</source>
@@ -350,10 +326,6 @@
         <translation>用户命令</translation>
     </message>
     <message>
-        <source>MMMM yyyy</source>
-        <translation>yyyy年M月</translation>
-    </message>
-    <message>
         <source>, </source>
         <translation>、</translation>
     </message>
@@ -470,16 +442,8 @@
         <translation>按文件中的顺序设置 CSV 文件中的每个传呼机</translation>
     </message>
     <message>
-        <source>Every row is checked before anything is sent: with a bad row, the bad rows are listed (the first 20 of them) and nothing is sent. The first failed reply ends the run; Ctrl+C ends it after the row in progress.</source>
-        <translation>发送之前先检查每一行：只要有错误的行，就列出这些行（最多列出前 20 行），不发送任何内容。第一个失败的应答会结束运行；按 Ctrl+C 会在当前行完成后结束。</translation>
-    </message>
-    <message>
         <source>a file name</source>
         <translation>文件名</translation>
-    </message>
-    <message>
-        <source>unanswered requests for one table (default 20, 0 for no limit)</source>
-        <translation>每个餐桌没有应答的请求次数上限（默认 20，0 表示不限）</translation>
     </message>
     <message>
         <source>learn the callers of tables FIRST to LAST, one key press each</source>
@@ -782,10 +746,6 @@
         <translation>%1 字节，超过 %2 字节的上限</translation>
     </message>
     <message>
-        <source>%1 bytes, fewer than the %2 of a backup</source>
-        <translation>%1 字节，不足备份文件的 %2 字节</translation>
-    </message>
-    <message>
         <source>no folder %1</source>
         <translation>没有文件夹 %1</translation>
     </message>
@@ -806,8 +766,86 @@
         <translation>设置后，Qt 自己的警告和调试信息会输出到标准错误</translation>
     </message>
     <message>
+        <source>Every row is checked before anything is sent: with a bad row, the bad rows are listed (the first %1 of them) and nothing is sent. The first failed reply ends the run; Ctrl+C ends it after the row in progress.</source>
+        <translation>发送之前先检查每一行：只要有错误的行，就列出这些行（最多列出前 %1 行），不发送任何内容。第一个失败的应答会结束运行；按 Ctrl+C 会在当前行完成后结束。</translation>
+    </message>
+    <message>
+        <source>unanswered requests for one table (default %1, 0 for no limit)</source>
+        <translation>每个餐桌没有应答的请求次数上限（默认 %1，0 表示不限）</translation>
+    </message>
+    <message>
+        <source>the line went away: %1 was closed</source>
+        <translation>线路已断开：%1 已关闭</translation>
+    </message>
+    <message numerus="yes">
+        <source>rows set: lines %1 to %2 (%n pagers)</source>
+        <translation>
+            <numerusform>已设置第 %1 行到第 %2 行（%n 个传呼机）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n pagers, every row can be sent</source>
+        <translation>
+            <numerusform>%1：%n 个传呼机，每一行都可以发送</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pagers set</source>
+        <translation>
+            <numerusform>已设置 %n 个传呼机</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tables learned</source>
+        <translation>
+            <numerusform>已学到 %n 个餐桌</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>table %1: %n requests went unanswered: no caller key was pressed, or no host unit answers; %2 (%3)</source>
+        <translation>
+            <numerusform>餐桌号 %1：%n 次请求都没有应答：没有人按呼叫器的键，或者没有主机应答；%2（%3）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Usage: callsetup-cli %1 COMMAND [ARGUMENTS] [OPTIONS]</source>
+        <translation>用法：callsetup-cli %1 命令 [参数] [选项]</translation>
+    </message>
+    <message>
+        <source>&quot;callsetup-cli %1 COMMAND --help&quot; shows the words and options of a command.</source>
+        <translation>“callsetup-cli %1 命令 --help”显示一个命令的参数和选项。</translation>
+    </message>
+    <message>
+        <source>The first line is the header number,address,model,polarity,rate,tone; then one pager a row. Empty cells take the main window&apos;s selections at start-up (%1). A list cell takes the list&apos;s export word, its Chinese text or its number, as the options of pager set do. The file may be UTF-8, with or without a byte-order mark, or GB18030 (what spreadsheets on Chinese Windows save), with CR LF, LF or CR line ends; empty cells after the sixth and rows of empty cells are ignored. report pagers --format csv writes exactly this format.</source>
+        <translation>第一行是表头 number,address,model,polarity,rate,tone，之后每行一个传呼机。空单元格取主窗口启动时的选择（%1）。列表类的单元格可以写该列表的导出词、中文文字或序号，与 pager set 的选项相同。文件可以是 UTF-8（带或不带字节顺序标记）或 GB18030（中文 Windows 上的电子表格保存的格式），行尾为 CR LF、LF 或 CR；第六个之后的空单元格和全空的行都会被忽略。report pagers --format csv 输出的正是这种格式。</translation>
+    </message>
+    <message>
         <source>table set stopped: the host unit may still be listening for the caller&apos;s key, and may have set the table</source>
         <translation>table set 已停止：主机可能仍在等待呼叫器的服务键，也可能已经设置了这个餐桌号</translation>
+    </message>
+    <message>
+        <source>show the help of every command, or of COMMAND (a command or a group of commands such as pager)</source>
+        <translation>显示所有命令的帮助，或者 COMMAND（一个命令，或者像 pager 这样的一组命令）的帮助</translation>
+    </message>
+    <message>
+        <source>%1 needs a command: %2</source>
+        <translation>%1 后面需要一个命令：%2</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;; %2 takes %3</source>
+        <translation>未知命令“%1”；%2 后面可以是 %3</translation>
+    </message>
+    <message>
+        <source>link loop %1</source>
+        <translation>链接循环 %1</translation>
+    </message>
+    <message>
+        <source>folder %1, not a link</source>
+        <translation>文件夹 %1，不是链接</translation>
+    </message>
+    <message>
+        <source>file %1, not a link</source>
+        <translation>文件 %1，不是链接</translation>
     </message>
     <message>
         <source>the read was stopped: nothing was saved</source>
@@ -820,6 +858,12 @@
     <message>
         <source>the download completed; the check was stopped and not done</source>
         <translation>下发已完成；读回校验被停止，没有做完</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes, fewer than the %1 of a backup</source>
+        <translation>
+            <numerusform>%n 字节，不足备份文件的 %1 字节</numerusform>
+        </translation>
     </message>
     <message>
         <source>no such file or folder</source>

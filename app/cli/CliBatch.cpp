@@ -12,18 +12,15 @@ namespace cs::cli {
 
 namespace {
 
-// Bad rows of a pager file listed before "and N more".
-constexpr qsizetype ProblemsListed = 20;
-
 // "rows set: lines 2 to 31 (30 pagers)", or "no row was set".
 QString rowsSet(const QList<PagerRow>& rows, int written)
 {
     if (written == 0)
         return QCoreApplication::translate("cli", "no row was set");
-    return QCoreApplication::translate("cli", "rows set: lines %1 to %2 (%3 pagers)")
+    return QCoreApplication::translate("cli", "rows set: lines %1 to %2 (%n pagers)", nullptr,
+                                       written)
         .arg(rows.first().line)
-        .arg(rows[written - 1].line)
-        .arg(written);
+        .arg(rows[written - 1].line);
 }
 
 } // namespace
@@ -41,7 +38,7 @@ int CliSession::pagersLoad()
     const PagerFile pagers = readPagerCsv(*contents);
     if (!pagers.problems.isEmpty()) {
         // A file of bad rows lists the first of them, not every one.
-        const qsizetype shown = std::min<qsizetype>(pagers.problems.size(), ProblemsListed);
+        const qsizetype shown = std::min<qsizetype>(pagers.problems.size(), PagerProblemsListed);
         for (const RowProblem& p : pagers.problems.first(shown))
             say(p.line > 0 ? QCoreApplication::translate("cli", "line %1: %2")
                                  .arg(QString::number(p.line), p.message)
@@ -54,8 +51,9 @@ int CliSession::pagersLoad()
     }
     const int total = int(pagers.rows.size());
     if (options_.dryRun) {
-        say(QCoreApplication::translate("cli", "%1: %2 pagers, every row can be sent")
-                .arg(name, QString::number(total)));
+        say(QCoreApplication::translate("cli", "%1: %n pagers, every row can be sent", nullptr,
+                                        total)
+                .arg(name));
         return ExitDone;
     }
 
@@ -69,7 +67,7 @@ int CliSession::pagersLoad()
     const PagerLoadEnd end = loadPagers(commands_, pagers.rows, control);
     if (end.outcome.done()) {
         progress_.clearLine();
-        say(QCoreApplication::translate("cli", "%1 pagers set").arg(total));
+        say(QCoreApplication::translate("cli", "%n pagers set", nullptr, total));
         return ExitDone;
     }
     const int status = finish(end.outcome);
@@ -121,7 +119,7 @@ int CliSession::tablesLearn()
               .arg(first + end.learned - 1);
     const QString count = QCoreApplication::translate("cli", "%1 of %2").arg(end.learned).arg(all);
     if (end.outcome.done()) {
-        say(QCoreApplication::translate("cli", "%1 tables learned").arg(all));
+        say(QCoreApplication::translate("cli", "%n tables learned", nullptr, all));
         return printed(ExitDone);
     }
     // A run that gave up on unanswered requests says why in its own line.
@@ -133,10 +131,10 @@ int CliSession::tablesLearn()
     else if (unanswered)
         say(QCoreApplication::translate(
                 "cli",
-                "table %1: %2 requests went unanswered: no caller key was pressed, or no "
-                "host unit answers; %3 (%4)")
-                .arg(QString::number(end.nextTable), QString::number(end.attempts), learned,
-                     count));
+                "table %1: %n requests went unanswered: no caller key was pressed, or no "
+                "host unit answers; %2 (%3)",
+                nullptr, end.attempts)
+                .arg(QString::number(end.nextTable), learned, count));
     else
         say(QCoreApplication::translate("cli", "ended at table %1: %2 (%3)")
                 .arg(QString::number(end.nextTable), learned, count));

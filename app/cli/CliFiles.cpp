@@ -14,25 +14,27 @@ namespace cs::cli {
 
 int CliSession::report()
 {
-    AppState image;
-    if (Outcome loaded = loadBackup(options_.file, image.HostImage); !loaded.done())
+    Buffer image{};
+    if (Outcome loaded = loadBackup(options_.file, image); !loaded.done())
         return finish(loaded);
-    image.HostImageLoaded = image.ImageDataPresent = true;
-    const HostMemory host(image.HostImage);
+    const HostMemory host(image);
     const ReportKindInfo* kind = reportKindNamed(options_.reportKind);
     if (options_.format == QLatin1String("csv")) {
-        print(kind->kind == ReportPagers ? pagerCsv(host) : tableCsv(host));
+        print(kind->csv(host));
         return printed(ExitDone);
     }
     if (options_.format == QLatin1String("json")) {
-        const QJsonObject json = kind
-            ? QJsonObject{{QString::fromLatin1(kind->name), kind->json(host)}}
-            : backupJson(host);
-        print(QJsonDocument(json).toJson(QJsonDocument::Indented));
+        print(QJsonDocument(kind->jsonDocument(host)).toJson(QJsonDocument::Indented));
         return printed(ExitDone);
     }
-    const Report report = buildReport(kind, image);
-    print(report.text);
+    const Report report = buildReport(*kind, host);
+    // A report with nothing to list (no tables) says so where the list would
+    // stand, as the pager report does.
+    if (report.text.isEmpty() && report.outcome.done() && !report.outcome.message.isEmpty()) {
+        printLines(report.outcome.message.text);
+        return printed(ExitDone);
+    }
+    printLines(report.text);
     return printed(finish(report.outcome));
 }
 
@@ -41,7 +43,7 @@ int CliSession::dump()
     Buffer image{};
     if (Outcome loaded = loadBackup(options_.file, image); !loaded.done())
         return finish(loaded);
-    print(dumpText(image, HostMemorySize));
+    printLines(dumpText(image, HostMemorySize));
     return printed(ExitDone);
 }
 

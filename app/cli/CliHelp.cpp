@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QLocale>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -17,6 +16,10 @@ namespace {
 const char* const UsageLine = QT_TRANSLATE_NOOP(
     "cli", "Usage: callsetup-cli [OPTIONS] COMMAND [ARGUMENTS] [OPTIONS]");
 const char* const CommandUsage = QT_TRANSLATE_NOOP("cli", "Usage: callsetup-cli %1 [OPTIONS]");
+const char* const GroupUsage = QT_TRANSLATE_NOOP(
+    "cli", "Usage: callsetup-cli %1 COMMAND [ARGUMENTS] [OPTIONS]");
+const char* const GroupFooter = QT_TRANSLATE_NOOP(
+    "cli", "\"callsetup-cli %1 COMMAND --help\" shows the words and options of a command.");
 const char* const Purpose = QT_TRANSLATE_NOOP(
     "cli", "set up the host unit of a restaurant wireless calling system");
 const char* const Description = QT_TRANSLATE_NOOP(
@@ -48,7 +51,6 @@ const char* const ArgumentsHeading = QT_TRANSLATE_NOOP("cli", "Arguments:");
 const char* const ExitHeading = QT_TRANSLATE_NOOP("cli", "Exit status:");
 const char* const FileHeading = QT_TRANSLATE_NOOP("cli", "File format:");
 const char* const VersionHelp = QT_TRANSLATE_NOOP("cli", "show the program's version");
-const char* const AllKind = QT_TRANSLATE_NOOP("cli", "everything the backup holds (json)");
 const char* const Footer = QT_TRANSLATE_NOOP(
     "cli",
     "\"callsetup-cli COMMAND --help\" shows the words and options of a command; the "
@@ -70,7 +72,7 @@ const char* const PagerFileFormat = QT_TRANSLATE_NOOP(
     "pager a row. Empty cells take the main window's selections at start-up (%1). A "
     "list cell takes the list's export word, its Chinese text or its number, as the "
     "options of pager set do. The file may be UTF-8, with or without a byte-order mark, "
-    "or GB18030 (what spreadsheets on Chinese Windows save), with CR LF or LF line "
+    "or GB18030 (what spreadsheets on Chinese Windows save), with CR LF, LF or CR line "
     "ends; empty cells after the sixth and rows of empty cells are ignored. report "
     "pagers --format csv writes exactly this format.");
 const char* const SerialPorts[] = {
@@ -173,8 +175,6 @@ const char* const ManFiles = QT_TRANSLATE_NOOP("cli", "FILES");
 const char* const ManExamples = QT_TRANSLATE_NOOP("cli", "EXAMPLES");
 const char* const ManSeeAlso = QT_TRANSLATE_NOOP("cli", "SEE ALSO");
 const char* const ManSection = QT_TRANSLATE_NOOP("cli", "User Commands");
-// The page's date, as QLocale::c() writes it.
-const char* const ManDate = QT_TRANSLATE_NOOP("cli", "MMMM yyyy");
 
 // East Asian wide characters: CJK, Hangul, full-width forms.
 bool isWide(char32_t c)
@@ -322,7 +322,11 @@ QString details(const CommandInfo& entry)
     if (!entry.details)
         return {};
     const QString text = cliText(entry.details);
-    return entry.command == Command::TableSet ? text.arg(promptWords(Prompt::CallerKey)) : text;
+    switch (entry.command) {
+    case Command::TableSet: return text.arg(promptWords(Prompt::CallerKey));
+    case Command::PagersLoad: return text.arg(PagerProblemsListed);
+    default: return text;
+    }
 }
 
 QString pagerFileFormat()
@@ -362,7 +366,8 @@ QList<Item> argumentItems(const CommandInfo& entry)
                 out.append({QLatin1String(kind.name),
                             cliText(QT_TRANSLATE_NOOP("cli", "%1 (%2)"))
                                 .arg(kind.summaryText(), kind.captionText())});
-            out.append({QStringLiteral("all"), cliText(AllKind)});
+            const ReportKindInfo& all = allReportKinds();
+            out.append({QLatin1String(all.name), all.summaryText()});
         }
     }
     return out;
@@ -430,13 +435,39 @@ QString manItems(const QList<Item>& list, bool options)
     return out;
 }
 
+// Chinese has no blanks to break lines at: a Chinese page gets the break
+// point \: between wide characters (and beside them) in its text, and is set
+// flush left, or groff can neither break nor adjust its lines.
+QString breakableWideText(const QString& page)
+{
+    QStringList lines = page.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        if (line.startsWith(QLatin1String(".TH ")) || line.startsWith(QLatin1String(".SH ")))
+            continue;
+        QString out;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            out += line[i];
+            if (i + 1 == line.size() || line[i] == u' ' || line[i + 1] == u' ' || line[i] == u'\\')
+                continue;
+            // Not before closing punctuation nor after opening punctuation.
+            const char32_t c = line[i].unicode(), next = line[i + 1].unicode();
+            if ((isWide(c) || isWide(next)) && !closing(next) && !opening(c))
+                out += QStringLiteral("\\:");
+        }
+        line = out;
+    }
+    lines.insert(1, QStringLiteral(".ad l"));
+    return lines.join(QLatin1Char('\n'));
+}
+
 QString manDate()
 {
     bool ok = false;
     const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
     const QDate date = ok ? QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC).date()
                           : QDate::currentDate();
-    return QLocale::c().toString(date, cliText(ManDate));
+    // ISO 8601: what manual page tools read in every language.
+    return date.toString(Qt::ISODate);
 }
 
 QString manCommand(const CommandInfo& entry)
@@ -505,7 +536,7 @@ _callsetup_cli_files()
 
 _callsetup_cli()
 {
-    local cur=${COMP_WORDS[COMP_CWORD]} prev= i word ended=
+    local cur=${COMP_WORDS[COMP_CWORD]} prev='' i word ended=''
     COMPREPLY=()
     ((COMP_CWORD > 0)) && prev=${COMP_WORDS[COMP_CWORD-1]}
     # An option's value: "--lang en", "--lang=en", and "--lang" "=" "en" where
@@ -540,7 +571,7 @@ _callsetup_cli()
         fi
     done
 
-    local command= options=@COMMON_OPTIONS@
+    local command='' options=@COMMON_OPTIONS@
     local -a rest=()
     case ${args[0]} in
 @ONE_WORD_COMMANDS@) command=${args[0]}; rest=("${args[@]:1}") ;;
@@ -608,6 +639,14 @@ QString usageText()
 QString commandHelpText(const QString& command)
 {
     const CommandInfo* entry = commandNamed(command);
+    if (!entry && !groupCommands(command).isEmpty()) {
+        QList<Item> commands;
+        for (const CommandInfo* member : groupCommands(command))
+            commands.append({synopsis(*member), cliText(member->summary)});
+        return cliText(GroupUsage).arg(command) + QLatin1Char('\n') + cliText(CommandsHeading)
+            + QLatin1Char('\n') + items(commands) + QLatin1Char('\n')
+            + wrapText(cliText(GroupFooter).arg(command), HelpColumns);
+    }
     if (!entry)
         return usageText();
     QString text = cliText(CommandUsage).arg(synopsis(*entry)) + QLatin1Char('\n')
@@ -657,7 +696,8 @@ QString manualPage()
     for (const auto& [call, text] : Examples)
         page += tagged(bold(QString::fromUtf8(call)), cliText(text));
     page += section(ManSeeAlso) + QStringLiteral(".BR callsetup (1)\n");
-    return page;
+    // The Chinese page: its section's name is translated.
+    return cliText(ManSection) == QLatin1String(ManSection) ? page : breakableWideText(page);
 }
 
 QString bashCompletion()
@@ -720,6 +760,14 @@ QString bashCompletion()
     for (auto it = secondWords.cbegin(); it != secondWords.cend(); ++it)
         second << QStringLiteral("                   %1) words=%2 ;;")
                       .arg(it.key(), shellWords(it.value()));
+    // help [COMMAND]: the command's first word, then a group's second word.
+    arguments << QStringLiteral("        \"help/0\") mapfile -t COMPREPLY < <(compgen -W %1 -- "
+                                "\"$cur\") ;;")
+                     .arg(shellWords(firstWords));
+    arguments << QStringLiteral("        \"help/1\") case ${rest[0]} in\n%1\n               esac\n"
+                                "               mapfile -t COMPREPLY < <(compgen -W \"$words\" -- "
+                                "\"$cur\") ;;")
+                     .arg(second.join(QLatin1Char('\n')));
     QString script = QString::fromUtf8(CompletionScript);
     script.replace(QStringLiteral("@VALUE_OPTIONS@"), valueOptions.join(QLatin1Char('|')))
         .replace(QStringLiteral("@VALUE_CASES@"), valueCases.join(QLatin1Char('\n')))

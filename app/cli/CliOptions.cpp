@@ -6,7 +6,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace cs::cli {
@@ -25,9 +24,10 @@ bool isDevicePath(const QString& port)
 
 bool isPortName(const QString& port)
 {
-    static const QRegularExpression name(QStringLiteral("^COM[1-8]$"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    return name.match(port).hasMatch();
+    const QStringList names = portNames();
+    return std::any_of(names.begin(), names.end(), [&](const QString& name) {
+        return port.compare(name, Qt::CaseInsensitive) == 0;
+    });
 }
 
 const QStringList formats = {QStringLiteral("text"), QStringLiteral("csv"), QStringLiteral("json")};
@@ -156,7 +156,7 @@ const QList<CommandInfo>& commandTable()
          QT_TRANSLATE_NOOP("cli", "set every pager of a CSV file, in file order"),
          QT_TRANSLATE_NOOP("cli",
                            "Every row is checked before anything is sent: with a bad "
-                           "row, the bad rows are listed (the first 20 of them) and "
+                           "row, the bad rows are listed (the first %1 of them) and "
                            "nothing is sent. The first failed reply ends the run; "
                            "Ctrl+C ends it after the row in progress."),
          QT_TRANSLATE_NOOP("cli", "a file name")},
@@ -165,10 +165,12 @@ const QList<CommandInfo>& commandTable()
          {{"FIRST-LAST"}},
          {keyOption,
           pagersOption,
-          {"tries", "N",
-           QT_TRANSLATE_NOOP("cli",
-                             "unanswered requests for one table (default 20, 0 for no "
-                             "limit)")}},
+          {.name = "tries",
+           .valueName = "N",
+           .help = QT_TRANSLATE_NOOP("cli",
+                                     "unanswered requests for one table (default %1, 0 for "
+                                     "no limit)"),
+           .helpNumber = DefaultLearningTries}},
          QT_TRANSLATE_NOOP("cli",
                            "learn the callers of tables FIRST to LAST, one key press "
                            "each"),
@@ -253,6 +255,13 @@ const QList<CommandInfo>& commandTable()
          {},
          {},
          QT_TRANSLATE_NOOP("cli", "print the bytes arriving on the line until interrupted")},
+        {"help",
+         Command::Help,
+         {{"[COMMAND]"}},
+         {},
+         QT_TRANSLATE_NOOP("cli",
+                           "show the help of every command, or of COMMAND (a command or "
+                           "a group of commands such as pager)")},
     };
     return list;
 }
@@ -263,6 +272,23 @@ const CommandInfo* commandNamed(const QString& name)
         if (name == QLatin1String(entry.name))
             return &entry;
     return nullptr;
+}
+
+QList<const CommandInfo*> groupCommands(const QString& word)
+{
+    QList<const CommandInfo*> out;
+    for (const CommandInfo& entry : commandTable())
+        if (QLatin1String(entry.name).startsWith(word + QLatin1Char(' ')))
+            out << &entry;
+    return out;
+}
+
+QString groupWords(const QString& word)
+{
+    QStringList words;
+    for (const CommandInfo* entry : groupCommands(word))
+        words << QString::fromLatin1(entry->name).section(QLatin1Char(' '), 1);
+    return words.join(cliText(QT_TRANSLATE_NOOP("cli", ", ")));
 }
 
 QString optionCall(const OptionInfo& option)
@@ -295,7 +321,9 @@ QString wordsHelp(const Vocabulary& words, int fallback)
 
 QString optionHelp(const OptionInfo& option)
 {
-    const QString help = cliText(option.help);
+    QString help = cliText(option.help);
+    if (option.helpNumber >= 0)
+        help = help.arg(option.helpNumber);
     if (!option.words)
         return help;
     return cliText(QT_TRANSLATE_NOOP("cli", "%1: %2"))
@@ -314,7 +342,7 @@ QStringList completionWords(const ArgumentInfo& argument)
     if (argument.words)
         return argument.words->inputWords();
     if (argument.reportKinds)
-        return reportKindNames() << QStringLiteral("all");
+        return reportKindNames();
     return {};
 }
 
@@ -533,9 +561,17 @@ QString commandValues(const QCommandLineParser& parser, const CommandInfo& entry
 QString takeWords(const CommandInfo& entry, QStringList words, Options& options)
 {
     const QString name = QLatin1String(entry.name);
+    if (entry.command == Command::Help) {
+        // help [COMMAND]: a command of one or two words, or a group's word.
+        options.topic = words.join(QLatin1Char(' '));
+        if (!options.topic.isEmpty() && !commandNamed(options.topic)
+            && groupCommands(options.topic).isEmpty())
+            return cliText(QT_TRANSLATE_NOOP("cli", "unknown command \"%1\"")).arg(options.topic);
+        return {};
+    }
     if (entry.command == Command::Report && !words.isEmpty()) {
         const QString& kind = words.first();
-        if (kind != QLatin1String("all") && !reportKindNamed(kind))
+        if (!reportKindNamed(kind))
             return cliText(QT_TRANSLATE_NOOP("cli", "unknown report kind \"%1\"")).arg(kind);
     }
     const qsizetype wanted = entry.arguments.size();
@@ -550,13 +586,12 @@ QString takeWords(const CommandInfo& entry, QStringList words, Options& options)
     case Command::Report: {
         options.reportKind = words[0];
         options.file = words[1];
-        const bool all = options.reportKind == QLatin1String("all");
+        const ReportKindInfo* kind = reportKindNamed(options.reportKind);
         if (options.format.isEmpty())
-            options.format = all ? QStringLiteral("json") : QStringLiteral("text");
-        const QStringList csvKinds = {QStringLiteral("pagers"), QStringLiteral("tables")};
-        if (options.format == QLatin1String("csv") && !csvKinds.contains(options.reportKind))
+            options.format = kind->text ? QStringLiteral("text") : QStringLiteral("json");
+        if (options.format == QLatin1String("csv") && !kind->csv)
             return cliText(QT_TRANSLATE_NOOP("cli", "csv is for the pagers and tables reports"));
-        if (all && options.format != QLatin1String("json"))
+        if (!kind->text && options.format != QLatin1String("json"))
             return cliText(QT_TRANSLATE_NOOP("cli", "report all is json only"));
         break;
     }
@@ -623,6 +658,30 @@ ParseResult parseTopLevel(const QStringList& arguments, QCommandLineParser& pars
     return {options, {}, {}};
 }
 
+// A group's word without one of its commands ("pager", "pager frob"): its
+// help, or what it takes.
+ParseResult parseGroup(const QStringList& arguments, const QStringList& given,
+                       QCommandLineParser& parser)
+{
+    const QString group = given[0];
+    const Usage usage{QStringLiteral("callsetup-cli %1 --help").arg(group)};
+    if (!parser.parse(QStringList{QStringLiteral("callsetup-cli")} + arguments))
+        return usage.wrong(parseError(parser, arguments, nullptr));
+    Options options;
+    if (parser.isSet(QStringLiteral("help"))) {
+        options.command = Command::Help;
+        options.topic = group;
+        return {options, {}, {}};
+    }
+    if (const QString error = commonValues(parser, options); !error.isEmpty())
+        return usage.wrong(error);
+    if (given.size() == 1)
+        return usage.wrong(cliText(QT_TRANSLATE_NOOP("cli", "%1 needs a command: %2"))
+                               .arg(group, groupWords(group)));
+    return usage.wrong(cliText(QT_TRANSLATE_NOOP("cli", "unknown command \"%1\"; %2 takes %3"))
+                           .arg(given[0] + QLatin1Char(' ') + given[1], group, groupWords(group)));
+}
+
 } // namespace
 
 std::optional<QString> languageArgument(const QStringList& arguments)
@@ -652,19 +711,16 @@ ParseResult parseArguments(const QStringList& arguments)
     for (const OptionInfo& option : commonOptions())
         parser.addOption(parserOption(option));
     if (!entry) {
-        // A word that starts a two-word command names the group in the error.
-        const bool group = given.size() > 1
-            && std::any_of(commandTable().begin(), commandTable().end(), [&](const auto& c) {
-                               return QLatin1String(c.name).startsWith(given[0] + QLatin1Char(' '));
-                           });
-        if (!given.isEmpty())
-            return Usage{helpCall(nullptr)}.wrong(
-                cliText(QT_TRANSLATE_NOOP("cli", "unknown command \"%1\""))
-                    .arg(group ? given[0] + QLatin1Char(' ') + given[1] : given[0]));
-        return parseTopLevel(arguments, parser);
+        if (given.isEmpty())
+            return parseTopLevel(arguments, parser);
+        if (!groupCommands(given[0]).isEmpty())
+            return parseGroup(arguments, given, parser);
+        return Usage{helpCall(nullptr)}.wrong(
+            cliText(QT_TRANSLATE_NOOP("cli", "unknown command \"%1\"")).arg(given[0]));
     }
 
-    const Usage usage{helpCall(entry)};
+    // help's wrong words are read about in the help of every command.
+    const Usage usage{helpCall(entry->command == Command::Help ? nullptr : entry)};
     for (const OptionInfo& option : entry->options)
         parser.addOption(parserOption(option));
     if (!parser.parse(QStringList{QStringLiteral("callsetup-cli")} + arguments))
@@ -687,7 +743,7 @@ ParseResult parseArguments(const QStringList& arguments)
     return {options, {}, {}};
 }
 
-QString portTextFor(const QString& port)
+QString portNameFor(const QString& port)
 {
     return isDevicePath(port) ? QStringLiteral("COM1") : port;
 }

@@ -4,6 +4,7 @@
 // source of the parsing (QCommandLineParser, one parser per command), the
 // help, the manual page and the shell completion (CliHelp.h).
 
+#include "commands/TableLearning.h"
 #include "shared/Vocabulary.h"
 
 #include <QList>
@@ -38,7 +39,7 @@ enum class Command {
 
 struct Options {
     Command command = Command::Help;
-    QString topic;                         // Help: a command's name, empty for all;
+    QString topic;                         // Help: a command's or a group's name, empty for all;
                                            // Completion: "bash" or "ports"
     QString port = QStringLiteral("COM1"); // "COM1".."COM8" or a device path
     bool fast = false;
@@ -56,8 +57,11 @@ struct Options {
     bool dryRun = false;               // pagers load
     bool yes = false;                  // init
     bool verify = false;               // read, write
-    int tries = 20;                    // tables learn: unanswered requests per table
+    int tries = DefaultLearningTries;  // tables learn: unanswered requests per table
 };
+
+// The bad rows of a pager file listed before "and N more".
+constexpr int PagerProblemsListed = 20;
 
 // Either the options or, for wrong usage, what is wrong (one line) and the
 // help to read ("callsetup-cli pager set --help").
@@ -92,6 +96,7 @@ struct OptionInfo {
     int defaultCode = -1;
     QStringList fixedWords = {};
     int Options::*listField = nullptr;
+    int helpNumber = -1; // the number the help's %1 stands for, if any
 };
 
 // One word a command takes after its name.
@@ -117,6 +122,11 @@ struct CommandInfo {
 
 const QList<CommandInfo>& commandTable();
 const CommandInfo* commandNamed(const QString& name);
+// The commands of a group by its word ("pager": pager set, pager delete);
+// none for a word that starts no two-word command.
+QList<const CommandInfo*> groupCommands(const QString& word);
+// "set, delete": the second words of a group's commands.
+QString groupWords(const QString& word);
 // --port, --fast, --lang and --help: taken by every command.
 const QList<OptionInfo>& commonOptions();
 // "--model M" as the help shows an option.
@@ -132,10 +142,10 @@ QStringList completionWords(const ArgumentInfo& argument);
 // The command line's own texts, translated under the context "cli".
 QString cliText(const char* source);
 
-// The port list text that stands for `port` ("COM3"; a device path stands as
+// The port name that stands for `port` ("COM3"; a device path stands as
 // "COM1") and the device it opens: the main window's mapping for COMn, the path
 // itself for a path.
-QString portTextFor(const QString& port);
+QString portNameFor(const QString& port);
 std::function<QString(int)> deviceMapFor(const QString& port);
 
 } // namespace cs::cli

@@ -16,6 +16,20 @@ QString text(const char* source)
     return QCoreApplication::translate("cli", source);
 }
 
+// What stands at comN in the link folder, before its path.
+QString linkWords(LinkKind kind)
+{
+    switch (kind) {
+    case LinkKind::Link: return text(QT_TRANSLATE_NOOP("cli", "link %1"));
+    case LinkKind::Dangling: return text(QT_TRANSLATE_NOOP("cli", "dangling link %1"));
+    case LinkKind::Loop: return text(QT_TRANSLATE_NOOP("cli", "link loop %1"));
+    case LinkKind::Folder: return text(QT_TRANSLATE_NOOP("cli", "folder %1, not a link"));
+    case LinkKind::File: return text(QT_TRANSLATE_NOOP("cli", "file %1, not a link"));
+    case LinkKind::None: break;
+    }
+    return {};
+}
+
 } // namespace
 
 int CliSession::ports()
@@ -35,11 +49,8 @@ int CliSession::ports()
                            .arg(route.number)
                            .arg(route.device + QString(width - displayWidth(route.device), u' '),
                                 state + QString(stateWidth - displayWidth(state), u' '));
-        if (!route.link.isEmpty())
-            line += QStringLiteral("  ")
-                + (route.present ? text(QT_TRANSLATE_NOOP("cli", "link %1"))
-                                 : text(QT_TRANSLATE_NOOP("cli", "dangling link %1")))
-                      .arg(route.link);
+        if (route.kind != LinkKind::None)
+            line += QStringLiteral("  ") + linkWords(route.kind).arg(route.link);
         out += line.trimmed() + QLatin1Char('\n');
         reached << route.device;
     }
@@ -61,8 +72,8 @@ int CliSession::ports()
 QString CliSession::portWords()
 {
     QString out;
-    for (int n = 1; n <= 8; ++n)
-        out += QStringLiteral("COM%1\n").arg(n);
+    for (const QString& name : portNames())
+        out += name + QLatin1Char('\n');
     for (const PresentPort& port : presentPorts())
         out += port.device + QLatin1Char('\n');
     return out;

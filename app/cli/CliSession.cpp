@@ -3,59 +3,16 @@
 #include "link/TestView.h"
 #include "memory/Backups.h"
 #include "shared/ErrorText.h"
+#include "shared/Platform.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QTimer>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace cs::cli {
-
-namespace {
-
-volatile std::sig_atomic_t stopSignals = 0;
-volatile std::sig_atomic_t endAtOnce = 0;
-
-// What the program says when a signal ends it at once, prepared beforehand in
-// two buffers (one written while the handler may read the other).
-char lastWords[2][1024];
-std::size_t lastWordsSize[2] = {0, 0};
-volatile std::sig_atomic_t lastWordsAt = -1;
-int lastWordsFd = 2;
-
-// The first Ctrl+C asks the operation to stop after the block or row in
-// progress (or, while the unit listens, ends it at once); a second one ends
-// the program at once. What ends the program says its last words first.
-void onStop(int signal)
-{
-    if (stopSignals || endAtOnce) {
-        if (const int at = lastWordsAt; at >= 0) {
-            [[maybe_unused]] const auto n = ::write(lastWordsFd, lastWords[at], lastWordsSize[at]);
-        }
-        std::signal(signal, SIG_DFL);
-        std::raise(signal);
-        return;
-    }
-    stopSignals = 1;
-}
-
-// monitor: termination signals reach the event loop through a pipe.
-int signalPipe[2] = {-1, -1};
-
-void onMonitorStop(int)
-{
-    const int saved = errno;
-    const char byte = 1;
-    [[maybe_unused]] const auto n = ::write(signalPipe[1], &byte, 1);
-    errno = saved;
-}
-
-} // namespace
 
 int exitStatus(Ending ending)
 {
@@ -80,7 +37,7 @@ CliSession::CliSession(const Options& options, std::FILE* out, std::FILE* err, b
     , commands_(link_, portControl_)
     , askable_(askable)
 {
-    portControl_.setPortText(portTextFor(options.port));
+    portControl_.setPortName(portNameFor(options.port));
     link_.setFastReplies(options.fast);
 }
 
@@ -144,6 +101,13 @@ void CliSession::print(const QByteArray& bytes)
         outputFailed_ = true;
 }
 
+void CliSession::printLines(const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    print(text.endsWith(QLatin1Char('\n')) ? text : text + QStringLiteral("\r\n"));
+}
+
 int CliSession::printed(int status)
 {
     if (!outputFailed_)
@@ -156,51 +120,32 @@ int CliSession::printed(int status)
 
 void CliSession::setLastWords(const QString& line)
 {
-    if (line.isEmpty()) {
-        lastWordsAt = -1;
-        return;
-    }
-    const QByteArray bytes = progress_.lastLine(line).left(sizeof lastWords[0]);
-    const int next = lastWordsAt == 0 ? 1 : 0;
-    std::memcpy(lastWords[next], bytes.constData(), size_t(bytes.size()));
-    lastWordsSize[next] = size_t(bytes.size());
-    lastWordsFd = ::fileno(err_);
-    lastWordsAt = next;
+    const QByteArray bytes = line.isEmpty() ? QByteArray() : progress_.lastLine(line);
+    platform::setLastWords(::fileno(err_), bytes.constData(), size_t(bytes.size()));
 }
 
 void CliSession::catchStops(bool atOnce)
 {
-    stopSignals = 0;
-    endAtOnce = atOnce;
-    struct sigaction action { };
-    action.sa_handler = onStop;
-    sigemptyset(&action.sa_mask);
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
+    platform::catchStopRequests(atOnce);
 }
 
 bool CliSession::stopRequested()
 {
-    return stopSignals != 0;
+    return platform::stopRequested();
 }
 
 int CliSession::monitor()
 {
+    // Termination signals reach the event loop through a descriptor, from
+    // before the port is open.
+    const int stopSignals = platform::stopSignalDescriptor();
+    if (stopSignals < 0)
+        return ExitFailed;
     if (Outcome opened = portControl_.EnsurePortOpen(); !opened.done())
         return finish(opened);
 
-    if (::pipe(signalPipe) != 0)
-        return ExitFailed;
-    ::fcntl(signalPipe[0], F_SETFL, O_NONBLOCK);
-    ::fcntl(signalPipe[1], F_SETFL, O_NONBLOCK);
-    struct sigaction action { };
-    action.sa_handler = onMonitorStop;
-    sigemptyset(&action.sa_mask);
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
-
     int result = ExitDone;
-    QSocketNotifier stop(signalPipe[0], QSocketNotifier::Read);
+    QSocketNotifier stop(stopSignals, QSocketNotifier::Read);
     QObject::connect(&stop, &QSocketNotifier::activated, [] { QCoreApplication::exit(ExitDone); });
 
     // Timer1 of the test view: every 10 ms, whatever arrived becomes hex lines.
@@ -209,7 +154,8 @@ int CliSession::monitor()
     QObject::connect(&tick, &QTimer::timeout, [&] {
         if (!state_.PortIsOpen || !line_.isOpen()) {
             // The line went away (adapter unplugged, far end gone).
-            say(portControl_.statusText());
+            say(QCoreApplication::translate("cli", "the line went away: %1 was closed")
+                    .arg(options_.port));
             result = ExitFailed;
             QCoreApplication::exit(ExitFailed);
             return;

@@ -69,6 +69,9 @@ private:
     // Writes to standard output; a failed write is remembered.
     void print(const QByteArray& bytes);
     void print(const QString& text) { print(text.toUtf8()); }
+    // Writes a text of the windows (CR LF line ends) ending with a line end,
+    // as every text a shell tool writes does.
+    void printLines(const QString& text);
     // The exit status after writing to standard output: ExitFailed with its
     // message when a write failed, else `status`.
     int printed(int status);

@@ -3,20 +3,11 @@
 #include "cli/CliSession.h"
 #include "memory/BackupFile.h"
 #include "memory/Backups.h"
+#include "memory/DataBackup.h"
 
 #include <QCoreApplication>
 
 namespace cs::cli {
-
-namespace {
-
-// The data backup window's own words.
-QString windowText(const char* source)
-{
-    return QCoreApplication::translate("BackupWindow", source);
-}
-
-} // namespace
 
 TransferControl CliSession::transferProgress(const QString& caption, int maximum)
 {
@@ -37,7 +28,7 @@ int CliSession::read()
         return finish(target);
     catchStops();
     setLastWords(QCoreApplication::translate("cli", "the read was stopped: nothing was saved"));
-    const TransferControl control = transferProgress(windowText("正在读取主机内容……"),
+    const TransferControl control = transferProgress(readingCaption(MemoryUnit::Host),
                                                      HostBlocks - 1);
     const Outcome read = options_.verify
         ? readHostTwice(link_, portControl_, control)
@@ -85,7 +76,7 @@ int CliSession::write()
         return finish(opened);
     finish(opened);
     catchStops();
-    TransferControl control = transferProgress(windowText("正在下发数据到主机……"), HostBlocks - 1);
+    TransferControl control = transferProgress(downloadingCaption(), HostBlocks - 1);
     // A second Ctrl+C ends the program at once, saying what the unit holds by then.
     const auto downloading = control.progress;
     bool checking = false;
@@ -95,8 +86,7 @@ int CliSession::write()
     };
     control.progress = [this, downloading, &checking](int value) {
         if (checking)
-            return progress_.showProgress(windowText("下发完成，正在读回校验……"), value, 0,
-                                          HostBlocks - 1);
+            return progress_.showProgress(checkingCaption(), value, 0, HostBlocks - 1);
         setLastWords(holdsLine(value + 1, HostBlocks));
         downloading(value);
     };
@@ -104,7 +94,7 @@ int CliSession::write()
         checking = true;
         setLastWords(QCoreApplication::translate(
             "cli", "the download completed; the check was stopped and not done"));
-        progress_.showProgress(windowText("下发完成，正在读回校验……"), 0, 0, HostBlocks - 1);
+        progress_.showProgress(checkingCaption(), 0, 0, HostBlocks - 1);
     };
     const Outcome download = options_.verify ? downloadAndVerify(link_, portControl_, control)
                                              : downloadImage(link_, portControl_, control);

@@ -1,10 +1,10 @@
 #include "cli/Console.h"
 #include "cli/CliHelp.h"
 
+#include "shared/Platform.h"
+
 #include <QCoreApplication>
 #include <algorithm>
-#include <sys/ioctl.h>
-#include <unistd.h>
 
 namespace cs::cli {
 
@@ -58,9 +58,8 @@ ProgressDisplay::ProgressDisplay(std::FILE* out, bool terminal)
 
 int ProgressDisplay::columns() const
 {
-    winsize size{};
-    if (::ioctl(::fileno(out_), TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
-        return size.ws_col;
+    if (const int width = platform::terminalColumns(out_); width > 0)
+        return width;
     bool ok = false;
     const int columns = qEnvironmentVariableIntValue("COLUMNS", &ok);
     return ok && columns > 0 ? columns : 80;

@@ -12,15 +12,22 @@
 #include "cli/Console.h"
 #include "memory/BackupFile.h"
 #include "shared/Language.h"
+#include "shared/Platform.h"
 #include "shared/QtMessages.h"
 
 #include <QCoreApplication>
 #include <cstdio>
-#include <unistd.h>
 
 int main(int argc, char** argv)
 {
     cs::routeQtMessages();
+    // Qt reads the locale once, as the application object is made: the chosen
+    // language's numbers and dates are set before.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const auto language = cs::chosenLanguage(cs::cli::languageArgument(arguments));
+    cs::followLanguageLocale(language.value_or(cs::languageFromEnvironment()));
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("callsetup-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(cs::version));
@@ -28,8 +35,6 @@ int main(int argc, char** argv)
     // The translator comes before any text: the errors of the arguments are in
     // the chosen language too (a wrong --lang is one of them, told in the
     // locale's language).
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-    const auto language = cs::chosenLanguage(cs::cli::languageArgument(arguments));
     if (!cs::installLanguage(app, language.value_or(cs::languageFromEnvironment())))
         cs::cli::writeUtf8(stderr,
                            QStringLiteral("callsetup-cli: the translation cannot be loaded\n"));
@@ -54,8 +59,8 @@ int main(int argc, char** argv)
             return cs::cli::ExitUsage;
         }
     }
-    const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    const bool terminal = cs::platform::isTerminal(stderr);
     cs::cli::CliSession session(*parsed.options, stdout, stderr, terminal,
-                                terminal && ::isatty(STDIN_FILENO) == 1);
+                                terminal && cs::platform::isTerminal(stdin));
     return session.run();
 }

@@ -6,6 +6,11 @@ namespace cs {
 
 namespace {
 
+// The pattern's own messages, marked for the translation tools under the
+// commands' context and looked up when shown.
+const char* const NoReplyText = QT_TRANSLATE_NOOP("Commands", "超时没有返回数据!!");
+const char* const LengthErrorText = QT_TRANSLATE_NOOP("Commands", "返回数据长度错误");
+
 QString commandText(const char* source)
 {
     return QCoreApplication::translate("Commands", source);
@@ -50,7 +55,7 @@ private:
 
 Notice timeoutNotice(bool focus, const QString& text)
 {
-    return {stopMessage(text.isEmpty() ? commandText("超时没有返回数据!!") : text), focus};
+    return {stopMessage(text.isEmpty() ? commandText(NoReplyText) : text), focus};
 }
 
 Notice successNotice(const QString& text, bool focus)
@@ -60,7 +65,7 @@ Notice successNotice(const QString& text, bool focus)
 
 Notice lengthErrorNotice(bool focus, const QString& text, Style style)
 {
-    return {{text.isEmpty() ? commandText("返回数据长度错误") : text, style, Title::Error}, focus};
+    return {{text.isEmpty() ? commandText(LengthErrorText) : text, style, Title::Error}, focus};
 }
 
 Notice stopNotice(const QString& text, bool focus, Title title)

@@ -75,7 +75,7 @@ Outcome LearningRun::start(const QString& firstText, const QString& lastText,
 
     const bool unanswered = end.outcome.cause == Cause::Unanswered;
     if (end.outcome.done())
-        ui_.message({LearningText::tr("%1张餐桌学习完成！").arg(end.learned)});
+        ui_.message({LearningText::tr("%n张餐桌学习完成！", nullptr, end.learned)});
     else if (unanswered)
         ui_.message(stopMessage(status));
     else if (end.outcome.ending != Ending::Stopped)
@@ -106,9 +106,9 @@ QString LearningRun::endText(const LearningEnd& end) const
         return LearningText::tr("已停止：%1；餐桌%2未学习。").arg(learnedPart).arg(end.nextTable);
     if (end.outcome.cause == Cause::Unanswered)
         return LearningText::tr(
-                   "餐桌%1：%2次请求都没有回应：没有人按呼叫器的键，或者主机没有应答；%3。")
+                   "餐桌%1：%n次请求都没有回应：没有人按呼叫器的键，或者主机没有应答；%2。",
+                   nullptr, end.attempts)
             .arg(end.nextTable)
-            .arg(end.attempts)
             .arg(learnedPart);
     return LearningText::tr("在餐桌%1结束：%2。").arg(end.nextTable).arg(learnedPart);
 }

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace cs {
@@ -15,6 +16,13 @@ struct BatchText {
 };
 
 constexpr int PagerCells = 6;
+
+// The captions of the columns, the main window's labels of the same fields.
+const char* const ColumnCaptions[PagerCells] = {
+    QT_TRANSLATE_NOOP("ImportWindow", "传呼号"), QT_TRANSLATE_NOOP("ImportWindow", "地址码"),
+    QT_TRANSLATE_NOOP("ImportWindow", "机型"),   QT_TRANSLATE_NOOP("ImportWindow", "极性"),
+    QT_TRANSLATE_NOOP("ImportWindow", "速率"),   QT_TRANSLATE_NOOP("ImportWindow", "音调"),
+};
 
 // One line split at commas; a cell in double quotes may hold commas and "".
 QStringList cells(const QString& line)
@@ -63,16 +71,18 @@ std::optional<QString> decode(const QByteArray& contents)
     return text;
 }
 
-// A list cell: empty takes the default; a word of the list its code; else
-// the message for it.
-int listCell(const QString& cell, int fallback, const Vocabulary& words, QString& problem)
+// A list cell of column `column`: empty takes the default; a word of the
+// list its code; else the message for it, naming the column by its caption.
+int listCell(const QString& cell, int column, int fallback, const Vocabulary& words,
+             QString& problem)
 {
     if (cell.isEmpty())
         return fallback;
     if (const auto code = words.codeOf(cell))
         return *code;
     if (problem.isEmpty())
-        problem = BatchText::tr("unknown %1 \"%2\"").arg(words.name(), cell);
+        problem = BatchText::tr("unknown value \"%2\" in the column %1")
+                      .arg(pagerColumnCaption(column), cell);
     return fallback;
 }
 
@@ -85,6 +95,13 @@ bool allEmpty(const QStringList& c)
 }
 
 } // namespace
+
+QString pagerColumnCaption(int column)
+{
+    if (column < 0 || column >= PagerCells)
+        return {};
+    return QCoreApplication::translate("ImportWindow", ColumnCaptions[column]);
+}
 
 QString pagerCsvHeader()
 {
@@ -100,19 +117,18 @@ PagerFile readPagerCsv(const QByteArray& contents)
             0, BatchText::tr("the file is neither UTF-8 nor GB18030 text"), {}};
         return file;
     }
-    const QStringList lines = text->split(u'\n');
+    // CR LF (Windows), LF, or CR alone (older Mac spreadsheets).
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    const QStringList lines = text->split(lineEnd);
     QHash<int, int> lineOfPager;
-    bool header = false;
+    bool headerSeen = false;
     for (int i = 0; i < lines.size(); ++i) {
-        QString line = lines[i];
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        const QStringList c = cells(line);
+        const QStringList c = cells(lines[i]);
         if (allEmpty(c))
             continue;
         const int lineNumber = i + 1;
-        if (!header) {
-            header = true;
+        if (!headerSeen) {
+            headerSeen = true;
             if (c.join(u',').compare(pagerCsvHeader(), Qt::CaseInsensitive) != 0) {
                 const QString header = pagerCsvHeader();
                 file.problems << RowProblem{
@@ -131,10 +147,10 @@ PagerFile readPagerCsv(const QByteArray& contents)
         row.number = at(0);
         row.address = at(1);
         QString problem;
-        row.model = listCell(at(2), DefaultModel, pagerModels(), problem);
-        row.polarity = listCell(at(3), DefaultPolarity, pagerPolarities(), problem);
-        row.rate = listCell(at(4), DefaultRate, pagerRates(), problem);
-        row.tone = listCell(at(5), DefaultTone, pagerTones(), problem);
+        row.model = listCell(at(2), 2, DefaultModel, pagerModels(), problem);
+        row.polarity = listCell(at(3), 3, DefaultPolarity, pagerPolarities(), problem);
+        row.rate = listCell(at(4), 4, DefaultRate, pagerRates(), problem);
+        row.tone = listCell(at(5), 5, DefaultTone, pagerTones(), problem);
         // The set pager command's own checks come first, with its messages; a
         // list cell that names no item is reported when they pass.
         const auto checked = checkPager(row.number, row.address, row.model, row.polarity, row.rate,
@@ -156,7 +172,7 @@ PagerFile readPagerCsv(const QByteArray& contents)
         else
             file.rows << row;
     }
-    if (!header)
+    if (!headerSeen)
         file.problems << RowProblem{0, BatchText::tr("the file is empty"), {}};
     return file;
 }

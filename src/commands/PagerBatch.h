@@ -7,11 +7,12 @@
 //   14,7654321,,,,                                (empty cells: the window's defaults)
 //
 // UTF-8 with or without a byte-order mark; a file that is not UTF-8 is read as
-// GB18030 (what spreadsheets on Chinese Windows save). CR LF or LF line ends,
-// cells may be quoted, empty cells after the sixth are ignored, and lines of
-// empty cells are skipped. A list cell takes the list's export word, its
-// Chinese text, its text in the program's language or its number. Every row is
-// checked with the set pager command's own checks before anything is sent.
+// GB18030 (what spreadsheets on Chinese Windows save). CR LF, LF or CR line
+// ends (older Mac spreadsheets); cells may be quoted, empty cells after the
+// sixth are ignored, and lines of empty cells are skipped. A list cell takes
+// the list's export word, its Chinese text, its text in the program's language
+// or its number. Every row is checked with the set pager command's own checks
+// before anything is sent.
 
 #include "commands/Commands.h"
 #include "shared/Vocabulary.h"
@@ -26,6 +27,11 @@ namespace cs {
 
 // The header line of a pager file, also what the pager CSV export starts with.
 QString pagerCsvHeader(); // "number,address,model,polarity,rate,tone"
+
+// The caption of a pager file's column 0 (number) .. 5 (tone) in the
+// program's language: the import window's preview heads its columns with it,
+// and a message about a cell names its column by it.
+QString pagerColumnCaption(int column);
 
 struct PagerRow {
     int line = 0; // line number in the file, from 1

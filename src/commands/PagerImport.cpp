@@ -77,7 +77,7 @@ void PagerImport::check(const QByteArray& contents)
         rows_.clear(); // nothing is sent from a file with a bad row
     status = badRows > 0
         ? ImportText::tr("%1行有错：改正文件后重新打开，有错时一行也不写入。").arg(badRows)
-        : ImportText::tr("共%1个传呼机，每一行都可以写入。").arg(rows_.size());
+        : ImportText::tr("共%n个传呼机，每一行都可以写入。", nullptr, int(rows_.size()));
     emit changed();
 }
 
@@ -99,7 +99,7 @@ Outcome PagerImport::write()
     stopRequested = false;
     done = 0;
     BatchControl control;
-    status = ImportText::tr("正在写入%1个传呼机……").arg(rows_.size());
+    status = ImportText::tr("正在写入%n个传呼机……", nullptr, int(rows_.size()));
     control.progress = [this](int rowsDone, int) {
         done = rowsDone;
         emit changed();
@@ -118,7 +118,7 @@ Outcome PagerImport::write()
     emit changed();
     // The box of the row that failed; its focus belongs to the main window's fields.
     if (end.outcome.done())
-        ui_.message({ImportText::tr("%1个传呼机写入成功！").arg(end.written)});
+        ui_.message({ImportText::tr("%n个传呼机写入成功！", nullptr, end.written)});
     else if (!end.outcome.message.isEmpty())
         ui_.message(end.outcome.message);
     return end.outcome;
@@ -127,7 +127,7 @@ Outcome PagerImport::write()
 QString PagerImport::endText(const Outcome& outcome, int written) const
 {
     if (outcome.done())
-        return ImportText::tr("%1个传呼机已全部写入。").arg(written);
+        return ImportText::tr("%n个传呼机已全部写入。", nullptr, written);
     const PagerRow& next = rows_[written];
     const QString set = rowsSet(rows_, written);
     if (outcome.ending == Ending::Stopped)

@@ -1,6 +1,8 @@
 #include "link/PortControl.h"
 #include "link/PortNames.h"
 
+#include <QCoreApplication>
+
 namespace cs {
 
 PortControl::PortControl(AppState& state, Port& port, std::function<QString(int)> deviceFor)
@@ -24,19 +26,24 @@ Message PortControl::portMessage()
 Outcome PortControl::openPort()
 {
     port_.setRts(true);
-    const int number = portNumberOf(portText_);
+    const int number = portNumberOf(portName_);
     if (number == 0 || !port_.open(deviceFor_(number))) {
         Outcome failed = Outcome::failed(portMessage(), Cause::Port);
         // Why, in the system's words, for the faces that say more than the message.
         if (number != 0)
             failed.detail = portOpenErrorLine(port_.lastOpenError());
+        report(PortState::Failed);
         return failed;
     }
     state_.PortIsOpen = true;
-    statusText_ = QCoreApplication::translate("MainWindow", "已打开%1").arg(portText_);
-    buttonCaption_ = QCoreApplication::translate("MainWindow", "关闭");
-    emit changed();
+    report(PortState::Open);
     return Outcome::success();
+}
+
+void PortControl::report(PortState state)
+{
+    status_ = {state, portName_};
+    emit changed(status_);
 }
 
 void PortControl::closePort()
@@ -44,9 +51,7 @@ void PortControl::closePort()
     port_.close();
     state_.PortIsOpen = false;
     port_.setRts(false);
-    statusText_ = QCoreApplication::translate("MainWindow", "串口已关闭");
-    buttonCaption_ = QCoreApplication::translate("MainWindow", "打开");
-    emit changed();
+    report(PortState::Closed);
 }
 
 Outcome PortControl::EnsurePortOpen()
@@ -62,14 +67,13 @@ Outcome PortControl::toggle()
     return Outcome::success();
 }
 
-void PortControl::changePort(const QString& text)
+void PortControl::changePort(const QString& name)
 {
-    portText_ = text;
+    portName_ = name;
     if (port_.isOpen())
         port_.close();
     state_.PortIsOpen = false;
-    statusText_ = QCoreApplication::translate("MainWindow", "串口已关闭");
-    emit changed();
+    report(PortState::ChoiceChanged);
 }
 
 } // namespace cs

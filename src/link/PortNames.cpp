@@ -6,6 +6,8 @@
 #include <QSerialPortInfo>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
 #include <tuple>
 
 namespace cs {
@@ -137,6 +139,22 @@ std::pair<QString, QString> linkOf(int n)
 
 } // namespace
 
+LinkKind linkKindOf(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat own { };
+    if (::lstat(name.constData(), &own) != 0)
+        return LinkKind::None;
+    if (S_ISDIR(own.st_mode))
+        return LinkKind::Folder;
+    if (!S_ISLNK(own.st_mode))
+        return LinkKind::File;
+    struct stat target { };
+    if (::stat(name.constData(), &target) == 0)
+        return LinkKind::Link;
+    return errno == ELOOP ? LinkKind::Loop : LinkKind::Dangling;
+}
+
 QString portDevice(int n)
 {
 #ifdef Q_OS_WIN
@@ -149,6 +167,14 @@ QString portDevice(int n)
         return target;
     return mapPortDevice(n, presentPorts(), QString());
 #endif
+}
+
+QStringList portNames()
+{
+    QStringList names;
+    for (int n = 1; n <= PortCount; ++n)
+        names << QStringLiteral("COM%1").arg(n);
+    return names;
 }
 
 QList<PortRoute> portRoutes(int count)
@@ -165,11 +191,13 @@ QList<PortRoute> portRoutes(int count)
 #else
         const auto [link, target] = linkOf(n);
         route.link = link;
+        route.kind = link.isEmpty() ? LinkKind::None : linkKindOf(link);
         route.device = mapPortDevice(n, present, target);
+        // A folder or a plain file in place of a link is no device.
         route.present = target.isEmpty()
             ? std::any_of(present.begin(), present.end(),
                           [&](const PresentPort& p) { return p.device == route.device; })
-            : QFileInfo::exists(target);
+            : route.kind == LinkKind::Link && !QFileInfo(target).isDir();
 #endif
         routes.append(route);
     }

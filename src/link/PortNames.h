@@ -1,5 +1,5 @@
 #pragma once
-// Port numbers 1..9 of the port list and the devices they reach.
+// The port names COM1 .. COM8 of the port list and the devices they reach.
 //   Windows: COMn.
 //   Elsewhere, looked up each time a port is opened:
 //   1. the per-user link <links>/comN when it exists (the convention Wine uses
@@ -12,8 +12,14 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace cs {
+
+// The ports offered: COM1 .. COM8.
+constexpr int PortCount = 8;
+// "COM1" .. "COM8", in order.
+QStringList portNames();
 
 // The port number of a port list text: its last character as a digit, or 0.
 int portNumberOf(const QString& portText);
@@ -41,17 +47,31 @@ QString mapPortDevice(int n, const QList<PresentPort>& present, const QString& l
 // The device for port number n (n >= 1), as the machine stands now.
 QString portDevice(int n);
 
+// What stands at <links>/comN.
+enum class LinkKind {
+    None,     // nothing: the port is counted from the ports present
+    Link,     // a symbolic link to something that is there
+    Dangling, // a symbolic link to something that is not there (adapter unplugged)
+    Loop,     // a symbolic link that leads back to itself through links
+    Folder,   // a folder, not a link: COMn reaches nothing
+    File,     // a file that is not a link (nor a folder): COMn opens it
+};
+
+// What stands at `path`, without following it further than needed.
+LinkKind linkKindOf(const QString& path);
+
 // Where one port number leads, and how.
 struct PortRoute {
     int number = 0;
-    QString device;       // what COMn opens
-    QString link;         // the per-user link comN, when there is one (dangling too)
-    bool present = false; // the device is there: a port counted, or a link's target
+    QString device; // what COMn opens
+    QString link;   // the per-user comN, when anything stands there
+    LinkKind kind = LinkKind::None;
+    bool present = false; // a device is there: a port counted, or a link's target
 };
 
 // Port numbers 1..count as the machine stands now, from one look at the links
 // and one enumeration of the ports present: what the ports command lists and
 // the port list's tips show.
-QList<PortRoute> portRoutes(int count = 8);
+QList<PortRoute> portRoutes(int count = PortCount);
 
 } // namespace cs

@@ -130,8 +130,7 @@ std::optional<QByteArray> readBackupFile(const QString& path, FileProblem* probl
     std::optional<QByteArray> bytes = readUpTo(path, HostMemorySize, nullptr, problem);
     if (bytes && bytes->size() != HostMemorySize) {
         fail(problem, FileFault::TooShort,
-             CliText::tr("%1 bytes, fewer than the %2 of a backup")
-                 .arg(bytes->size())
+             CliText::tr("%n bytes, fewer than the %1 of a backup", nullptr, int(bytes->size()))
                  .arg(HostMemorySize));
         return std::nullopt;
     }

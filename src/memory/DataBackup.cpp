@@ -25,6 +25,26 @@ QString downloadIdle()
 
 } // namespace
 
+QString readingCaption(MemoryUnit unit)
+{
+    switch (unit) {
+    case MemoryUnit::Host: return BackupText::tr("正在读取主机内容……");
+    case MemoryUnit::BuiltInReceiver: return BackupText::tr("正在读取内置接收机内容……");
+    case MemoryUnit::ExternalReceiver: break;
+    }
+    return BackupText::tr("正在读取外置接收机内容……");
+}
+
+QString downloadingCaption()
+{
+    return BackupText::tr("正在下发数据到主机……");
+}
+
+QString checkingCaption()
+{
+    return BackupText::tr("下发完成，正在读回校验……");
+}
+
 void DataBackup::load()
 {
     const AppState& s = link_.state();
@@ -92,11 +112,8 @@ void DataBackup::finish(const Outcome& outcome, const QString& idleCaption)
 Outcome DataBackup::read(MemoryUnit unit)
 {
     const bool host = unit == MemoryUnit::Host;
-    const QString busy = host                 ? BackupText::tr("正在读取主机内容……")
-        : unit == MemoryUnit::BuiltInReceiver ? BackupText::tr("正在读取内置接收机内容……")
-                                              : BackupText::tr("正在读取外置接收机内容……");
-    const Outcome outcome = readMemory(link_, port_, unit,
-                                       progress(busy, host ? HostBlocks - 1 : ReceiverBlocks));
+    const Outcome outcome = readMemory(
+        link_, port_, unit, progress(readingCaption(unit), host ? HostBlocks - 1 : ReceiverBlocks));
     finish(outcome, readIdle());
     const AppState& s = link_.state();
     if (host && !outcome.done() && s.HostReadFailed) {
@@ -139,11 +156,11 @@ Outcome DataBackup::readExternalReceiver()
 
 Outcome DataBackup::download()
 {
-    TransferControl control = progress(BackupText::tr("正在下发数据到主机……"), HostBlocks - 1);
+    TransferControl control = progress(downloadingCaption(), HostBlocks - 1);
     bool checking = false;
     control.checking = [this, &checking] {
         checking = true;
-        view_.label1 = BackupText::tr("下发完成，正在读回校验……");
+        view_.label1 = checkingCaption();
         view_.progressValue = 0;
         view_.update();
         ui_.repaint();

@@ -12,6 +12,13 @@
 
 namespace cs {
 
+// What the progress caption says while a transfer runs, in the data backup
+// window's words ("正在读取主机内容……"); the command line shows it above its bar.
+QString readingCaption(MemoryUnit unit);
+QString downloadingCaption();
+// The checked download after its last block, while it reads the unit back.
+QString checkingCaption();
+
 class DataBackup {
 public:
     DataBackup(Link& link, PortControl& port, BackupView& view, Ui& ui)

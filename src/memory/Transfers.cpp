@@ -90,10 +90,12 @@ QString hexAddress(int address)
     return QStringLiteral("%1").arg(address, 4, 16, QLatin1Char('0')).toUpper();
 }
 
-Outcome difference(const QString& text, const CellDifference& d)
+// `text` holds %n for the count (translated with it) and %1 for the address.
+Outcome difference(const char* text, const CellDifference& d)
 {
     Outcome o = Outcome::failed(
-        stopMessage(text.arg(QString::number(d.count), hexAddress(d.first))), Cause::Difference);
+        stopMessage(BackupText::tr(text, nullptr, d.count).arg(hexAddress(d.first))),
+        Cause::Difference);
     o.firstDifference = d.first;
     o.differences = d.count;
     return o;
@@ -213,7 +215,9 @@ Outcome readHostTwice(Link& link, PortControl& port, const TransferControl& cont
     if (d.count > 0) {
         link.state().HostReadFailed = true;
         return difference(
-            BackupText::tr("两次读取的主机内容不同：共%1个字节不同，第一处在地址%2H！"), d);
+            QT_TRANSLATE_N_NOOP("BackupWindow",
+                                "两次读取的主机内容不同：共%n个字节不同，第一处在地址%1H！"),
+            d);
     }
     keepRead(link.state(), MemoryUnit::Host);
     return second;
@@ -302,8 +306,10 @@ Outcome downloadAndVerify(Link& link, PortControl& port, const TransferControl& 
     }
     const CellDifference d = differingCells(s.HostImage, s.ReadArea);
     if (d.count > 0)
-        return difference(
-            BackupText::tr("下发后读回的主机内容与备份不同：共%1个字节不同，第一处在地址%2H！"), d);
+        return difference(QT_TRANSLATE_N_NOOP(
+                              "BackupWindow",
+                              "下发后读回的主机内容与备份不同：共%n个字节不同，第一处在地址%1H！"),
+                          d);
     return Outcome::success(BackupText::tr("下发备份数据到主机成功，读回的内容与备份相同！"));
 }
 

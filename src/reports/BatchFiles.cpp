@@ -63,7 +63,7 @@ BackupComparison compareBackups(const QString& first, const QString& second)
     c.difference = backupDiff(images[0], images[1]);
     c.summary = c.difference.cells == 0
         ? CompareText::tr("两个备份相同。")
-        : CompareText::tr("共有%1个字节不同，每一个都列在下面。").arg(c.difference.cells);
+        : CompareText::tr("共有%n个字节不同，每一个都列在下面。", nullptr, c.difference.cells);
     return c;
 }
 

@@ -31,7 +31,7 @@ std::optional<PagerType> pagerTypeOfCapital(std::uint8_t capital)
 
 QString getvoicevalue(int code)
 {
-    if (code < 0 || code >= VoicePromptCount)
+    if (code < 0 || code >= keyPrompts().size())
         return {};
     return QStringLiteral("“") + keyPrompts().text(code) + QStringLiteral("”");
 }
@@ -110,25 +110,25 @@ std::optional<NumberPronunciation> HostMemory::numberPronunciation() const
 
 CodeSetting HostMemory::callOriginator() const
 {
-    return decodeSetting(at(CallOriginatorCell), CallOriginatorCount);
+    return decodeSetting(at(CallOriginatorCell), callOriginators().size());
 }
 
 CodeSetting HostMemory::keyPrompt(int key) const
 {
     // Every code that is set has its prompt.
-    CodeSetting s = decodeSetting(at(KeyPromptCell + key - 1), VoicePromptCount);
-    s.set = s.code < VoicePromptCount;
+    CodeSetting s = decodeSetting(at(KeyPromptCell + key - 1), keyPrompts().size());
+    s.set = s.code < keyPrompts().size();
     return s;
 }
 
 CodeSetting HostMemory::handheldByTable() const
 {
-    return decodeSetting(at(HandheldByTableCell), HandheldPromptCount);
+    return decodeSetting(at(HandheldByTableCell), handheldPlaces().size());
 }
 
 CodeSetting HostMemory::handheldByPager() const
 {
-    return decodeSetting(at(HandheldByPagerCell), HandheldPromptCount);
+    return decodeSetting(at(HandheldByPagerCell), handheldPlaces().size());
 }
 
 InfoUnitType HostMemory::infoUnitType() const

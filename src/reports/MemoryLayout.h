@@ -86,12 +86,10 @@ extern const std::array<PagerTypeLetter, 12> PagerTypeLetters;
 // Model and rate of a capital letter; none for a letter outside the table.
 std::optional<PagerType> pagerTypeOfCapital(std::uint8_t capital);
 
-// VoicePromptCode 0..15 (keyPrompts()), CallOriginatorCode 0..8 with 9 set but
-// without a word (callOriginators()), HandheldPromptCode 0..2 with 3 set but
-// without a text (handheldPlaces()).
-constexpr int VoicePromptCount = 16;
-constexpr int CallOriginatorCount = 9;
-constexpr int HandheldPromptCount = 3;
+// The codes of the voice settings are the positions of their lists:
+// VoicePromptCode in keyPrompts(), CallOriginatorCode in callOriginators() (the
+// code just past the list is set but has no word), HandheldPromptCode in
+// handheldPlaces() (the code just past it is set but has no text).
 
 // getvoicevalue: the text of a VoicePromptCode in quotation marks (“点菜”);
 // empty for any other code.

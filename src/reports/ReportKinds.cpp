@@ -1,4 +1,5 @@
 #include "reports/ReportKinds.h"
+#include "reports/ReportFormats.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -164,7 +165,7 @@ template <int First, int Count> QList<int> fixed(const HostMemory&)
 
 QString ReportKindInfo::captionText() const
 {
-    return QCoreApplication::translate("Reports", caption);
+    return caption ? QCoreApplication::translate("Reports", caption) : QString();
 }
 
 QString ReportKindInfo::summaryText() const
@@ -177,10 +178,10 @@ const QList<ReportKindInfo>& reportKinds()
     static const QList<ReportKindInfo> kinds = {
         {ReportPagers, "pagers", QT_TRANSLATE_NOOP("Reports", "传呼号"),
          QT_TRANSLATE_NOOP("cli", "the pagers"), Heading::Pagers, pagerCells, always<pagerReport>,
-         pagerJson},
+         pagerJson, pagerCsv},
         {ReportTables, "tables", QT_TRANSLATE_NOOP("Reports", "餐桌号"),
          QT_TRANSLATE_NOOP("cli", "the tables and their callers"), Heading::Tables, tableCells,
-         tableReport, tableJson},
+         tableReport, tableJson, tableCsv},
         {ReportWorkMode, "mode", QT_TRANSLATE_NOOP("Reports", "工作模式"),
          QT_TRANSLATE_NOOP("cli", "the work mode"), Heading::None, fixed<WorkModeCell, 1>,
          always<workModeReport>, modeJson},
@@ -207,11 +208,35 @@ const QList<ReportKindInfo>& reportKinds()
     return kinds;
 }
 
+QJsonObject ReportKindInfo::jsonDocument(const HostMemory& host) const
+{
+    if (kind == ReportAll)
+        return backupJson(host);
+    return {{QString::fromLatin1(name), json(host)}};
+}
+
+const ReportKindInfo& allReportKinds()
+{
+    static const ReportKindInfo all = {
+        .kind = ReportAll,
+        .name = "all",
+        .caption = nullptr,
+        .summary = QT_TRANSLATE_NOOP("cli", "everything the backup holds (json)"),
+        .heading = Heading::None,
+        .cells = [](const HostMemory&) { return range(0, HostMemorySize); },
+        .text = nullptr,
+        .json = [](const HostMemory& host) { return QJsonValue(backupJson(host)); },
+    };
+    return all;
+}
+
 const ReportKindInfo* reportKindNamed(const QString& name)
 {
     for (const ReportKindInfo& kind : reportKinds())
         if (name == QLatin1String(kind.name))
             return &kind;
+    if (name == QLatin1String(allReportKinds().name))
+        return &allReportKinds();
     return nullptr;
 }
 
@@ -234,7 +259,7 @@ QStringList reportKindNames()
     QStringList names;
     for (const ReportKindInfo& kind : reportKinds())
         names << QString::fromLatin1(kind.name);
-    return names;
+    return names << QString::fromLatin1(allReportKinds().name);
 }
 
 QStringList reportKindCaptions()

@@ -18,22 +18,13 @@ Message noImage()
 
 } // namespace
 
-Report buildReport(const ReportKindInfo* kind, const AppState& state)
+Report buildReport(const ReportKindInfo& kind, const HostMemory& host)
 {
     Report report;
-    if (!state.ImageDataPresent) {
-        report.outcome = Outcome::refused(noImage());
+    if (!kind.text)
         return report;
-    }
-    if (!kind)
-        return report;
-    if (!state.HostImageLoaded) {
-        report.outcome = Outcome::refused(
-            stopMessage(ViewText::tr("还没有读取主机内容，操作无效！")));
-        return report;
-    }
-    report.heading = kind->heading;
-    if (const auto text = kind->text(HostMemory(state.HostImage)))
+    report.heading = kind.heading;
+    if (const auto text = kind.text(host))
         report.text = *text;
     else
         report.outcome.message = stopMessage(ViewText::tr("没有餐桌号！"), Title::Attention);
@@ -56,13 +47,20 @@ void showReport(BackupView& view, const AppState& state, Ui& ui, const ReportKin
     if (!kind)
         return;
 
-    const Report report = buildReport(kind, state);
+    if (!state.HostImageLoaded) {
+        // A receiver's memory holds none of the reports.
+        ui.message(stopMessage(ViewText::tr("还没有读取主机内容，操作无效！")));
+        return;
+    }
+    const Report report = buildReport(*kind, HostMemory(state.HostImage));
     view.label3Visible = report.heading == Heading::Pagers;
     view.label4Visible = report.heading == Heading::Tables;
     // The finished report text is set in one go, and made again from the image
     // a later read or open brings.
     view.text1 = report.text;
-    view.text1Source = [kind](const AppState& s) { return buildReport(kind, s).text; };
+    view.text1Source = [kind](const AppState& s) {
+        return s.HostImageLoaded ? buildReport(*kind, HostMemory(s.HostImage)).text : QString();
+    };
     view.update();
     present(ui, report.outcome);
 }

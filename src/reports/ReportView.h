@@ -12,18 +12,19 @@ namespace cs {
 
 struct Report {
     // Done with the text; Done with a message and no text when there is
-    // nothing to list (no tables: "没有餐桌号！"); Refused when the image the
-    // kind needs was neither read nor opened.
+    // nothing to list (no tables: "没有餐桌号！").
     Outcome outcome;
     QString text;
     Heading heading = Heading::None;
 };
 
-// The report of `kind` (none: no item selected, nothing happens) from the images.
-Report buildReport(const ReportKindInfo* kind, const AppState& state);
+// The report of `kind` from a host memory image (no text for a kind without
+// one).
+Report buildReport(const ReportKindInfo& kind, const HostMemory& host);
 
 // The window's Command5: clears the view, gives it its full size, then shows
-// the report or its message.
+// the report of `kind` (none: no item selected, nothing more happens) or its
+// message; refused when the image it needs was neither read nor opened.
 void showReport(BackupView& view, const AppState& state, Ui& ui, const ReportKindInfo* kind);
 
 } // namespace cs

@@ -1,4 +1,5 @@
 #include "reports/Reports.h"
+#include "shared/Language.h"
 
 #include <QCoreApplication>
 
@@ -30,11 +31,10 @@ QString spaces(int n)
     return QString(n, QLatin1Char(' '));
 }
 
-// True when a translation of the words is installed: the polarity word then
-// differs from its Chinese source.
+// True when the words are translated (they are written in Chinese).
 bool translated()
 {
-    return pagerPolarities().text(1) != QStringLiteral("正");
+    return installedLanguage() != Language::Chinese;
 }
 
 // A word of a column, before the blanks that follow it. The Chinese words

@@ -25,8 +25,8 @@ enum ReportKind : int {
     ReportCallOriginator = 7,
     ReportKeyPrompts = 8,
     ReportHandheldPrompts = 9,
+    ReportAll = 10, // every kind at once, for other programs
 };
-constexpr int ReportKindCount = 10;
 
 QString signedDecimal(int value);          // 5 -> " 5"
 QString signedFrequency(double megahertz); // 430.225 -> " 430.225"

@@ -2,6 +2,8 @@
 #include "link/RequestCodes.h"
 #include "reports/MemoryLayout.h"
 
+#include <QCoreApplication>
+
 namespace cs {
 
 namespace {
@@ -44,12 +46,12 @@ std::optional<std::uint8_t> optionalList(const ListChoice& list, int count)
 
 std::optional<QByteArray> VoicePrompts::callerPromptPayload(const CallerPromptChoices& c)
 {
-    const auto pronunciation = position(c.pronunciation, 2);
-    const auto originator = optionalList(c.originator, CallOriginatorCount);
-    const auto key1 = optionalList(c.key1, VoicePromptCount);
+    const auto pronunciation = position(c.pronunciation, numberLanguages().size());
+    const auto originator = optionalList(c.originator, callOriginators().size());
+    const auto key1 = optionalList(c.key1, keyPrompts().size());
     const std::optional<std::uint8_t> notSent = layout::NotSet;
-    const auto key2 = c.sendKey2 ? position(c.key2, VoicePromptCount) : notSent;
-    const auto key3 = c.sendKey3 ? position(c.key3, VoicePromptCount) : notSent;
+    const auto key2 = c.sendKey2 ? position(c.key2, keyPrompts().size()) : notSent;
+    const auto key3 = c.sendKey3 ? position(c.key3, keyPrompts().size()) : notSent;
     if (!pronunciation || !originator || !key1 || !key2 || !key3)
         return std::nullopt;
     QByteArray payload;
@@ -79,7 +81,7 @@ Outcome VoicePrompts::writeHandheld(std::uint8_t code, int listPosition)
         QCoreApplication::translate("Commands", "设置手持呼叫器的语音提示类型失败!"));
     CommandRunner runner(link_, port_);
     return runner.run(plan, [&]() -> Built {
-        const auto p = position(listPosition, HandheldPromptCount);
+        const auto p = position(listPosition, handheldPlaces().size());
         if (!p)
             return InputProblem{stopMessage(plan.failureText)};
         return QByteArray(1, char(*p));

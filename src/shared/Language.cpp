@@ -43,6 +43,45 @@ std::optional<Language> chosenLanguage(const std::optional<QString>& option)
 
 namespace {
 
+// The locale a category of the C library takes from the environment: LC_ALL,
+// else its own variable, else LANG.
+QString localeFor(const char* category)
+{
+    for (const char* variable : {"LC_ALL", category, "LANG"}) {
+        const QString value = qEnvironmentVariable(variable);
+        if (!value.isEmpty())
+            return value;
+    }
+    return QStringLiteral("C");
+}
+
+} // namespace
+
+void followLanguageLocale(Language language)
+{
+    const bool english = language == Language::English;
+    // "C" and "POSIX" write numbers and dates as English does, but choose Chinese texts.
+    const auto speaks = [english](const QString& locale) {
+        return english ? languageFromLocale(locale) == Language::English
+                       : locale.startsWith(QLatin1String("zh"));
+    };
+    QList<const char*> other;
+    for (const char* category : {"LC_NUMERIC", "LC_TIME"})
+        if (!speaks(localeFor(category)))
+            other << category;
+    if (!other.isEmpty() && qEnvironmentVariableIsSet("LC_ALL")) {
+        qputenv("LANG", qgetenv("LC_ALL"));
+        qunsetenv("LC_ALL");
+    }
+    for (const char* category : other)
+        qputenv(category, english ? "en_US.UTF-8" : "zh_CN.UTF-8");
+    // "en_GB.UTF-8@euro" -> "en_GB"
+    QLocale::setDefault(QLocale(
+        localeFor("LC_NUMERIC").section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0)));
+}
+
+namespace {
+
 // The translator of that name, owned by the application; nullptr when none.
 QTranslator* installed(QCoreApplication& app, const QString& name)
 {
@@ -99,6 +138,13 @@ bool installLanguage(QCoreApplication& app, Language language)
     return install(app, name, new QTranslator, [&name](QTranslator& translator) {
         return translator.load(QStringLiteral(":/i18n/") + name + QStringLiteral(".qm"));
     });
+}
+
+Language installedLanguage()
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    return app && installed(*app, QStringLiteral("callsetup_en")) ? Language::English
+                                                                  : Language::Chinese;
 }
 
 bool installQtLanguage(QCoreApplication& app, Language language)

@@ -31,10 +31,22 @@ Language languageFromEnvironment();
 // language for a value other than "zh" or "en"), else the environment's.
 std::optional<Language> chosenLanguage(const std::optional<QString>& option);
 
+// Makes Qt's locale speak the language: the default locale, and the system
+// locale that Qt's file dialogs write sizes and dates in. When the
+// environment's locale for numbers or dates is of another language, LC_NUMERIC
+// and LC_TIME are set to the language's locale (LC_ALL, which would override
+// them, passes its value on to LANG). Call before the application object
+// exists: Qt reads the system locale once.
+void followLanguageLocale(Language language);
+
 // Installs the language's translation into the application (once; later
 // calls install nothing) and removes the other language's. False when the
 // translation cannot be loaded.
 bool installLanguage(QCoreApplication& app, Language language);
+
+// The language of the texts now: English while the English translation is
+// installed, else Chinese (the source language of the windows' texts).
+Language installedLanguage();
 
 // Qt's own texts (standard buttons, file dialogs, context menus) in the
 // language, for the window program: Chinese installs Qt's translation from

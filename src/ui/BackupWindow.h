@@ -70,25 +70,27 @@ private:
     QString shownText_;
     int appliedSizeSettings_ = -1; // view_.sizeSettings when the size was last set
 
-    QPushButton* command1_ = nullptr;
-    QPushButton* command2_ = nullptr;
-    QPushButton* command3_ = nullptr;
-    QPushButton* command4_ = nullptr;
-    QPushButton* command5_ = nullptr;
-    QPushButton* command6_ = nullptr;
-    QPushButton* command7_ = nullptr;
-    QPushButton* command8_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QLabel* label3_ = nullptr;
-    QLabel* label4_ = nullptr;
-    QLabel* label5_ = nullptr;
-    QLabel* label6_ = nullptr;
-    QLabel* label7_ = nullptr;
-    QComboBox* combo1_ = nullptr;
-    QCheckBox* check1_ = nullptr; // the download reads the unit back and compares
-    QProgressBar* progressBar1_ = nullptr;
-    QPlainTextEdit* text1_ = nullptr;
+    // Command1 .. Command8, Label1 .. Label7, Combo1, Check1, ProgressBar1 and
+    // Text1, in that order.
+    QPushButton* readHostButton_ = nullptr;
+    QPushButton* readBuiltInButton_ = nullptr;
+    QPushButton* readExternalButton_ = nullptr;
+    QPushButton* dumpButton_ = nullptr;
+    QPushButton* showReportButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* openButton_ = nullptr;
+    QPushButton* downloadButton_ = nullptr;
+    QLabel* progressCaption_ = nullptr;
+    QLabel* dumpHeading_ = nullptr;
+    QLabel* pagerHeading_ = nullptr;
+    QLabel* tableHeading_ = nullptr;
+    QLabel* reportCaption_ = nullptr;
+    QLabel* hostStatus_ = nullptr;
+    QLabel* receiverStatus_ = nullptr;
+    QComboBox* reportKindList_ = nullptr;
+    QCheckBox* verifyCheck_ = nullptr; // the download reads the unit back and compares
+    QProgressBar* progressBar_ = nullptr;
+    QPlainTextEdit* reportText_ = nullptr; // the dump or the report
 };
 
 } // namespace cs::ui

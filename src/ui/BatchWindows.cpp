@@ -102,10 +102,10 @@ ImportWindow::ImportWindow(Link& link, Commands& commands, Ui& ui, QWidget* pare
     setWindowTitle(ImportText::tr("导入传呼机"));
     open_ = button(ImportText::tr("打开文件(&O)…"), "OpenFile");
     fileName_ = named(new QLabel, "FileName");
-    preview_ = table({ImportText::tr("行"), ImportText::tr("传呼号"), ImportText::tr("地址码"),
-                      ImportText::tr("机型"), ImportText::tr("极性"), ImportText::tr("速率"),
-                      ImportText::tr("音调"), ImportText::tr("问题")},
-                     "Preview");
+    QStringList headings{ImportText::tr("行")};
+    for (int column = 0; column < 6; ++column)
+        headings << pagerColumnCaption(column);
+    preview_ = table(headings << ImportText::tr("问题"), "Preview");
     status_ = named(new QLabel, "Status");
     status_->setWordWrap(true);
     progress_ = named(new QProgressBar, "Progress");
@@ -184,30 +184,31 @@ LearningWindow::LearningWindow(Link& link, Commands& commands, Ui& ui, QWidget* 
     setObjectName(QStringLiteral("LearningWindow"));
     setWindowTitle(LearningText::tr("连续学习餐桌"));
     auto* form = new QGridLayout;
+    // The fields of the table caller group, and the last table of the run.
     const struct {
         QString caption;
         const char* label;
-        const char* field;
+        Field field;
     } rows[] = {
-        {LearningText::tr("第一个餐桌号(&F)"), "FirstLabel", "Text3_0"},
-        {LearningText::tr("最后一个餐桌号(&T)"), "LastLabel", "LastTable"},
-        {LearningText::tr("自设键值(&K)"), "KeyLabel", "Text3_1"},
-        {LearningText::tr("传呼号1(&1)"), "Pager1Label", "Text3_2"},
-        {LearningText::tr("传呼号2(&2)"), "Pager2Label", "Text3_3"},
-        {LearningText::tr("传呼号3(&3)"), "Pager3Label", "Text3_4"},
+        {LearningText::tr("第一个餐桌号(&F)"), "FirstLabel", Field::TableNumber},
+        {LearningText::tr("最后一个餐桌号(&T)"), "LastLabel", Field::LastTable},
+        {LearningText::tr("自设键值(&K)"), "KeyLabel", Field::OwnKey},
+        {LearningText::tr("传呼号1(&1)"), "Pager1Label", Field::TablePager1},
+        {LearningText::tr("传呼号2(&2)"), "Pager2Label", Field::TablePager2},
+        {LearningText::tr("传呼号3(&3)"), "Pager3Label", Field::TablePager3},
     };
     QLineEdit* edits[6] = {};
     for (int i = 0; i < 6; ++i) {
         auto* label = named(new QLabel(rows[i].caption), rows[i].label);
-        edits[i] = named(new QLineEdit, rows[i].field);
+        edits[i] = addField(rows[i].field, new QLineEdit);
         label->setBuddy(edits[i]);
         form->addWidget(label, i / 3, (i % 3) * 2);
         form->addWidget(edits[i], i / 3, (i % 3) * 2 + 1);
     }
-    first_ = edits[0];
-    last_ = edits[1];
-    for (int i = 0; i < 4; ++i)
-        fields_[i] = edits[2 + i];
+    firstTableEdit_ = edits[0];
+    lastTableEdit_ = edits[1];
+    ownKeyEdit_ = edits[2];
+    std::copy(edits + 3, edits + 6, pagerEdits_);
     start_ = button(LearningText::tr("开始(&B)"), "Start");
     stop_ = button(LearningText::tr("停止(&S)"), "Stop");
     auto* buttons = new QHBoxLayout;
@@ -255,8 +256,9 @@ LearningWindow::LearningWindow(Link& link, Commands& commands, Ui& ui, QWidget* 
 void LearningWindow::start()
 {
     const StopPassage passage(stop_);
-    run_.start(first_->text(), last_->text(),
-               {fields_[0]->text(), fields_[1]->text(), fields_[2]->text(), fields_[3]->text()});
+    run_.start(firstTableEdit_->text(), lastTableEdit_->text(),
+               {ownKeyEdit_->text(), pagerEdits_[0]->text(), pagerEdits_[1]->text(),
+                pagerEdits_[2]->text()});
 }
 
 void LearningWindow::mirror()
@@ -275,7 +277,8 @@ void LearningWindow::mirror()
         learned_->scrollToBottom();
     }
     status_->setText(m.status);
-    for (QLineEdit* edit : {first_, last_, fields_[0], fields_[1], fields_[2], fields_[3]})
+    for (QLineEdit* edit : {firstTableEdit_, lastTableEdit_, ownKeyEdit_, pagerEdits_[0],
+                            pagerEdits_[1], pagerEdits_[2]})
         edit->setEnabled(!m.running);
     start_->setEnabled(!m.running);
     stop_->setEnabled(m.running);
@@ -316,14 +319,14 @@ CompareWindow::CompareWindow(Ui& ui, QWidget* parent)
     files->addWidget(compare, 2, 2);
     summary_ = named(new QLabel, "Summary");
     summary_->setWordWrap(true);
-    text_ = named(new QPlainTextEdit, "Differences");
-    text_->setReadOnly(true);
-    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text_->setFont(reportFont());
+    differences_ = named(new QPlainTextEdit, "Differences");
+    differences_->setReadOnly(true);
+    differences_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    differences_->setFont(reportFont());
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(files);
     layout->addWidget(summary_);
-    layout->addWidget(text_, 1);
+    layout->addWidget(differences_, 1);
     connect(compare, &QPushButton::clicked, this, &CompareWindow::compare);
     enterPressesButtons(this);
     resize(640, 480);
@@ -334,7 +337,7 @@ void CompareWindow::compare()
     const BackupComparison c = compareBackups(files_[0]->text(), files_[1]->text());
     present(ui_, c.outcome);
     summary_->setText(c.summary);
-    text_->setPlainText(c.difference.text);
+    differences_->setPlainText(c.difference.text);
 }
 
 } // namespace cs::ui

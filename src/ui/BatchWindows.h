@@ -9,6 +9,7 @@
 #include "commands/LearningRun.h"
 #include "commands/PagerImport.h"
 #include "link/EventLoopWaiter.h"
+#include "ui/FieldWindow.h"
 #include "ui/WidgetUi.h"
 
 #include <QWidget>
@@ -53,7 +54,7 @@ private:
     QPushButton* stop_ = nullptr;
 };
 
-class LearningWindow : public QWidget, public ShowsPrompts {
+class LearningWindow : public QWidget, public ShowsPrompts, public FieldWindow {
     Q_OBJECT
 public:
     LearningWindow(Link& link, Commands& commands, Ui& ui, QWidget* parent = nullptr);
@@ -64,9 +65,10 @@ private:
     void mirror();
 
     LearningRun run_;
-    QLineEdit* first_ = nullptr;
-    QLineEdit* last_ = nullptr;
-    QLineEdit* fields_[4] = {}; // own key value, pagers 1..3
+    QLineEdit* firstTableEdit_ = nullptr;
+    QLineEdit* lastTableEdit_ = nullptr;
+    QLineEdit* ownKeyEdit_ = nullptr;
+    QLineEdit* pagerEdits_[3] = {}; // pagers 1..3
     QPushButton* start_ = nullptr;
     QPushButton* stop_ = nullptr;
     QLabel* waiting_ = nullptr;
@@ -85,7 +87,7 @@ private:
     Ui& ui_;
     QLineEdit* files_[2] = {};
     QLabel* summary_ = nullptr;
-    QPlainTextEdit* text_ = nullptr;
+    QPlainTextEdit* differences_ = nullptr;
 };
 
 } // namespace cs::ui

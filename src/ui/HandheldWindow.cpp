@@ -5,6 +5,7 @@
 #include "ui/Twips.h"
 #include "ui/VoicePromptWindow.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -59,18 +60,18 @@ HandheldWindow::HandheldWindow(Link& link, PortControl& port, Ui& ui, QWidget* p
 
     QPushButton* command1 = nullptr;
     QPushButton* command2 = nullptr;
-    combo1_ = frame(this, "Frame1", HandheldText::tr("餐桌号方式"), 240, "Combo1", 0, "Label3",
-                    "Command1", &command1);
-    combo2_ = frame(this, "Frame2", HandheldText::tr("传呼号方式"), 1500, "Combo2", 1, "Label1",
-                    "Command2", &command2);
+    byTableList_ = frame(this, "Frame1", HandheldText::tr("餐桌号方式"), 240, "Combo1", 0, "Label3",
+                         "Command1", &command1);
+    byPagerList_ = frame(this, "Frame2", HandheldText::tr("传呼号方式"), 1500, "Combo2", 1,
+                         "Label1", "Command2", &command2);
     connect(command1, &QPushButton::clicked, this, &HandheldWindow::writeByTable);
     connect(command2, &QPushButton::clicked, this, &HandheldWindow::writeByPager);
     enterPressesButtons(this);
 
     // The place lists grow where a language's words are longer than the design's.
-    const int dx = missingWidth(combo1_, combo2_);
+    const int dx = missingWidth(byTableList_, byPagerList_);
     if (dx > 0) {
-        for (QComboBox* list : {combo1_, combo2_}) {
+        for (QComboBox* list : {byTableList_, byPagerList_}) {
             QWidget* box = list->parentWidget();
             const int right = list->geometry().right() + 1;
             list->resize(list->width() + dx, list->height());
@@ -82,12 +83,14 @@ HandheldWindow::HandheldWindow(Link& link, PortControl& port, Ui& ui, QWidget* p
 
 void HandheldWindow::writeByTable()
 {
-    present(ui_, VoicePrompts(link_, port_).writeHandheldByTable(listChoice(*combo1_).position));
+    present(ui_,
+            VoicePrompts(link_, port_).writeHandheldByTable(listChoice(*byTableList_).position));
 }
 
 void HandheldWindow::writeByPager()
 {
-    present(ui_, VoicePrompts(link_, port_).writeHandheldByPager(listChoice(*combo2_).position));
+    present(ui_,
+            VoicePrompts(link_, port_).writeHandheldByPager(listChoice(*byPagerList_).position));
 }
 
 } // namespace cs::ui

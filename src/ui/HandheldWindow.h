@@ -24,8 +24,9 @@ private:
     Link& link_;
     PortControl& port_;
     Ui& ui_;
-    QComboBox* combo1_;
-    QComboBox* combo2_;
+    // Combo1, Combo2.
+    QComboBox* byTableList_;
+    QComboBox* byPagerList_;
 };
 
 } // namespace cs::ui

@@ -2,6 +2,7 @@
 #include "ui/Twips.h"
 
 #include "callsetup/Version.h"
+#include "link/PortNames.h"
 #include "reports/BatchFiles.h"
 #include "shared/Vocabulary.h"
 #include "ui/BackupWindow.h"
@@ -69,7 +70,7 @@ MainWindow::MainWindow(AppState& state, Link& link, PortControl& port, Commands&
     connect(&testView_, &TestView::changed, this, &MainWindow::mirrorTestView);
 
     load();
-    mirrorPort();
+    mirrorPort(port_.status());
     mirrorTestView();
 }
 
@@ -101,6 +102,11 @@ QLineEdit* MainWindow::field(QWidget* parent, const char* name, int l, int t, in
     edit->setObjectName(QLatin1String(name));
     edit->setGeometry(px(l), px(t), px(w), px(h));
     return edit;
+}
+
+QLineEdit* MainWindow::field(QWidget* parent, Field name, int l, int t, int w, int h)
+{
+    return addField(name, field(parent, nullptr, l, t, w, h));
 }
 
 QComboBox* MainWindow::list(QWidget* parent, const char* name, const QStringList& items,
@@ -171,41 +177,38 @@ int MainWindow::listPosition(const QComboBox* list)
 
 void MainWindow::buildPortRow()
 {
-    label9_ = label(this, "Label9", MainText::tr("通讯端口"), 480, 120, 1095, 255);
-    label9_->installEventFilter(this); // double-click toggles the port
-    QStringList ports;
-    for (int n = 1; n <= 8; ++n)
-        ports << QStringLiteral("COM%1").arg(n);
-    combo5_ = list(this, "Combo5", ports, true, 1680, 90, 855, 300);
+    portCaption_ = label(this, "Label9", MainText::tr("通讯端口"), 480, 120, 1095, 255);
+    portCaption_->installEventFilter(this); // double-click toggles the port
+    portList_ = list(this, "Combo5", portNames(), true, 1680, 90, 855, 300);
     // Port names are Latin only. The CJK face's Latin letters are too wide to
     // show "COM1" whole in the designed width; half-width ones fit.
-    QFont portFont = combo5_->font();
+    QFont portFont = portList_->font();
     portFont.setFamilies({QStringLiteral("Noto Sans Mono CJK SC"),
                           QStringLiteral("WenQuanYi Zen Hei Mono"),
                           QStringLiteral("DejaVu Sans Mono")});
     portFont.setStyleHint(QFont::Monospace);
-    combo5_->setFont(portFont);
-    connect(combo5_, &QComboBox::editTextChanged, this,
-            [this](const QString& text) { port_.setPortText(text); });
-    connect(combo5_, &QComboBox::activated, this, [this](int index) {
+    portList_->setFont(portFont);
+    connect(portList_, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { port_.setPortName(text); });
+    connect(portList_, &QComboBox::activated, this, [this](int index) {
         if (!typingFinishes_)
-            port_.changePort(combo5_->itemText(index));
+            port_.changePort(portList_->itemText(index));
     });
-    combo5_->installEventFilter(this); // typed text is no choice from the list
-    attachPortTips(combo5_);
-    command15_ = button(this, "Command15", MainText::tr("打开"), 2880, 90, 615, 300,
-                        [this] { present(ui_, port_.toggle()); });
+    portList_->installEventFilter(this); // typed text is no choice from the list
+    attachPortTips(portList_);
+    portButton_ = button(this, "Command15", MainText::tr("打开"), 2880, 90, 615, 300,
+                         [this] { present(ui_, port_.toggle()); });
     label(this, "Label10", MainText::tr("端口状态："), 4440, 120, 1215, 255);
-    label11_ = label(this, "Label11", MainText::tr("串口关闭"), 5760, 120, 2175, 255);
+    portStatus_ = label(this, "Label11", MainText::tr("串口关闭"), 5760, 120, 2175, 255);
 }
 
 void MainWindow::buildVisibleGroups()
 {
     // Work mode row and the data backup button.
     label(this, "Label14", MainText::tr("工作模式"), 480, 915, 975, 255);
-    combo4_ = list(this, "Combo4", workModes().listTexts(), false, 1560, 870, 1215, 300);
+    workModeList_ = list(this, "Combo4", workModes().listTexts(), false, 1560, 870, 1215, 300);
     button(this, "Command11", MainText::tr("写入"), 3000, 810, 735, 420,
-           [this] { present(ui_, commands_.setWorkMode(listPosition(combo4_))); });
+           [this] { present(ui_, commands_.setWorkMode(listPosition(workModeList_))); });
     label(this, "Label15", MainText::tr("数据备份"), 5040, 915, 975, 255);
     button(this, "Command12", MainText::tr("打开"), 6120, 810, 735, 420,
            [this] { openWindow(backup_); });
@@ -220,27 +223,33 @@ void MainWindow::buildVisibleGroups()
     const QString pagerLabels[6] = {MainText::tr("传呼号"), MainText::tr("地址码"),
                                     MainText::tr("机型"),   MainText::tr("极性"),
                                     MainText::tr("速率"),   MainText::tr("音调")};
-    const QStringList pagerLists[4] = {pagerModels().listTexts(), pagerPolarities().listTexts(),
+    const QStringList pagerItems[4] = {pagerModels().listTexts(), pagerPolarities().listTexts(),
                                        pagerRates().listTexts(), pagerTones().listTexts()};
     for (int i = 0; i < 6; ++i) {
         const Column c = pagerColumns[i];
         label(frame1, QStringLiteral("Label1_%1").arg(i).toLatin1().constData(), pagerLabels[i],
               c.left, 300, c.width, 255);
     }
-    for (int i = 0; i < 2; ++i)
-        text1_[i] = field(frame1, i == 0 ? "Text1_0" : "Text1_1", pagerColumns[i].left, 570,
-                          pagerColumns[i].width, 300);
+    pagerNumberEdit_ = field(frame1, Field::PagerNumber, pagerColumns[0].left, 570,
+                             pagerColumns[0].width, 300);
+    addressCodeEdit_ = field(frame1, Field::AddressCode, pagerColumns[1].left, 570,
+                             pagerColumns[1].width, 300);
+    QComboBox* pagerLists[4] = {};
     for (int i = 0; i < 4; ++i) {
         const Column c = pagerColumns[2 + i];
-        combo1_[i] = list(frame1, QStringLiteral("Combo1_%1").arg(i).toLatin1().constData(),
-                          pagerLists[i], false, c.left, 570, c.width, 300);
+        pagerLists[i] = list(frame1, QStringLiteral("Combo1_%1").arg(i).toLatin1().constData(),
+                             pagerItems[i], false, c.left, 570, c.width, 300);
     }
+    modelList_ = pagerLists[0];
+    polarityList_ = pagerLists[1];
+    rateList_ = pagerLists[2];
+    toneList_ = pagerLists[3];
     QPushButton* command1 = button(
         frame1, "Command1", MainText::tr("写入"), 6600, 450, 735, 420, [this] {
             present(ui_,
-                    commands_.setPager(text1_[0]->text(), text1_[1]->text(),
-                                       listPosition(combo1_[0]), listPosition(combo1_[1]),
-                                       listPosition(combo1_[2]), listPosition(combo1_[3])));
+                    commands_.setPager(pagerNumberEdit_->text(), addressCodeEdit_->text(),
+                                       listPosition(modelList_), listPosition(polarityList_),
+                                       listPosition(rateList_), listPosition(toneList_)));
         });
 
     // Set table caller.
@@ -248,31 +257,39 @@ void MainWindow::buildVisibleGroups()
     const QString tableLabels[5] = {MainText::tr("餐桌号"), MainText::tr("自设键值"),
                                     MainText::tr("传呼号1"), MainText::tr("传呼号2"),
                                     MainText::tr("传呼号3")};
+    const Field tableFields[5] = {Field::TableNumber, Field::OwnKey, Field::TablePager1,
+                                  Field::TablePager2, Field::TablePager3};
+    QLineEdit* tableEdits[5] = {};
     for (int i = 0; i < 5; ++i) {
         const int left = 120 + i * 1215;
         label(frame3, QStringLiteral("Label3_%1").arg(i).toLatin1().constData(), tableLabels[i],
               left, 300, 1095, 255);
-        text3_[i] = field(frame3, QStringLiteral("Text3_%1").arg(i).toLatin1().constData(), left,
-                          570, 1095, 300);
+        tableEdits[i] = field(frame3, tableFields[i], left, 570, 1095, 300);
     }
+    tableNumberEdit_ = tableEdits[0];
+    ownKeyEdit_ = tableEdits[1];
+    std::copy(tableEdits + 2, tableEdits + 5, tablePagerEdits_);
     QPushButton* command3 = button(
         frame3, "Command3", MainText::tr("写入"), 6120, 450, 735, 420, [this] {
             present(ui_,
-                    commands_.setTable(text3_[0]->text(), text3_[1]->text(), text3_[2]->text(),
-                                       text3_[3]->text(), text3_[4]->text()));
+                    commands_.setTable(tableNumberEdit_->text(), ownKeyEdit_->text(),
+                                       tablePagerEdits_[0]->text(), tablePagerEdits_[1]->text(),
+                                       tablePagerEdits_[2]->text()));
         });
 
     // Delete pager, delete table.
     QGroupBox* frame4 = frame("Frame4", MainText::tr("删除传呼机"), 360, 4080, 2295, 975);
     label(frame4, "Label4", MainText::tr("传呼号"), 120, 300, 975, 255);
-    text4_ = field(frame4, "Text4", 120, 570, 975, 300);
-    QPushButton* command4 = button(frame4, "Command4", MainText::tr("删除"), 1320, 450, 735, 420,
-                                   [this] { present(ui_, commands_.deletePager(text4_->text())); });
+    deletedPagerEdit_ = field(frame4, Field::DeletedPager, 120, 570, 975, 300);
+    QPushButton* command4 = button(
+        frame4, "Command4", MainText::tr("删除"), 1320, 450, 735, 420,
+        [this] { present(ui_, commands_.deletePager(deletedPagerEdit_->text())); });
     QGroupBox* frame6 = frame("Frame6", MainText::tr("删除餐桌呼叫器"), 3120, 4080, 2295, 975);
     label(frame6, "Label6", MainText::tr("餐桌号"), 120, 300, 975, 255);
-    text6_ = field(frame6, "Text6", 120, 570, 975, 300);
-    QPushButton* command5 = button(frame6, "Command5", MainText::tr("删除"), 1320, 450, 735, 420,
-                                   [this] { present(ui_, commands_.deleteTable(text6_->text())); });
+    deletedTableEdit_ = field(frame6, Field::DeletedTable, 120, 570, 975, 300);
+    QPushButton* command5 = button(
+        frame6, "Command5", MainText::tr("删除"), 1320, 450, 735, 420,
+        [this] { present(ui_, commands_.deleteTable(deletedTableEdit_->text())); });
 
     // Host buttons.
     button(this, "Command7", MainText::tr("初始化主机"), 6240, 3960, 1335, 495,
@@ -280,16 +297,17 @@ void MainWindow::buildVisibleGroups()
     button(this, "Command9", MainText::tr("退出(&x)"), 6240, 4680, 1335, 495,
            [this] { exitProgram(); });
 
-    for (QLineEdit* t : text1_)
-        enterRuns(t, command1);
-    for (QComboBox* c : combo1_)
+    for (QWidget* w : {pagerNumberEdit_, addressCodeEdit_})
+        enterRuns(w, command1);
+    for (QComboBox* c : pagerLists)
         enterRuns(c, command1);
-    for (QLineEdit* t : text3_)
+    for (QLineEdit* t : tableEdits)
         enterRuns(t, command3);
-    enterRuns(text4_, command4);
-    enterRuns(text6_, command5);
-    for (QLineEdit* t : {text1_[0], text1_[1], text3_[0], text3_[1], text3_[2], text3_[3],
-                         text3_[4], text4_, text6_})
+    enterRuns(deletedPagerEdit_, command4);
+    enterRuns(deletedTableEdit_, command5);
+    for (QLineEdit* t : {pagerNumberEdit_, addressCodeEdit_, deletedPagerEdit_, deletedTableEdit_})
+        selectOnFocus(t);
+    for (QLineEdit* t : tableEdits)
         selectOnFocus(t);
 }
 
@@ -301,27 +319,30 @@ void MainWindow::buildHiddenGroups()
 
     // Transmitter frequency row.
     hidden << label(this, "Label12", MainText::tr("发射机频率  （MHZ）"), 360, 5340, 1815, 255);
-    text7_ = field(this, "Text7", 2220, 5295, 1095, 300);
+    transmitterFrequencyEdit_ = field(this, Field::TransmitterFrequency, 2220, 5295, 1095, 300);
     QPushButton* command14 = button(
-        this, "Command14", MainText::tr("写入"), 3420, 5280, 735, 420,
-        [this] { present(ui_, commands_.setTransmitterFrequency(text7_->text())); });
-    hidden << text7_ << command14;
+        this, "Command14", MainText::tr("写入"), 3420, 5280, 735, 420, [this] {
+            present(ui_, commands_.setTransmitterFrequency(transmitterFrequencyEdit_->text()));
+        });
+    hidden << transmitterFrequencyEdit_ << command14;
 
     // Receiver frequency row, with the receiver number it is meant for.
     hidden << label(this, "Label8", MainText::tr("接收器频率   （MHZ）"), 360, 5820, 1815, 255);
-    combo2_ = list(this, "Combo2",
-                   {QStringLiteral("314.2"), QStringLiteral("314.4"), QStringLiteral("314.6"),
-                    QStringLiteral("314.8"), QStringLiteral("315.0"), QStringLiteral("315.2"),
-                    QStringLiteral("315.4"), QStringLiteral("315.6")},
-                   true, 2220, 5775, 1095, 300);
-    text10_ = field(this, "Text10", 3420, 5775, 615, 300);
+    receiverFrequencyList_ = list(this, "Combo2",
+                                  {QStringLiteral("314.2"), QStringLiteral("314.4"),
+                                   QStringLiteral("314.6"), QStringLiteral("314.8"),
+                                   QStringLiteral("315.0"), QStringLiteral("315.2"),
+                                   QStringLiteral("315.4"), QStringLiteral("315.6")},
+                                  true, 2220, 5775, 1095, 300);
+    frequencyReceiverEdit_ = field(this, "Text10", 3420, 5775, 615, 300);
     QPushButton* command13 = button(
         this, "Command13", MainText::tr("写入"), 4140, 5760, 735, 420, [this] {
             present(ui_,
-                    commands_.setReceiverFrequency(combo2_->currentText(), listPosition(combo2_),
-                                                   text10_->text()));
+                    commands_.setReceiverFrequency(receiverFrequencyList_->currentText(),
+                                                   listPosition(receiverFrequencyList_),
+                                                   frequencyReceiverEdit_->text()));
         });
-    hidden << combo2_ << text10_ << command13;
+    hidden << receiverFrequencyList_ << frequencyReceiverEdit_ << command13;
 
     // Initialise receiver.
     hidden << button(this, "Command6", MainText::tr("初始化接收器"), 4260, 5280, 1335, 420,
@@ -329,10 +350,11 @@ void MainWindow::buildHiddenGroups()
 
     // Info unit type.
     QGroupBox* frame9 = frame("Frame9", MainText::tr("信息机类型"), 5700, 5280, 1095, 975);
-    combo3_ = list(frame9, "Combo3", infoUnitTypes().listTexts(), false, 120, 270, 855, 300);
+    infoUnitTypeList_ = list(frame9, "Combo3", infoUnitTypes().listTexts(), false, 120, 270, 855,
+                             300);
     QPushButton* command20 = button(
         frame9, "Command20", MainText::tr("写入"), 120, 600, 855, 315,
-        [this] { present(ui_, commands_.setInfoUnitType(listPosition(combo3_))); });
+        [this] { present(ui_, commands_.setInfoUnitType(listPosition(infoUnitTypeList_))); });
     hidden << frame9;
 
     // Voice prompt windows.
@@ -349,18 +371,18 @@ void MainWindow::buildHiddenGroups()
         QString caption;
         const char* label;
         QString labelText;
-        const char* field;
+        Field field;
         const char* button;
         QString buttonText;
         int left;
     };
     const NumberFrame numberFrames[3] = {
-        {"Frame5", MainText::tr("删除催菜器"), "Label5", MainText::tr("催菜器号码"), "Text5",
-         "Command10", MainText::tr("删除"), 360},
-        {"Frame7", MainText::tr("设置催菜器"), "Label13", MainText::tr("催菜器号码"), "Text11",
-         "Command19", MainText::tr("写入"), 2280},
-        {"Frame2", MainText::tr("设置接收器号码"), "Label2", MainText::tr("接收器号码"), "Text2",
-         "Command2", MainText::tr("写入"), 4200},
+        {"Frame5", MainText::tr("删除催菜器"), "Label5", MainText::tr("催菜器号码"),
+         Field::DeletedHurryButton, "Command10", MainText::tr("删除"), 360},
+        {"Frame7", MainText::tr("设置催菜器"), "Label13", MainText::tr("催菜器号码"),
+         Field::HurryButton, "Command19", MainText::tr("写入"), 2280},
+        {"Frame2", MainText::tr("设置接收器号码"), "Label2", MainText::tr("接收器号码"),
+         Field::ReceiverNumber, "Command2", MainText::tr("写入"), 4200},
     };
     QLineEdit* numberFields[3] = {};
     QPushButton* numberButtons[3] = {};
@@ -372,35 +394,38 @@ void MainWindow::buildHiddenGroups()
         numberButtons[i] = button(box, f.button, f.buttonText, 960, 480, 735, 420, {});
         hidden << box;
     }
-    text5_ = numberFields[0];
-    text11_ = numberFields[1];
-    text2_ = numberFields[2];
+    deletedHurryButtonEdit_ = numberFields[0];
+    hurryButtonEdit_ = numberFields[1];
+    receiverNumberEdit_ = numberFields[2];
     connect(numberButtons[0], &QPushButton::clicked, this,
-            [this] { present(ui_, commands_.deleteHurryButton(text5_->text())); });
+            [this] { present(ui_, commands_.deleteHurryButton(deletedHurryButtonEdit_->text())); });
     connect(numberButtons[1], &QPushButton::clicked, this,
-            [this] { present(ui_, commands_.setHurryButton(text11_->text())); });
+            [this] { present(ui_, commands_.setHurryButton(hurryButtonEdit_->text())); });
     connect(numberButtons[2], &QPushButton::clicked, this,
-            [this] { present(ui_, commands_.setReceiverNumber(text2_->text())); });
+            [this] { present(ui_, commands_.setReceiverNumber(receiverNumberEdit_->text())); });
 
     // Repeater contents.
     QGroupBox* frame10 = frame("Frame10", MainText::tr("增强器内容"), 6120, 6360, 1815, 975);
-    button(frame10, "Command16", MainText::tr("写入"), 120, 360, 735, 420,
-           [this] { present(ui_, commands_.writeRepeater()); });
-    button(frame10, "Command17", MainText::tr("删除"), 960, 360, 735, 420,
-           [this] { present(ui_, commands_.deleteRepeater()); });
+    addField(Field::RepeaterWrite,
+             button(frame10, nullptr, MainText::tr("写入"), 120, 360, 735, 420,
+                    [this] { present(ui_, commands_.writeRepeater()); }));
+    addField(Field::RepeaterDelete,
+             button(frame10, nullptr, MainText::tr("删除"), 960, 360, 735, 420,
+                    [this] { present(ui_, commands_.deleteRepeater()); }));
     hidden << frame10;
 
     for (QWidget* w : hidden)
         w->hide();
 
-    enterRuns(text7_, command14);
-    enterRuns(combo2_, command13);
-    enterRuns(text10_, command13);
-    enterRuns(text5_, numberButtons[0]);
-    enterRuns(text11_, numberButtons[1]);
-    enterRuns(text2_, numberButtons[2]);
-    enterRuns(combo3_, command20);
-    for (QLineEdit* t : {text2_, text5_, text7_}) // Text11 keeps its caret where it is
+    enterRuns(transmitterFrequencyEdit_, command14);
+    enterRuns(receiverFrequencyList_, command13);
+    enterRuns(frequencyReceiverEdit_, command13);
+    enterRuns(deletedHurryButtonEdit_, numberButtons[0]);
+    enterRuns(hurryButtonEdit_, numberButtons[1]);
+    enterRuns(receiverNumberEdit_, numberButtons[2]);
+    enterRuns(infoUnitTypeList_, command20);
+    // The hurry button field (Text11) keeps its caret where it is.
+    for (QLineEdit* t : {receiverNumberEdit_, deletedHurryButtonEdit_, transmitterFrequencyEdit_})
         selectOnFocus(t);
 }
 
@@ -408,22 +433,22 @@ void MainWindow::buildHiddenGroups()
 // window's height and come into view only while the test mode stretches it.
 void MainWindow::buildTestGroup()
 {
-    command8_ = button(this, "Command8", MainText::tr("测试(&t)"), 1320, 5640, 975, 255,
-                       [this] { present(ui_, testView_.toggle()); });
-    command8_->hide();
+    testButton_ = button(this, "Command8", MainText::tr("测试(&t)"), 1320, 5640, 975, 255,
+                         [this] { present(ui_, testView_.toggle()); });
+    testButton_->hide();
     label(this, "Label7", MainText::tr("测试窗口"), 360, 5760, 975, 255);
-    text8_ = new QPlainTextEdit(this);
-    text8_->setObjectName(QStringLiteral("Text8"));
-    text8_->setGeometry(px(360), px(6000), px(7575), px(2600));
-    text8_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text8_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text8_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text8_->setFocusPolicy(Qt::ClickFocus); // out of sight: not in the tab chain
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(TimerMs);
-    timer1_->setTimerType(Qt::PreciseTimer);
-    connect(timer1_, &QTimer::timeout, this, [this] {
+    testText_ = new QPlainTextEdit(this);
+    testText_->setObjectName(QStringLiteral("Text8"));
+    testText_->setGeometry(px(360), px(6000), px(7575), px(2600));
+    testText_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    testText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    testText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    testText_->setFocusPolicy(Qt::ClickFocus); // out of sight: not in the tab chain
+    testTimer_ = new QTimer(this);
+    testTimer_->setObjectName(QStringLiteral("Timer1"));
+    testTimer_->setInterval(TimerMs);
+    testTimer_->setTimerType(Qt::PreciseTimer);
+    connect(testTimer_, &QTimer::timeout, this, [this] {
         // An exchange owns the port while it waits; the tick leaves its bytes alone.
         if (!state_.ExchangeRunning)
             testView_.recvdata();
@@ -467,7 +492,8 @@ void MainWindow::load()
         move(area.x() + (area.width() - px(WidthTwips)) / 2, area.y());
     }
 
-    for (QLineEdit* t : {text2_, text4_, text5_, text6_, text7_, text11_})
+    for (QLineEdit* t : {receiverNumberEdit_, deletedPagerEdit_, deletedHurryButtonEdit_,
+                         deletedTableEdit_, transmitterFrequencyEdit_, hurryButtonEdit_})
         t->clear();
 
     link_.port().setRts(false);
@@ -476,19 +502,19 @@ void MainWindow::load()
     state_.ReplyRounds = 0;
     state_.ReplyOk = false;
 
-    for (QLineEdit* t :
-         {text1_[0], text1_[1], text3_[0], text3_[1], text3_[2], text3_[3], text3_[4]})
+    for (QLineEdit* t : {pagerNumberEdit_, addressCodeEdit_, tableNumberEdit_, ownKeyEdit_,
+                         tablePagerEdits_[0], tablePagerEdits_[1], tablePagerEdits_[2]})
         t->clear();
 
-    combo1_[0]->setCurrentIndex(DefaultModel);
-    combo1_[1]->setCurrentIndex(DefaultPolarity);
-    combo1_[2]->setCurrentIndex(DefaultRate);
-    combo1_[3]->setCurrentIndex(DefaultTone);
-    combo4_->setCurrentIndex(DefaultWorkMode);
-    combo5_->setCurrentIndex(0);
-    port_.changePort(combo5_->currentText()); // selecting "COM1" is a port change
-    combo2_->setCurrentIndex(7);
-    combo3_->setCurrentIndex(0);
+    modelList_->setCurrentIndex(DefaultModel);
+    polarityList_->setCurrentIndex(DefaultPolarity);
+    rateList_->setCurrentIndex(DefaultRate);
+    toneList_->setCurrentIndex(DefaultTone);
+    workModeList_->setCurrentIndex(DefaultWorkMode);
+    portList_->setCurrentIndex(0);
+    port_.changePort(portList_->currentText()); // selecting "COM1" is a port change
+    receiverFrequencyList_->setCurrentIndex(7);
+    infoUnitTypeList_->setCurrentIndex(0);
 }
 
 // ---- geometry --------------------------------------------------------------
@@ -524,29 +550,42 @@ void MainWindow::showEvent(QShowEvent* event)
 
 // ---- mirrors ---------------------------------------------------------------
 
-void MainWindow::mirrorPort()
+// The port row: the status after each change, and the button's caption after
+// an open or close (a port change leaves it as it was; a failed open changes
+// nothing).
+void MainWindow::mirrorPort(const PortStatus& status)
 {
-    label11_->setText(port_.statusText());
-    command15_->setText(port_.buttonCaption());
+    switch (status.state) {
+    case PortState::Open:
+        portStatus_->setText(MainText::tr("已打开%1").arg(status.port));
+        portButton_->setText(MainText::tr("关闭"));
+        break;
+    case PortState::Closed:
+        portStatus_->setText(MainText::tr("串口已关闭"));
+        portButton_->setText(MainText::tr("打开"));
+        break;
+    case PortState::ChoiceChanged: portStatus_->setText(MainText::tr("串口已关闭")); break;
+    case PortState::Failed: break;
+    }
 }
 
 void MainWindow::mirrorTestView()
 {
-    command8_->setText(testView_.caption());
+    testButton_->setText(testView_.caption());
 
     // Text8 grows a line per tick: append what is new instead of re-setting it all.
     QString text = testView_.text();
     text.remove(QLatin1Char('\r'));
-    if (text != text8Shown_) {
-        if (!text8Shown_.isEmpty() && text.startsWith(text8Shown_)) {
-            QTextCursor cursor = text8_->textCursor();
+    if (text != testTextShown_) {
+        if (!testTextShown_.isEmpty() && text.startsWith(testTextShown_)) {
+            QTextCursor cursor = testText_->textCursor();
             cursor.movePosition(QTextCursor::End);
-            cursor.insertText(text.mid(text8Shown_.size()));
+            cursor.insertText(text.mid(testTextShown_.size()));
         } else {
-            text8_->setPlainText(text);
+            testText_->setPlainText(text);
         }
-        text8Shown_ = text;
-        text8_->verticalScrollBar()->setValue(text8_->verticalScrollBar()->maximum());
+        testTextShown_ = text;
+        testText_->verticalScrollBar()->setValue(testText_->verticalScrollBar()->maximum());
     }
 
     if (testView_.windowHeightTwips() != heightTwips_) {
@@ -554,10 +593,10 @@ void MainWindow::mirrorTestView()
         applyOuterSize();
     }
 
-    if (testView_.timerOn() && !timer1_->isActive())
-        timer1_->start();
-    else if (!testView_.timerOn() && timer1_->isActive())
-        timer1_->stop();
+    if (testView_.timerOn() && !testTimer_->isActive())
+        testTimer_->start();
+    else if (!testView_.timerOn() && testTimer_->isActive())
+        testTimer_->stop();
 }
 
 // ---- keys, focus, clicks ---------------------------------------------------
@@ -567,13 +606,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     // The port list takes typed text as it is. Leaving it or pressing Enter
     // would make the list pick the item of that name; that is no click on an
     // item, so it must not change the port.
-    if (watched == combo5_) {
+    if (watched == portList_) {
         const bool enter = event->type() == QEvent::KeyPress
             && (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return
                 || static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
         if (enter || event->type() == QEvent::FocusOut) {
             const QScopedValueRollback guard(typingFinishes_, true);
-            combo5_->event(event);
+            portList_->event(event);
             return true;
         }
     }
@@ -602,7 +641,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     case QEvent::MouseButtonDblClick:
-        if (watched == label9_) {
+        if (watched == portCaption_) {
             present(ui_, port_.toggle());
             return true;
         }
@@ -705,7 +744,7 @@ void MainWindow::exitProgram()
     if (exiting_)
         return;
     exiting_ = true;
-    timer1_->stop();
+    testTimer_->stop();
     Port& port = link_.port();
     if (port.isOpen())
         port.close();

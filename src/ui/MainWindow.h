@@ -13,6 +13,7 @@
 #include "shared/Ui.h"
 #include "ui/BackupWindow.h"
 #include "ui/BatchWindows.h"
+#include "ui/FieldWindow.h"
 #include "ui/HandheldWindow.h"
 #include "ui/VoicePromptWindow.h"
 
@@ -35,7 +36,7 @@ class QTimer;
 
 namespace cs::ui {
 
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, public FieldWindow {
     Q_OBJECT
 public:
     MainWindow(AppState& state, Link& link, PortControl& port, Commands& commands,
@@ -95,7 +96,7 @@ private:
 
     void applyOuterSize();
     void placeClientArea();
-    void mirrorPort();
+    void mirrorPort(const PortStatus& status);
     void mirrorTestView();
     void backgroundClicked();
     void showTips();
@@ -104,6 +105,8 @@ private:
     QLabel* label(QWidget* parent, const char* name, const QString& caption, int l, int t, int w,
                   int h);
     QLineEdit* field(QWidget* parent, const char* name, int l, int t, int w, int h);
+    // A field a message can send the focus to, named after its control.
+    QLineEdit* field(QWidget* parent, Field name, int l, int t, int w, int h);
     QComboBox* list(QWidget* parent, const char* name, const QStringList& items, bool editable,
                     int l, int t, int w, int h);
     QPushButton* button(QWidget* parent, const char* name, const QString& caption, int l, int t,
@@ -125,32 +128,42 @@ private:
     std::function<double()> random_;
     std::function<void()> quit_;
 
-    // Port row.
-    QLabel* label9_ = nullptr;
-    QComboBox* combo5_ = nullptr;
-    QPushButton* command15_ = nullptr;
-    QLabel* label11_ = nullptr;
-    // Work mode.
-    QComboBox* combo4_ = nullptr;
-    // Pagers and tables.
-    QLineEdit* text1_[2] = {};
-    QComboBox* combo1_[4] = {};
-    QLineEdit* text3_[5] = {};
-    QLineEdit* text4_ = nullptr;
-    QLineEdit* text6_ = nullptr;
-    // Hidden groups.
-    QLineEdit* text7_ = nullptr;
-    QComboBox* combo2_ = nullptr;
-    QLineEdit* text10_ = nullptr;
-    QLineEdit* text5_ = nullptr;
-    QLineEdit* text11_ = nullptr;
-    QLineEdit* text2_ = nullptr;
-    QComboBox* combo3_ = nullptr;
-    // Test view.
-    QPushButton* command8_ = nullptr;
-    QPlainTextEdit* text8_ = nullptr;
-    QTimer* timer1_ = nullptr;
-    QString text8Shown_; // what Text8 shows, line breaks without CR
+    // Port row (object names Label9, Combo5, Command15, Label11).
+    QLabel* portCaption_ = nullptr;
+    QComboBox* portList_ = nullptr;
+    QPushButton* portButton_ = nullptr;
+    QLabel* portStatus_ = nullptr;
+    // Work mode (Combo4).
+    QComboBox* workModeList_ = nullptr;
+    // Set pager (Text1(0), Text1(1), Combo1(0) .. Combo1(3)).
+    QLineEdit* pagerNumberEdit_ = nullptr;
+    QLineEdit* addressCodeEdit_ = nullptr;
+    QComboBox* modelList_ = nullptr;
+    QComboBox* polarityList_ = nullptr;
+    QComboBox* rateList_ = nullptr;
+    QComboBox* toneList_ = nullptr;
+    // Set table caller (Text3(0) .. Text3(4)).
+    QLineEdit* tableNumberEdit_ = nullptr;
+    QLineEdit* ownKeyEdit_ = nullptr;
+    QLineEdit* tablePagerEdits_[3] = {}; // pagers 1..3
+    // Delete pager (Text4), delete table (Text6).
+    QLineEdit* deletedPagerEdit_ = nullptr;
+    QLineEdit* deletedTableEdit_ = nullptr;
+    // Hidden groups: transmitter frequency (Text7), receiver frequency (Combo2)
+    // and the receiver it is for (Text10), hurry buttons (Text5 deleted, Text11
+    // set), receiver number (Text2), info unit type (Combo3).
+    QLineEdit* transmitterFrequencyEdit_ = nullptr;
+    QComboBox* receiverFrequencyList_ = nullptr;
+    QLineEdit* frequencyReceiverEdit_ = nullptr;
+    QLineEdit* deletedHurryButtonEdit_ = nullptr;
+    QLineEdit* hurryButtonEdit_ = nullptr;
+    QLineEdit* receiverNumberEdit_ = nullptr;
+    QComboBox* infoUnitTypeList_ = nullptr;
+    // Test view (Command8, Text8, Timer1).
+    QPushButton* testButton_ = nullptr;
+    QPlainTextEdit* testText_ = nullptr;
+    QTimer* testTimer_ = nullptr;
+    QString testTextShown_; // what the test text shows, line breaks without CR
 
     QHash<QObject*, QAbstractButton*> enterRuns_;
     QSet<QObject*> selectOnFocus_;

@@ -69,10 +69,10 @@ PromptWindow::PromptWindow(const QString& name, const QString& title, const QStr
     setAutoFillBackground(true);
     setFixedSize(px(widthTwips), px(heightTwips));
 
-    label_ = new BlankWrapLabel(text, this);
-    label_->setObjectName(QStringLiteral("Label1"));
-    label_->setFont(promptFont());
-    label_->setGeometry(px(120), px(60), px(widthTwips - 240), px(heightTwips - 120));
+    words_ = new BlankWrapLabel(text, this);
+    words_->setObjectName(QStringLiteral("Label1"));
+    words_->setFont(promptFont());
+    words_->setGeometry(px(120), px(60), px(widthTwips - 240), px(heightTwips - 120));
 }
 
 PromptWindow* PromptWindow::createForm2(QWidget* parent)

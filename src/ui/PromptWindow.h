@@ -23,7 +23,7 @@ public:
     // "Form4" for hurry buttons.
     static PromptWindow* createForm4(QWidget* parent = nullptr);
 
-    QLabel* label() const { return label_; }
+    QLabel* label() const { return words_; }
 
     // The lines of a prompt text in `width` pixels, broken at blanks only; a
     // line break eats the blanks in front of the next word.
@@ -34,7 +34,7 @@ public:
     void showNow(const QWidget* owner = nullptr);
 
 private:
-    QLabel* label_;
+    QLabel* words_;
 };
 
 } // namespace cs::ui

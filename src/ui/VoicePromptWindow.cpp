@@ -3,6 +3,8 @@
 #include "ui/EnterKey.h"
 #include "ui/Twips.h"
 
+#include <QCoreApplication>
+
 namespace cs::ui {
 
 ListChoice listChoice(const QComboBox& combo)
@@ -56,27 +58,27 @@ VoicePromptWindow::VoicePromptWindow(Link& link, PortControl& port, Ui& ui, QWid
     resize(px(7800), px(3000));
 
     label(this, "Label1", VoiceText::tr("数字号码"), 240, 240, 1335);
-    combo1_ = combo(this, "Combo1", numberLanguages().listTexts(), 0, 240, 600, 1335);
+    languageList_ = combo(this, "Combo1", numberLanguages().listTexts(), 0, 240, 600, 1335);
 
     label(this, "Label2", VoiceText::tr("呼叫发起人"), 1800, 240, 1215);
-    combo2_ = combo(this, "Combo2", callOriginators().listTexts(), 1, 1800, 600, 1215);
+    originatorList_ = combo(this, "Combo2", callOriginators().listTexts(), 1, 1800, 600, 1215);
 
     label(this, "Label4", VoiceText::tr("按键提示语"), 3600, 240, 1815);
     label(this, "Label3", VoiceText::tr("1键："), 3240, 645, 495);
-    combo3_ = combo(this, "Combo3", keyPrompts().listTexts(), 3, 3720, 600, 1815);
+    key1List_ = combo(this, "Combo3", keyPrompts().listTexts(), 3, 3720, 600, 1815);
     label(this, "Label5", VoiceText::tr("2键："), 3240, 1125, 495);
-    combo4_ = combo(this, "Combo4", keyPrompts().listTexts(), 4, 3720, 1080, 1815);
+    key2List_ = combo(this, "Combo4", keyPrompts().listTexts(), 4, 3720, 1080, 1815);
     label(this, "Label6", VoiceText::tr("3键："), 3240, 1605, 495);
-    combo5_ = combo(this, "Combo5", keyPrompts().listTexts(), 7, 3720, 1560, 1815);
+    key3List_ = combo(this, "Combo5", keyPrompts().listTexts(), 7, 3720, 1560, 1815);
 
-    check1_ = new QCheckBox(QStringLiteral("Check2"), this);
-    check1_->setObjectName(QStringLiteral("Check1"));
-    check1_->setChecked(true);
-    check1_->setGeometry(px(5640), px(1110), px(1095), px(255));
-    check2_ = new QCheckBox(QStringLiteral("Check3"), this);
-    check2_->setObjectName(QStringLiteral("Check2"));
-    check2_->setChecked(true);
-    check2_->setGeometry(px(5640), px(1590), px(1095), px(255));
+    sendKey2Check_ = new QCheckBox(QStringLiteral("Check2"), this);
+    sendKey2Check_->setObjectName(QStringLiteral("Check1"));
+    sendKey2Check_->setChecked(true);
+    sendKey2Check_->setGeometry(px(5640), px(1110), px(1095), px(255));
+    sendKey3Check_ = new QCheckBox(QStringLiteral("Check3"), this);
+    sendKey3Check_->setObjectName(QStringLiteral("Check2"));
+    sendKey3Check_->setChecked(true);
+    sendKey3Check_->setGeometry(px(5640), px(1590), px(1095), px(255));
 
     auto* command1 = new QPushButton(VoiceText::tr("写入"), this);
     command1->setObjectName(QStringLiteral("Command1"));
@@ -85,15 +87,15 @@ VoicePromptWindow::VoicePromptWindow(Link& link, PortControl& port, Ui& ui, QWid
     enterPressesButtons(this);
 
     // The columns grow where a language's words are longer than the design's.
-    for (QComboBox* column : {combo1_, combo2_}) {
+    for (QComboBox* column : {languageList_, originatorList_}) {
         const int dx = missingWidth(column);
         const int right = column->geometry().right() + 1;
         column->resize(column->width() + std::max(dx, 0), column->height());
         pushRight(this, right, dx);
     }
-    const int keys = missingWidth(combo3_, combo4_, combo5_);
-    const int right = combo3_->geometry().right() + 1;
-    for (QComboBox* key : {combo3_, combo4_, combo5_})
+    const int keys = missingWidth(key1List_, key2List_, key3List_);
+    const int right = key1List_->geometry().right() + 1;
+    for (QComboBox* key : {key1List_, key2List_, key3List_})
         key->resize(key->width() + std::max(keys, 0), key->height());
     pushRight(this, right, keys);
 }
@@ -101,13 +103,13 @@ VoicePromptWindow::VoicePromptWindow(Link& link, PortControl& port, Ui& ui, QWid
 void VoicePromptWindow::write()
 {
     CallerPromptChoices c;
-    c.pronunciation = listChoice(*combo1_).position;
-    c.originator = listChoice(*combo2_);
-    c.key1 = listChoice(*combo3_);
-    c.key2 = listChoice(*combo4_).position;
-    c.sendKey2 = check1_->isChecked();
-    c.key3 = listChoice(*combo5_).position;
-    c.sendKey3 = check2_->isChecked();
+    c.pronunciation = listChoice(*languageList_).position;
+    c.originator = listChoice(*originatorList_);
+    c.key1 = listChoice(*key1List_);
+    c.key2 = listChoice(*key2List_).position;
+    c.sendKey2 = sendKey2Check_->isChecked();
+    c.key3 = listChoice(*key3List_).position;
+    c.sendKey3 = sendKey3Check_->isChecked();
     present(ui_, VoicePrompts(link_, port_).writeCallerPrompts(c));
 }
 

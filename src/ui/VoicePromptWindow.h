@@ -31,13 +31,14 @@ private:
     Link& link_;
     PortControl& port_;
     Ui& ui_;
-    QComboBox* combo1_;
-    QComboBox* combo2_;
-    QComboBox* combo3_;
-    QComboBox* combo4_;
-    QComboBox* combo5_;
-    QCheckBox* check1_;
-    QCheckBox* check2_;
+    // Combo1 .. Combo5, Check1, Check2.
+    QComboBox* languageList_;
+    QComboBox* originatorList_;
+    QComboBox* key1List_;
+    QComboBox* key2List_;
+    QComboBox* key3List_;
+    QCheckBox* sendKey2Check_;
+    QCheckBox* sendKey3Check_;
 };
 
 } // namespace cs::ui

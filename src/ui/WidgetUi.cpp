@@ -1,4 +1,5 @@
 #include "ui/WidgetUi.h"
+#include "ui/FieldWindow.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -21,13 +22,10 @@ QString backupFilter()
     return QCoreApplication::translate("BackupWindow", "备份文件 (*.cat *.CAT)");
 }
 
-QWidget* findIn(QWidget* window, const QString& name)
+QWidget* fieldIn(QWidget* window, Field field)
 {
-    if (!window)
-        return nullptr;
-    if (window->objectName() == name)
-        return window;
-    return window->findChild<QWidget*>(name);
+    const auto* fields = dynamic_cast<const FieldWindow*>(window);
+    return fields ? fields->fieldWidget(field) : nullptr;
 }
 
 } // namespace
@@ -107,25 +105,17 @@ void WidgetUi::tip(const QString& text, const QString& title)
     box.exec();
 }
 
-QWidget* WidgetUi::findControl(const QString& control)
-{
-    if (QWidget* w = findIn(QApplication::activeWindow(), control))
-        return w;
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget* window : windows)
-        if (window->isVisible())
-            if (QWidget* w = findIn(window, control))
-                return w;
-    for (QWidget* window : windows)
-        if (!window->isVisible())
-            if (QWidget* w = findIn(window, control))
-                return w;
-    return nullptr;
-}
-
+// The field in the window the operation ran from, else in another window
+// that has it (visible ones first).
 void WidgetUi::setFocus(Field field)
 {
-    if (QWidget* w = findControl(controlName(field)))
+    QWidget* w = fieldIn(ownerWindow(), field);
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const bool visible : {true, false})
+        for (QWidget* window : windows)
+            if (!w && window->isVisible() == visible)
+                w = fieldIn(window, field);
+    if (w)
         w->setFocus(Qt::OtherFocusReason);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The Ui of the running program: Qt message boxes, focus on the fields of all
+// The Ui of the running program: Qt message boxes, focus on the fields of the
 // windows, the prompt windows Form2/Form4, repaints and ".cat" file dialogs.
 
 #include "shared/Ui.h"
@@ -44,10 +44,6 @@ public:
 
     // The prompt window, created on first use.
     PromptWindow* prompt(Prompt prompt);
-
-    // The widget named `control`: looked for in the active window first, then
-    // in the visible windows, then in all others; nullptr when none.
-    static QWidget* findControl(const QString& control);
 
     // The window an operation runs from, which its boxes, dialogs and prompt
     // windows open over: the active window, else the last window the user

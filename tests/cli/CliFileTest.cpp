@@ -33,6 +33,7 @@ TEST(CliFiles, WhatEachRunSaysAndItsExitStatus)
     const QString misnamed = file("unit.Cat", image);
     const QString pagers = file("x%1.csv", "number,address\n1,1\n");
     const QString good = file("y%1%2.csv", "number,address,model,polarity,rate,tone\n1,1\n2,2\n");
+    const QString one = file("one.csv", "number,address,model,polarity,rate,tone\n1,1\n");
     const QString folder = dir.filePath("folder.cat");
     QDir().mkpath(folder);
     const QString bad = file("b.csv", "number,address,model,polarity,rate,tone\n1,1\n0,1\n");
@@ -44,11 +45,17 @@ TEST(CliFiles, WhatEachRunSaysAndItsExitStatus)
         floodLines += "第 " + QByteArray::number(line) + " 行：传呼号必须为1-254的数字！\n";
     const QByteArray pagerLine = "   1    1 2 3 4 5 6 7     反     数字标准    1200    音调1\r\n";
     const auto u = [](const QString& s) { return s.toUtf8(); };
+    QByteArray keysReport; // a report of lines already ended: no line end added
+    for (int key = 1; key <= 3; ++key)
+        keysReport += "按键" + QByteArray::number(key) + "的语音提示内容没有设置\r\n";
     const QByteArray tooShort = "错误: 文件" + u(shortFile)
         + "打开失败！\n8191 字节，不足备份文件的 8192 字节\n";
     const std::tuple<QStringList, int, QByteArray, QByteArray> cases[] = {
         {{"report", "pagers", unit}, 0, pagerLine, ""},
-        {{"report", "tables", unit}, 0, "", "注意: 没有餐桌号！\n"},
+        // Every report ends with a line end; one with nothing to list too, on standard output.
+        {{"report", "tables", unit}, 0, "没有餐桌号！\r\n", ""},
+        {{"report", "transmitter", unit}, 0, "发射机频率为出厂默认频率 430.225MHz\r\n", ""},
+        {{"report", "keys", unit}, 0, keysReport, ""},
         {{"report", "mode", misnamed}, 2, "", "错误: 请选择.cat文件\n"},
         {{"dump", shortFile}, 2, "", tooShort},
         {{"read", dir.filePath("new.Cat")}, 2, "", "错误: 保存文件的扩展名必须为.cat！\n"},
@@ -79,6 +86,10 @@ TEST(CliFiles, WhatEachRunSaysAndItsExitStatus)
          0,
          "",
          u(good) + "：2 个传呼机，每一行都可以发送\n"},
+        {{"--lang", "en", "pagers", "load", "--dry-run", one},
+         0,
+         "",
+         u(one) + ": 1 pager, it can be sent\n"},
         {{"pagers", "load", pagers},
          2,
          "",
@@ -111,7 +122,7 @@ TEST(CliFiles, WhatEachRunSaysAndItsExitStatus)
     const CliResult dump = runCli({"dump", unit});
     cs::Buffer buffer{};
     std::copy_n(image.constData(), 8192, buffer.begin());
-    EXPECT_EQ(dump.out, cs::dumpText(buffer, 8192).toUtf8());
+    EXPECT_EQ(dump.out, cs::dumpText(buffer, 8192).toUtf8() + "\r\n"); // "2000H -- " ended
 }
 
 TEST(CliFiles, ExportsAreTheSameInEveryLanguageAndOutputFailuresCount)
@@ -195,6 +206,17 @@ TEST(CliOptions, WrongUsageIsOneLineAndTheHelpToRead)
          "--tone 的值“5”无法识别\n请运行“callsetup-cli pager set --help”查看帮助。\n"},
         {{"read"}, en, "read needs a file name\n" + help("read")},
         {{"frobnicate", "x"}, en, "unknown command \"frobnicate\"\n" + top},
+        // A group names its commands; help takes a command, a group or nothing.
+        {{"pager"}, en, "pager needs a command: set, delete\n" + help("pager")},
+        {{"tables", "--fast"}, en, "tables needs a command: learn\n" + help("tables")},
+        {{"table", "add", "5"},
+         en,
+         "unknown command \"table add\"; table takes set, delete\n" + help("table")},
+        {{"pager"},
+         {},
+         "pager 后面需要一个命令：set、delete\n请运行“callsetup-cli pager --help”查看帮助。\n"},
+        {{"help", "pager", "add"}, en, "unknown command \"pager add\"\n" + top},
+        {{"help", "pagers", "load", "x"}, en, "unknown command \"pagers load x\"\n" + top},
         {{}, en, "no command given\n" + top},
         {{"pager", "delete", "3", "--tone", "2"},
          en,
@@ -210,6 +232,12 @@ TEST(CliOptions, WrongUsageIsOneLineAndTheHelpToRead)
         {{"report", "all", "a.cat", "--format", "csv"},
          en,
          "csv is for the pagers and tables reports\n" + help("report")},
+        {{"report", "mode", "a.cat", "--format", "csv"},
+         en,
+         "csv is for the pagers and tables reports\n" + help("report")},
+        {{"report", "all", "a.cat", "--format", "text"},
+         en,
+         "report all is json only\n" + help("report")},
         {{"tables", "learn", "9-3"},
          en,
          "tables learn takes FIRST-LAST, table numbers 1-65535, FIRST <= LAST\n"
@@ -242,6 +270,15 @@ TEST(CliOptions, HelpEverywhereInTheChosenLanguage)
          {"LANG=en"},
          "用法：callsetup-cli report KIND FILE.cat [选项]"},
         {{"--lang", "en", "init", "--help", "--yes"}, {}, "Usage: callsetup-cli init [OPTIONS]"},
+        {{"help", "pager", "set"},
+         {"LANG=en"},
+         "Usage: callsetup-cli pager set NUMBER ADDRESS [OPTIONS]"},
+        {{"help", "--lang", "en"}, {}, en},
+        {{"help", "table"}, {}, "用法：callsetup-cli table 命令 [参数] [选项]"},
+        {{"pagers", "--help"},
+         {"LANG=en"},
+         "Usage: callsetup-cli pagers COMMAND [ARGUMENTS] [OPTIONS]"},
+        {{"help", "help"}, {"LANG=en"}, "Usage: callsetup-cli help [COMMAND] [OPTIONS]"},
     };
     for (const auto& [arguments, environment, first] : cases) {
         const CliResult r = runCli(arguments, environment);

@@ -1,9 +1,11 @@
 // callsetup-cli against callsetup-sim on a pseudo-terminal: read and write, the
-// line going away in the middle of a read, and a download that does not complete.
+// line going away in the middle of a read, a download that does not complete,
+// and the monitor's two ends.
 #include "CliRun.h"
 #include "support/Files.h"
 #include "support/SimProcess.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -31,6 +33,17 @@ void awaitRequests(SimProcess& sim, const QByteArray& code, int count)
         seen += sim.command("received").count("55 55 AA 01 " + code);
         QThread::msleep(20);
     }
+}
+
+// Waits until the process holds `device` open.
+bool awaitOpen(const QProcess& process, const QString& device)
+{
+    const QDir fds(QStringLiteral("/proc/%1/fd").arg(process.processId()));
+    for (QDeadlineTimer wait(15000); !wait.hasExpired(); QThread::msleep(20))
+        for (const QFileInfo& fd : fds.entryInfoList(QDir::System | QDir::NoDotAndDotDot))
+            if (fd.symLinkTarget() == device)
+                return true;
+    return false;
 }
 
 } // namespace
@@ -152,6 +165,26 @@ TEST(CliLine, EveryStopSaysWhatHappened)
                   std::tuple(c.killed ? QProcess::CrashExit : QProcess::NormalExit, 1))
             << c.code.constData();
         EXPECT_TRUE(QRegularExpression(c.lastLine).match(err).hasMatch()) << err.toStdString();
+        EXPECT_EQ(sim.quit(), 0);
+    }
+}
+
+TEST(CliLine, TheMonitorEndsOnATerminationSignalOrWhenTheLineGoesAway)
+{
+    for (const bool vanish : {false, true}) {
+        SimProcess sim;
+        ASSERT_TRUE(sim.start());
+        QProcess cli;
+        cli.start(QStringLiteral(CALLSETUP_CLI_PROGRAM), {"--port", sim.ptyPath(), "monitor"});
+        ASSERT_TRUE(awaitOpen(cli, sim.ptyPath()));
+        if (vanish)
+            sim.send("vanish");
+        else
+            ::kill(pid_t(cli.processId()), SIGTERM);
+        ASSERT_TRUE(cli.waitForFinished(10000));
+        const QByteArray said = vanish ? "线路已断开：" + sim.ptyPath().toUtf8() + " 已关闭\n" : "";
+        EXPECT_EQ(std::tuple(cli.exitStatus(), cli.exitCode(), cli.readAllStandardError()),
+                  std::tuple(QProcess::NormalExit, vanish ? 1 : 0, said));
         EXPECT_EQ(sim.quit(), 0);
     }
 }

@@ -1,6 +1,7 @@
 // What the command line draws and asks on a terminal, and what its generated
 // completion script offers.
 #include "CliRun.h"
+#include "callsetup/Version.h"
 #include "cli/Console.h"
 #include "support/Files.h"
 
@@ -108,7 +109,12 @@ TEST(CliCompletion, WordsComeFromTheProgram)
                                                cs::test::runCli({"--completion", "bash"}).out);
     // The words typed before the cursor; the word at the cursor last.
     const std::pair<QString, QString> cases[] = {
-        {"", "diff dump init mode monitor pager pagers ports read report table tables write"},
+        {"", "diff dump help init mode monitor pager pagers ports read report table tables write"},
+        {"help ",
+         "diff dump help init mode monitor pager pagers ports read report table tables "
+         "write"},
+        {"help tables ", "learn"},
+        {"help report ", ""},
         {"--lang en pager ", "delete set"},
         {"--lang ", "en zh"},
         {"pager set 1 2 --tone t", "tone1 tone2 tone3 tone4"},
@@ -136,5 +142,38 @@ TEST(CliCompletion, WordsComeFromTheProgram)
                       .join(' '),
                   offered)
             << typed.toStdString();
+    }
+}
+
+// The window program's --help and --version: text on standard output in the
+// chosen language, without a display; --lang is still checked.
+TEST(WindowProgram, HelpAndVersionWithoutADisplay)
+{
+    const QByteArray version = "callsetup " + QByteArray(cs::version) + "\n";
+    const std::tuple<QStringList, int, QByteArray, QByteArray> cases[] = {
+        {{"--version"}, 0, version, ""},
+        {{"--lang", "zh", "-v"}, 0, version, ""},
+        {{"--help", "--lang", "en"}, 0, "Sets up the host unit", ""},
+        {{"--lang=en", "--help"}, 0, "--version", ""},
+        {{"--help", "--lang", "zh"}, 0, "餐厅无线呼叫系统的设置程序", ""},
+        {{"--help", "--lang", "zh"}, 0, "界面语言", ""},
+        {{"--lang", "fr", "--version"}, 0, version, ""}, // the version asks nothing more
+        {{"--no-such-option", "--version"}, 1, "", "no-such-option"},
+    };
+    for (const auto& [arguments, status, out, err] : cases) {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL",
+                              "LC_MESSAGES", "LANG"})
+            env.remove(v);
+        program.setProcessEnvironment(env);
+        program.start(CALLSETUP_WINDOW_PROGRAM, arguments);
+        ASSERT_TRUE(program.waitForFinished(10000));
+        const QByteArray shown = program.readAllStandardOutput();
+        EXPECT_EQ(program.exitCode(), status) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(out.isEmpty() ? shown.isEmpty() : shown.contains(out))
+            << arguments.join(' ').toStdString() << ": " << shown.constData();
+        EXPECT_TRUE(program.readAllStandardError().contains(err))
+            << arguments.join(' ').toStdString();
     }
 }

@@ -236,20 +236,30 @@ TEST(Exchange, PortLostDuringTheWait)
     exchange(rig, 2, 1.0);
     EXPECT_FALSE(rig.state.ReplyOk);
     EXPECT_FALSE(rig.state.PortIsOpen);
-    EXPECT_EQ(rig.portControl.statusText(), QString("串口已关闭"));
+    EXPECT_EQ(rig.portControl.status().state, PortState::Closed);
     EXPECT_TRUE(rig.ui.messages.isEmpty());
 }
 
 TEST(PortControl, OpenCloseChangeAndRefusedPorts)
 {
     Rig rig;
+    const auto status = [&] {
+        const PortStatus s = rig.portControl.status();
+        return std::tuple(s.state, s.port);
+    };
     rig.portControl.changePort("COM3");
     rig.portControl.toggle();
     EXPECT_TRUE(rig.state.PortIsOpen && rig.port.rts);
     EXPECT_EQ(rig.port.openedDevices, QStringList{"COM3"});
-    EXPECT_EQ(rig.portControl.statusText(), QString("已打开COM3"));
+    EXPECT_EQ(status(), std::tuple(PortState::Open, QString("COM3")));
+    rig.portControl.changePort("COM4");
+    EXPECT_FALSE(rig.state.PortIsOpen || rig.port.isOpen());
+    EXPECT_EQ(status(), std::tuple(PortState::ChoiceChanged, QString("COM4")));
+    rig.portControl.toggle();
+    EXPECT_EQ(status(), std::tuple(PortState::Open, QString("COM4")));
     rig.portControl.toggle();
     EXPECT_FALSE(rig.state.PortIsOpen || rig.port.rts || rig.port.isOpen());
+    EXPECT_EQ(status(), std::tuple(PortState::Closed, QString("COM4")));
     for (const char* text : {"COM0", "COMX"}) {
         Rig bad;
         bad.portControl.changePort(text);
@@ -258,5 +268,6 @@ TEST(PortControl, OpenCloseChangeAndRefusedPorts)
         EXPECT_TRUE(bad.port.openedDevices.isEmpty()) << text;
         EXPECT_EQ(std::tuple(open.ending, open.cause, open.message),
                   std::tuple(Ending::Failed, Cause::Port, PortControl::portMessage()));
+        EXPECT_EQ(bad.portControl.status().state, PortState::Failed) << text;
     }
 }

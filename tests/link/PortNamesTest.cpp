@@ -1,6 +1,7 @@
 // Which device COMn reaches: counted from the present ports, or through a link.
 #include "link/PortNames.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -54,5 +55,36 @@ TEST(PortRoutes, LinksWithTheirTargetsDanglingOnesAbsent)
                       return p.device == r.device;
                   }));
     }
+    qunsetenv("CALLSETUP_PORT_LINKS");
+}
+
+TEST(PortRoutes, WhatStandsInPlaceOfEachLink)
+{
+    QTemporaryDir dir;
+    qputenv("CALLSETUP_PORT_LINKS", dir.path().toUtf8());
+    const auto at = [&](const char* name) { return dir.filePath(name); };
+    ASSERT_TRUE(QFile::link("/dev/null", at("com1")));
+    ASSERT_TRUE(QFile::link(at("unplugged"), at("com2")));
+    ASSERT_TRUE(QFile::link(at("com3"), at("com3"))); // a loop of one
+    ASSERT_TRUE(QFile::link(at("loop"), at("com4"))); // com4 -> loop -> com4
+    ASSERT_TRUE(QFile::link(at("com4"), at("loop")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("com5"));
+    QFile plain(at("com6"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    ASSERT_TRUE(QFile::link(dir.path(), at("com7"))); // a link to a folder: no device
+    using K = cs::LinkKind;
+    const std::tuple<K, bool> expected[] = {
+        {K::Link, true},    {K::Dangling, false}, {K::Loop, false}, {K::Loop, false},
+        {K::Folder, false}, {K::File, false},     {K::Link, false},
+    };
+    const QList<cs::PortRoute> routes = cs::portRoutes(8);
+    ASSERT_EQ(routes.size(), 8);
+    for (int n = 1; n <= 7; ++n) {
+        EXPECT_EQ(std::tuple(routes[n - 1].kind, routes[n - 1].present), expected[n - 1]) << n;
+        EXPECT_EQ(routes[n - 1].link, at(qPrintable(QStringLiteral("com%1").arg(n)))) << n;
+    }
+    EXPECT_EQ(routes[7].kind, K::None);
+    EXPECT_TRUE(routes[7].link.isEmpty());
     qunsetenv("CALLSETUP_PORT_LINKS");
 }

@@ -162,7 +162,8 @@ TEST(BackupWindow, TheDumpAndTheReportFollowTheHeldImage)
     f.window.findChild<QPushButton*>("Command5")->click();
     const QString report = f.window.view().text1;
     f.window.backup().readHost();
-    const cs::Report now = cs::buildReport(cs::reportKindAt(2), f.rig.state);
+    const cs::Report now = cs::buildReport(*cs::reportKindAt(2),
+                                           cs::HostMemory(f.rig.state.HostImage));
     EXPECT_EQ(f.window.view().text1, now.text);
     EXPECT_NE(f.window.view().text1, report);
 }

@@ -56,3 +56,27 @@ TEST(WidgetUi, PromptsAndBoxesBelongToTheWindowTheUserWorksIn)
     }
     EXPECT_EQ(ui.ownerWindow(), &owner);
 }
+
+TEST(WidgetUi, AFieldTakesTheFocusInTheWindowTheUserWorksIn)
+{
+    cs::test::Form1Rig rig;
+    cs::ui::LearningWindow learning(rig.link, rig.commands, rig.ui);
+    cs::ui::WidgetUi ui;
+    QWidget* form1 = &rig.window;
+    // The table number is a field of both windows; the pager number only of Form1.
+    const std::tuple<QWidget*, cs::Field, QWidget*, const char*> rows[] = {
+        {form1, cs::Field::TableNumber, form1, "Text3_0"},
+        {&learning, cs::Field::TableNumber, &learning, "Text3_0"},
+        {&learning, cs::Field::LastTable, &learning, "LastTable"},
+        {&learning, cs::Field::PagerNumber, form1, "Text1_0"},
+        {form1, cs::Field::OwnKey, form1, "Text3_1"},
+    };
+    rig.window.show();
+    learning.show();
+    for (const auto& [active, field, window, name] : rows) {
+        active->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(active)) << name;
+        ui.setFocus(field);
+        EXPECT_EQ(window->focusWidget(), window->findChild<QWidget*>(name)) << name;
+    }
+}

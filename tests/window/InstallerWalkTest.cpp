@@ -72,10 +72,10 @@ private:
                    dialog && !fileNames.isEmpty()) {
             dialogs << dialog->windowTitle();
             auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-            auto* buttons = dialog->findChild<QDialogButtonBox*>("buttonBox");
+            auto* buttonBox = dialog->findChild<QDialogButtonBox*>("buttonBox");
             const bool save = dialog->acceptMode() == QFileDialog::AcceptSave;
             const auto accept = save ? QDialogButtonBox::Save : QDialogButtonBox::Open;
-            button_ = buttons ? buttons->button(accept) : nullptr;
+            button_ = buttonBox ? buttonBox->button(accept) : nullptr;
             if (name)
                 QTest::keyClicks(name, fileNames.takeFirst());
         } else {

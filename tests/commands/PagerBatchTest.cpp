@@ -1,10 +1,8 @@
-// Batch work on the core: pager files, pager loads, learning runs and backup diffs.
+// Batch work of the commands: pager files, pager loads and learning runs.
 
 #include "commands/PagerBatch.h"
 #include "commands/TableLearning.h"
 #include "link/Frame.h"
-#include "reports/BackupDiff.h"
-#include "reports/ReportFormats.h"
 #include "support/Rig.h"
 
 #include <QStringEncoder>
@@ -52,6 +50,10 @@ TEST(PagerFile, EveryBadRowIsListedWithItsLineAndTheWindowsMessage)
         {"\xEF\xBB\xBF" + Head + "1,1234567,,,,\r\n\r\n254,0,英文,正,512,4\r\n",
          "2:1/1234567/0010 4:254/0/3103", ""},
         {Head + "7,12,new,normal,2,tone3\n", "2:7/12/1122", ""},
+        // CR alone ends a line too (older Mac spreadsheets), also mixed with the others.
+        {Head.chopped(1) + "\r1,1\r\r3,3\r\n4,4\n5,5",
+         "2:1/1/0010 4:3/3/0010 5:4/4/0010 6:5/5/0010", ""},
+        {Head.chopped(1) + "\r1,1\r0,1\r", "2:1/1/0010", "3:传呼号必须为1-254的数字！"},
         {Head + "7,12,1,1,2400,3,,\n,,,,,\n8,1,Standard,REVERSE,512,tone1\n",
          "2:7/12/1122 4:8/1/0000", ""},
         {Head + "1,1\n255,1\n", "2:1/1/0010", "3:传呼号必须为1-254的数字！"},
@@ -59,7 +61,8 @@ TEST(PagerFile, EveryBadRowIsListedWithItsLineAndTheWindowsMessage)
          "2:传呼号必须为1-254的数字！|3:地址码应为7位数字！|4:地址码应为7位数字！"},
         {Head + "6,00000001\n", "", "2:设置传呼号失败!"},
         {Head + "1,1,foo\n2,1,,,,0\n3,1,,,,,x\n4,1,?,正,?,?\n", "",
-         "2:unknown model \"foo\"|3:unknown tone \"0\"|4:more than 6 cells|5:unknown model \"?\""},
+         "2:unknown value \"foo\" in the column 机型|3:unknown value \"0\" in the column 音调|"
+         "4:more than 6 cells|5:unknown value \"?\" in the column 机型"},
         {Head + "5,1\n005,2\n", "2:5/1/0010", "3:pager 5 is already on line 2"},
         {"number,address\n1,1\n", "", "1:the first line must be \"" + Head.trimmed() + "\""},
         {"\n,,\n", "", "0:the file is empty"},
@@ -86,25 +89,6 @@ TEST(PagerFile, SpreadsheetEncodings)
     }
     EXPECT_EQ(problems(readPagerCsv(Head + "1,1,\x81\x30\x81\xFF\n")),
               "0:the file is neither UTF-8 nor GB18030 text");
-}
-
-TEST(PagerFile, TheExportOfABackupLoadsAsTheSamePagers)
-{
-    Buffer image;
-    image.fill(0xFF);
-    const std::pair<int, QByteArray> pagers[] = {
-        {1, QByteArray::fromHex("6212345671")},   // 数字新型 512 正 音调2
-        {100, QByteArray::fromHex("4A00000073")}, // 英文 2400 反 音调4
-        {254, QByteArray::fromHex("7598765432")}, // 数字标准 1200 正 音调3
-    };
-    for (const auto& [n, bytes] : pagers)
-        std::copy(bytes.begin(), bytes.end(), image.begin() + 5 * (n - 1));
-    const QByteArray csv = pagerCsv(HostMemory(image));
-    EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF" + Head + "1,1234567,new,normal,512,tone2\n"));
-    const PagerFile f = readPagerCsv(csv);
-    EXPECT_EQ(
-        std::tuple(rows(f), problems(f)),
-        std::tuple(QString("2:1/1234567/1101 3:100/0000007/3023 4:254/9876543/0112"), QString()));
 }
 
 TEST(PagerLoad, SetsRowsInOrderUntilOneFailsOrAStopIsAsked)
@@ -176,33 +160,4 @@ TEST(TableLearning, AsksAgainUntilAKeyIsPressedOrTheTriesRunOut)
     const LearningEnd stop = learnTables(commands, 20, 30, {}, 0, stopping);
     EXPECT_EQ(std::tuple(stop.learned, stop.nextTable, stop.outcome.ending),
               std::tuple(2, 22, Ending::Stopped));
-}
-
-TEST(BackupDiff, EveryDifferingByteIsAccountedFor)
-{
-    Buffer a;
-    a.fill(0xFF);
-    const std::uint8_t pager[] = {0x62, 0x12, 0x34, 0x56, 0x71};
-    std::copy(pager, pager + 5, a.begin() + 5); // pager 2
-    const auto set = [](Buffer b, int cell, int value) { return b[cell] = value, b; };
-    const QString line = "   2    1 2 3 4 5 6 7     正     数字新型    512    音调";
-    const QString other = "other cells that differ (address: before -> after):\n";
-    const Buffer toneless = set(a, 9, 0x74); // pager 2 with tone nibble 4: no tone
-    const std::tuple<Buffer, Buffer, int, QString> cases[] = {
-        {a, a, 0, ""},
-        {a, set(a, 9, 0x72), 1, "传呼号 changed:\n- " + line + "2\n+ " + line + "3\n"},
-        {a, set(a, 5, 0xFF), 1, "传呼号 removed:\n- " + line + "2\n"},
-        {a, set(a, 8166, 1), 1,
-         "工作模式:\n- 当前工作类型为：\n- 单键模式0\n+ 当前工作类型为：\n"
-         "+ 多键模式\n"},
-        // Cells no report line shows differently: by address.
-        {a, set(a, 8166, 2), 1, other + "  1FE6H: FF -> 02\n"},
-        {toneless, set(toneless, 9, 0x75), 1, other + "  0009H: 74 -> 75\n"},
-        {a, set(a, 8188, 2), 1, other + "  1FFCH: FF -> 02\n"},
-        {a, set(set(a, 12, 0), 4000, 1), 2, other + "  000CH: FF -> 00\n  0FA0H: FF -> 01\n"},
-    };
-    for (const auto& [before, after, cells, expected] : cases) {
-        const BackupDifference d = backupDiff(before, after);
-        EXPECT_EQ(std::tuple(d.cells, d.text), std::tuple(cells, expected));
-    }
 }
