@@ -121,6 +121,10 @@ TEST(BackupWindow, AFailedReadKeepsTheEarlierImageAndTheSaveAsksFirst)
         EXPECT_EQ(f.text("Label1"), "读取失败，保留的仍是之前的主机内容");
         EXPECT_EQ(f.bar(), 0);
         EXPECT_EQ(f.held(), QByteArray(8192, 'A'));
+        f.window.hide(); // opened again, it still says so
+        f.window.show();
+        EXPECT_EQ(f.text("Label6") + f.text("Label1"),
+                  "主机读取失败读取失败，保留的仍是之前的主机内容");
 
         f.rig.ui.messages.clear();
         f.rig.ui.answers = {agree};
