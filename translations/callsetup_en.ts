@@ -604,6 +604,10 @@ Continue?</translation>
         <source>other cells that differ (address: before -&gt; after):</source>
         <translation>other cells that differ (address: before -&gt; after):</translation>
     </message>
+    <message>
+        <source>%1 moved to other cells, unchanged:</source>
+        <translation>%1 moved to other cells, unchanged:</translation>
+    </message>
 </context>
 <context>
     <name>Edits</name>

@@ -47,6 +47,10 @@
         <source>other cells that differ (address: before -&gt; after):</source>
         <translation>其他不同的单元（地址：之前 -&gt; 之后）：</translation>
     </message>
+    <message>
+        <source>%1 moved to other cells, unchanged:</source>
+        <translation>移到其他单元但未改变的%1：</translation>
+    </message>
 </context>
 
 <context>

@@ -68,9 +68,11 @@ bool SerialLine::open(const QString& device)
     port_.setParity(QSerialPort::NoParity);
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
+    port_.setReadBufferSize(InputLimit);
     errno = 0;
     if (!port_.open(QIODevice::ReadWrite)) {
-        // The system's cause, when a call of the system failed, in the user's language.
+        // The system's cause, when a call of the system failed, in the user's
+        // language; else the port's own words (Qt's are English, at times "Unknown error").
         const int error = errno;
         PortFault fault = PortFault::Other;
         if (port_.error() == QSerialPort::DeviceNotFoundError)
@@ -80,7 +82,7 @@ bool SerialLine::open(const QString& device)
             // port in use this way: another program holds it, through Qt's
             // lock file for the same name or an exclusive open.
             fault = PortFault::InUse;
-        openError_ = {fault, error ? errorText(error) : port_.errorString()};
+        openError_ = {fault, error ? errorText(error) : QString()};
         release();
         return false;
     }

@@ -13,6 +13,13 @@ namespace cs {
 class SerialLine : public QObject, public Port {
     Q_OBJECT
 public:
+    // The most received bytes kept between two reads. While a message box
+    // waits the event loop goes on reading the line: a unit that floods it
+    // must not grow the program without bound. The longest wait (9 s) brings
+    // at most 8640 bytes at 9600 baud; what is over the limit stays with the
+    // system's driver, which keeps or drops it as its own buffer allows.
+    static constexpr qint64 InputLimit = 64 * 1024;
+
     explicit SerialLine(QObject* parent = nullptr);
     ~SerialLine() override;
     bool open(const QString& device) override;

@@ -49,6 +49,20 @@ void DataBackup::load()
 {
     const AppState& s = link_.state();
     view_.load(s.HostImageLoaded, s.ReceiverImageLoaded);
+    if (s.HostReadFailed)
+        showReadFailed();
+}
+
+void DataBackup::showReadFailed()
+{
+    // The window says that what it holds is not what the last read was to bring.
+    view_.label6Visible = true;
+    view_.label6 = BackupText::tr("主机读取失败");
+    view_.label1 = link_.state().HostImageLoaded
+        ? BackupText::tr("读取失败，保留的仍是之前的主机内容")
+        : BackupText::tr("读取失败，没有主机内容");
+    view_.progressValue = 0;
+    view_.update();
 }
 
 void DataBackup::label5Click()
@@ -116,15 +130,8 @@ Outcome DataBackup::read(MemoryUnit unit)
         link_, port_, unit, progress(readingCaption(unit), host ? HostBlocks - 1 : ReceiverBlocks));
     finish(outcome, readIdle());
     const AppState& s = link_.state();
-    if (host && !outcome.done() && s.HostReadFailed) {
-        // The window says that what it holds is not what was just read.
-        view_.label6Visible = true;
-        view_.label6 = BackupText::tr("主机读取失败");
-        view_.label1 = s.HostImageLoaded ? BackupText::tr("读取失败，保留的仍是之前的主机内容")
-                                         : BackupText::tr("读取失败，没有主机内容");
-        view_.progressValue = 0;
-        view_.update();
-    }
+    if (host && !outcome.done() && s.HostReadFailed)
+        showReadFailed();
     if (outcome.done()) {
         showHeldImage();
         if (host) {
@@ -170,11 +177,11 @@ Outcome DataBackup::download()
     // The download completed and the check did not pass: the caption says so,
     // and the bar does not stand full as if it had.
     const bool unchecked = checking && !outcome.done();
-    finish(outcome,
-           !unchecked ? downloadIdle()
-               : outcome.cause == Cause::Difference
-               ? BackupText::tr("下发完成，读回的内容与备份不同")
-               : BackupText::tr("下发完成，读回校验没有做完"));
+    QString idle = downloadIdle();
+    if (unchecked)
+        idle = outcome.cause == Cause::Difference ? BackupText::tr("下发完成，读回的内容与备份不同")
+                                                  : BackupText::tr("下发完成，读回校验没有做完");
+    finish(outcome, idle);
     if (outcome.done() || unchecked) {
         view_.progressValue = 0;
         view_.update();

@@ -49,6 +49,8 @@ private:
     Outcome read(MemoryUnit unit);
     // The dump or report in Text1 made again from the images held now.
     void showHeldImage();
+    // Label6 and Label1 after a host read that broke off.
+    void showReadFailed();
     // Shows a transfer's outcome in the window: its message box, then the
     // window's size and captions as the transfer ended.
     void finish(const Outcome& outcome, const QString& idleCaption);

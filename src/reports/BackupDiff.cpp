@@ -37,11 +37,13 @@ struct Side {
     QMap<int, QList<int>> cells;
 };
 
-// The keys only in b ("added"), only in a ("removed") and in both with other
-// lines ("changed"); the cells of every key listed go into `explained`.
+// The keys only in b ("added"), only in a ("removed"), in both with other
+// lines ("changed"), and in both with the same lines in other cells ("moved":
+// a table delete moves the later records up); the cells of every key listed
+// go into `explained`.
 QString compare(const Side& a, const Side& b, const QString& what, std::set<int>& explained)
 {
-    QString added, removed, changed;
+    QString added, removed, changed, moved;
     std::set<int> keys;
     for (auto it = a.lines.begin(); it != a.lines.end(); ++it)
         keys.insert(it.key());
@@ -49,12 +51,14 @@ QString compare(const Side& a, const Side& b, const QString& what, std::set<int>
         keys.insert(it.key());
     for (int key : keys) {
         const QStringList la = a.lines.value(key), lb = b.lines.value(key);
-        if (la == lb)
+        if (la == lb && a.cells.value(key) == b.cells.value(key))
             continue;
         for (const Side* side : {&a, &b})
             for (int cell : side->cells.value(key))
                 explained.insert(cell);
-        if (la.isEmpty())
+        if (la == lb)
+            moved += lines(la, "  ");
+        else if (la.isEmpty())
             added += lines(lb, "+ ");
         else if (lb.isEmpty())
             removed += lines(la, "- ");
@@ -68,6 +72,9 @@ QString compare(const Side& a, const Side& b, const QString& what, std::set<int>
         out += DiffText::tr("%1 removed:").arg(what) + QLatin1Char('\n') + removed;
     if (!changed.isEmpty())
         out += DiffText::tr("%1 changed:").arg(what) + QLatin1Char('\n') + changed;
+    if (!moved.isEmpty())
+        out += DiffText::tr("%1 moved to other cells, unchanged:").arg(what) + QLatin1Char('\n')
+            + moved;
     return out;
 }
 

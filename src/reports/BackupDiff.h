@@ -1,6 +1,7 @@
 #pragma once
 // What differs between two host memory images, every byte accounted for: the
-// pagers and tables added, removed or changed and each setting whose report
+// pagers and tables added, removed or changed, the tables moved to other cells
+// (the records after a deleted table move up), and each setting whose report
 // differs, as their report lines before and after; every other differing cell
 // by its address with both values.
 

@@ -130,6 +130,13 @@ TEST(CliLine, EveryStopSaysWhatHappened)
 {
     QTemporaryDir dir;
     const QString file = writeFile(dir.filePath("unit.cat"), pattern(11));
+    const char* checkStopped =
+        "注意: 下发备份数据到主机成功，读回校验在第\\d+块（共64块）后停止，没有做完！\n$";
+    const char* unitHolds = "\n下发在第 \\d+ 块（共 64 块）之后结束：主机中现在一部分是备份的内容，"
+                            "一部分是原来的内存；请重新下发备份\n$";
+    const char* tableStopped =
+        "\ntable set 已停止：主机可能仍在等待呼叫器的服务键，也可能已经设置了这个餐桌号\n$";
+    const QStringList noPress{"--no-press"};
     const struct {
         QStringList simArguments, arguments;
         QByteArray code; // the requests awaited before the signals, and their count
@@ -138,28 +145,9 @@ TEST(CliLine, EveryStopSaysWhatHappened)
         bool killed; // ended by the signal, not by an exit status
         const char* lastLine;
     } cases[] = {
-        {{},
-         {"--fast", "write", "--verify", file},
-         "0D",
-         3,
-         1,
-         false,
-         "注意: 下发备份数据到主机成功，读回校验在第\\d+块（共64块）后停止，没有做完！\n$"},
-        {{},
-         {"--fast", "write", file},
-         "18",
-         5,
-         2,
-         true,
-         "\n下发在第 \\d+ 块（共 64 块）之后结束：主机中现在一部分是备份的内容，一部分是原来的"
-         "内存；请重新下发备份\n$"},
-        {{"--no-press"},
-         {"table", "set", "5"},
-         "03",
-         1,
-         1,
-         true,
-         "\ntable set 已停止：主机可能仍在等待呼叫器的服务键，也可能已经设置了这个餐桌号\n$"},
+        {{}, {"--fast", "write", "--verify", file}, "0D", 3, 1, false, checkStopped},
+        {{}, {"--fast", "write", file}, "18", 5, 2, true, unitHolds},
+        {noPress, {"table", "set", "5"}, "03", 1, 1, true, tableStopped},
     };
     for (const auto& c : cases) {
         SimProcess sim(c.simArguments);

@@ -63,6 +63,18 @@ TEST(WindowText, EveryCaptionFitsInBothLanguages)
             cs::showReport(form3.view(), rig.state, rig.ui, cs::reportKindAt(kind));
             settle();
         }
+        // A checked download whose check fails, a read that breaks off, then both
+        // as they end well.
+        form3.findChild<QCheckBox*>("Check1")->setChecked(true);
+        rig.port.line.faults.corruptBlock = 3;
+        form3.backup().download();
+        rig.port.line.faults = {};
+        rig.port.line.faults.silentFromBlock = 5;
+        form3.backup().readHost();
+        settle();
+        rig.port.line.faults = {};
+        form3.findChild<QCheckBox*>("Check1")->setChecked(false);
+        form3.backup().readHost();
         form3.backup().memoryDump();
         form3.backup().download();
         settle();

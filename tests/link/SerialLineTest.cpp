@@ -3,6 +3,7 @@
 #include "link/SerialLine.h"
 #include "shared/QtMessages.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <fcntl.h>
@@ -109,6 +110,37 @@ TEST(SerialLine, ALostLineClosesOnceWithoutQtWarnings)
     EXPECT_EQ(lost, 1);
     EXPECT_FALSE(line.write("\x01"));
     EXPECT_EQ(QtMessageLog::lines.join("\n").toStdString(), "");
+}
+
+// A flood while the event loop runs (a message box waits): what is kept until
+// the next read stays within its limit; the line still reads afterwards.
+TEST(SerialLine, AFloodWhileABoxWaitsKeepsTheInputBounded)
+{
+    Pty pty;
+    SerialLine line;
+    ASSERT_TRUE(line.open(pty.device));
+    ASSERT_EQ(::fcntl(pty.master, F_SETFL, ::fcntl(pty.master, F_GETFL) | O_NONBLOCK), 0);
+    const QByteArray junk(4096, char(0xA5));
+    qint64 sent = 0;
+    for (int round = 0; round < 400; ++round) {
+        const ssize_t n = ::write(pty.master, junk.constData(), size_t(junk.size()));
+        sent += std::max<ssize_t>(n, 0);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    EXPECT_GT(sent, SerialLine::InputLimit); // more than is kept
+    const QByteArray kept = line.readAll();
+    EXPECT_GT(kept.size(), 0);
+    EXPECT_LE(kept.size(), SerialLine::InputLimit);
+    // The driver's share, then a reply: the line goes on.
+    while (!line.readAll().isEmpty())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    ASSERT_EQ(::write(pty.master, "\x55\xAA", 2), 2);
+    QByteArray reply;
+    for (int i = 0; i < 100 && reply.size() < 2; ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        reply += line.readAll();
+    }
+    EXPECT_EQ(reply, QByteArray("\x55\xAA"));
 }
 
 // Qt's warnings reach standard error only when CALLSETUP_DEBUG asks for them.

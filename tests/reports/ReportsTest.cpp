@@ -1,6 +1,7 @@
 // Each report kind from its cells, the refusals without an image, and the voice prompt requests.
 #include "reports/Reports.h"
 #include "link/Frame.h"
+#include "reports/BackupDiff.h"
 #include "reports/ReportFormats.h"
 #include "reports/ReportView.h"
 #include "reports/VoicePrompts.h"
@@ -238,4 +239,47 @@ TEST(ReportFormats, JsonHoldsCodesAndExportWords)
         EXPECT_EQ(json(key), QString(expected)) << key;
     EXPECT_EQ(all.value("version"), 1);
     EXPECT_EQ(all.size(), int(std::size(cases)) + 1);
+}
+
+// Tables that moved up after a delete are explained as those tables, not as
+// cells; the table count's two cells count like any other.
+TEST(BackupDiff, MovedTablesAndTheTableCountAreExplained)
+{
+    Buffer three;
+    three.fill(0xFF);
+    put(three, 8190, {0, 3});
+    for (int k = 0; k < 3; ++k)
+        put(three, 1280 + 9 * k, {0x0A, 0x1B, k, 0, 5 + k, 1, 255, 255, 255});
+    const auto tables = [&](std::initializer_list<int> kept) {
+        Buffer b = three;
+        std::fill(b.begin() + 1280, b.begin() + 1280 + 27, 0xFF);
+        int k = 0;
+        for (int table : kept)
+            std::copy_n(three.begin() + 1280 + 9 * (table - 5), 9, b.begin() + 1280 + 9 * k++);
+        put(b, 8190, {0, k});
+        return b;
+    };
+    const QString Moved = "餐桌号 moved to other cells, unchanged:";
+    Buffer countOnly = three;
+    put(countOnly, 8191, {2}); // the last table dropped by its count alone
+    const std::pair<Buffer, int> cases[] = {
+        // The tables kept in order, and how many of them moved.
+        {tables({6, 7}), 2},
+        {tables({5, 7}), 1},
+        {tables({5, 6}), 0},
+        {countOnly, 0},
+    };
+    for (const auto& [after, moved] : cases) {
+        const BackupDifference d = backupDiff(three, after);
+        int differing = 0;
+        for (int i = 0; i < HostMemorySize; ++i)
+            differing += three[size_t(i)] != after[size_t(i)];
+        EXPECT_EQ(d.cells, differing);
+        // The count line, the table removed, the moved ones: nothing left by address.
+        const QString head = "餐桌号:\n- 共有 3个餐桌号：\n+ 共有 2个餐桌号：\n餐桌号 removed:\n";
+        EXPECT_TRUE(d.text.startsWith(head)) << d.text.toStdString();
+        EXPECT_EQ(d.text.count(Moved + "\n"), moved > 0) << d.text.toStdString();
+        EXPECT_EQ(d.text.count("\n   "), moved) << d.text.toStdString();
+        EXPECT_FALSE(d.text.contains("other cells that differ")) << d.text.toStdString();
+    }
 }
