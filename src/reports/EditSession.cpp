@@ -1,5 +1,6 @@
 #include "reports/EditSession.h"
 #include "memory/Backups.h"
+#include "reports/ImageEdits.h"
 #include "reports/ReportKinds.h"
 #include "reports/Reports.h"
 #include "shared/Vocabulary.h"
@@ -58,9 +59,9 @@ QString EditSession::notSetText()
     return EditorText::tr("未设置");
 }
 
-PagerRow EditSession::pagerRow(int number) const
+PagerGridRow EditSession::pagerRow(int number) const
 {
-    PagerRow row;
+    PagerGridRow row;
     row.number = number;
     const std::optional<PagerRecord> pager = HostMemory(state_.HostImage).pager(number);
     if (!pager)
@@ -78,7 +79,7 @@ PagerRow EditSession::pagerRow(int number) const
 
 EditSession::PagerValues EditSession::pagerValues(int number) const
 {
-    const PagerRow row = pagerRow(number);
+    const PagerGridRow row = pagerRow(number);
     return {row.address, row.model.value_or(DefaultModel), row.polarity.value_or(DefaultPolarity),
             row.rate.value_or(DefaultRate), row.tone.value_or(DefaultTone)};
 }
@@ -88,10 +89,10 @@ int EditSession::tableRows() const
     return HostMemory(state_.HostImage).tableCount().count();
 }
 
-TableRow EditSession::tableRow(int k) const
+TableGridRow EditSession::tableRow(int k) const
 {
     const TableRecord table = HostMemory(state_.HostImage).table(k);
-    TableRow row;
+    TableGridRow row;
     row.index = k;
     row.feature = featureText(table);
     row.number = table.tableNumber;
@@ -101,10 +102,10 @@ TableRow EditSession::tableRow(int k) const
     return row;
 }
 
-SettingRow EditSession::settingRow(Setting setting) const
+SettingGridRow EditSession::settingRow(Setting setting) const
 {
     const HostMemory host(state_.HostImage);
-    SettingRow row;
+    SettingGridRow row;
     row.setting = setting;
     switch (setting) {
     case Setting::WorkMode:
@@ -120,8 +121,10 @@ SettingRow EditSession::settingRow(Setting setting) const
     case Setting::TransmitterFrequency:
         row.caption = reportCaption(ReportTransmitterFrequency);
         row.clearable = true;
-        row.text = host.transmitterFrequencySet()
-            ? signedFrequency(host.transmitterFrequencyMHz()).trimmed()
+        if (host.transmitterFrequencySet())
+            row.typed = signedFrequency(host.transmitterFrequencyMHz()).trimmed();
+        row.text = !row.typed.isEmpty()
+            ? row.typed
             : EditorText::tr("%1（出厂值）")
                   .arg(signedFrequency(DefaultTransmitterFrequencyMHz).trimmed());
         return row;
@@ -312,10 +315,19 @@ Outcome EditSession::download(const TransferControl& control)
 bool EditSession::mayClose()
 {
     follow();
-    return !modified()
+    return leaving_ || !modified()
         || ui_.confirm({EditorText::tr("主机内容的修改尚未保存到文件，确定关闭编辑窗口吗？"
                                        "修改仍留在数据备份窗口的主机内容中。"),
                         Style::OkCancel, Title::Attention});
+}
+
+bool EditSession::mayExit()
+{
+    follow();
+    leaving_ = !modified()
+        || ui_.confirm({EditorText::tr("主机内容的修改尚未保存，退出后将丢失。确定退出吗？"),
+                        Style::OkCancel, Title::Attention});
+    return leaving_;
 }
 
 bool EditSession::mayReplace()

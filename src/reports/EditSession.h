@@ -14,7 +14,6 @@
 #include "link/PortControl.h"
 #include "memory/DataBackup.h"
 #include "memory/Transfers.h"
-#include "reports/ImageEdits.h"
 #include "shared/Ui.h"
 
 #include <QObject>
@@ -26,11 +25,12 @@
 
 namespace cs {
 
+class ImageEdits;
 class Vocabulary;
 
 // A pager number's row: empty for an absent pager. A list value the record
 // holds no word for (an unknown type letter or tone) is none.
-struct PagerRow {
+struct PagerGridRow {
     int number = 0;
     bool present = false;
     QString address; // seven digits, a nibble above 9 as its hex letter
@@ -39,7 +39,7 @@ struct PagerRow {
 
 // A table record's row: its caller's code and the values set table takes, an
 // empty text for a slot or key that is not set.
-struct TableRow {
+struct TableGridRow {
     int index = 0;
     QString feature; // six hex digits
     int number = 0;
@@ -62,7 +62,7 @@ enum class Setting {
 };
 constexpr int SettingCount = 10;
 
-struct SettingRow {
+struct SettingGridRow {
     Setting setting = Setting::WorkMode;
     QString caption;
     // The list the value is chosen from; none for the transmitter frequency.
@@ -72,6 +72,8 @@ struct SettingRow {
     // The value may be set back to "not set" (the list then ends in that item).
     bool clearable = false;
     QString text; // the value as the grid shows it
+    // The text a typed edit starts from: the transmitter frequency when set.
+    QString typed;
 };
 
 class EditSession : public QObject, public ImageWatch {
@@ -86,10 +88,10 @@ public:
     bool hasImage() const { return state_.HostImageLoaded; }
     const Buffer& image() const { return state_.HostImage; }
 
-    PagerRow pagerRow(int number) const;
+    PagerGridRow pagerRow(int number) const;
     int tableRows() const;
-    TableRow tableRow(int k) const;
-    SettingRow settingRow(Setting setting) const;
+    TableGridRow tableRow(int k) const;
+    SettingGridRow settingRow(Setting setting) const;
     // The text of "not set" in the settings' lists.
     static QString notSetText();
     // What the editor says while there is no image to edit.
@@ -136,6 +138,9 @@ public:
     Outcome download(const TransferControl& control = {});
     // Asks before unsaved edits go out of reach (closing the editor); true to go on.
     bool mayClose();
+    // Asks before the program ends with unsaved edits; true to go on (and no
+    // other question is asked after it).
+    bool mayExit();
 
     // ImageWatch: the data backup window's read, open and save.
     bool mayReplace() override;
@@ -162,6 +167,7 @@ private:
     int at_ = 0;
     int savedAt_ = 0; // -1: the saved image is no longer in the history
     QString fileName_;
+    bool leaving_ = false; // the program is ending and the user let the edits go
 };
 
 } // namespace cs

@@ -61,7 +61,7 @@ TEST(EditSession, PagerRowsInTheListsCodes)
         SCOPED_TRACE(c.record);
         SessionRig rig;
         rig.put(5 * 6, c.record); // pager 7
-        const PagerRow row = rig.session.pagerRow(7);
+        const PagerGridRow row = rig.session.pagerRow(7);
         EXPECT_EQ(row.present, c.present);
         EXPECT_EQ(row.address, QString::fromLatin1(c.address));
         EXPECT_EQ(row.model, c.model);
@@ -88,7 +88,7 @@ TEST(EditSession, PagerEditsStartFromTheRow)
     auto edited = rig.session.pagerValues(7);
     edited.tone = 2;
     ASSERT_TRUE(rig.session.setPager(7, edited).done());
-    const PagerRow row = rig.session.pagerRow(7);
+    const PagerGridRow row = rig.session.pagerRow(7);
     EXPECT_EQ(row.address, "1234567");
     EXPECT_EQ(row.tone, 2);
     EXPECT_EQ(row.model, DefaultModel);
@@ -100,12 +100,12 @@ TEST(EditSession, TableRowsAndTheirSlots)
     rig.put(8190, "00 02");
     rig.put(1280, "0A 1B FF 01 2C 00 FF 07 FF  AB CD EF FF FF 05 06 FE 63");
     ASSERT_EQ(rig.session.tableRows(), 2);
-    const TableRow a = rig.session.tableRow(0);
+    const TableGridRow a = rig.session.tableRow(0);
     EXPECT_EQ(a.feature, "0A1BFF");
     EXPECT_EQ(a.number, 300);
     EXPECT_EQ(a.pagers, (std::array<QString, 3>{"0", "", "7"})); // 0 is a number, 255 none
     EXPECT_EQ(a.key, "");
-    const TableRow b = rig.session.tableRow(1);
+    const TableGridRow b = rig.session.tableRow(1);
     EXPECT_EQ(b.number, 65535);
     EXPECT_EQ(b.pagers, (std::array<QString, 3>{"5", "6", "254"}));
     EXPECT_EQ(b.key, "99");
@@ -150,7 +150,7 @@ TEST(EditSession, SettingRowsInTheListsWords)
         SCOPED_TRACE(c.cell);
         SessionRig rig;
         rig.put(c.cell, c.value);
-        const SettingRow row = rig.session.settingRow(c.setting);
+        const SettingGridRow row = rig.session.settingRow(c.setting);
         EXPECT_EQ(row.code, c.code);
         EXPECT_EQ(row.text, QString::fromUtf8(c.text));
     }
