@@ -17,8 +17,8 @@ cs::Buffer baseImage()
     const std::uint8_t pager[5] = {'d', 0x12, 0x34, 0x56, 0x71};
     std::copy(pager, pager + 5, image.begin() + 5);
     for (int k = 0; k < 90; ++k) {
-        const std::uint8_t record[9] = {0x0A, 0x1B, std::uint8_t(k), std::uint8_t(k >> 4),
-                                        std::uint8_t(k + 1), 1, 2, 255, 7};
+        const std::uint8_t record[9] = {
+            0x0A, 0x1B, std::uint8_t(k), std::uint8_t(k >> 4), std::uint8_t(k + 1), 1, 2, 255, 7};
         std::copy(record, record + 9, image.begin() + 1280 + 9 * k);
     }
     image[8190] = 0, image[8191] = 90;

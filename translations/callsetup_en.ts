@@ -2373,5 +2373,117 @@ Continue?</translation>
         <source>when set, Qt&apos;s own warnings and debug notes are shown on standard error</source>
         <translation>when set, Qt&apos;s own warnings and debug notes are shown on standard error</translation>
     </message>
+    <message>
+        <source>%1: nothing would change</source>
+        <translation>%1: nothing would change</translation>
+    </message>
+    <message>
+        <source>print the JSON Schema of the document that report all writes and apply reads</source>
+        <translation>print the JSON Schema of the document that report all writes and apply reads</translation>
+    </message>
+    <message>
+        <source>with --backup: save the edited backup as NEW.cat and leave FILE.cat as it is</source>
+        <translation>with --backup: save the edited backup as NEW.cat and leave FILE.cat as it is</translation>
+    </message>
+    <message>
+        <source>with --backup: show what would change, as diff shows it, and write nothing</source>
+        <translation>with --backup: show what would change, as diff shows it, and write nothing</translation>
+    </message>
+    <message>
+        <source>run the command on the backup FILE.cat instead of the host unit and save it in place (pager set, pager delete, table delete, mode, pagers load, table edit, table move, set, apply)</source>
+        <translation>run the command on the backup FILE.cat instead of the host unit and save it in place (pager set, pager delete, table delete, mode, pagers load, table edit, table move, set, apply)</translation>
+    </message>
+    <message>
+        <source>with --backup: change the pagers or the own key value of TABLE in the backup</source>
+        <translation>with --backup: change the pagers or the own key value of TABLE in the backup</translation>
+    </message>
+    <message>
+        <source>An option that is not given leaves its value; an empty value (--key &apos;&apos;) clears it. A table cannot be added to a backup: its caller&apos;s code comes only from a key press (table set).</source>
+        <translation>An option that is not given leaves its value; an empty value (--key &apos;&apos;) clears it. A table cannot be added to a backup: its caller&apos;s code comes only from a key press (table set).</translation>
+    </message>
+    <message>
+        <source>with --backup: give TABLE the number NEW in the backup; its caller stays</source>
+        <translation>with --backup: give TABLE the number NEW in the backup; its caller stays</translation>
+    </message>
+    <message>
+        <source>a table number and the new one</source>
+        <translation>a table number and the new one</translation>
+    </message>
+    <message>
+        <source>with --backup: set SETTING to VALUE in the backup</source>
+        <translation>with --backup: set SETTING to VALUE in the backup</translation>
+    </message>
+    <message>
+        <source>VALUE is a word of the setting&apos;s list; none leaves a setting that the windows can leave empty not set.</source>
+        <translation>VALUE is a word of the setting&apos;s list; none leaves a setting that the windows can leave empty not set.</translation>
+    </message>
+    <message>
+        <source>a setting and its value</source>
+        <translation>a setting and its value</translation>
+    </message>
+    <message>
+        <source>with --backup: apply the JSON document DOC.json (as report all writes it) to the backup</source>
+        <translation>with --backup: apply the JSON document DOC.json (as report all writes it) to the backup</translation>
+    </message>
+    <message>
+        <source>A value the document leaves out, or gives as the backup holds it, stays as it is; pagers and tables are found by their numbers and their callers&apos; codes, and &quot;delete&quot;: true deletes one. A bad value is refused with its place in the document and nothing is written. callsetup-cli --schema prints the JSON Schema of the document.</source>
+        <translation>A value the document leaves out, or gives as the backup holds it, stays as it is; pagers and tables are found by their numbers and their callers&apos; codes, and &quot;delete&quot;: true deletes one. A bad value is refused with its place in the document and nothing is written. callsetup-cli --schema prints the JSON Schema of the document.</translation>
+    </message>
+    <message>
+        <source>unknown setting &quot;%1&quot;</source>
+        <translation>unknown setting &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>table edit needs --pagers or --key</source>
+        <translation>table edit needs --pagers or --key</translation>
+    </message>
+    <message>
+        <source>%1 does not run on a backup: a table&apos;s caller is learned only from its key press at the host unit (table edit changes a table in a backup)</source>
+        <translation>%1 does not run on a backup: a table&apos;s caller is learned only from its key press at the host unit (table edit changes a table in a backup)</translation>
+    </message>
+    <message>
+        <source>%1 does not run on a backup (--backup): it needs the host unit or takes its files as words</source>
+        <translation>%1 does not run on a backup (--backup): it needs the host unit or takes its files as words</translation>
+    </message>
+    <message>
+        <source>%1 changes a backup: give --backup FILE.cat</source>
+        <translation>%1 changes a backup: give --backup FILE.cat</translation>
+    </message>
+    <message>
+        <source>--output goes with --backup</source>
+        <translation>--output goes with --backup</translation>
+    </message>
+    <message>
+        <source>--dry-run goes with --backup</source>
+        <translation>--dry-run goes with --backup</translation>
+    </message>
+    <message>
+        <source>--backup goes with a command that changes a backup</source>
+        <translation>--backup goes with a command that changes a backup</translation>
+    </message>
+    <message>
+        <source>the voice prompt of caller key 1</source>
+        <translation>the voice prompt of caller key 1</translation>
+    </message>
+    <message>
+        <source>the voice prompt of caller key 2</source>
+        <translation>the voice prompt of caller key 2</translation>
+    </message>
+    <message>
+        <source>the voice prompt of caller key 3</source>
+        <translation>the voice prompt of caller key 3</translation>
+    </message>
+    <message>
+        <source>the place named for handheld calls by table number</source>
+        <translation>the place named for handheld calls by table number</translation>
+    </message>
+    <message>
+        <source>the place named for handheld calls by pager number</source>
+        <translation>the place named for handheld calls by pager number</translation>
+    </message>
+    <message>
+        <source>the transmitter frequency in MHz, or default for the factory default 430.225 MHz</source>
+        <translation>the transmitter frequency in MHz, or default for the factory default 430.225 MHz</translation>
+    </message>
 </context>
 </TS>

@@ -801,6 +801,118 @@
         <source>when set, Qt&apos;s own warnings and debug notes are shown on standard error</source>
         <translation>设置后，Qt 自己的警告和调试信息会输出到标准错误</translation>
     </message>
+    <message>
+        <source>%1: nothing would change</source>
+        <translation>%1：不会有任何改动</translation>
+    </message>
+    <message>
+        <source>print the JSON Schema of the document that report all writes and apply reads</source>
+        <translation>输出 report all 写出、apply 读入的文档的 JSON Schema</translation>
+    </message>
+    <message>
+        <source>with --backup: save the edited backup as NEW.cat and leave FILE.cat as it is</source>
+        <translation>与 --backup 一起用：把改好的备份另存为 NEW.cat，FILE.cat 保持原样</translation>
+    </message>
+    <message>
+        <source>with --backup: show what would change, as diff shows it, and write nothing</source>
+        <translation>与 --backup 一起用：像 diff 那样列出将要改动的内容，不写任何文件</translation>
+    </message>
+    <message>
+        <source>run the command on the backup FILE.cat instead of the host unit and save it in place (pager set, pager delete, table delete, mode, pagers load, table edit, table move, set, apply)</source>
+        <translation>命令不对主机执行，而是修改备份文件 FILE.cat 并原地保存（pager set、pager delete、table delete、mode、pagers load、table edit、table move、set、apply）</translation>
+    </message>
+    <message>
+        <source>with --backup: change the pagers or the own key value of TABLE in the backup</source>
+        <translation>与 --backup 一起用：修改备份中餐桌 TABLE 的传呼号或自设键值</translation>
+    </message>
+    <message>
+        <source>An option that is not given leaves its value; an empty value (--key &apos;&apos;) clears it. A table cannot be added to a backup: its caller&apos;s code comes only from a key press (table set).</source>
+        <translation>没有给出的选项保持原值；空值（--key &apos;&apos;）清除该值。不能往备份里添加餐桌：呼叫器的特征码只能由按键得到（table set）。</translation>
+    </message>
+    <message>
+        <source>with --backup: give TABLE the number NEW in the backup; its caller stays</source>
+        <translation>与 --backup 一起用：把备份中的餐桌 TABLE 改为餐桌号 NEW，呼叫器不变</translation>
+    </message>
+    <message>
+        <source>a table number and the new one</source>
+        <translation>一个餐桌号和新的餐桌号</translation>
+    </message>
+    <message>
+        <source>with --backup: set SETTING to VALUE in the backup</source>
+        <translation>与 --backup 一起用：把备份中的设置 SETTING 设为 VALUE</translation>
+    </message>
+    <message>
+        <source>VALUE is a word of the setting&apos;s list; none leaves a setting that the windows can leave empty not set.</source>
+        <translation>VALUE 是该设置列表中的词；窗口可以留空的设置用 none 表示未设置。</translation>
+    </message>
+    <message>
+        <source>a setting and its value</source>
+        <translation>一个设置和它的值</translation>
+    </message>
+    <message>
+        <source>with --backup: apply the JSON document DOC.json (as report all writes it) to the backup</source>
+        <translation>与 --backup 一起用：把 JSON 文档 DOC.json（格式同 report all 的输出）应用到备份</translation>
+    </message>
+    <message>
+        <source>A value the document leaves out, or gives as the backup holds it, stays as it is; pagers and tables are found by their numbers and their callers&apos; codes, and &quot;delete&quot;: true deletes one. A bad value is refused with its place in the document and nothing is written. callsetup-cli --schema prints the JSON Schema of the document.</source>
+        <translation>文档中没有的值，或与备份相同的值，保持原样；传呼机按传呼号、餐桌按呼叫器的特征码找到，&quot;delete&quot;: true 删除一项。有错的值连同它在文档中的位置一起报告，不写任何内容。callsetup-cli --schema 输出文档的 JSON Schema。</translation>
+    </message>
+    <message>
+        <source>unknown setting &quot;%1&quot;</source>
+        <translation>无法识别的设置“%1”</translation>
+    </message>
+    <message>
+        <source>table edit needs --pagers or --key</source>
+        <translation>table edit 需要 --pagers 或 --key</translation>
+    </message>
+    <message>
+        <source>%1 does not run on a backup: a table&apos;s caller is learned only from its key press at the host unit (table edit changes a table in a backup)</source>
+        <translation>%1 不能对备份执行：餐桌的呼叫器只能在主机上由按键学习（修改备份中的餐桌请用 table edit）</translation>
+    </message>
+    <message>
+        <source>%1 does not run on a backup (--backup): it needs the host unit or takes its files as words</source>
+        <translation>%1 不能对备份执行（--backup）：它需要主机，或者把文件作为参数</translation>
+    </message>
+    <message>
+        <source>%1 changes a backup: give --backup FILE.cat</source>
+        <translation>%1 修改备份：请给出 --backup FILE.cat</translation>
+    </message>
+    <message>
+        <source>--output goes with --backup</source>
+        <translation>--output 只能与 --backup 一起用</translation>
+    </message>
+    <message>
+        <source>--dry-run goes with --backup</source>
+        <translation>--dry-run 只能与 --backup 一起用</translation>
+    </message>
+    <message>
+        <source>--backup goes with a command that changes a backup</source>
+        <translation>--backup 只能与修改备份的命令一起用</translation>
+    </message>
+    <message>
+        <source>the voice prompt of caller key 1</source>
+        <translation>呼叫器1键的语音提示</translation>
+    </message>
+    <message>
+        <source>the voice prompt of caller key 2</source>
+        <translation>呼叫器2键的语音提示</translation>
+    </message>
+    <message>
+        <source>the voice prompt of caller key 3</source>
+        <translation>呼叫器3键的语音提示</translation>
+    </message>
+    <message>
+        <source>the place named for handheld calls by table number</source>
+        <translation>手持呼叫器按餐桌号呼叫时说的地点</translation>
+    </message>
+    <message>
+        <source>the place named for handheld calls by pager number</source>
+        <translation>手持呼叫器按传呼号呼叫时说的地点</translation>
+    </message>
+    <message>
+        <source>the transmitter frequency in MHz, or default for the factory default 430.225 MHz</source>
+        <translation>发射机频率（MHz），default 表示出厂默认的 430.225 MHz</translation>
+    </message>
 </context>
 
 </TS>

@@ -52,6 +52,15 @@ int CliSession::pagersLoad()
         return ExitUsage;
     }
     const int total = int(pagers.rows.size());
+    if (!options_.backup.isEmpty())
+        return onBackup([&](ImageEdits& edits) {
+            for (const PagerRow& row : pagers.rows)
+                if (Outcome o = edits.setPager(row.number, row.address, row.model, row.polarity,
+                                               row.rate, row.tone);
+                    !o.done())
+                    return o;
+            return Outcome::success();
+        });
     if (options_.dryRun) {
         say(QCoreApplication::translate("cli", "%1: %2 pagers, every row can be sent")
                 .arg(name, QString::number(total)));

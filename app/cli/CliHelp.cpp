@@ -1,5 +1,6 @@
 #include "cli/CliHelp.h"
 #include "cli/CliOptions.h"
+#include "reports/ImageEdits.h"
 #include "reports/ReportKinds.h"
 #include "shared/Outcome.h"
 
@@ -49,6 +50,8 @@ const char* const ExitHeading = QT_TRANSLATE_NOOP("cli", "Exit status:");
 const char* const FileHeading = QT_TRANSLATE_NOOP("cli", "File format:");
 const char* const VersionHelp = QT_TRANSLATE_NOOP("cli", "show the program's version");
 const char* const AllKind = QT_TRANSLATE_NOOP("cli", "everything the backup holds (json)");
+const char* const SchemaHelp = QT_TRANSLATE_NOOP(
+    "cli", "print the JSON Schema of the document that report all writes and apply reads");
 const char* const Footer = QT_TRANSLATE_NOOP(
     "cli",
     "\"callsetup-cli COMMAND --help\" shows the words and options of a command; the "
@@ -347,6 +350,8 @@ QList<Item> commonItems(bool version)
     QList<Item> out = optionItems(commonOptions());
     if (version)
         out.append({QStringLiteral("--version"), cliText(VersionHelp)});
+    if (version)
+        out.append({QStringLiteral("--schema"), cliText(SchemaHelp)});
     return out;
 }
 
@@ -363,6 +368,18 @@ QList<Item> argumentItems(const CommandInfo& entry)
                             cliText(QT_TRANSLATE_NOOP("cli", "%1 (%2)"))
                                 .arg(kind.summaryText(), kind.captionText())});
             out.append({QStringLiteral("all"), cliText(AllKind)});
+        }
+        if (argument.settings) {
+            for (const SettingInfo& setting : editableSettings()) {
+                QString text = cliText(setting.help);
+                if (setting.words)
+                    text = cliText(QT_TRANSLATE_NOOP("cli", "%1: %2"))
+                               .arg(text,
+                                    wordsHelp(*setting.words)
+                                        + (setting.unsettable ? QStringLiteral(", ") + notSetWord()
+                                                              : QString()));
+                out.append({QLatin1String(setting.name), text});
+            }
         }
     }
     return out;
@@ -672,6 +689,10 @@ QString bashCompletion()
         if (!completionWords(option).isEmpty())
             valueCases << QStringLiteral("        %1) words=%2 ;;")
                               .arg(name, shellWords(completionWords(option)));
+        if (option.completion == Completion::CatFile)
+            valueCases << QStringLiteral("        %1) _callsetup_cli_files '*.[cC][aA][tT]' "
+                                         "\"$2\"; return ;;")
+                              .arg(name);
     };
     QStringList common;
     for (const OptionInfo& option : commonOptions()) {
@@ -711,6 +732,8 @@ QString bashCompletion()
                 action = QStringLiteral("_callsetup_cli_files '*.[cC][aA][tT]' \"$cur\"");
             else if (argument.completion == Completion::CsvFile)
                 action = QStringLiteral("_callsetup_cli_files '*.[cC][sS][vV]' \"$cur\"");
+            else if (argument.completion == Completion::JsonFile)
+                action = QStringLiteral("_callsetup_cli_files '*.[jJ][sS][oO][nN]' \"$cur\"");
             if (!action.isEmpty())
                 arguments
                     << QStringLiteral("        \"%1/%2\") %3 ;;").arg(name).arg(i).arg(action);

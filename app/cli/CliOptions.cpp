@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 #include "commands/FieldInput.h"
 #include "link/PortNames.h"
+#include "reports/ImageEdits.h"
 #include "reports/ReportKinds.h"
 
 #include <QCommandLineParser>
@@ -36,6 +37,46 @@ const OptionInfo keyOption{"key", "K", QT_TRANSLATE_NOOP("cli", "own key value 0
 const OptionInfo pagersOption{"pagers", "P1[,P2[,P3]]",
                               QT_TRANSLATE_NOOP("cli", "up to three pager numbers 1-255")};
 
+// The options of the commands that run on a backup.
+const OptionInfo outputOption{
+    "output",
+    "NEW.cat",
+    QT_TRANSLATE_NOOP("cli",
+                      "with --backup: save the edited backup as NEW.cat and leave "
+                      "FILE.cat as it is"),
+    nullptr,
+    -1,
+    {},
+    Completion::CatFile};
+const OptionInfo dryRunOption{"dry-run", nullptr,
+                              QT_TRANSLATE_NOOP("cli",
+                                                "with --backup: show what would change, as "
+                                                "diff shows it, and write nothing")};
+
+// The commands that have an offline edit and run on the file --backup names.
+bool runsOnBackup(Command command)
+{
+    switch (command) {
+    case Command::PagerSet:
+    case Command::PagerDelete:
+    case Command::TableDelete:
+    case Command::Mode:
+    case Command::PagersLoad:
+    case Command::TableEdit:
+    case Command::TableMove:
+    case Command::Set:
+    case Command::Apply: return true;
+    default: return false;
+    }
+}
+
+// The commands that run only on a backup.
+bool onlyOnBackup(Command command)
+{
+    return command == Command::TableEdit || command == Command::TableMove || command == Command::Set
+        || command == Command::Apply;
+}
+
 ArgumentInfo catFile(const char* name)
 {
     return {name, Completion::CatFile};
@@ -62,6 +103,16 @@ const QList<OptionInfo>& commonOptions()
          {QStringLiteral("zh"), QStringLiteral("en")}},
         {"help", nullptr,
          QT_TRANSLATE_NOOP("cli", "show the help (of the command, when one is given)")},
+        {"backup",
+         "FILE.cat",
+         QT_TRANSLATE_NOOP("cli",
+                           "run the command on the backup FILE.cat instead of the host "
+                           "unit and save it in place (pager set, pager delete, table "
+                           "delete, mode, pagers load, table edit, table move, set, apply)"),
+         nullptr,
+         -1,
+         {},
+         Completion::CatFile},
     };
     return list;
 }
@@ -78,7 +129,9 @@ const QList<CommandInfo>& commandTable()
            DefaultPolarity},
           {"rate", "R", QT_TRANSLATE_NOOP("cli", "the pager's rate in baud"), &pagerRates(),
            DefaultRate},
-          {"tone", "T", QT_TRANSLATE_NOOP("cli", "the pager's tone"), &pagerTones(), DefaultTone}},
+          {"tone", "T", QT_TRANSLATE_NOOP("cli", "the pager's tone"), &pagerTones(), DefaultTone},
+          outputOption,
+          dryRunOption},
          QT_TRANSLATE_NOOP("cli", "set pager NUMBER (1-254) with its 7-digit ADDRESS code"),
          QT_TRANSLATE_NOOP("cli",
                            "Without an option a list takes the main window's selection "
@@ -87,7 +140,7 @@ const QList<CommandInfo>& commandTable()
         {"pager delete",
          Command::PagerDelete,
          {{"NUMBER"}},
-         {},
+         {outputOption, dryRunOption},
          QT_TRANSLATE_NOOP("cli", "delete pager NUMBER"),
          nullptr,
          QT_TRANSLATE_NOOP("cli", "a pager number")},
@@ -105,14 +158,14 @@ const QList<CommandInfo>& commandTable()
         {"table delete",
          Command::TableDelete,
          {{"TABLE"}},
-         {},
+         {outputOption, dryRunOption},
          QT_TRANSLATE_NOOP("cli", "delete TABLE"),
          nullptr,
          QT_TRANSLATE_NOOP("cli", "a table number")},
         {"mode",
          Command::Mode,
          {{"MODE", Completion::Words, &workModes()}},
-         {},
+         {outputOption, dryRunOption},
          QT_TRANSLATE_NOOP("cli", "set the work mode"),
          nullptr,
          QT_TRANSLATE_NOOP("cli", "a work mode")},
@@ -130,7 +183,7 @@ const QList<CommandInfo>& commandTable()
         {"pagers load",
          Command::PagersLoad,
          {{"FILE.csv", Completion::CsvFile}},
-         {{"dry-run", nullptr, QT_TRANSLATE_NOOP("cli", "only check the file")}},
+         {{"dry-run", nullptr, QT_TRANSLATE_NOOP("cli", "only check the file")}, outputOption},
          QT_TRANSLATE_NOOP("cli", "set every pager of a CSV file, in file order"),
          QT_TRANSLATE_NOOP("cli",
                            "Every row is checked before anything is sent: with a bad "
@@ -226,6 +279,51 @@ const QList<CommandInfo>& commandTable()
                            "A serial port present that no COM name reaches (a link "
                            "leads elsewhere) is listed after them; --port takes its "
                            "path.")},
+        {"table edit",
+         Command::TableEdit,
+         {{"TABLE"}},
+         {keyOption, pagersOption, outputOption, dryRunOption},
+         QT_TRANSLATE_NOOP("cli",
+                           "with --backup: change the pagers or the own key value of TABLE "
+                           "in the backup"),
+         QT_TRANSLATE_NOOP("cli",
+                           "An option that is not given leaves its value; an empty value "
+                           "(--key '') clears it. A table cannot be added to a backup: its "
+                           "caller's code comes only from a key press (table set)."),
+         QT_TRANSLATE_NOOP("cli", "a table number")},
+        {"table move",
+         Command::TableMove,
+         {{"TABLE"}, {"NEW"}},
+         {outputOption, dryRunOption},
+         QT_TRANSLATE_NOOP("cli",
+                           "with --backup: give TABLE the number NEW in the backup; its "
+                           "caller stays"),
+         nullptr,
+         QT_TRANSLATE_NOOP("cli", "a table number and the new one")},
+        {"set",
+         Command::Set,
+         {{"SETTING", Completion::Words, nullptr, false, true}, {"VALUE"}},
+         {outputOption, dryRunOption},
+         QT_TRANSLATE_NOOP("cli", "with --backup: set SETTING to VALUE in the backup"),
+         QT_TRANSLATE_NOOP("cli",
+                           "VALUE is a word of the setting's list; none leaves a setting "
+                           "that the windows can leave empty not set."),
+         QT_TRANSLATE_NOOP("cli", "a setting and its value")},
+        {"apply",
+         Command::Apply,
+         {{"DOC.json", Completion::JsonFile}},
+         {outputOption, dryRunOption},
+         QT_TRANSLATE_NOOP("cli",
+                           "with --backup: apply the JSON document DOC.json (as report all "
+                           "writes it) to the backup"),
+         QT_TRANSLATE_NOOP("cli",
+                           "A value the document leaves out, or gives as the backup holds "
+                           "it, stays as it is; pagers and tables are found by their "
+                           "numbers and their callers' codes, and \"delete\": true deletes "
+                           "one. A bad value is refused with its place in the document and "
+                           "nothing is written. callsetup-cli --schema prints the JSON "
+                           "Schema of the document."),
+         QT_TRANSLATE_NOOP("cli", "a file name")},
         {"monitor",
          Command::Monitor,
          {},
@@ -293,6 +391,12 @@ QStringList completionWords(const ArgumentInfo& argument)
         return argument.words->inputWords();
     if (argument.reportKinds)
         return reportKindNames() << QStringLiteral("all");
+    if (argument.settings) {
+        QStringList names;
+        for (const SettingInfo& setting : editableSettings())
+            names << QString::fromLatin1(setting.name);
+        return names;
+    }
     return {};
 }
 
@@ -316,8 +420,10 @@ const OptionInfo* optionNamed(const QList<OptionInfo>& options, const QString& n
 // manual page) and --completion bash|ports.
 const QList<OptionInfo>& topLevelOptions()
 {
-    static const QList<OptionInfo> list = {
-        {"version", nullptr, nullptr}, {"man", nullptr, nullptr}, {"completion", "WHAT", nullptr}};
+    static const QList<OptionInfo> list = {{"version", nullptr, nullptr},
+                                           {"man", nullptr, nullptr},
+                                           {"completion", "WHAT", nullptr},
+                                           {"schema", nullptr, nullptr}};
     return list;
 }
 
@@ -457,6 +563,10 @@ QString commonValues(const QCommandLineParser& parser, Options& options)
                 .arg(value);
     }
     options.fast = parser.isSet(QStringLiteral("fast"));
+    options.backup = parser.value(QStringLiteral("backup"));
+    if (parser.isSet(QStringLiteral("backup")) && options.backup.isEmpty())
+        return cliText(QT_TRANSLATE_NOOP("cli", "%1 needs a value"))
+            .arg(QStringLiteral("--backup"));
     if (parser.isSet(QStringLiteral("lang"))) {
         options.lang = parser.value(QStringLiteral("lang"));
         if (*options.lang != QLatin1String("zh") && *options.lang != QLatin1String("en"))
@@ -487,6 +597,7 @@ QString commandValues(const QCommandLineParser& parser, const CommandInfo& entry
             *field = *code;
         } else if (name == QLatin1String("key")) {
             options.key = value;
+            options.keySet = true;
         } else if (name == QLatin1String("pagers")) {
             options.pagers = value.split(QLatin1Char(','));
             if (options.pagers.size() > 3)
@@ -513,6 +624,8 @@ QString commandValues(const QCommandLineParser& parser, const CommandInfo& entry
             options.yes = true;
         } else if (name == QLatin1String("verify")) {
             options.verify = true;
+        } else if (name == QLatin1String("output")) {
+            options.output = value;
         }
     }
     return {};
@@ -552,7 +665,24 @@ QString takeWords(const CommandInfo& entry, QStringList words, Options& options)
     case Command::Read:
     case Command::Write:
     case Command::Dump:
+    case Command::Apply:
     case Command::PagersLoad: options.file = words[0]; break;
+    case Command::Set: {
+        options.values = words;
+        const SettingInfo* setting = editableSetting(words[0]);
+        if (!setting)
+            return cliText(QT_TRANSLATE_NOOP("cli", "unknown setting \"%1\"")).arg(words[0]);
+        const bool notSet = setting->unsettable && words[1] == notSetWord();
+        if (setting->words && !notSet && !listValue(*setting->words, words[0], words[1], error))
+            return error;
+        break;
+    }
+    case Command::TableEdit: {
+        options.values = words;
+        if (!options.keySet && options.pagers.isEmpty())
+            return cliText(QT_TRANSLATE_NOOP("cli", "table edit needs --pagers or --key"));
+        break;
+    }
     case Command::Diff:
         options.file = words[0];
         options.values = {words[1]};
@@ -580,6 +710,33 @@ QString takeWords(const CommandInfo& entry, QStringList words, Options& options)
     return {};
 }
 
+// --backup, --output and --dry-run as the command takes them.
+QString backupUse(const CommandInfo& entry, const Options& options)
+{
+    const QString name = QLatin1String(entry.name);
+    const bool backup = !options.backup.isEmpty();
+    if (backup && !runsOnBackup(entry.command)) {
+        if (entry.command == Command::TableSet || entry.command == Command::TablesLearn)
+            return cliText(QT_TRANSLATE_NOOP("cli",
+                                             "%1 does not run on a backup: a table's caller "
+                                             "is learned only from its key press at the host "
+                                             "unit (table edit changes a table in a backup)"))
+                .arg(name);
+        return cliText(QT_TRANSLATE_NOOP("cli",
+                                         "%1 does not run on a backup (--backup): it needs "
+                                         "the host unit or takes its files as words"))
+            .arg(name);
+    }
+    if (!backup && onlyOnBackup(entry.command))
+        return cliText(QT_TRANSLATE_NOOP("cli", "%1 changes a backup: give --backup FILE.cat"))
+            .arg(name);
+    if (!backup && !options.output.isEmpty())
+        return cliText(QT_TRANSLATE_NOOP("cli", "--output goes with --backup"));
+    if (!backup && options.dryRun && entry.command != Command::PagersLoad)
+        return cliText(QT_TRANSLATE_NOOP("cli", "--dry-run goes with --backup"));
+    return {};
+}
+
 // Without a command: the help, the version, the manual page or a completion.
 ParseResult parseTopLevel(const QStringList& arguments, QCommandLineParser& parser)
 {
@@ -591,6 +748,10 @@ ParseResult parseTopLevel(const QStringList& arguments, QCommandLineParser& pars
     Options options;
     if (const QString error = commonValues(parser, options); !error.isEmpty())
         return usage.wrong(error);
+    if (!options.backup.isEmpty())
+        return usage.wrong(cliText(QT_TRANSLATE_NOOP("cli",
+                                                     "--backup goes with a command that "
+                                                     "changes a backup")));
     if (!parser.positionalArguments().isEmpty())
         return usage.wrong(cliText(QT_TRANSLATE_NOOP("cli", "unknown command \"%1\""))
                                .arg(parser.positionalArguments().first()));
@@ -600,6 +761,8 @@ ParseResult parseTopLevel(const QStringList& arguments, QCommandLineParser& pars
         options.command = Command::Version;
     } else if (parser.isSet(QStringLiteral("man"))) {
         options.command = Command::Manual;
+    } else if (parser.isSet(QStringLiteral("schema"))) {
+        options.command = Command::Schema;
     } else if (parser.isSet(QStringLiteral("completion"))) {
         options.command = Command::Completion;
         options.topic = parser.value(QStringLiteral("completion"));
@@ -673,6 +836,8 @@ ParseResult parseArguments(const QStringList& arguments)
     options.command = entry->command;
     const QStringList rest = parser.positionalArguments().mid(nameWords);
     if (QString error = takeWords(*entry, rest, options); !error.isEmpty())
+        return usage.wrong(error);
+    if (QString error = backupUse(*entry, options); !error.isEmpty())
         return usage.wrong(error);
     return {options, {}, {}};
 }

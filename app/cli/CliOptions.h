@@ -34,6 +34,11 @@ enum class Command {
     TablesLearn,
     Diff,
     Ports,
+    TableEdit,
+    TableMove,
+    Set,
+    Apply,
+    Schema,
 };
 
 struct Options {
@@ -51,12 +56,15 @@ struct Options {
     int model = DefaultModel, polarity = DefaultPolarity, rate = DefaultRate, tone = DefaultTone;
     int mode = -1;                     // mode: Combo4 position
     QString key;                       // table set / tables learn: own key value
+    bool keySet = false;               // --key given (table edit: also when empty)
     QStringList pagers;                // pager numbers 1..3 (at most three)
     int firstTable = 0, lastTable = 0; // tables learn
     bool dryRun = false;               // pagers load
     bool yes = false;                  // init
     bool verify = false;               // read, write
     int tries = 20;                    // tables learn: unanswered requests per table
+    QString backup;                    // --backup: the backup the edits run on
+    QString output;                    // --output: where the edited backup is saved
 };
 
 // Either the options or, for wrong usage, what is wrong (one line) and the
@@ -76,7 +84,7 @@ ParseResult parseArguments(const QStringList& arguments);
 std::optional<QString> languageArgument(const QStringList& arguments);
 
 // What a shell completes for a word.
-enum class Completion { None, Words, CatFile, CsvFile };
+enum class Completion { None, Words, CatFile, CsvFile, JsonFile };
 
 // One option: its name without dashes, the word for its value (none for a
 // flag), its help (English, translated under the context "cli") and, for a
@@ -90,6 +98,7 @@ struct OptionInfo {
     const Vocabulary* words = nullptr;
     int defaultCode = -1;
     QStringList fixedWords = {};
+    Completion completion = Completion::None; // CatFile for a backup file's name
 };
 
 // One word a command takes after its name.
@@ -98,6 +107,7 @@ struct ArgumentInfo {
     Completion completion = Completion::None;
     const Vocabulary* words = nullptr; // for Completion::Words: a list's words
     bool reportKinds = false;          // for Completion::Words: the report kinds
+    bool settings = false;             // for Completion::Words: the settings set takes
 };
 
 // One command: its name (one or two words), the words after it, the options
@@ -115,7 +125,7 @@ struct CommandInfo {
 
 const QList<CommandInfo>& commandTable();
 const CommandInfo* commandNamed(const QString& name);
-// --port, --fast, --lang and --help: taken by every command.
+// --port, --fast, --lang, --backup and --help: taken by every command.
 const QList<OptionInfo>& commonOptions();
 // "--model M" as the help shows an option.
 QString optionCall(const OptionInfo& option);

@@ -2,6 +2,7 @@
 #include "cli/CliHelp.h"
 #include "link/TestView.h"
 #include "memory/Backups.h"
+#include "reports/BackupDocument.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -73,6 +74,8 @@ CliSession::CliSession(const Options& options, std::FILE* out, std::FILE* err, b
 
 int CliSession::run()
 {
+    if (!options_.backup.isEmpty())
+        return edit();
     switch (options_.command) {
     case Command::Read: return read();
     case Command::Write: return write();
@@ -89,6 +92,11 @@ int CliSession::run()
     case Command::PagersLoad: return pagersLoad();
     case Command::TablesLearn: return tablesLearn();
     case Command::Ports: return ports();
+    case Command::TableEdit:
+    case Command::TableMove:
+    case Command::Set:
+    case Command::Apply: return edit(); // refused when parsed without --backup
+    case Command::Schema: print(documentSchema()); break;
     case Command::Help:
         print(options_.topic.isEmpty() ? usageText() : commandHelpText(options_.topic));
         break;

@@ -11,6 +11,7 @@
 #include "link/PortControl.h"
 #include "link/SerialLine.h"
 #include "memory/Transfers.h"
+#include "reports/ImageEdits.h"
 #include "shared/AppState.h"
 
 #include <cstdio>
@@ -58,6 +59,9 @@ private:
     int tablesLearn();
     int ports();
     int monitor();
+    // The commands on a backup (CliEdits.cpp): --backup, --output, --dry-run.
+    int edit();
+    int onBackup(const std::function<Outcome(ImageEdits&)>& change);
     // COM1 to COM8 and the devices present, one a line, for the completion of --port.
     QString portWords();
 

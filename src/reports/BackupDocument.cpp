@@ -111,8 +111,8 @@ public:
         if (!v.isDouble() || d != std::floor(d))
             return refuse(path, DocText::tr("应为整数"));
         if (d < lo || d > hi)
-            return refuse(path, text.isEmpty() ? DocText::tr("应在%1到%2之间").arg(lo).arg(hi)
-                                               : text);
+            return refuse(path,
+                          text.isEmpty() ? DocText::tr("应在%1到%2之间").arg(lo).arg(hi) : text);
         out = int(d);
         return true;
     }
@@ -143,8 +143,7 @@ public:
         return !o.contains(QLatin1String(key))
             || whole(o.value(QLatin1String(key)), member(path, key), -1, 1 << 24, ignored);
     }
-    bool coded(const QJsonValue& v, const QString& path, Coded& out,
-               const QStringList& more = {})
+    bool coded(const QJsonValue& v, const QString& path, Coded& out, const QStringList& more = {})
     {
         if (v.isString()) {
             out.hasWord = true;
@@ -247,11 +246,12 @@ bool Reader::pagers(const QJsonValue& v, const QString& path)
 
 bool Reader::pager(const QJsonObject& o, const QString& path)
 {
-    static const QStringList known = {"number", "address", "typeLetter", "model",
-                                      "polarity", "rate",  "tone",       "delete"};
+    static const QStringList known = {"number",   "address", "typeLetter", "model",
+                                      "polarity", "rate",    "tone",       "delete"};
     if (!keys(o, path, known))
         return false;
-    const QString numberMessage = QCoreApplication::translate("Commands", "传呼号必须为1-254的数字！");
+    const QString numberMessage = QCoreApplication::translate("Commands",
+                                                              "传呼号必须为1-254的数字！");
     int n = 0;
     if (!o.contains(QStringLiteral("number")))
         return refuse(member(path, "number"), numberMessage);
@@ -316,8 +316,8 @@ bool Reader::tables(const QJsonValue& v, const QString& path)
 {
     QJsonObject o;
     if (!object(v, path, o)
-        || !keys(o, path, {QStringLiteral("count"), QStringLiteral("storedCount"),
-                           QStringLiteral("tables")})
+        || !keys(o, path,
+                 {QStringLiteral("count"), QStringLiteral("storedCount"), QStringLiteral("tables")})
         || !number(o, path, "count") || !number(o, path, "storedCount"))
         return false;
     if (!o.contains(QStringLiteral("tables")))
@@ -341,8 +341,7 @@ bool Reader::tables(const QJsonValue& v, const QString& path)
     for (qsizetype i = 0; i < list.size(); ++i) {
         const QString p = item(listPath, i);
         QJsonObject e;
-        if (!object(list[i], p, e)
-            || !keys(e, p, {"table", "feature", "pagers", "key", "delete"}))
+        if (!object(list[i], p, e) || !keys(e, p, {"table", "feature", "pagers", "key", "delete"}))
             return false;
         int table = -1;
         if (e.contains(QStringLiteral("table"))
@@ -388,7 +387,7 @@ bool Reader::tables(const QJsonValue& v, const QString& path)
             deleted.append(e.k);
             continue;
         }
-        TableFields fields;
+        TableChange fields;
         if (e.o.contains(QStringLiteral("pagers"))) {
             const QString p = member(e.path, "pagers");
             QJsonArray slotValues;
@@ -434,8 +433,7 @@ bool Reader::tables(const QJsonValue& v, const QString& path)
 bool Reader::transmitter(const QJsonValue& v, const QString& path)
 {
     QJsonObject o;
-    if (!object(v, path, o)
-        || !keys(o, path, {"megahertz", "factoryDefault", "flag", "units"})
+    if (!object(v, path, o) || !keys(o, path, {"megahertz", "factoryDefault", "flag", "units"})
         || !number(o, path, "flag") || !number(o, path, "units"))
         return false;
     const HostMemory host(image);
@@ -487,8 +485,8 @@ bool Reader::settings(const QJsonObject& doc)
     if (doc.contains(QStringLiteral("language"))) {
         const auto p = host.numberPronunciation();
         if (!setting(doc.value(QStringLiteral("language")), QStringLiteral("language"),
-                     numberLanguages(), p ? int(*p) : -1, host.cell(NumberPronunciationCell),
-                     false, sameCode, voice(VoiceSetting::NumberPronunciation)))
+                     numberLanguages(), p ? int(*p) : -1, host.cell(NumberPronunciationCell), false,
+                     sameCode, voice(VoiceSetting::NumberPronunciation)))
             return false;
     }
     if (doc.contains(QStringLiteral("originator"))
@@ -549,9 +547,10 @@ AppliedDocument applyDocument(const QByteArray& json, const Buffer& base)
     const QJsonDocument parsed = QJsonDocument::fromJson(json, &error);
     const QJsonObject doc = parsed.object();
     if (error.error != QJsonParseError::NoError)
-        reader.refuse(QString(), DocText::tr("不是JSON文档：%1（第%2个字节）")
-                                     .arg(error.errorString())
-                                     .arg(error.offset));
+        reader.refuse(QString(),
+                      DocText::tr("不是JSON文档：%1（第%2个字节）")
+                          .arg(error.errorString())
+                          .arg(error.offset));
     else if (!parsed.isObject())
         reader.refuse(QString(), DocText::tr("应为JSON对象"));
     else if (reader.keys(doc, QString(),
@@ -574,8 +573,9 @@ AppliedDocument applyDocument(const QByteArray& json, const Buffer& base)
             if (!reader.ok() || !doc.contains(QStringLiteral("infounit")))
                 return;
             const QJsonValue v = doc.value(QStringLiteral("infounit"));
-            const QString word = v.isObject() ? v.toObject().value(QStringLiteral("word")).toString()
-                                              : v.toString();
+            const QString word = v.isObject()
+                ? v.toObject().value(QStringLiteral("word")).toString()
+                : v.toString();
             if ((infoUnitTypes().codeOf(word) == int(InfoUnitType::Voice)) != toVoice)
                 return;
             reader.setting(v, QStringLiteral("infounit"), infoUnitTypes(),

@@ -1,10 +1,9 @@
 #pragma once
 // The configuration of a host image as a JSON document that goes both ways:
 // backupJson (ReportFormats.h, the JSON of every report kind with the format
-// version) writes it, and the reader that applies such a document onto a base image with the edits of
-// ImageEdits.h. The document of an image applied onto that image gives it
-// back byte for byte. The JSON Schema of the format is packaging/
-// callsetup-backup.schema.json, built into the program.
+// version) writes it, and the reader that applies such a document onto a base image with the edits
+// of ImageEdits.h. The document of an image applied onto that image gives it back byte for byte.
+// The JSON Schema of the format is packaging/ callsetup-backup.schema.json, built into the program.
 //
 // Reading rules:
 // - A member that is missing leaves its cells; a value equal to the image's

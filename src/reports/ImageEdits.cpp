@@ -115,7 +115,7 @@ Outcome ImageEdits::deletePager(const QString& number)
     return commit(writes);
 }
 
-Outcome ImageEdits::editTable(const QString& table, const TableFields& fields)
+Outcome ImageEdits::editTable(const QString& table, const TableChange& fields)
 {
     const Checked<int> number = checkTableNumber(table);
     if (!number)
@@ -124,7 +124,7 @@ Outcome ImageEdits::editTable(const QString& table, const TableFields& fields)
     return k < 0 ? noSuchTable() : editTableAt(k, fields);
 }
 
-Outcome ImageEdits::editTableAt(int k, const TableFields& fields)
+Outcome ImageEdits::editTableAt(int k, const TableChange& fields)
 {
     if (k < 0 || k >= HostMemory(image_).tableCount().count())
         return noSuchTable();
@@ -278,6 +278,64 @@ Outcome ImageEdits::setVoiceSetting(VoiceSetting setting, std::optional<int> pos
     if (!value)
         return value.problem().outcome();
     return voiceCells(VoiceCells[int(setting)], {std::uint8_t(*value)});
+}
+
+const QList<SettingInfo>& editableSettings()
+{
+    using V = VoiceSetting;
+    static const QList<SettingInfo> list = {
+        {"language", QT_TRANSLATE_NOOP("cli", "the language a voice info unit speaks numbers in"),
+         &numberLanguages(), V::NumberPronunciation},
+        {"originator",
+         QT_TRANSLATE_NOOP("cli", "the word a voice info unit says for the calling place"),
+         &callOriginators(), V::CallOriginator, true},
+        {"key1", QT_TRANSLATE_NOOP("cli", "the voice prompt of caller key 1"), &keyPrompts(),
+         V::KeyPrompt1, true},
+        {"key2", QT_TRANSLATE_NOOP("cli", "the voice prompt of caller key 2"), &keyPrompts(),
+         V::KeyPrompt2, true},
+        {"key3", QT_TRANSLATE_NOOP("cli", "the voice prompt of caller key 3"), &keyPrompts(),
+         V::KeyPrompt3, true},
+        {"handheld-table",
+         QT_TRANSLATE_NOOP("cli", "the place named for handheld calls by table number"),
+         &handheldPlaces(), V::HandheldByTable},
+        {"handheld-pager",
+         QT_TRANSLATE_NOOP("cli", "the place named for handheld calls by pager number"),
+         &handheldPlaces(), V::HandheldByPager},
+        {"infounit", QT_TRANSLATE_NOOP("cli", "the info unit type"), &infoUnitTypes(),
+         std::nullopt},
+        {"transmitter",
+         QT_TRANSLATE_NOOP("cli",
+                           "the transmitter frequency in MHz, or default for the factory "
+                           "default 430.225 MHz"),
+         nullptr, std::nullopt},
+    };
+    return list;
+}
+
+const SettingInfo* editableSetting(const QString& name)
+{
+    for (const SettingInfo& s : editableSettings())
+        if (name == QLatin1String(s.name))
+            return &s;
+    return nullptr;
+}
+
+Outcome ImageEdits::setSetting(const SettingInfo& setting, const QString& value)
+{
+    if (!setting.words)
+        return setTransmitterFrequency(value == factoryDefaultWord() ? QString() : value);
+    std::optional<int> position = setting.words->codeOf(value);
+    const bool notSet = setting.unsettable && value.trimmed() == notSetWord();
+    Outcome out;
+    if (setting.voice)
+        out = setVoiceSetting(*setting.voice,
+                              notSet ? std::nullopt : std::optional(position.value_or(-1)));
+    else
+        out = setInfoUnitType(position.value_or(-1));
+    if (!position && !notSet)
+        out.detail = EditText::tr("“%1”不是列表中的词：%2")
+                         .arg(value, setting.words->exportWords().join(QStringLiteral(", ")));
+    return out;
 }
 
 } // namespace cs

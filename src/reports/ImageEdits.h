@@ -28,6 +28,7 @@
 #include "reports/VoicePrompts.h"
 #include "shared/AppState.h"
 #include "shared/Outcome.h"
+#include "shared/Vocabulary.h"
 
 #include <QList>
 #include <QString>
@@ -38,7 +39,7 @@ namespace cs {
 
 // A table's pager slots and own key value as the table set fields take them
 // (an empty text: not set). A field that is not given stays as it is.
-struct TableFields {
+struct TableChange {
     std::optional<std::array<QString, 3>> pagers;
     std::optional<QString> key;
 };
@@ -54,6 +55,29 @@ enum class VoiceSetting {
     HandheldByPager,
 };
 
+// The settings that can be set one by one by name (the command line's `set`):
+// the voice settings and the info unit type take a word of their list, the
+// voice settings that the windows can leave empty also "none" (not set); the
+// transmitter frequency takes MHz, or "default" to clear it.
+struct SettingInfo {
+    const char* name; // "key1"
+    const char* help; // what it is, English, translated under the context "cli"
+    const Vocabulary* words = nullptr;
+    std::optional<VoiceSetting> voice;
+    bool unsettable = false;
+};
+const QList<SettingInfo>& editableSettings();
+const SettingInfo* editableSetting(const QString& name);
+// The word for "not set" and the transmitter's word for its factory default.
+inline QString notSetWord()
+{
+    return QStringLiteral("none");
+}
+inline QString factoryDefaultWord()
+{
+    return QStringLiteral("default");
+}
+
 class ImageEdits {
 public:
     // Edits `image` (cells 0..8191) in place.
@@ -68,14 +92,14 @@ public:
     Outcome deletePager(const QString& number);
 
     // The table now numbered `table`: its pagers and own key value.
-    Outcome editTable(const QString& table, const TableFields& fields);
+    Outcome editTable(const QString& table, const TableChange& fields);
     // Gives the table numbered `table` the number `number`; its caller stays.
     Outcome renumberTable(const QString& table, const QString& number);
     // Command5.
     Outcome deleteTable(const QString& table);
     // The same by record index k (0 .. TableCount-1), for a record the caller
     // has found by its caller's code.
-    Outcome editTableAt(int k, const TableFields& fields);
+    Outcome editTableAt(int k, const TableChange& fields);
     Outcome renumberTableAt(int k, const QString& number);
     Outcome deleteTableAt(int k);
     // The refusal of a table that the image does not hold.
@@ -92,6 +116,14 @@ public:
     // One voice setting: a list position, or none for "not set" where the
     // window can send that (originator, key prompts).
     Outcome setVoiceSetting(VoiceSetting setting, std::optional<int> position);
+
+    // A setting of editableSettings() from its typed value; a word that is not
+    // in its list gets the window's failure message, the list's words in `detail`.
+    Outcome setSetting(const SettingInfo& setting, const QString& value);
+
+    const Buffer& image() const { return image_; }
+    // Takes the whole image a checked document gave (BackupDocument.h).
+    void replace(const Buffer& image) { image_ = image; }
 
     // The record index of the first table numbered `number`; -1 for none.
     int tableIndex(int number) const;

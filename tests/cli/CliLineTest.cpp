@@ -109,3 +109,34 @@ TEST(CliLine, ADownloadThatBreaksOrIsStoppedSaysWhatTheUnitHolds)
         EXPECT_EQ(sim.quit(), 0);
     }
 }
+
+TEST(CliLine, ReadEditOfflineAndWriteBackWithVerify)
+{
+    // The README's workflow: read the unit once, edit its backup, write it back once.
+    QTemporaryDir dir;
+    QByteArray image(8192, '\xFF');
+    image.replace(1280, 9, QByteArray::fromHex("0A1B01000501FFFF07"));
+    image[8190] = 0, image[8191] = 1, image[2046] = 0;
+    SimProcess sim({"--image", writeFile(dir.filePath("unit.bin"), image)});
+    ASSERT_TRUE(sim.start());
+    const QString backup = dir.filePath("unit.cat");
+    const QStringList port = {"--port", sim.ptyPath(), "--fast", "--lang", "en"};
+    ASSERT_EQ(runCli(port + QStringList{"read", backup}).exitCode, 0);
+    const QList<QStringList> edits = {{"pager", "set", "12", "1234567", "--model", "new"},
+                                      {"table", "edit", "5", "--pagers", "12,13"},
+                                      {"table", "move", "5", "21"},
+                                      {"set", "key1", "maidan"}};
+    for (const QStringList& edit : edits)
+        ASSERT_EQ(runCli(QStringList{"--backup", backup} + edit).exitCode, 0)
+            << edit.join(' ').toStdString();
+    const CliResult r = runCli(port + QStringList{"write", "--verify", backup});
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_TRUE(r.err.endsWith("Backup downloaded; the memory read back matches it.\n"))
+        << r.err.constData();
+    ASSERT_EQ(sim.command("dump " + dir.filePath("after.bin").toLocal8Bit()), QByteArray("ok"));
+    const QByteArray after = readFile(dir.filePath("after.bin"));
+    EXPECT_EQ(after, readFile(backup));
+    EXPECT_EQ(after.mid(55, 5).toHex(), "5112345670");           // pager 12: Q, 1234567, tone 1
+    EXPECT_EQ(after.mid(1280, 9).toHex(), "0a1b0100150c0dff07"); // table 21, its caller kept
+    EXPECT_EQ(int(after[2026]), 7);                              // key 1: 买单
+}

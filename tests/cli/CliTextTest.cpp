@@ -101,18 +101,27 @@ TEST(CliQuestion, OnlyAnAnswerThatAgreesGoesOn)
 TEST(CliCompletion, WordsComeFromTheProgram)
 {
     QTemporaryDir dir;
-    for (const char* name : {"a.cat", "b.CAT", "c.csv", "d.txt"})
+    for (const char* name : {"a.cat", "b.CAT", "c.csv", "d.txt", "e.json"})
         cs::test::writeFile(dir.filePath(name), "");
     QDir(dir.path()).mkdir("sub");
     const QString script = cs::test::writeFile(dir.filePath("completion.bash"),
                                                cs::test::runCli({"--completion", "bash"}).out);
     // The words typed before the cursor; the word at the cursor last.
     const std::pair<QString, QString> cases[] = {
-        {"", "diff dump init mode monitor pager pagers ports read report table tables write"},
+        {"",
+         "apply diff dump init mode monitor pager pagers ports read report set table tables "
+         "write"},
+        {"table ", "delete edit move set"},
         {"--lang en pager ", "delete set"},
         {"--lang ", "en zh"},
         {"pager set 1 2 --tone t", "tone1 tone2 tone3 tone4"},
-        {"read --", "--fast --help --lang --port --verify"},
+        {"read --", "--backup --fast --help --lang --port --verify"},
+        {"--backup ", "a.cat b.CAT sub"},
+        {"--backup a.cat mode multi --output ", "a.cat b.CAT sub"},
+        {"--backup a.cat apply ", "e.json sub"},
+        {"--backup a.cat set ",
+         "handheld-pager handheld-table infounit key1 key2 key3 language originator "
+         "transmitter"},
         {"report ",
          "all handheld infounit keys language mode originator pagers tables "
          "transmitter"},

