@@ -123,7 +123,8 @@ SettingGridRow EditSession::settingRow(Setting setting) const
         row.clearable = true;
         if (host.transmitterFrequencySet())
             row.typed = signedFrequency(host.transmitterFrequencyMHz()).trimmed();
-        row.text = !row.typed.isEmpty()
+        row.notSet = row.typed.isEmpty();
+        row.text = !row.notSet
             ? row.typed
             : EditorText::tr("%1（出厂值）")
                   .arg(signedFrequency(DefaultTransmitterFrequencyMHz).trimmed());
@@ -163,9 +164,10 @@ SettingGridRow EditSession::settingRow(Setting setting) const
         row.text = codeText(s);
         break;
     }
+    row.notSet = !row.code && row.text.isEmpty();
     if (row.code)
         row.text = row.list->listText(*row.code);
-    else if (row.text.isEmpty())
+    else if (row.notSet)
         row.text = notSetText();
     return row;
 }

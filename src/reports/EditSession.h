@@ -69,6 +69,7 @@ struct SettingGridRow {
     const Vocabulary* list = nullptr;
     // The value's position in the list; none when not set or set without a word.
     std::optional<int> code;
+    bool notSet = false; // the unit holds no value (0xFF, or the frequency's flag off)
     // The value may be set back to "not set" (the list then ends in that item).
     bool clearable = false;
     QString text; // the value as the grid shows it

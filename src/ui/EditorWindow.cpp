@@ -107,8 +107,9 @@ public:
             return {EditorText::tr("传呼号"), EditorText::tr("地址码"), EditorText::tr("机型"),
                     EditorText::tr("极性"),   EditorText::tr("速率"),   EditorText::tr("音调")};
         case EditorWindow::Tables:
-            return {EditorText::tr("特征码"),  EditorText::tr("餐桌号"),  EditorText::tr("传呼号1"),
-                    EditorText::tr("传呼号2"), EditorText::tr("传呼号3"), EditorText::tr("自设键值")};
+            return {EditorText::tr("特征码"),  EditorText::tr("餐桌号"),
+                    EditorText::tr("传呼号1"), EditorText::tr("传呼号2"),
+                    EditorText::tr("传呼号3"), EditorText::tr("自设键值")};
         case EditorWindow::Settings: break;
         }
         return {EditorText::tr("项目"), EditorText::tr("值")};
@@ -227,7 +228,9 @@ private:
             return words;
         }
         if (role == Qt::EditRole && row.list)
-            return row.code ? *row.code : row.clearable ? row.list->size() : -1;
+            return row.code                   ? *row.code
+                : row.clearable && row.notSet ? row.list->size() // "not set", the last item
+                                              : -1;
         if (role == Qt::EditRole)
             return row.typed;
         return role == Qt::DisplayRole ? QVariant(row.text) : QVariant();
@@ -258,9 +261,9 @@ private:
         if (!current.list)
             return session_.setTransmitterFrequency(value.toString());
         const int code = value.toInt();
-        return session_.setSetting(setting, code >= 0 && code < current.list->size()
-                                                ? std::optional<int>(code)
-                                                : std::nullopt);
+        return session_.setSetting(
+            setting,
+            code >= 0 && code < current.list->size() ? std::optional<int>(code) : std::nullopt);
     }
 
     EditSession& session_;
@@ -386,8 +389,7 @@ EditorWindow::EditorWindow(EditSession& session, Ui& ui, QWidget* parent)
     connect(undo_, &QPushButton::clicked, this, [this] { session_.undo(); });
     connect(redo_, &QPushButton::clicked, this, [this] { session_.redo(); });
     connect(delete_, &QPushButton::clicked, this, &EditorWindow::deleteRow);
-    connect(addTable_, &QPushButton::clicked, this,
-            [this] { present(EditSession::addTable()); });
+    connect(addTable_, &QPushButton::clicked, this, [this] { present(EditSession::addTable()); });
     connect(save_, &QPushButton::clicked, this, [this] { present(session_.save(false)); });
     connect(saveAs_, &QPushButton::clicked, this, [this] { present(session_.save(true)); });
     connect(download_, &QPushButton::clicked, this, &EditorWindow::download);

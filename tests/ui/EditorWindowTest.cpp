@@ -248,18 +248,6 @@ TEST(EditorWindow, AsksBeforeUnsavedEditsGoOutOfReach)
     EXPECT_EQ(rig.ui.messages.size(), 1); // one question, not one per window
 }
 
-// Without a held image the editor says where to get one and edits nothing.
-TEST(EditorWindow, WithoutAnImage)
-{
-    Form1Rig rig;
-    rig.window.findChild<QAction*>("EditBackup")->trigger();
-    EditorWindow* editor = rig.window.editorWindow();
-    EXPECT_EQ(editor->grid(EditorWindow::Pagers)->model()->rowCount(), 0);
-    EXPECT_EQ(editor->findChild<QLabel*>("Source")->text(), EditSession::noImageText());
-    EXPECT_FALSE(editor->findChild<QPushButton*>("Save")->isEnabled());
-    EXPECT_FALSE(editor->findChild<QPushButton*>("Download")->isEnabled());
-}
-
 // Every tab in both languages: captions fit, controls reachable by keyboard
 // name themselves, and a screenshot of each language.
 TEST(EditorWindow, BothLanguages)
