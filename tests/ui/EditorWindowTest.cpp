@@ -248,6 +248,31 @@ TEST(EditorWindow, AsksBeforeUnsavedEditsGoOutOfReach)
     EXPECT_EQ(rig.ui.messages.size(), 1); // one question, not one per window
 }
 
+// Tab goes through every control the tab shows, in order, and back.
+TEST(EditorWindow, TabReachesEveryControl)
+{
+    EditorRig rig;
+    rig.type(EditorWindow::Pagers, 0, 1, "1111111"); // Undo now enabled
+    auto* tabs = rig.editor->findChild<QTabWidget*>("Tabs");
+    const auto chain = [&] {
+        QWidget* start = tabs->findChild<QTabBar*>();
+        start->setFocus(Qt::TabFocusReason);
+        QStringList names;
+        for (QWidget* at = start; names.size() < 12;) {
+            QTest::keyClick(at, Qt::Key_Tab);
+            at = QApplication::focusWidget();
+            if (!at || at == start)
+                break;
+            names << at->objectName();
+        }
+        return names;
+    };
+    const QStringList files{"Save", "SaveAs", "Download"};
+    EXPECT_EQ(chain(), QStringList({"PagerGrid", "Undo", "Delete"}) + files);
+    tabs->setCurrentIndex(EditorWindow::Tables);
+    EXPECT_EQ(chain(), QStringList({"TableGrid", "Undo", "Delete", "AddTable"}) + files);
+}
+
 // Every tab in both languages: captions fit, controls reachable by keyboard
 // name themselves, and a screenshot of each language.
 TEST(EditorWindow, BothLanguages)
