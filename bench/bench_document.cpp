@@ -28,14 +28,15 @@ cs::Buffer fullImage(int variant)
         edits.setPager(QString::number(n), QString::number(1000000 + 37 * n + variant),
                        (n + variant) % 4, (n + variant) % 2, (n + variant) % 3, (n + variant) % 4);
     for (int k = 0; k < 82; ++k) {
-        const std::uint8_t record[9] = {0x0A, std::uint8_t(k), 0x01, 0x00, std::uint8_t(k + 1),
-                                        1, 2, 3, 4};
+        const std::uint8_t record[9] = {
+            0x0A, std::uint8_t(k), 0x01, 0x00, std::uint8_t(k + 1), 1, 2, 3, 4};
         std::copy(record, record + 9, image.begin() + 1280 + 9 * k);
     }
     image[8190] = 0, image[8191] = 82;
     for (int k = 0; k < 82; ++k)
-        edits.editTableAt(k, {{{QString::number(k + variant + 1), QString(), QString::number(200)}},
-                              QString::number((k + variant) % 100)});
+        edits.editTableAt(k,
+                          {{{QString::number(k + variant + 1), QString(), QString::number(200)}},
+                           QString::number((k + variant) % 100)});
     edits.setWorkMode(variant % 3);
     edits.setTransmitterFrequency(variant ? QStringLiteral("450.0125") : QStringLiteral("430.225"));
     for (int s = 0; s < 7; ++s)
@@ -50,8 +51,8 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 200;
     const cs::Buffer base = fullImage(0);
-    const QByteArray document
-        = QJsonDocument(cs::backupJson(cs::HostMemory(fullImage(1)))).toJson();
+    const QByteArray document =
+        QJsonDocument(cs::backupJson(cs::HostMemory(fullImage(1)))).toJson();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.cat"));
 

@@ -3,6 +3,7 @@
 // a pager no other row names, and points at a line of the file; rows and
 // problems come in file order, and the same bytes always read the same.
 
+#include "commands/CommandInputs.h"
 #include "commands/PagerBatch.h"
 
 #include <QSet>
@@ -30,9 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const cs::PagerRow& row : file.rows) {
         require(row.line > previous && row.line <= lines);
         previous = row.line;
-        require(cs::Commands::pagerProblem(row.number, row.address, row.model, row.polarity,
-                                           row.rate, row.tone)
-                    .isEmpty());
+        require(cs::checkPager(row.number, row.address, row.model, row.polarity, row.rate, row.tone)
+                    .ok());
         require(row.model >= 0 && row.model < cs::pagerModels().size());
         require(row.polarity >= 0 && row.polarity < cs::pagerPolarities().size());
         require(row.rate >= 0 && row.rate < cs::pagerRates().size());

@@ -1,4 +1,5 @@
 #include "sim/HostUnit.h"
+#include "link/RequestCodes.h"
 
 #include <algorithm>
 
@@ -51,8 +52,9 @@ void HostUnit::erase()
 
 bool HostUnit::listensForKey(std::uint8_t code, int payloadLength)
 {
-    return (code == 0x03 && (payloadLength == 7 || payloadLength == 0))
-        || (code == 0x07 && payloadLength == 0) || (code == 0x11 && payloadLength == 1);
+    return (code == SetTableCode && (payloadLength == 7 || payloadLength == 0))
+        || (code == DeleteTableCode && payloadLength == 0)
+        || (code == SetHurryButtonCode && payloadLength == 1);
 }
 
 std::optional<std::uint8_t> HostUnit::pagerTypeLetter(int typeCode, bool positive)
@@ -70,34 +72,34 @@ Reply HostUnit::answer(std::uint8_t code, const QByteArray& p, bool keyPressed)
     if (listensForKey(code, n) && !keyPressed)
         return std::nullopt; // nobody pressed: the unit gives up without a word
     switch (code) {
-    case 0x01: return n == 13 ? setPager(p) : Reply();
-    case 0x02:
+    case SetPagerCode: return n == 13 ? setPager(p) : Reply();
+    case SetReceiverNumberCode:
         if (n != 1 || at(p, 0) < 1 || at(p, 0) > 80)
             return std::nullopt;
         receiverMemory[cells::ReceiverNumber] = at(p, 0);
         return QByteArray();
-    case 0x03:
+    case SetTableCode:
         if (n == 7)
             return setTable(p);
         return n == 0 ? repeaterWrite() : Reply();
-    case 0x04: return n == 1 ? deletePager(p) : Reply();
-    case 0x07:
+    case DeletePagerCode: return n == 1 ? deletePager(p) : Reply();
+    case DeleteTableCode:
         if (n == 2)
             return deleteTable(p);
         return n == 0 ? repeaterDelete() : Reply();
-    case 0x08:
+    case InitialiseReceiverCode:
         if (n != 0)
             return std::nullopt;
         receiverMemory.fill(0xFF);
         return QByteArray();
-    case 0x09:
+    case InitialiseHostCode:
         if (n != 0)
             return std::nullopt;
         memory.fill(0xFF);
         hurryButtons.clear();
         return QByteArray();
-    case 0x0A: return receiverFrequency(p);
-    case 0x0B:
+    case ReceiverFrequencyCode: return receiverFrequency(p);
+    case TransmitterFrequencyCode:
         if (n == 3) {
             std::copy(p.begin(), p.end(), memory.begin() + cells::TransmitterFrequency);
             memory[cells::TransmitterFlag] = 1;
@@ -108,31 +110,31 @@ Reply HostUnit::answer(std::uint8_t code, const QByteArray& p, bool keyPressed)
             return QByteArray();
         }
         return std::nullopt;
-    case 0x0D:
-    case 0x0E: return readBlock(code, p);
-    case 0x11:
+    case ReadHostCode:
+    case ReadReceiverCode: return readBlock(code, p);
+    case SetHurryButtonCode:
         if (n != 1 || at(p, 0) < 1 || at(p, 0) > 9)
             return std::nullopt;
         hurryButtons.insert(at(p, 0));
         return bytes({at(p, 0), int(hurryButtons.size())});
-    case 0x12:
+    case DeleteHurryButtonCode:
         if (n != 1 || at(p, 0) < 1 || at(p, 0) > 9)
             return std::nullopt;
         hurryButtons.erase(at(p, 0));
         return QByteArray();
-    case 0x13:
-    case 0x17:
+    case InfoUnitTypeCode:
+    case WorkModeCode:
         if (n != 1)
             return std::nullopt;
-        memory[code == 0x13 ? cells::InfoUnitType : cells::WorkMode] = at(p, 0);
+        memory[code == InfoUnitTypeCode ? cells::InfoUnitType : cells::WorkMode] = at(p, 0);
         return QByteArray();
-    case 0x14: return n == 5 ? voiceSetting(cells::VoicePrompts, p) : Reply();
-    case 0x15:
-    case 0x16:
-        return n == 1
-            ? voiceSetting(code == 0x15 ? cells::HandheldByTable : cells::HandheldByPager, p)
-            : Reply();
-    case 0x18: return writeBlock(p);
+    case CallerPromptCode: return n == 5 ? voiceSetting(cells::VoicePrompts, p) : Reply();
+    case HandheldByTableCode:
+    case HandheldByPagerCode:
+        return n == 1 ? voiceSetting(
+                   code == HandheldByTableCode ? cells::HandheldByTable : cells::HandheldByPager, p)
+                      : Reply();
+    case WriteBlockCode: return writeBlock(p);
     default: return std::nullopt;
     }
 }

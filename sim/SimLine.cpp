@@ -1,5 +1,6 @@
 #include "sim/SimLine.h"
 #include "link/Frame.h"
+#include "link/RequestCodes.h"
 
 #include <algorithm>
 
@@ -116,13 +117,14 @@ QList<Chunk> SimLine::respond(const QByteArray& body, double pressDelay, bool pr
 
     if (faulty && faults.silent)
         return {};
-    const bool blockTransfer = code == 0x0D || code == 0x0E || code == 0x18;
+    const bool blockTransfer = code == ReadHostCode || code == ReadReceiverCode
+        || code == WriteBlockCode;
     if (faulty && blockTransfer && faults.silentFromBlock >= 0 && !payload.isEmpty()
         && std::uint8_t(payload[0]) >= faults.silentFromBlock)
         return {};
 
     QByteArray stored = payload;
-    if (faulty && code == 0x18 && faults.corruptBlock >= 0 && stored.size() > 1
+    if (faulty && code == WriteBlockCode && faults.corruptBlock >= 0 && stored.size() > 1
         && std::uint8_t(stored[0]) == faults.corruptBlock)
         stored[1] = char(~std::uint8_t(stored[1]));
     std::optional<QByteArray> data = unit_.answer(code, stored, pressed);

@@ -1,6 +1,7 @@
 // Batch work: pagers from a CSV file, and learning the callers of many tables.
 
 #include "cli/CliSession.h"
+#include "commands/CommandInputs.h"
 #include "commands/PagerBatch.h"
 #include "commands/TableLearning.h"
 #include "memory/BackupFile.h"
@@ -92,9 +93,14 @@ int CliSession::pagersLoad()
 
 int CliSession::tablesLearn()
 {
-    catchStops();
     const QStringList& p = options_.pagers;
     const TableFields fields{options_.key, p.value(0), p.value(1), p.value(2)};
+    // The values sent with every table are checked before the port is opened.
+    const auto checked = checkTable(QString::number(options_.firstTable), fields.key, fields.pager1,
+                                    fields.pager2, fields.pager3);
+    if (!checked)
+        return finish(checked.problem().outcome());
+    catchStops();
     LearningEvents events;
     events.waiting = [&](int table, int attempt) {
         // The prompt window's words follow on the same line.
@@ -128,7 +134,7 @@ int CliSession::tablesLearn()
         return printed(ExitDone);
     }
     // A run that gave up on unanswered requests says why in its own line.
-    const bool unanswered = end.outcome.cause == Cause::NoReply && end.outcome.message.isEmpty();
+    const bool unanswered = end.outcome.cause == Cause::Unanswered;
     const int status = unanswered ? exitStatus(end.outcome.ending) : finish(end.outcome);
     if (end.outcome.ending == Ending::Stopped)
         say(QCoreApplication::translate("cli", "stopped: %1 (%2); table %3 was not learned")

@@ -1,7 +1,10 @@
-// The main window's commands from the command line: each passes its words to
-// the same command function a click runs.
+// The main window's commands from the command line: each checks its words with
+// the command's own input check before the port is opened (a bad value is a
+// refusal whatever the port), then passes them to the same command function a
+// click runs.
 
 #include "cli/CliSession.h"
+#include "commands/CommandInputs.h"
 
 #include <QCoreApplication>
 
@@ -10,6 +13,10 @@ namespace cs::cli {
 int CliSession::pagerSet()
 {
     const QStringList& v = options_.values;
+    const auto checked = checkPager(v[0], v[1], options_.model, options_.polarity, options_.rate,
+                                    options_.tone);
+    if (!checked)
+        return finish(checked.problem().outcome());
     return command([&] {
         return commands_.setPager(v[0], v[1], options_.model, options_.polarity, options_.rate,
                                   options_.tone);
@@ -18,12 +25,18 @@ int CliSession::pagerSet()
 
 int CliSession::pagerDelete()
 {
+    if (const auto checked = checkDeletedPager(options_.values[0]); !checked)
+        return finish(checked.problem().outcome());
     return command([&] { return commands_.deletePager(options_.values[0]); });
 }
 
 int CliSession::tableSet()
 {
     const QStringList& p = options_.pagers;
+    const auto checked = checkTable(options_.values[0], options_.key, p.value(0), p.value(1),
+                                    p.value(2));
+    if (!checked)
+        return finish(checked.problem().outcome());
     return command([&] {
         return commands_.setTable(options_.values[0], options_.key, p.value(0), p.value(1),
                                   p.value(2));
@@ -32,11 +45,15 @@ int CliSession::tableSet()
 
 int CliSession::tableDelete()
 {
+    if (const auto checked = checkDeletedTable(options_.values[0]); !checked)
+        return finish(checked.problem().outcome());
     return command([&] { return commands_.deleteTable(options_.values[0]); });
 }
 
 int CliSession::mode()
 {
+    if (const auto checked = checkWorkMode(options_.mode); !checked)
+        return finish(checked.problem().outcome());
     return command([&] { return commands_.setWorkMode(options_.mode); });
 }
 
@@ -54,7 +71,7 @@ int CliSession::init()
     }
     feedback_.confirmation = options_.yes ? Confirm::Agree : Confirm::Ask;
     const Outcome outcome = commands_.initialiseHost();
-    if (outcome.ending == Ending::Refused && outcome.message.isEmpty())
+    if (outcome.cause == Cause::Declined)
         say(QCoreApplication::translate("cli", "init cancelled: nothing was sent"));
     return finish(outcome);
 }

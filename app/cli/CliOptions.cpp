@@ -1,4 +1,5 @@
 #include "cli/CliOptions.h"
+#include "commands/CommandInputs.h"
 #include "commands/FieldInput.h"
 #include "link/PortNames.h"
 #include "reports/ImageEdits.h"
@@ -47,6 +48,7 @@ const OptionInfo outputOption{
     nullptr,
     -1,
     {},
+    nullptr,
     Completion::CatFile};
 const OptionInfo dryRunOption{"dry-run", nullptr,
                               QT_TRANSLATE_NOOP("cli",
@@ -112,6 +114,7 @@ const QList<OptionInfo>& commonOptions()
          nullptr,
          -1,
          {},
+         nullptr,
          Completion::CatFile},
     };
     return list;
@@ -123,13 +126,34 @@ const QList<CommandInfo>& commandTable()
         {"pager set",
          Command::PagerSet,
          {{"NUMBER"}, {"ADDRESS"}},
-         {{"model", "M", QT_TRANSLATE_NOOP("cli", "the pager's model"), &pagerModels(),
-           DefaultModel},
-          {"polarity", "P", QT_TRANSLATE_NOOP("cli", "the pager's polarity"), &pagerPolarities(),
-           DefaultPolarity},
-          {"rate", "R", QT_TRANSLATE_NOOP("cli", "the pager's rate in baud"), &pagerRates(),
-           DefaultRate},
-          {"tone", "T", QT_TRANSLATE_NOOP("cli", "the pager's tone"), &pagerTones(), DefaultTone},
+         {{"model",
+           "M",
+           QT_TRANSLATE_NOOP("cli", "the pager's model"),
+           &pagerModels(),
+           DefaultModel,
+           {},
+           &Options::model},
+          {"polarity",
+           "P",
+           QT_TRANSLATE_NOOP("cli", "the pager's polarity"),
+           &pagerPolarities(),
+           DefaultPolarity,
+           {},
+           &Options::polarity},
+          {"rate",
+           "R",
+           QT_TRANSLATE_NOOP("cli", "the pager's rate in baud"),
+           &pagerRates(),
+           DefaultRate,
+           {},
+           &Options::rate},
+          {"tone",
+           "T",
+           QT_TRANSLATE_NOOP("cli", "the pager's tone"),
+           &pagerTones(),
+           DefaultTone,
+           {},
+           &Options::tone},
           outputOption,
           dryRunOption},
          QT_TRANSLATE_NOOP("cli", "set pager NUMBER (1-254) with its 7-digit ADDRESS code"),
@@ -539,14 +563,6 @@ std::optional<int> listValue(const Vocabulary& words, const QString& name, const
     return std::nullopt;
 }
 
-std::optional<int> tableNumber(const QString& text)
-{
-    const auto v = wholeNumber(text);
-    if (!v || *v < 1 || *v > 65535)
-        return std::nullopt;
-    return int(*v);
-}
-
 // The options of the common group, checked the same for every command.
 QString commonValues(const QCommandLineParser& parser, Options& options)
 {
@@ -590,11 +606,8 @@ QString commandValues(const QCommandLineParser& parser, const CommandInfo& entry
             const auto code = listValue(*option.words, typed, value, error);
             if (!code)
                 return error;
-            int* field = name == QLatin1String("model") ? &options.model
-                : name == QLatin1String("polarity")     ? &options.polarity
-                : name == QLatin1String("rate")         ? &options.rate
-                                                        : &options.tone;
-            *field = *code;
+            if (option.listField)
+                options.*option.listField = *code;
         } else if (name == QLatin1String("key")) {
             options.key = value;
             options.keySet = true;
@@ -695,14 +708,13 @@ QString takeWords(const CommandInfo& entry, QStringList words, Options& options)
         break;
     case Command::TablesLearn: {
         const QStringList ends = words[0].split(QLatin1Char('-'));
-        const auto first = tableNumber(ends.value(0));
-        const auto last = ends.size() == 1 ? first : tableNumber(ends.value(1));
-        if (ends.size() > 2 || !first || !last || *first > *last)
+        const auto range = checkTableRange(ends.value(0), ends.value(ends.size() - 1));
+        if (ends.size() > 2 || !range)
             return cliText(QT_TRANSLATE_NOOP("cli",
                                              "tables learn takes FIRST-LAST, table "
                                              "numbers 1-65535, FIRST <= LAST"));
-        options.firstTable = *first;
-        options.lastTable = *last;
+        options.firstTable = range->first;
+        options.lastTable = range->second;
         break;
     }
     default: options.values = words; break;

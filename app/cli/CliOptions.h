@@ -88,9 +88,10 @@ enum class Completion { None, Words, CatFile, CsvFile, JsonFile };
 
 // One option: its name without dashes, the word for its value (none for a
 // flag), its help (English, translated under the context "cli") and, for a
-// list option, the list whose words it takes. `fixedWords` are the values of
-// an option with a fixed set of values that no list holds (--format, --lang).
-// The values of --port are completed from the ports present.
+// list option, the list whose words it takes and the member of Options that
+// takes its code. `fixedWords` are the values of an option with a fixed set of
+// values that no list holds (--format, --lang). The values of --port are
+// completed from the ports present.
 struct OptionInfo {
     const char* name;
     const char* valueName;
@@ -98,6 +99,7 @@ struct OptionInfo {
     const Vocabulary* words = nullptr;
     int defaultCode = -1;
     QStringList fixedWords = {};
+    int Options::*listField = nullptr;
     Completion completion = Completion::None; // CatFile for a backup file's name
 };
 

@@ -53,14 +53,22 @@ Checked<int> checkDeletedPager(const QString& number)
     return refusal(CommandText::tr("传呼号必须为1-254的数字！"), Field::DeletedPager);
 }
 
-Checked<int> checkTableNumber(const QString& table, Field field)
+// A table number 1..65535, with the two messages of the command it belongs to.
+static Checked<int> tableNumberIn(const QString& table, Field field, const QString& notNumeric,
+                                  const QString& outOfRange)
 {
     const auto number = wholeNumber(table);
     if (!number)
-        return refusal(CommandText::tr("餐桌号只能为数字！"), field);
+        return refusal(notNumeric, field);
     if (*number < 1 || *number > 65535)
-        return refusal(CommandText::tr("餐桌号必须为1-65535的数字！"), field);
+        return refusal(outOfRange, field);
     return int(*number);
+}
+
+Checked<int> checkTableNumber(const QString& table, Field field)
+{
+    return tableNumberIn(table, field, CommandText::tr("餐桌号只能为数字！"),
+                         CommandText::tr("餐桌号必须为1-65535的数字！"));
 }
 
 Checked<TableInputs> checkTable(const QString& table, const QString& key, const QString& pager1,
@@ -100,21 +108,16 @@ Checked<std::pair<int, int>> checkTableRange(const QString& first, const QString
     if (!to)
         return to.problem();
     if (*to < *from)
-        return refusal(QCoreApplication::translate("LearningWindow",
-                                                   "最后一个餐桌号不能小于第一个餐桌号！"),
-                       Field::LastTable);
+        return refusal(
+            QCoreApplication::translate("LearningWindow", "最后一个餐桌号不能小于第一个餐桌号！"),
+            Field::LastTable);
     return std::pair(*from, *to);
 }
 
 Checked<int> checkDeletedTable(const QString& table)
 {
-    const Field field = Field::DeletedTable;
-    const auto number = wholeNumber(table);
-    if (!number)
-        return refusal(CommandText::tr("餐桌号码只能为数字！"), field);
-    if (*number < 1 || *number > 65535)
-        return refusal(CommandText::tr("餐桌号码必须为1-65535的数字！"), field);
-    return int(*number);
+    return tableNumberIn(table, Field::DeletedTable, CommandText::tr("餐桌号码只能为数字！"),
+                         CommandText::tr("餐桌号码必须为1-65535的数字！"));
 }
 
 Checked<int> checkHurryButton(const QString& number, Field field)

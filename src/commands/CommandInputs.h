@@ -27,8 +27,7 @@ struct InputProblem {
 };
 
 // Checked values, or the first problem.
-template <class T>
-class Checked {
+template <class T> class Checked {
 public:
     Checked(T value)
         : value_(std::move(value))

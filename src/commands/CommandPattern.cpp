@@ -79,17 +79,14 @@ Outcome CommandRunner::run(const CommandPlan& plan, const std::function<Built()>
         return port;
 
     if (plan.confirmation && !link_.feedback().confirm(*plan.confirmation))
-        return Outcome::refused({});
+        return Outcome::of(Ending::Refused, {}, Field::None, Cause::Declined);
 
     // Catch-all: any run-time error inside the command ends in its failure message.
     try {
         const Built built = build();
-        if (const auto* refusal = std::get_if<Refusal>(&built))
-            return Outcome::refused({refusal->text, refusal->style, refusal->title},
-                                    refusal->field);
-        if (std::holds_alternative<BuildFailure>(built))
-            return failure(plan, Ending::Refused, Cause::None);
-        return exchange(plan, std::get<QByteArray>(built));
+        if (!built)
+            return built.problem().outcome();
+        return exchange(plan, *built);
     } catch (...) {
         return failure(plan, Ending::Failed, Cause::Internal);
     }

@@ -9,13 +9,13 @@
 //   -> outcome by reply length m = RxBuffer[2] and status byte RxBuffer[3].
 //
 // A command describes itself as data (CommandPlan) and hands over a function
-// that reads its fields and returns either the request payload, a refusal of
-// one field, or a build failure (a value that cannot be built into the
-// request). The run returns what happened; it shows nothing itself.
+// that reads its fields and returns either the request payload or the first
+// problem of its inputs. The run returns what happened; it shows nothing itself.
 //
 //   CommandRunner run(link, port);
 //   Outcome o = run.run(plan, [&]() -> Built { ...checks...; return payload; });
 
+#include "commands/CommandInputs.h"
 #include "link/Link.h"
 #include "link/PortControl.h"
 #include "shared/Outcome.h"
@@ -26,7 +26,6 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <variant>
 
 namespace cs {
 
@@ -67,20 +66,9 @@ struct CommandPlan {
     Field failureFocus = Field::None;    // focus after the failure message
 };
 
-// A refused input: its message (style 16 unless stated) and the field it is
-// about (None: no focus move).
-struct Refusal {
-    QString text;
-    Field field = Field::None;
-    Title title = Title::Error;
-    Style style = Style::Stop;
-};
-
-// A value that cannot be built into the request (no list item selected, an
-// address code of too many characters ...): ends in the failure message.
-struct BuildFailure { };
-
-using Built = std::variant<QByteArray, Refusal, BuildFailure>;
+// The request payload a command built from its fields, or the first problem
+// of its inputs (CommandInputs.h), which ends the command before anything is sent.
+using Built = Checked<QByteArray>;
 
 // Notices as most commands show them.
 // No reply: "超时没有返回数据!!", style 16, "错误".

@@ -1,41 +1,11 @@
 #include "commands/Commands.h"
+#include "commands/CommandInputs.h"
 #include "commands/CommandPattern.h"
-#include "commands/FieldInput.h"
+#include "link/RequestCodes.h"
 
 namespace cs {
 
 namespace {
-
-// Command codes of the configuration commands.
-enum Code : std::uint8_t {
-    SetPager = 0x01,
-    SetReceiverNumber = 0x02,
-    SetTable = 0x03, // n = 7; n = 0: repeater write
-    DeletePager = 0x04,
-    DeleteTable = 0x07, // n = 2; n = 0: repeater delete
-    InitialiseReceiver = 0x08,
-    InitialiseHost = 0x09,
-    ReceiverFrequency = 0x0A,
-    TransmitterFrequencyCode = 0x0B,
-    SetHurryButton = 0x11,
-    DeleteHurryButton = 0x12,
-    InfoUnitType = 0x13,
-    WorkMode = 0x17,
-};
-
-QString setPagerFailure()
-{
-    return Commands::tr("设置传呼号失败!");
-}
-
-// A whole-number field that must hold a value in lo..hi.
-std::optional<std::uint64_t> inRange(const QString& text, std::uint64_t lo, std::uint64_t hi)
-{
-    const auto v = wholeNumber(text);
-    if (!v || *v < lo || *v > hi)
-        return std::nullopt;
-    return v;
-}
 
 QByteArray bytes(std::initializer_list<std::uint64_t> values)
 {
@@ -45,6 +15,14 @@ QByteArray bytes(std::initializer_list<std::uint64_t> values)
     return out;
 }
 
+// A command's request payload from its checked inputs, or the problem.
+template <class T, class F> Built payload(const Checked<T>& checked, F build)
+{
+    if (!checked)
+        return checked.problem();
+    return build(*checked);
+}
+
 } // namespace
 
 // Command1: set pager.
@@ -52,7 +30,7 @@ Outcome Commands::setPager(const QString& number, const QString& address, int mo
                            int rate, int tone)
 {
     CommandPlan plan;
-    plan.code = SetPager;
+    plan.code = SetPagerCode;
     plan.rounds = 3;
     plan.waitSeconds = 1.0;
     plan.focus = Field::PagerNumber;
@@ -61,7 +39,7 @@ Outcome Commands::setPager(const QString& number, const QString& address, int mo
         successRow(0, tr("设置传呼号成功！"), true),
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
-    plan.failureText = setPagerFailure();
+    plan.failureText = tr("设置传呼号失败!");
     plan.failureFocus = Field::PagerNumber;
 
     return CommandRunner(link_, port_).run(plan, [&] {
@@ -72,34 +50,15 @@ Outcome Commands::setPager(const QString& number, const QString& address, int mo
 Built Commands::pagerRequest(const QString& number, const QString& address, int model, int polarity,
                              int rate, int tone)
 {
-    const QString numberMessage = tr("传呼号必须为1-254的数字！");
-    const auto pager = inRange(number, 1, 254);
-    if (!pager)
-        return Refusal{numberMessage, Field::PagerNumber};
-    const QString addressMessage = tr("地址码应为7位数字！");
-    if (!inRange(address, 0, 9999999))
-        return Refusal{addressMessage, Field::AddressCode};
-
-    const int type = pagerTypeCode(model, rate);
-    const auto digits = addressDigits(address);
-    if (type < 0 || polarity < 0 || polarity > 1 || tone < 0 || tone > 3 || !digits)
-        return BuildFailure{};
-    QByteArray payload = bytes({*pager / 100, *pager % 100, std::uint64_t(type / 10),
-                                std::uint64_t(type % 10), std::uint64_t(polarity)});
-    payload.append(*digits);
-    payload.append(char(tone));
-    return payload;
-}
-
-QString Commands::pagerProblem(const QString& number, const QString& address, int model,
-                               int polarity, int rate, int tone)
-{
-    const Built built = pagerRequest(number, address, model, polarity, rate, tone);
-    if (const auto* refusal = std::get_if<Refusal>(&built))
-        return refusal->text;
-    if (std::holds_alternative<BuildFailure>(built))
-        return setPagerFailure();
-    return QString();
+    return payload(
+        checkPager(number, address, model, polarity, rate, tone), [](const PagerInputs& p) {
+            QByteArray out = bytes({std::uint64_t(p.number / 100), std::uint64_t(p.number % 100),
+                                    std::uint64_t(p.typeCode / 10), std::uint64_t(p.typeCode % 10),
+                                    std::uint64_t(p.polarity)});
+            out.append(p.addressDigits);
+            out.append(char(p.tone));
+            return out;
+        });
 }
 
 // Command4: delete pager.
@@ -107,7 +66,7 @@ Outcome Commands::deletePager(const QString& number)
 {
     const bool focus = true;
     CommandPlan plan;
-    plan.code = DeletePager;
+    plan.code = DeletePagerCode;
     plan.rounds = 2;
     plan.waitSeconds = 1.0;
     plan.focus = Field::DeletedPager;
@@ -125,11 +84,9 @@ Outcome Commands::deletePager(const QString& number)
     plan.failureText = tr("删除传呼号失败!");
     plan.failureFocus = Field::DeletedPager;
 
-    return CommandRunner(link_, port_).run(plan, [&]() -> Built {
-        const auto pager = inRange(number, 1, 254);
-        if (!pager)
-            return Refusal{tr("传呼号必须为1-254的数字！"), Field::DeletedPager};
-        return bytes({*pager});
+    return CommandRunner(link_, port_).run(plan, [&] {
+        return payload(checkDeletedPager(number),
+                       [](int pager) { return bytes({std::uint64_t(pager)}); });
     });
 }
 
@@ -150,7 +107,7 @@ Outcome Commands::runSetTable(const QString& table, const QString& key, const QS
                               const QString& pager2, const QString& pager3, bool reportTimeout)
 {
     CommandPlan plan;
-    plan.code = SetTable;
+    plan.code = SetTableCode;
     plan.rounds = 1;
     plan.waitSeconds = 3.0;
     plan.prompt = Prompt::CallerKey;
@@ -167,35 +124,12 @@ Outcome Commands::runSetTable(const QString& table, const QString& key, const QS
     plan.failureText = tr("设置餐桌号失败!");
     plan.failureFocus = Field::TableNumber;
 
-    return CommandRunner(link_, port_).run(plan, [&]() -> Built {
-        const Field tableField = Field::TableNumber;
-        const auto tableNumber = wholeNumber(table);
-        if (!tableNumber)
-            return Refusal{tr("餐桌号只能为数字！"), tableField};
-        if (*tableNumber < 1 || *tableNumber > 65535)
-            return Refusal{tr("餐桌号必须为1-65535的数字！"), tableField};
-
-        // Optional fields: empty is sent as 0xFF (not set).
-        std::uint64_t pagers[3];
-        const QString* pagerTexts[3] = {&pager1, &pager2, &pager3};
-        for (int i = 0; i < 3; ++i) {
-            pagers[i] = 0xFF;
-            if (pagerTexts[i]->isEmpty())
-                continue;
-            const auto v = inRange(*pagerTexts[i], 1, 255);
-            if (!v)
-                return Refusal{tr("传呼号必须为1-255的数字！"), Field(int(Field::TablePager1) + i)};
-            pagers[i] = *v;
-        }
-        std::uint64_t keyValue = 0xFF;
-        if (!key.isEmpty()) {
-            const auto v = inRange(key, 0, 99);
-            if (!v)
-                return Refusal{tr("键值只能是00-99的数字！"), Field::OwnKey};
-            keyValue = *v;
-        }
-        return bytes({0x00, *tableNumber / 256, *tableNumber % 256, pagers[0], pagers[1], pagers[2],
-                      keyValue});
+    return CommandRunner(link_, port_).run(plan, [&] {
+        return payload(checkTable(table, key, pager1, pager2, pager3), [](const TableInputs& t) {
+            return bytes({0x00, std::uint64_t(t.table / 256), std::uint64_t(t.table % 256),
+                          std::uint64_t(t.pagers[0]), std::uint64_t(t.pagers[1]),
+                          std::uint64_t(t.pagers[2]), std::uint64_t(t.key)});
+        });
     });
 }
 
@@ -204,7 +138,7 @@ Outcome Commands::deleteTable(const QString& table)
 {
     const bool focus = true;
     CommandPlan plan;
-    plan.code = DeleteTable;
+    plan.code = DeleteTableCode;
     plan.rounds = 1;
     plan.waitSeconds = 2.0;
     plan.focus = Field::DeletedTable;
@@ -221,14 +155,10 @@ Outcome Commands::deleteTable(const QString& table)
     plan.failureText = tr("删除餐桌号码失败!");
     plan.failureFocus = Field::DeletedTable;
 
-    return CommandRunner(link_, port_).run(plan, [&]() -> Built {
-        const Field field = Field::DeletedTable;
-        const auto tableNumber = wholeNumber(table);
-        if (!tableNumber)
-            return Refusal{tr("餐桌号码只能为数字！"), field};
-        if (*tableNumber < 1 || *tableNumber > 65535)
-            return Refusal{tr("餐桌号码必须为1-65535的数字！"), field};
-        return bytes({*tableNumber / 256, *tableNumber % 256});
+    return CommandRunner(link_, port_).run(plan, [&] {
+        return payload(checkDeletedTable(table), [](int t) {
+            return bytes({std::uint64_t(t / 256), std::uint64_t(t % 256)});
+        });
     });
 }
 
@@ -236,10 +166,7 @@ namespace {
 
 Built hurryButtonNumber(const QString& text, Field field)
 {
-    const auto v = inRange(text, 1, 9);
-    if (!v)
-        return Refusal{Commands::tr("催菜器号码必须为1-9的数字！"), field};
-    return bytes({*v});
+    return payload(checkHurryButton(text, field), [](int v) { return bytes({std::uint64_t(v)}); });
 }
 
 } // namespace
@@ -249,7 +176,7 @@ Outcome Commands::setHurryButton(const QString& number)
 {
     const Field field = Field::HurryButton;
     CommandPlan plan;
-    plan.code = SetHurryButton;
+    plan.code = SetHurryButtonCode;
     plan.rounds = 1;
     plan.waitSeconds = 3.0;
     plan.prompt = Prompt::HurryButtonKey;
@@ -269,7 +196,7 @@ Outcome Commands::deleteHurryButton(const QString& number)
 {
     const Field field = Field::DeletedHurryButton;
     CommandPlan plan;
-    plan.code = DeleteHurryButton;
+    plan.code = DeleteHurryButtonCode;
     plan.rounds = 2;
     plan.waitSeconds = 1.0;
     plan.focus = field;
@@ -288,7 +215,7 @@ Outcome Commands::setReceiverNumber(const QString& number)
 {
     const Field field = Field::ReceiverNumber;
     CommandPlan plan;
-    plan.code = SetReceiverNumber;
+    plan.code = SetReceiverNumberCode;
     plan.rounds = 2;
     plan.waitSeconds = 1.0;
     plan.focus = field;
@@ -299,11 +226,9 @@ Outcome Commands::setReceiverNumber(const QString& number)
     };
     plan.failureText = tr("设置接收器号码失败!");
     plan.failureFocus = field;
-    return CommandRunner(link_, port_).run(plan, [&]() -> Built {
-        const auto v = inRange(number, 1, 80);
-        if (!v)
-            return Refusal{tr("接收器号码必须为01-80的数字！"), field};
-        return bytes({*v});
+    return CommandRunner(link_, port_).run(plan, [&] {
+        return payload(checkReceiverNumber(number),
+                       [](int v) { return bytes({std::uint64_t(v)}); });
     });
 }
 
@@ -313,7 +238,7 @@ Outcome Commands::setReceiverFrequency(const QString& frequencyText, int positio
                                        const QString& receiver)
 {
     CommandPlan plan;
-    plan.code = ReceiverFrequency;
+    plan.code = ReceiverFrequencyCode;
     plan.rounds = 3;
     plan.waitSeconds = 1.0;
     plan.timeout = timeoutNotice(false);
@@ -322,20 +247,13 @@ Outcome Commands::setReceiverFrequency(const QString& frequencyText, int positio
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
     plan.failureText = tr("接收器频率写入失败!");
-    return CommandRunner(link_, port_).run(plan, [&]() -> Built {
-        if (frequencyText.isEmpty())
-            return Refusal{tr("请选择接收器的频率！")};
-        std::optional<std::uint64_t> number;
-        if (!receiver.isEmpty()) {
-            number = inRange(receiver, 1, 80);
-            if (!number)
-                return Refusal{tr("接收器号码必须为1-80的数字！")};
-        }
-        // A text that is not one of the eight items selects no position.
-        if (position < 0 || position > 7)
-            return BuildFailure{};
-        return number ? bytes({std::uint64_t(position), *number})
-                      : bytes({std::uint64_t(position)});
+    return CommandRunner(link_, port_).run(plan, [&] {
+        return payload(checkReceiverFrequency(frequencyText, position, receiver),
+                       [](const ReceiverFrequencyInputs& f) {
+                           return f.receiver
+                               ? bytes({std::uint64_t(f.position), std::uint64_t(*f.receiver)})
+                               : bytes({std::uint64_t(f.position)});
+                       });
     });
 }
 
@@ -343,7 +261,7 @@ Outcome Commands::setReceiverFrequency(const QString& frequencyText, int positio
 Outcome Commands::initialiseReceiver()
 {
     CommandPlan plan;
-    plan.code = InitialiseReceiver;
+    plan.code = InitialiseReceiverCode;
     plan.rounds = 4;
     plan.waitSeconds = 1.0;
     plan.timeout = timeoutNotice(false);
@@ -385,15 +303,10 @@ Outcome Commands::setTransmitterFrequency(const QString& megahertz)
         successRow(0, tr("发射机频率写入成功！"), true),
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
-    return CommandRunner(link_, port_).run(plan, [&]() -> Built {
-        const TransmitterFrequency f = transmitterFrequency(megahertz);
-        switch (f.check) {
-        case FrequencyCheck::NotNumeric: return Refusal{tr("频率值里不能输入非法数值!"), field};
-        case FrequencyCheck::OutOfRange: return Refusal{tr("频率值应在100到500之间！"), field};
-        case FrequencyCheck::OffRaster: return Refusal{tr("频率值必须为12.5K的倍数！"), field};
-        case FrequencyCheck::Ok: break;
-        }
-        return bytes({f.units >> 16, (f.units >> 8) & 0xFF, f.units & 0xFF});
+    return CommandRunner(link_, port_).run(plan, [&] {
+        return payload(checkTransmitterFrequency(megahertz), [](std::uint32_t n) {
+            return bytes({n >> 16, (n >> 8) & 0xFF, n & 0xFF});
+        });
     });
 }
 
@@ -401,7 +314,7 @@ Outcome Commands::setTransmitterFrequency(const QString& megahertz)
 Outcome Commands::setWorkMode(int position)
 {
     CommandPlan plan;
-    plan.code = WorkMode;
+    plan.code = WorkModeCode;
     plan.rounds = 3;
     plan.waitSeconds = 1.0;
     plan.timeout = timeoutNotice(false);
@@ -410,10 +323,9 @@ Outcome Commands::setWorkMode(int position)
         {AnyLength, AnyStatus, lengthErrorNotice(false, tr("返回数据长度错误"), Style::Stop)},
     };
     plan.failureText = tr("工作模式设置失败！");
-    return CommandRunner(link_, port_).run(plan, [&]() -> Built {
-        if (position < 0 || position > 2)
-            return BuildFailure{};
-        return bytes({std::uint64_t(position)});
+    return CommandRunner(link_, port_).run(plan, [&] {
+        return payload(checkWorkMode(position),
+                       [](int mode) { return bytes({std::uint64_t(mode)}); });
     });
 }
 
@@ -422,7 +334,7 @@ Outcome Commands::setInfoUnitType(int position)
 {
     const bool digital = position == 0;
     CommandPlan plan;
-    plan.code = InfoUnitType;
+    plan.code = InfoUnitTypeCode;
     plan.rounds = 2;
     plan.waitSeconds = 1.0;
     plan.timeout = timeoutNotice(false);
@@ -431,10 +343,9 @@ Outcome Commands::setInfoUnitType(int position)
         {AnyLength, AnyStatus, lengthErrorNotice(false)},
     };
     plan.failureText = tr("设置信息机类型失败!");
-    return CommandRunner(link_, port_).run(plan, [&]() -> Built {
-        if (position < 0 || position > 1)
-            return BuildFailure{};
-        return bytes({digital ? 0xFFu : 0x00u});
+    return CommandRunner(link_, port_).run(plan, [&] {
+        return payload(checkInfoUnitType(position),
+                       [](int type) { return bytes({type == 0 ? 0xFFu : 0x00u}); });
     });
 }
 
@@ -442,7 +353,7 @@ Outcome Commands::setInfoUnitType(int position)
 Outcome Commands::initialiseHost()
 {
     CommandPlan plan;
-    plan.code = InitialiseHost;
+    plan.code = InitialiseHostCode;
     plan.rounds = 3;
     plan.waitSeconds = 1.0;
     plan.confirmation = Message{
@@ -461,7 +372,7 @@ Outcome Commands::initialiseHost()
 Outcome Commands::writeRepeater()
 {
     CommandPlan plan;
-    plan.code = SetTable;
+    plan.code = SetTableCode;
     plan.rounds = 1;
     plan.waitSeconds = 3.0;
     plan.prompt = Prompt::CallerKey;
@@ -482,7 +393,7 @@ Outcome Commands::deleteRepeater()
 {
     const bool focus = true;
     CommandPlan plan;
-    plan.code = DeleteTable;
+    plan.code = DeleteTableCode;
     plan.rounds = 1;
     plan.waitSeconds = 3.0;
     plan.prompt = Prompt::CallerKey;

@@ -31,10 +31,6 @@ public:
     // The set pager request for these inputs, after the command's own checks.
     static Built pagerRequest(const QString& number, const QString& address, int model,
                               int polarity, int rate, int tone);
-    // The message the set pager command would show for these inputs instead of
-    // sending (its refusal or its failure box text); empty when they would be sent.
-    static QString pagerProblem(const QString& number, const QString& address, int model,
-                                int polarity, int rate, int tone);
     // Command4: Text4.
     Outcome deletePager(const QString& number);
     // Command3: Text3(0) table, Text3(1) own key value, Text3(2..4) pager numbers 1..3.

@@ -1,5 +1,5 @@
 #include "commands/LearningRun.h"
-#include "commands/FieldInput.h"
+#include "commands/CommandInputs.h"
 
 #include <QCoreApplication>
 
@@ -11,20 +11,6 @@ namespace {
 struct LearningText {
     Q_DECLARE_TR_FUNCTIONS(LearningWindow)
 };
-
-// A table number field checked as the set table command checks its own.
-std::optional<Outcome> tableProblem(const QString& text, Field field)
-{
-    const auto number = wholeNumber(text);
-    if (!number)
-        return Outcome::refused(
-            stopMessage(QCoreApplication::translate("Commands", "餐桌号只能为数字！")), field);
-    if (*number < 1 || *number > 65535)
-        return Outcome::refused(
-            stopMessage(QCoreApplication::translate("Commands", "餐桌号必须为1-65535的数字！")),
-            field);
-    return std::nullopt;
-}
 
 } // namespace
 
@@ -47,22 +33,14 @@ void LearningRun::requestStop()
 Outcome LearningRun::start(const QString& firstText, const QString& lastText,
                            const TableFields& fields)
 {
-    for (const auto& [text, field] :
-         {std::pair(firstText, Field::TableNumber), std::pair(lastText, Field::LastTable)}) {
-        if (const auto problem = tableProblem(text, field)) {
-            present(ui_, *problem);
-            return *problem;
-        }
-    }
-    if (wholeNumber(lastText) < wholeNumber(firstText)) {
-        const Outcome refused = Outcome::refused(
-            stopMessage(LearningText::tr("最后一个餐桌号不能小于第一个餐桌号！")),
-            Field::LastTable);
+    const auto range = checkTableRange(firstText, lastText);
+    if (!range) {
+        const Outcome refused = range.problem().outcome();
         present(ui_, refused);
         return refused;
     }
-    first = int(*wholeNumber(firstText));
-    last = int(*wholeNumber(lastText));
+    first = range->first;
+    last = range->second;
     running = true;
     stopRequested = false;
     learned.clear();
@@ -95,7 +73,7 @@ Outcome LearningRun::start(const QString& firstText, const QString& lastText,
     status = endText(end);
     emit changed();
 
-    const bool unanswered = end.outcome.cause == Cause::NoReply && end.outcome.message.isEmpty();
+    const bool unanswered = end.outcome.cause == Cause::Unanswered;
     if (end.outcome.done())
         ui_.message({LearningText::tr("%1张餐桌学习完成！").arg(end.learned)});
     else if (unanswered)
@@ -126,7 +104,7 @@ QString LearningRun::endText(const LearningEnd& end) const
     const QString learnedPart = learnedText(end);
     if (end.outcome.ending == Ending::Stopped)
         return LearningText::tr("已停止：%1；餐桌%2未学习。").arg(learnedPart).arg(end.nextTable);
-    if (end.outcome.cause == Cause::NoReply && end.outcome.message.isEmpty())
+    if (end.outcome.cause == Cause::Unanswered)
         return LearningText::tr(
                    "餐桌%1：%2次请求都没有回应：没有人按呼叫器的键，或者主机没有应答；%3。")
             .arg(end.nextTable)

@@ -1,4 +1,5 @@
 #include "commands/PagerBatch.h"
+#include "commands/CommandInputs.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -136,13 +137,13 @@ PagerFile readPagerCsv(const QByteArray& contents)
         row.tone = listCell(at(5), DefaultTone, pagerTones(), problem);
         // The set pager command's own checks come first, with its messages; a
         // list cell that names no item is reported when they pass.
-        const QString refused = Commands::pagerProblem(row.number, row.address, row.model,
-                                                       row.polarity, row.rate, row.tone);
-        if (!refused.isEmpty())
-            problem = refused;
+        const auto checked = checkPager(row.number, row.address, row.model, row.polarity, row.rate,
+                                        row.tone);
+        if (!checked)
+            problem = checked.problem().message.text;
         if (problem.isEmpty()) {
             // Two rows for one pager: the second would silently replace the first.
-            const int pager = row.number.trimmed().toInt();
+            const int pager = checked->number;
             if (lineOfPager.contains(pager))
                 problem = BatchText::tr("pager %1 is already on line %2")
                               .arg(pager)

@@ -23,8 +23,12 @@ LearningEnd learnTables(Commands& commands, int first, int last, const TableFiel
                 QString::number(table), fields.key, fields.pager1, fields.pager2, fields.pager3);
             if (outcome.done())
                 break;
-            if (outcome.cause != Cause::NoReply || (tries > 0 && result.attempts >= tries)) {
+            if (outcome.cause != Cause::NoReply) {
                 result.outcome = outcome;
+                return result;
+            }
+            if (tries > 0 && result.attempts >= tries) {
+                result.outcome = Outcome::failed({}, Cause::Unanswered);
                 return result;
             }
         }

@@ -33,8 +33,8 @@ struct LearningEvents {
 
 struct LearningEnd {
     // Done; Stopped; Failed with the outcome of the command that ended the
-    // run, or with Cause::NoReply and no message when `tries` requests for one
-    // table went unanswered.
+    // run, or with Cause::Unanswered when `tries` requests for one table went
+    // unanswered.
     Outcome outcome;
     int learned = 0;   // tables learned, from the first
     int nextTable = 0; // the table that was being learned (or would be next)

@@ -1,5 +1,6 @@
 #include "memory/Transfers.h"
 #include "link/Frame.h"
+#include "link/RequestCodes.h"
 
 #include <QCoreApplication>
 
@@ -14,13 +15,9 @@ struct BackupText {
     Q_DECLARE_TR_FUNCTIONS(BackupWindow)
 };
 
-constexpr std::uint8_t ReadHostCode = 0x0D;
-constexpr std::uint8_t ReadReceiverCode = 0x0E;
-constexpr std::uint8_t WriteBlockCode = 0x18;
-
 struct ReadKind {
     std::uint8_t code;
-    std::uint8_t payloadLength;
+    std::uint8_t payloadLength; // the block number, and 01 for the external receiver
     int blocks;
     QString done;
     QString failed;
@@ -128,16 +125,13 @@ Outcome readBlocks(Link& link, PortControl& port, MemoryUnit unit, const Transfe
         link.discardInput();
         s.LastReadFromReceiver = !host;
         s.ReadAreaIndex = 0;
-        s.TxBuffer[0] = RequestMarker;
-        s.TxBuffer[1] = kind.code;
-        s.TxBuffer[2] = kind.payloadLength;
-        if (unit == MemoryUnit::ExternalReceiver)
-            s.TxBuffer[4] = 0x01;
         if (control.started)
             control.started();
 
+        QByteArray payload(kind.payloadLength, char(0x01));
         for (int b = 0; b < kind.blocks; ++b) {
-            s.TxBuffer[3] = std::uint8_t(b);
+            payload[0] = char(b);
+            link.setRequest(kind.code, payload);
             // A receiver first fetches its memory over the air: the first block takes long.
             if (!exchange(link, host ? 0.2 : (b == 0 ? 9.0 : 1.0))) {
                 releasePort(link, port);
@@ -223,11 +217,10 @@ Outcome downloadImage(Link& link, PortControl& port, const TransferControl& cont
         if (control.started)
             control.started();
         for (; b < HostBlocks; ++b) {
-            s.TxBuffer[0] = RequestMarker;
-            s.TxBuffer[1] = WriteBlockCode;
-            s.TxBuffer[2] = BlockSize + 1;
-            s.TxBuffer[3] = std::uint8_t(b);
-            std::copy_n(s.HostImage.begin() + BlockSize * b, BlockSize, s.TxBuffer.begin() + 4);
+            QByteArray payload(1, char(b));
+            payload.append(reinterpret_cast<const char*>(s.HostImage.data()) + BlockSize * b,
+                           BlockSize);
+            link.setRequest(WriteBlockCode, payload);
             // From the first request on, the unit may have stored what it received.
             failed.partlyWritten = true;
             if (!exchange(link, 0.3)) {

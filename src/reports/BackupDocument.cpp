@@ -455,7 +455,8 @@ bool Reader::transmitter(const QJsonValue& v, const QString& path)
     if (!mhz.isDouble())
         return refuse(mhzPath, checkTransmitterFrequency(QStringLiteral("x")).problem().outcome());
     const double value = mhz.toDouble();
-    if (host.transmitterFrequencySet()
+    // Three cells hold at most 1677.7215 MHz; a value beyond is no cell's.
+    if (host.transmitterFrequencySet() && value >= 0 && value < 2000
         && std::llround(value * 10000) == host.transmitterFrequencyUnits())
         return true;
     // The value as it would be typed: fixed point, without trailing zeros.

@@ -1,13 +1,10 @@
 #include "reports/VoicePrompts.h"
+#include "link/RequestCodes.h"
 #include "reports/MemoryLayout.h"
 
 namespace cs {
 
 namespace {
-
-constexpr std::uint8_t CallerPromptCode = 0x14;
-constexpr std::uint8_t HandheldByTableCode = 0x15;
-constexpr std::uint8_t HandheldByPagerCode = 0x16;
 
 CommandPlan voicePlan(std::uint8_t code, const QString& success, const QString& failure)
 {
@@ -110,7 +107,7 @@ Outcome VoicePrompts::writeCallerPrompts(const CallerPromptChoices& choices)
     return runner.run(plan, [&]() -> Built {
         if (auto payload = callerPromptPayload(choices))
             return *payload;
-        return BuildFailure{};
+        return InputProblem{stopMessage(plan.failureText)};
     });
 }
 
@@ -122,7 +119,7 @@ Outcome VoicePrompts::writeHandheld(std::uint8_t code, int listPosition)
     return runner.run(plan, [&]() -> Built {
         const auto p = position(listPosition, HandheldPromptCount);
         if (!p)
-            return BuildFailure{};
+            return InputProblem{stopMessage(plan.failureText)};
         return QByteArray(1, char(*p));
     });
 }

@@ -88,6 +88,8 @@ enum class Cause {
     Write,      // the request could not be written to the port
     File,       // a file could not be read or written
     Difference, // a read-back differs from what was written
+    Declined,   // the user declined the question before anything was sent
+    Unanswered, // every request for one item went unanswered (the tries ran out)
     Internal,   // anything else that ended the operation
 };
 

@@ -168,7 +168,7 @@ TEST(TableLearning, AsksAgainUntilAKeyIsPressedOrTheTriesRunOut)
         const LearningEnd gaveUp = learnTables(c, 20, 30, {}, tries);
         EXPECT_EQ(std::tuple(gaveUp.learned, gaveUp.nextTable, gaveUp.attempts,
                              gaveUp.outcome.ending, gaveUp.outcome.cause),
-                  std::tuple(0, 20, tries, Ending::Failed, Cause::NoReply));
+                  std::tuple(0, 20, tries, Ending::Failed, Cause::Unanswered));
         EXPECT_EQ(silent.requests().size(), tries);
     }
     int asked = 0;

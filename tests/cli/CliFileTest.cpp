@@ -89,6 +89,16 @@ TEST(CliFiles, WhatEachRunSaysAndItsExitStatus)
          "",
          "callsetup-cli：init 会清除主机存储的所有信息；没有可以提问的终端时，请加上 --yes\n"},
         {{"init", "--yes"}, 1, "", PortBox},
+        // Values are checked before the port is opened: a refusal, whatever the port.
+        {{"pager", "set", "999", "1"}, 2, "", "错误: 传呼号必须为1-254的数字！\n"},
+        {{"pager", "set", "12", "12345678"}, 2, "", "错误: 地址码应为7位数字！\n"},
+        {{"pager", "set", "12", "1234567"}, 1, "", PortBox},
+        {{"pager", "delete", "0"}, 2, "", "错误: 传呼号必须为1-254的数字！\n"},
+        {{"table", "set", "70000"}, 2, "", "错误: 餐桌号必须为1-65535的数字！\n"},
+        {{"table", "set", "5", "--key", "100"}, 2, "", "错误: 键值只能是00-99的数字！\n"},
+        {{"table", "set", "5", "--pagers", "1,256"}, 2, "", "错误: 传呼号必须为1-255的数字！\n"},
+        {{"table", "delete", "x"}, 2, "", "错误: 餐桌号码只能为数字！\n"},
+        {{"tables", "learn", "1-3", "--key", "x"}, 2, "", "错误: 键值只能是00-99的数字！\n"},
     };
     for (const auto& [arguments, status, out, err] : cases) {
         const CliResult r = runCli(QStringList{"--port", NoPort} + arguments);

@@ -258,7 +258,8 @@ TEST(CommandPattern, EndsThatSendNothingOrFail)
         CommandPlan asking = plan;
         asking.confirmation = Message{"继续？", Style::OkCancel, Title::Attention};
         rig.ui.answers = {false};
-        EXPECT_EQ(rig.run(asking, [] { return Built(Refusal{"不该问"}); }), Ending::Refused);
+        EXPECT_EQ(rig.run(asking, [] { return Built(InputProblem{stopMessage("不该问")}); }),
+                  Ending::Refused);
         EXPECT_EQ(rig.port.writeCount, 0);
         EXPECT_EQ(rig.ui.messages, QList<Message>({*asking.confirmation}));
     }
