@@ -1,6 +1,6 @@
 #include "reports/EditSession.h"
 #include "memory/Backups.h"
-#include "reports/ImageEdits.h"
+#include "reports/ImageEditor.h"
 #include "reports/ReportKinds.h"
 #include "reports/Reports.h"
 #include "shared/Vocabulary.h"
@@ -45,8 +45,31 @@ EditSession::EditSession(AppState& state, Link& link, PortControl& port, Ui& ui)
     , link_(link)
     , port_(port)
     , ui_(ui)
-    , history_{state.HostImage}
+    , editor_(std::make_unique<ImageEditor>())
 {
+    editor_->load(state.HostImage);
+}
+
+EditSession::~EditSession() = default;
+
+bool EditSession::current() const
+{
+    return state_.HostImage == editor_->image();
+}
+
+bool EditSession::canUndo() const
+{
+    return current() && editor_->canUndo();
+}
+
+bool EditSession::canRedo() const
+{
+    return current() && editor_->canRedo();
+}
+
+bool EditSession::modified() const
+{
+    return current() && editor_->modified();
 }
 
 QString EditSession::noImageText()
@@ -187,9 +210,7 @@ void EditSession::follow()
 
 void EditSession::restart(const QString& fileName)
 {
-    history_.assign(1, state_.HostImage);
-    at_ = 0;
-    savedAt_ = 0;
+    editor_->load(state_.HostImage);
     fileName_ = fileName;
 }
 
@@ -198,21 +219,10 @@ Outcome EditSession::edit(const std::function<Outcome(ImageEdits&)>& change)
     follow();
     if (!hasImage())
         return Outcome::refused(stopMessage(noImageText()));
-    ImageEdits edits(state_.HostImage);
-    const Outcome outcome = change(edits);
-    if (state_.HostImage == history_[size_t(at_)])
+    const Outcome outcome = editor_->edit(QString(), change);
+    if (current())
         return outcome; // refused, or the value it already held
-    // A new step drops the steps undone before it.
-    history_.resize(size_t(at_) + 1);
-    if (savedAt_ > at_)
-        savedAt_ = -1;
-    history_.push_back(state_.HostImage);
-    ++at_;
-    if (int(history_.size()) > HistoryLimit) {
-        history_.erase(history_.begin());
-        --at_;
-        savedAt_ = savedAt_ > 0 ? savedAt_ - 1 : -1;
-    }
+    state_.HostImage = editor_->image();
     emit changed();
     return outcome;
 }
@@ -279,7 +289,8 @@ void EditSession::undo()
     follow();
     if (!canUndo())
         return;
-    state_.HostImage = history_[size_t(--at_)];
+    editor_->undo();
+    state_.HostImage = editor_->image();
     emit changed();
 }
 
@@ -288,7 +299,8 @@ void EditSession::redo()
     follow();
     if (!canRedo())
         return;
-    state_.HostImage = history_[size_t(++at_)];
+    editor_->redo();
+    state_.HostImage = editor_->image();
     emit changed();
 }
 
@@ -350,7 +362,7 @@ void EditSession::saved(const QString& fileName)
 {
     follow();
     fileName_ = fileName;
-    savedAt_ = at_;
+    editor_->markSaved();
     emit changed();
 }
 

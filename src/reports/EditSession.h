@@ -1,10 +1,11 @@
 #pragma once
 // An editing session over the host image held by the data backup window
 // (HostImage, read from a unit or opened from a file): the rows the editor's
-// grids show, in the lists' words; the edits of ImageEdits.h, each one step of
-// an undo history of whole images; whether the image was changed since it was
-// last read, opened or saved; saving it, and downloading it with the read-back
-// check. The editor window is a face over it and shows its outcomes.
+// grids show, in the lists' words; the edits of ImageEdits.h, undone and
+// redone through ImageEditor.h, which also knows whether the image was changed
+// since it was last read, opened or saved; saving it, and downloading it with
+// the read-back check. The editor window is a face over it and shows its
+// outcomes.
 //
 // The session follows the image's life in the data backup window through
 // ImageWatch: a read or an opened file starts a new history (after a question
@@ -20,12 +21,13 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
-#include <vector>
 
 namespace cs {
 
 class ImageEdits;
+class ImageEditor;
 class Vocabulary;
 
 // A pager number's row: empty for an absent pager. A list value the record
@@ -81,9 +83,9 @@ class EditSession : public QObject, public ImageWatch {
     Q_OBJECT
 public:
     EditSession(AppState& state, Link& link, PortControl& port, Ui& ui);
+    ~EditSession() override;
 
     static constexpr int PagerRows = 254; // the numbers a pager can be set to
-    static constexpr int HistoryLimit = 500;
 
     // A host image has been read or opened: there is something to edit.
     bool hasImage() const { return state_.HostImageLoaded; }
@@ -107,7 +109,7 @@ public:
     PagerValues pagerValues(int number) const;
 
     // Edits. Each runs through ImageEdits with the window's checks and
-    // messages; one that changes cells is one step of the history.
+    // messages; one that changes cells is one step to undo.
     Outcome setPager(int number, const PagerValues& values);
     Outcome deletePager(int number);
     Outcome setTableNumber(int k, const QString& number);
@@ -122,12 +124,12 @@ public:
     // MHz as typed; empty: the factory default.
     Outcome setTransmitterFrequency(const QString& megahertz);
 
-    bool canUndo() const { return current() && at_ > 0; }
-    bool canRedo() const { return current() && at_ + 1 < int(history_.size()); }
+    bool canUndo() const;
+    bool canRedo() const;
     void undo();
     void redo();
     // The image differs from what was last read, opened or saved.
-    bool modified() const { return current() && at_ != savedAt_; }
+    bool modified() const;
     // The file the image was last opened from or saved to; empty after a read.
     QString fileName() const { return fileName_; }
 
@@ -154,8 +156,8 @@ signals:
 
 private:
     Outcome edit(const std::function<Outcome(ImageEdits&)>& change);
-    // The image is the history's: not replaced behind the session.
-    bool current() const { return state_.HostImage == history_[size_t(at_)]; }
+    // The image is the editor's: not replaced behind the session.
+    bool current() const;
     // Starts the history anew when the image was replaced behind the session.
     void follow();
     void restart(const QString& fileName);
@@ -164,9 +166,7 @@ private:
     Link& link_;
     PortControl& port_;
     Ui& ui_;
-    std::vector<Buffer> history_; // history_[at_] is the image now
-    int at_ = 0;
-    int savedAt_ = 0; // -1: the saved image is no longer in the history
+    std::unique_ptr<ImageEditor> editor_; // its image is HostImage while current()
     QString fileName_;
     bool leaving_ = false; // the program is ending and the user let the edits go
 };

@@ -241,20 +241,6 @@ TEST(EditSession, UndoRedoAndTheSavedState)
     EXPECT_TRUE(rig.session.modified()); // the saved image is no longer reachable
 }
 
-TEST(EditSession, TheHistoryKeepsItsLimit)
-{
-    SessionRig rig;
-    for (int i = 0; i < EditSession::HistoryLimit + 10; ++i)
-        ASSERT_TRUE(rig.session.setTransmitterFrequency(QString::number(400 + i % 50)).done());
-    int undone = 0;
-    while (rig.session.canUndo()) {
-        rig.session.undo();
-        ++undone;
-    }
-    EXPECT_EQ(undone, EditSession::HistoryLimit - 1);
-    EXPECT_TRUE(rig.session.modified()); // the read image fell out of the history
-}
-
 TEST(EditSession, NothingToEditWithoutAnImage)
 {
     Rig rig;
