@@ -610,6 +610,161 @@ Continue?</translation>
     </message>
 </context>
 <context>
+    <name>EditorWindow</name>
+    <message>
+        <source>代码%1</source>
+        <translation>Code %1</translation>
+    </message>
+    <message>
+        <source>主机内容未读取：请先在数据备份窗口读取主机或打开备份文件。</source>
+        <translation>No host memory yet: read the host unit or open a backup file in the data backup window first.</translation>
+    </message>
+    <message>
+        <source>未设置</source>
+        <translation>Not set</translation>
+    </message>
+    <message>
+        <source>%1（出厂值）</source>
+        <translation>%1 (factory default)</translation>
+    </message>
+    <message>
+        <source>按键%1提示语</source>
+        <translation>Key %1 prompt</translation>
+    </message>
+    <message>
+        <source>手持呼叫器按餐桌号呼叫</source>
+        <translation>Handheld, calls by table</translation>
+    </message>
+    <message>
+        <source>手持呼叫器按传呼号呼叫</source>
+        <translation>Handheld, calls by pager</translation>
+    </message>
+    <message>
+        <source>餐桌不能在备份中添加：呼叫器的特征码只能由主机在按下呼叫器的服务键时得到。请在主窗口连接主机后设置餐桌，再读取主机。</source>
+        <translation>A table cannot be added to a backup: the host unit learns a caller's feature code only when the caller's service key is pressed. Set the table in the main window with the host unit connected, then read the host unit again.</translation>
+    </message>
+    <message>
+        <source>主机内容的修改尚未保存到文件，确定关闭编辑窗口吗？修改仍留在数据备份窗口的主机内容中。</source>
+        <translation>The changes to the host memory have not been saved to a file. Close the editor? The changes stay in the data backup window's host memory.</translation>
+    </message>
+    <message>
+        <source>主机内容的修改尚未保存，退出后将丢失。确定退出吗？</source>
+        <translation>The changes to the host memory have not been saved and will be lost when the program ends. Exit anyway?</translation>
+    </message>
+    <message>
+        <source>主机内容的修改尚未保存，读取或打开后将丢失。确定继续吗？</source>
+        <translation>The changes to the host memory have not been saved and will be lost by reading or opening. Go on?</translation>
+    </message>
+    <message>
+        <source>传呼号</source>
+        <translation>Pager</translation>
+    </message>
+    <message>
+        <source>地址码</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>机型</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>极性</source>
+        <translation>Polarity</translation>
+    </message>
+    <message>
+        <source>速率</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>音调</source>
+        <translation>Tone</translation>
+    </message>
+    <message>
+        <source>特征码</source>
+        <translation>Feature code</translation>
+    </message>
+    <message>
+        <source>餐桌号</source>
+        <translation>Table no.</translation>
+    </message>
+    <message>
+        <source>传呼号1</source>
+        <translation>Pager 1</translation>
+    </message>
+    <message>
+        <source>传呼号2</source>
+        <translation>Pager 2</translation>
+    </message>
+    <message>
+        <source>传呼号3</source>
+        <translation>Pager 3</translation>
+    </message>
+    <message>
+        <source>自设键值</source>
+        <translation>Key value</translation>
+    </message>
+    <message>
+        <source>项目</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>值</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>传呼机(&amp;P)</source>
+        <translation>&amp;Pagers</translation>
+    </message>
+    <message>
+        <source>餐桌(&amp;T)</source>
+        <translation>&amp;Tables</translation>
+    </message>
+    <message>
+        <source>设置(&amp;E)</source>
+        <translation>S&amp;ettings</translation>
+    </message>
+    <message>
+        <source>撤销(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>重做(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>删除(&amp;D)</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>添加餐桌(&amp;A)…</source>
+        <translation>&amp;Add table…</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>另存为(&amp;V)…</source>
+        <translation>Sa&amp;ve as…</translation>
+    </message>
+    <message>
+        <source>下发主机并校验(&amp;W)</source>
+        <translation>Do&amp;wnload and verify</translation>
+    </message>
+    <message>
+        <source>编辑主机内容</source>
+        <translation>Edit host memory</translation>
+    </message>
+    <message>
+        <source>从主机读取的内容</source>
+        <translation>Read from the host unit</translation>
+    </message>
+    <message>
+        <source>备份文件：%1</source>
+        <translation>Backup file: %1</translation>
+    </message>
+</context>
+<context>
     <name>Edits</name>
     <message>
         <source>未知的键“%1”</source>
@@ -1148,6 +1303,10 @@ Continue?</translation>
     <message>
         <source>比较两个备份(&amp;C)…</source>
         <translation>&amp;Compare two backups…</translation>
+    </message>
+    <message>
+        <source>编辑主机内容(&amp;M)…</source>
+        <translation>Edit host &amp;memory…</translation>
     </message>
 </context>
 <context>

@@ -150,7 +150,12 @@ Outcome DataBackup::read(MemoryUnit unit)
 
 Outcome DataBackup::readHost()
 {
-    return read(MemoryUnit::Host);
+    if (watch && !watch->mayReplace())
+        return Outcome::stopped();
+    const Outcome outcome = read(MemoryUnit::Host);
+    if (watch && outcome.done())
+        watch->replaced(QString());
+    return outcome;
 }
 Outcome DataBackup::readBuiltInReceiver()
 {
@@ -210,11 +215,16 @@ void DataBackup::saveFile()
     const QString name = ui_.chooseSaveFile();
     if (name.isEmpty())
         return; // dialog cancelled
-    present(ui_, saveBackup(s, name));
+    const Outcome outcome = saveBackup(s, name);
+    present(ui_, outcome);
+    if (watch && outcome.done())
+        watch->saved(name);
 }
 
 void DataBackup::openFile()
 {
+    if (watch && !watch->mayReplace())
+        return;
     if (Outcome port = port_.EnsurePortOpen(); !port.done()) {
         present(ui_, port);
         return;
@@ -228,6 +238,8 @@ void DataBackup::openFile()
         return;
     showHeldImage();
     view_.label1 = readIdle();
+    if (watch)
+        watch->replaced(name);
     view_.label6Visible = true;
     view_.label6 = BackupText::tr("主机内容已读取");
     view_.update();

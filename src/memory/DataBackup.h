@@ -19,6 +19,18 @@ QString downloadingCaption();
 // The checked download after its last block, while it reads the unit back.
 QString checkingCaption();
 
+// Told of the host image's life in the data backup window, for an editor of it.
+class ImageWatch {
+public:
+    virtual ~ImageWatch() = default;
+    // Before a read or an opened file replaces the host image; false keeps it.
+    virtual bool mayReplace() = 0;
+    // A read (no file name) or an opened file replaced it.
+    virtual void replaced(const QString& fileName) = 0;
+    // It was saved to a file.
+    virtual void saved(const QString& fileName) = 0;
+};
+
 class DataBackup {
 public:
     DataBackup(Link& link, PortControl& port, BackupView& view, Ui& ui)
@@ -44,6 +56,8 @@ public:
 
     // The download reads the unit back and compares it with the backup.
     bool verify = false;
+    // Told of reads, opened files and saves of the host image; may be none.
+    ImageWatch* watch = nullptr;
 
 private:
     Outcome read(MemoryUnit unit);

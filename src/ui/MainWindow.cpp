@@ -210,8 +210,10 @@ void MainWindow::buildVisibleGroups()
     button(this, "Command11", MainText::tr("写入"), 3000, 810, 735, 420,
            [this] { present(ui_, commands_.setWorkMode(listPosition(workModeList_))); });
     label(this, "Label15", MainText::tr("数据备份"), 5040, 915, 975, 255);
-    button(this, "Command12", MainText::tr("打开"), 6120, 810, 735, 420,
-           [this] { openWindow(backup_); });
+    button(this, "Command12", MainText::tr("打开"), 6120, 810, 735, 420, [this] {
+        openWindow(backup_);
+        backup_->backup().watch = &editing_;
+    });
 
     // Set pager: labels above the fields, left to right.
     QGroupBox* frame1 = frame("Frame1", MainText::tr("设置传呼机"), 360, 1560, 7575, 975);
@@ -478,6 +480,8 @@ void MainWindow::buildMenu()
     batch->addSeparator();
     item("CompareBackups", MainText::tr("比较两个备份(&C)…"),
          [this] { openWindow(compare_, [this] { return new CompareWindow(ui_, this); }); });
+    item("EditBackup", MainText::tr("编辑主机内容(&M)…"),
+         [this] { openWindow(editor_, [this] { return new EditorWindow(editing_, ui_, this); }); });
     placeClientArea();
 }
 
@@ -741,7 +745,7 @@ template <class Window, class Make> void MainWindow::openWindow(QPointer<Window>
 
 void MainWindow::exitProgram()
 {
-    if (exiting_)
+    if (exiting_ || !editing_.mayExit())
         return;
     exiting_ = true;
     testTimer_->stop();
@@ -762,6 +766,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
     if (!exiting_)
         exitProgram();
+    if (!exiting_)
+        event->ignore(); // the user kept unsaved edits of the held image
 }
 
 } // namespace cs::ui

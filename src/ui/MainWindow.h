@@ -14,6 +14,7 @@
 #include "ui/BackupWindow.h"
 #include "ui/BatchWindows.h"
 #include "ui/FieldWindow.h"
+#include "ui/EditorWindow.h"
 #include "ui/HandheldWindow.h"
 #include "ui/VoicePromptWindow.h"
 
@@ -71,6 +72,7 @@ public:
     ImportWindow* importWindow() const { return import_; }
     LearningWindow* learningWindow() const { return learning_; }
     CompareWindow* compareWindow() const { return compare_; }
+    EditorWindow* editorWindow() const { return editor_; }
 
     // The menu bar above the designed client area, and its height: the window
     // is that much taller than designed, and every designed control that much
@@ -182,6 +184,10 @@ private:
     bool exiting_ = false;
     bool typingFinishes_ = false; // the port list is ending a typed entry
     int heightTwips_ = HeightTwips;
+
+    // The edits of the held host image, kept while the editor is closed.
+    EditSession editing_{state_, link_, port_, ui_};
+    QPointer<EditorWindow> editor_;
 };
 
 } // namespace cs::ui

@@ -7,6 +7,7 @@
 #include "support/SimProcess.h"
 #include "ui/BackupWindow.h"
 #include "ui/BatchWindows.h"
+#include "ui/EditorWindow.h"
 #include "ui/Program.h"
 
 #include <QtTest>
@@ -280,6 +281,35 @@ TEST(InstallerWalk, TheWindowsInBothLanguages)
         EXPECT_EQ(learning->findChild<QTableWidget*>("Learned")->rowCount(), 2);
         EXPECT_EQ(answerer.boxes.size(), boxesBefore);
         EXPECT_TRUE(cs::test::captionsFit(learning, english));
+
+        // The editor of the held backup by keyboard (Alt+B, M): an address
+        // typed into a pager's cell, then Ctrl+Z.
+        learning->close();
+        form1->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form1));
+        QTest::keyClick(form1, Qt::Key_B, Qt::AltModifier);
+        QTest::keyClick(form1->findChild<QMenu*>("BatchMenu"), Qt::Key_M);
+        cs::ui::EditorWindow* editor = form1->editorWindow();
+        ASSERT_TRUE(editor && QTest::qWaitForWindowExposed(editor));
+        editor->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
+        QTableView* pagers = editor->grid(cs::ui::EditorWindow::Pagers);
+        pagers->setFocus(Qt::TabFocusReason);
+        pagers->setCurrentIndex(pagers->model()->index(1, 1));
+        QTest::keyClick(pagers, Qt::Key_F2); // opens the cell
+        QWidget* cell = QApplication::focusWidget();
+        ASSERT_TRUE(qobject_cast<QLineEdit*>(cell));
+        QTest::keyClick(cell, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(cell, "7654321");
+        QTest::keyClick(cell, Qt::Key_Return);
+        QTest::qWait(100);
+        EXPECT_EQ(pagers->model()->index(1, 1).data().toString(), QString("7654321"));
+        EXPECT_TRUE(editor->isWindowModified());
+        EXPECT_TRUE(cs::test::captionsFit(editor, english));
+        EXPECT_TRUE(editor->grab().save(artifact("editor" + suffix)));
+        QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_FALSE(editor->isWindowModified());
+        editor->close();
         EXPECT_EQ(answerer.unexpected, QStringList{});
     }
     EXPECT_EQ(sim.quit(), 0);
