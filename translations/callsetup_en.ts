@@ -641,11 +641,11 @@ Continue?</translation>
     </message>
     <message>
         <source>餐桌不能在备份中添加：呼叫器的特征码只能由主机在按下呼叫器的服务键时得到。请在主窗口连接主机后设置餐桌，再读取主机。</source>
-        <translation>A table cannot be added to a backup: the host unit learns a caller's feature code only when the caller's service key is pressed. Set the table in the main window with the host unit connected, then read the host unit again.</translation>
+        <translation>A table cannot be added to a backup: the host unit learns a caller&apos;s feature code only when the caller&apos;s service key is pressed. Set the table in the main window with the host unit connected, then read the host unit again.</translation>
     </message>
     <message>
         <source>主机内容的修改尚未保存到文件，确定关闭编辑窗口吗？修改仍留在数据备份窗口的主机内容中。</source>
-        <translation>The changes to the host memory have not been saved to a file. Close the editor? The changes stay in the data backup window's host memory.</translation>
+        <translation>The changes to the host memory have not been saved to a file. Close the editor? The changes stay in the data backup window&apos;s host memory.</translation>
     </message>
     <message>
         <source>主机内容的修改尚未保存，退出后将丢失。确定退出吗？</source>

@@ -13,8 +13,8 @@
 #include "shared/Ui.h"
 #include "ui/BackupWindow.h"
 #include "ui/BatchWindows.h"
-#include "ui/FieldWindow.h"
 #include "ui/EditorWindow.h"
+#include "ui/FieldWindow.h"
 #include "ui/HandheldWindow.h"
 #include "ui/VoicePromptWindow.h"
 

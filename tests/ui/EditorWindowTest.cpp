@@ -3,6 +3,7 @@
 // words and the window's messages, undo and redo by key, save, the file opened
 // again, the checked download; the questions before unsaved edits are lost;
 // the window in both languages with its captions fitting, and screenshots.
+#include "reports/ImageEdits.h"
 #include "shared/Language.h"
 #include "support/CaptionCheck.h"
 #include "support/Files.h"
@@ -99,14 +100,13 @@ QString accessibleName(QWidget* w)
 } // namespace
 
 namespace cs::test {
-// OfflineEdits.cpp: the core's pager edit on `image`.
+// The core's pager edit on `image`.
 Outcome offlinePager(Buffer& image, const QString& number, const QString& address, int model,
-                     int polarity, int rate, int tone);
+                     int polarity, int rate, int tone)
+{
+    return ImageEdits(image).setPager(number, address, model, polarity, rate, tone);
+}
 } // namespace cs::test
-
-namespace {
-
-} // namespace
 
 TEST(EditorWindow, EditsThroughTheGridUndoSaveReopenAndDownload)
 {
