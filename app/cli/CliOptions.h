@@ -1,8 +1,9 @@
 #pragma once
 // The command line of callsetup-cli: which operation to run on which port,
-// with which values and files. One table of commands and options is the
-// source of the parsing (QCommandLineParser, one parser per command), the
-// help, the manual page and the shell completion (CliHelp.h).
+// with which values and files. One table of commands and options
+// (CommandTable.cpp) is the source of the parsing (CliParser.cpp,
+// QCommandLineParser, one parser per command), the help, the manual page and
+// the shell completion (CliHelp.h).
 
 #include "commands/TableLearning.h"
 #include "shared/Vocabulary.h"
@@ -131,6 +132,10 @@ struct CommandInfo {
 };
 
 const QList<CommandInfo>& commandTable();
+// The commands that have an offline edit and run on the file --backup names,
+// and those that run only there.
+bool runsOnBackup(Command command);
+bool onlyOnBackup(Command command);
 const CommandInfo* commandNamed(const QString& name);
 // The commands of a group by its word ("pager": pager set, pager delete);
 // none for a word that starts no two-word command.
