@@ -265,23 +265,3 @@ TEST(BackupFiles, TwoComparedAndThePagerListExported)
     EXPECT_TRUE(test::readFile(csv).endsWith("\n7,1234567,new,normal,512,tone2\n"));
 }
 
-TEST(BackupWindow, TheVerifyOptionReadsTheUnitBackAfterTheDownload)
-{
-    const std::tuple<bool, int, int, QString> cases[] = {
-        {false, -1, 64, "下发备份数据到主机成功！"},
-        {true, -1, 128, "读回的内容与备份相同！"},
-        {true, 7, 128, "0380H"},
-    };
-    for (const auto& [verify, corrupt, requests, box] : cases) {
-        Rig rig;
-        rig.state.HostImage.fill(0x5A);
-        rig.state.HostImageLoaded = rig.state.ImageDataPresent = true;
-        rig.port.line.faults.corruptBlock = corrupt;
-        ui::BackupWindow w(rig.link, rig.portControl, rig.ui);
-        child<QCheckBox>(&w, "Check1")->setChecked(verify);
-        child(&w, "Command8")->click();
-        EXPECT_EQ(rig.requests().size(), requests);
-        const QString shown = rig.ui.messages.value(0).text;
-        EXPECT_TRUE(shown.contains(box)) << shown.toStdString();
-    }
-}
