@@ -222,9 +222,6 @@ TEST(CliOptions, HelpEverywhereInTheChosenLanguage)
     const std::tuple<QStringList, QStringList, QByteArray> cases[] = {
         {{"-h"}, {}, zh},
         {{"--help"}, {"LANG=en_US.UTF-8"}, en},
-        {{"pager", "set", "-h"},
-         {"LANG=en"},
-         "Usage: callsetup-cli pager set NUMBER ADDRESS [OPTIONS]"},
         {{"--lang=zh", "report", "--help"},
          {"LANG=en"},
          "用法：callsetup-cli report KIND FILE.cat [选项]"},
@@ -236,7 +233,6 @@ TEST(CliOptions, HelpEverywhereInTheChosenLanguage)
         {{"pagers", "--help"},
          {"LANG=en"},
          "Usage: callsetup-cli pagers COMMAND [ARGUMENTS] [OPTIONS]"},
-        {{"help", "help"}, {"LANG=en"}, "Usage: callsetup-cli help [COMMAND] [OPTIONS]"},
     };
     for (const auto& [arguments, environment, first] : cases) {
         const CliResult r = runCli(arguments, environment);

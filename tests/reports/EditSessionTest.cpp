@@ -50,9 +50,7 @@ TEST(EditSession, PagerRowsInTheListsCodes)
     };
     const Case cases[] = {
         {"FF 12 34 56 71", false, "", {}, {}, {}, {}},
-        {"00 12 34 56 71", false, "", {}, {}, {}, {}},
         {"62 12 34 56 71", true, "1234567", 1, 1, 0, 1},   // b: 数字新型 512, 正
-        {"55 00 00 00 00", true, "0000000", 0, 0, 1, 0},   // U: 数字标准 1200
         {"47 12 34 56 70", true, "1234567", {}, 0, {}, 0}, // G: no model or rate
         {"6A 1A 34 56 75", true, "1A34567", 3, 1, 2, {}},  // a nibble above 9, tone 5
     };
@@ -83,14 +81,6 @@ TEST(EditSession, PagerEditsStartFromTheRow)
     EXPECT_EQ(values.rate, DefaultRate);
     EXPECT_EQ(values.tone, DefaultTone);
     EXPECT_TRUE(rig.session.pagerValues(8).address.isEmpty());
-
-    auto edited = rig.session.pagerValues(7);
-    edited.tone = 2;
-    ASSERT_TRUE(rig.session.setPager(7, edited).done());
-    const PagerGridRow row = rig.session.pagerRow(7);
-    EXPECT_EQ(row.address, "1234567");
-    EXPECT_EQ(row.tone, 2);
-    EXPECT_EQ(row.model, DefaultModel);
 }
 
 TEST(EditSession, TableRowsAndTheirSlots)

@@ -39,6 +39,13 @@ struct Step {
     std::function<Outcome(ImageEdits&)> offline;
 };
 
+// A step whose call reads the same on the commands and on the edits.
+template <class Call> Step both(const QString& name, Call call)
+{
+    return {name, [=](Commands& c, VoicePrompts&) { return call(c); },
+            [=](ImageEdits& e) { return call(e); }};
+}
+
 Step randomStep(std::mt19937& rng, const Buffer& image)
 {
     const QStringList frequencies = {"",     "430.225",  "433.92", "100",     "500",
@@ -49,39 +56,32 @@ Step randomStep(std::mt19937& rng, const Buffer& image)
         const QString address = num(pick(rng, 0, 9999999 + pick(rng, 0, 1) * 10));
         const int m = pick(rng, 0, 3), p = pick(rng, 0, 1), r = pick(rng, 0, 2),
                   t = pick(rng, 0, 3);
-        return {"pager set " + n + " " + address,
-                [=](Commands& c, VoicePrompts&) { return c.setPager(n, address, m, p, r, t); },
-                [=](ImageEdits& e) { return e.setPager(n, address, m, p, r, t); }};
+        return both("pager set " + n + " " + address,
+                    [=](auto& x) { return x.setPager(n, address, m, p, r, t); });
     }
     case 1: {
         const QString n = num(pick(rng, 0, 255));
-        return {"pager delete " + n, [=](Commands& c, VoicePrompts&) { return c.deletePager(n); },
-                [=](ImageEdits& e) { return e.deletePager(n); }};
+        return both("pager delete " + n, [=](auto& x) { return x.deletePager(n); });
     }
     case 2: {
         const int count = tableCountOf(image);
         const QString n = count > 0 && pick(rng, 0, 3)
             ? num(tableNumberAt(image, pick(rng, 0, count - 1)))
             : num(pick(rng, 0, 65536));
-        return {"table delete " + n, [=](Commands& c, VoicePrompts&) { return c.deleteTable(n); },
-                [=](ImageEdits& e) { return e.deleteTable(n); }};
+        return both("table delete " + n, [=](auto& x) { return x.deleteTable(n); });
     }
     case 3: {
         const int m = pick(rng, 0, 2);
-        return {"mode " + num(m), [=](Commands& c, VoicePrompts&) { return c.setWorkMode(m); },
-                [=](ImageEdits& e) { return e.setWorkMode(m); }};
+        return both("mode " + num(m), [=](auto& x) { return x.setWorkMode(m); });
     }
     case 4: {
         const int t = pick(rng, 0, 1);
-        return {"info unit " + num(t),
-                [=](Commands& c, VoicePrompts&) { return c.setInfoUnitType(t); },
-                [=](ImageEdits& e) { return e.setInfoUnitType(t); }};
+        return both("info unit " + num(t), [=](auto& x) { return x.setInfoUnitType(t); });
     }
     case 5: {
         const QString f = frequencies[pick(rng, 0, int(frequencies.size()) - 1)];
-        return {"transmitter '" + f + "'",
-                [=](Commands& c, VoicePrompts&) { return c.setTransmitterFrequency(f); },
-                [=](ImageEdits& e) { return e.setTransmitterFrequency(f); }};
+        return both("transmitter '" + f + "'",
+                    [=](auto& x) { return x.setTransmitterFrequency(f); });
     }
     case 6: {
         CallerPromptChoices ch;
