@@ -71,7 +71,7 @@ TEST(CliEdits, EachCommandOnABackup)
          "Error: pagers[0]: The address code must be a number of at most 7 digits.\n",
          {}},
         {{"mode", "multi", "--output", other}, 0, "OK: Backup saved: " + other.toUtf8() + "\n", {}},
-        {{"table", "set", "5"}, 2, "callsetup-cli: table set does not run on a backup: a table", {}},
+        {{"table", "set", "5"}, 2, "callsetup-cli: table set does not run on a backup", {}},
         {{"write", backup}, 2, "callsetup-cli: write does not run on a backup (--backup)", {}},
     };
     for (const auto& c : cases) {

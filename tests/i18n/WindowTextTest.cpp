@@ -89,4 +89,3 @@ TEST(WindowText, EveryCaptionFitsInBothLanguages)
         EXPECT_EQ(rig.ui.messages.value(rig.ui.messages.size() - 1).title, cs::Title::Ok);
     }
 }
-

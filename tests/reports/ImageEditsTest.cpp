@@ -150,7 +150,8 @@ TEST(ImageEdits, EveryEditChangesOnlyItsCells)
         const int count = tableCountOf(start);
         const int k = count ? pick(rng, 0, count - 1) : 0;
         const QString table = num(count ? tableNumberAt(start, k) : 1);
-        // The record's pagers and key as the table set request carries them: "" and 255 none.
+        // The record's pagers and key as the table set request carries them ("" and 255:
+        // none): the four cells from `first` with `bytes` over them, ".." keeping a cell.
         const auto cells = [&](int first, const char* bytes) {
             QByteArray b = QByteArray(reinterpret_cast<const char*>(start.data()) + first, 4);
             for (int i = 0; bytes[2 * i]; ++i)
@@ -163,18 +164,27 @@ TEST(ImageEdits, EveryEditChangesOnlyItsCells)
             QString name;
             std::function<Outcome(ImageEdits&)> edit;
             QSet<int> cells;
-            QByteArray bytes; // at the first of `cells`, "." keeps a byte; none: not checked
+            QByteArray bytes; // the cells after the edit; empty: not checked
         };
         const QList<Case> cases = {
-            {"table pagers", [&](ImageEdits& e) { return e.editTable(table, {{{"9", "", "255"}}, {}}); },
+            {"table pagers",
+             [&](ImageEdits& e) {
+                 return e.editTable(table, {{{"9", "", "255"}}, {}});
+             },
              cellRange(record + 5, 4), cells(record + 5, "09FFFF..")},
-            {"table key", [&](ImageEdits& e) { return e.editTable(table, {std::nullopt, "00"}); },
+            {"table key",
+             [&](ImageEdits& e) {
+                 return e.editTable(table, {std::nullopt, "00"});
+             },
              cellRange(record + 5, 4), cells(record + 5, "......00")},
-            {"table move", [&](ImageEdits& e) { return e.renumberTable(table, "65535"); },
-             cellRange(record + 3, 2), {}},
+            {"table move",
+             [&](ImageEdits& e) { return e.renumberTable(table, "65535"); },
+             cellRange(record + 3, 2),
+             {}},
             {"language",
              [&](ImageEdits& e) { return e.setVoiceSetting(VoiceSetting::NumberPronunciation, 1); },
-             {2024}, {}},
+             {2024},
+             {}},
         };
         for (const Case& c : cases) {
             Buffer image = start;
@@ -185,7 +195,8 @@ TEST(ImageEdits, EveryEditChangesOnlyItsCells)
             EXPECT_TRUE(c.cells.contains(changed)) << seed << " " << c.name.toStdString();
             if (count && !c.bytes.isEmpty()) {
                 const int first = *std::min_element(c.cells.begin(), c.cells.end());
-                EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(image.data()) + first, 4), c.bytes)
+                EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(image.data()) + first, 4),
+                          c.bytes)
                     << seed << " " << c.name.toStdString();
             }
         }

@@ -260,4 +260,3 @@ TEST(BackupFiles, TwoComparedAndThePagerListExported)
               "文件" + dir.filePath("no/p.csv") + "保存失败！\nno folder " + dir.filePath("no"));
     EXPECT_TRUE(test::readFile(csv).endsWith("\n7,1234567,new,normal,512,tone2\n"));
 }
-
