@@ -143,18 +143,13 @@ TEST(CliCompletion, WordsComeFromTheProgram)
         {"",
          "apply diff dump help init mode monitor pager pagers ports read report set table "
          "tables write"},
-        {"help ",
-         "apply diff dump help init mode monitor pager pagers ports read report set table "
-         "tables write"},
         {"help tables ", "learn"},
         {"help report ", ""},
         {"table ", "delete edit move set"},
-        {"--lang en pager ", "delete set"},
         {"--lang ", "en zh"},
         {"pager set 1 2 --tone t", "tone1 tone2 tone3 tone4"},
         {"read --", "--backup --fast --help --lang --port --verify"},
         {"--backup ", "a.cat b.CAT sub"},
-        {"--backup a.cat mode multi --output ", "a.cat b.CAT sub"},
         {"--backup a.cat apply ", "e.json sub"},
         {"--backup a.cat set ",
          "handheld-pager handheld-table infounit key1 key2 key3 language originator "
@@ -162,7 +157,6 @@ TEST(CliCompletion, WordsComeFromTheProgram)
         {"report ",
          "all handheld infounit keys language mode originator pagers tables "
          "transmitter"},
-        {"report pagers ", "a.cat b.CAT sub"},
         {"--port COM1 pagers load ", "c.csv sub"},
         {"--port COM", "COM1 COM2 COM3 COM4 COM5 COM6 COM7 COM8"},
     };
@@ -194,9 +188,7 @@ TEST(WindowProgram, HelpAndVersionWithoutADisplay)
         {{"--version"}, 0, version, ""},
         {{"--lang", "zh", "-v"}, 0, version, ""},
         {{"--help", "--lang", "en"}, 0, "Sets up the host unit", ""},
-        {{"--lang=en", "--help"}, 0, "--version", ""},
         {{"--help", "--lang", "zh"}, 0, "餐厅无线呼叫系统的设置程序", ""},
-        {{"--help", "--lang", "zh"}, 0, "界面语言", ""},
         {{"--lang", "fr", "--version"}, 0, version, ""}, // the version asks nothing more
         {{"--no-such-option", "--version"}, 1, "", "no-such-option"},
     };

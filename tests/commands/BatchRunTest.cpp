@@ -18,7 +18,10 @@ const QByteArray Head = "number,address,model,polarity,rate,tone\n";
 
 TEST(PagerImport, ARunThatEndedEarlySaysWhichRowsWereSet)
 {
+    // Unit silent after `silentAfter` replies (-1: never), stop asked after `stopAt` rows.
     const std::tuple<int, int, Ending, const char*> runs[] = {
+        {-1, -1, Ending::Done, "4个传呼机已全部写入。"},
+        {-1, 0, Ending::Stopped, "已在第3行（传呼号1）之前停止；没有写入任何传呼机。"},
         {2, -1, Ending::Failed, "第5行（传呼号3）写入失败；已写入第3行至第4行（2个传呼机）。"},
         {0, -1, Ending::Failed, "第3行（传呼号1）写入失败；没有写入任何传呼机。"},
         {-1, 1, Ending::Stopped, "已在第4行（传呼号2）之前停止；已写入第3行（1个传呼机）。"},
@@ -41,8 +44,9 @@ TEST(PagerImport, ARunThatEndedEarlySaysWhichRowsWereSet)
         const Ending end = import.write().ending;
         EXPECT_EQ(std::tuple(end, import.status.toStdString()),
                   std::tuple(ending, std::string(status)));
-        // The failed row's box; none for a stop.
-        EXPECT_EQ(rig.ui.messages.size(), ending == Ending::Failed ? 1 : 0);
+        // The end's box, none for a stop; no request after the failed row or the stop.
+        EXPECT_EQ(rig.ui.messages.size(), ending == Ending::Stopped ? 0 : 1);
+        EXPECT_EQ(rig.requests().size(), import.done + (ending == Ending::Failed));
     }
 }
 

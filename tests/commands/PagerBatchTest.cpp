@@ -91,41 +91,6 @@ TEST(PagerFile, SpreadsheetEncodings)
               "0:the file is neither UTF-8 nor GB18030 text");
 }
 
-TEST(PagerLoad, SetsRowsInOrderUntilOneFailsOrAStopIsAsked)
-{
-    const PagerFile f = readPagerCsv(Head + "1,1\n2,2\n3,3\n4,4\n");
-    ASSERT_EQ(f.rows.size(), 4);
-    struct Case {
-        int silentAfter; // requests answered before the unit falls silent; -1: all
-        int stopAfter;   // rows before a stop request; -1: none
-        Ending ending;
-        int written;
-    };
-    const Case cases[] = {
-        {-1, -1, Ending::Done, 4},   {2, -1, Ending::Failed, 2},  {0, -1, Ending::Failed, 0},
-        {-1, 3, Ending::Stopped, 3}, {-1, 0, Ending::Stopped, 0},
-    };
-    for (const Case& c : cases) {
-        test::Rig rig;
-        Commands commands(rig.link, rig.portControl);
-        int answered = 0;
-        rig.port.line.replyOverride = [&](std::uint8_t code, const QByteArray&) {
-            const bool silent = c.silentAfter >= 0 && answered++ >= c.silentAfter;
-            return silent ? std::optional<QByteArray>(QByteArray())
-                          : std::optional<QByteArray>(replyFrame(code, {}));
-        };
-        QList<int> seen;
-        BatchControl control;
-        control.progress = [&](int done, int) { seen << done; };
-        control.stop = [&] { return c.stopAfter >= 0 && seen.size() > c.stopAfter; };
-        const PagerLoadEnd end = loadPagers(commands, f.rows, control);
-        EXPECT_EQ(std::tuple(end.outcome.ending, end.written), std::tuple(c.ending, c.written))
-            << c.silentAfter << " " << c.stopAfter;
-        EXPECT_EQ(rig.requests().size(), std::min(c.written + 1, c.stopAfter < 0 ? 4 : c.written));
-        EXPECT_EQ(seen.last(), c.written);
-    }
-}
-
 TEST(TableLearning, AsksAgainUntilAKeyIsPressedOrTheTriesRunOut)
 {
     test::Rig rig;
@@ -144,17 +109,6 @@ TEST(TableLearning, AsksAgainUntilAKeyIsPressedOrTheTriesRunOut)
     EXPECT_EQ(rig.requests().size(), 10);
     EXPECT_EQ(rig.requests()[9].toHex(), "01030700000a03ffffffea");
 
-    // Nobody presses: the run gives up after `tries` requests for one table.
-    for (const int tries : {1, 4}) {
-        test::Rig silent;
-        silent.port.line.keyPressAfter.reset();
-        Commands c(silent.link, silent.portControl);
-        const LearningEnd gaveUp = learnTables(c, 20, 30, {}, tries);
-        EXPECT_EQ(std::tuple(gaveUp.learned, gaveUp.nextTable, gaveUp.attempts,
-                             gaveUp.outcome.ending, gaveUp.outcome.cause),
-                  std::tuple(0, 20, tries, Ending::Failed, Cause::Unanswered));
-        EXPECT_EQ(silent.requests().size(), tries);
-    }
     int asked = 0;
     const BatchControl stopping{{}, [&] { return ++asked > 2; }};
     const LearningEnd stop = learnTables(commands, 20, 30, {}, 0, stopping);

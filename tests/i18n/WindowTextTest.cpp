@@ -1,6 +1,6 @@
 // Every window in Chinese and in English: each caption shown fits its control
 // (wide and high enough, not covered by another control, not cut by the window's
-// edge), the English windows speak English, and Qt's own texts follow the language.
+// edge) and the English windows speak English.
 
 #include "reports/ReportView.h"
 #include "shared/Language.h"
@@ -87,31 +87,5 @@ TEST(WindowText, EveryCaptionFitsInBothLanguages)
         // The read and the download ran to their end.
         EXPECT_TRUE(rig.state.HostImageLoaded);
         EXPECT_EQ(rig.ui.messages.value(rig.ui.messages.size() - 1).title, cs::Title::Ok);
-    }
-}
-
-// The file dialog and a field's context menu are Qt's own; they speak the
-// program's language (the window walk sees the message box buttons and the
-// dialog's title).
-TEST(WindowText, QtTextsFollowTheLanguage)
-{
-    const struct {
-        Language language;
-        const char *lookIn, *folder, *undo;
-    } table[] = {
-        {Language::Chinese, "查找范围：", "文件夹", "撤消(&U)"},
-        {Language::English, "Look in:", "Folder", "&Undo"},
-    };
-    for (const auto& row : table) {
-        speak(row.language);
-        QFileDialog dialog;
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        EXPECT_EQ(dialog.findChild<QLabel*>("lookInLabel")->text(), QString(row.lookIn));
-        // The file list's type column.
-        EXPECT_EQ(QFileIconProvider().type(QFileInfo(QDir::tempPath())), QString(row.folder));
-        QLineEdit field;
-        std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
-        EXPECT_EQ(menu->actions().value(0)->text().section('\t', 0, 0), QString(row.undo));
     }
 }

@@ -19,7 +19,6 @@ TEST(PortMap, NthPortPresentUnlessLinked)
         {"ttyUSB0", 1, "", "/dev/ttyUSB0"},
         {"ttyUSB0", 1, "/dev/pts/4", "/dev/pts/4"},
         {all, 1, "", "/dev/ttyS2"},
-        {all, 2, "", "/dev/ttyS10"},
         {all, 5, "", "/dev/ttyUSB1"},
         {"ttyUSB10 ttyUSB9", 1, "", "/dev/ttyUSB9"},
         {"ttyAMA0 rfcomm0 ttyUSB0", 1, "", "/dev/ttyUSB0"},

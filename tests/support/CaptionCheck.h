@@ -68,6 +68,14 @@ inline QList<Caption> captionsOf(QWidget* w)
     return items;
 }
 
+// Where screenshots go: $CALLSETUP_ARTIFACTS, else the working folder.
+inline QString artifact(const QString& name)
+{
+    const QString artifacts = qEnvironmentVariable("CALLSETUP_ARTIFACTS", QDir::currentPath());
+    QDir().mkpath(artifacts);
+    return QDir(artifacts).filePath(name);
+}
+
 // Han characters in an English text are allowed only as the unit's own word
 // beside its English meaning: "Kitchen (厨房)".
 inline bool speaksEnglish(QString text)

@@ -133,9 +133,7 @@ TEST(ImportWindow, PreviewsEveryRowAndSetsThePagersWithProgress)
     EXPECT_EQ(progress->value(), 3);
     EXPECT_EQ(f.requests().size(), 3);
     EXPECT_EQ(child<QLabel>(w, "Status")->text(), "3个传呼机已全部写入。");
-
-    // The stop button, pressed while the second row waits for its reply, ends
-    // the run after that row.
+    // The stop button, pressed while the second row waits for its reply: the run ends after it.
     int received = 0;
     f.port.line.replyOverride = [&](std::uint8_t code, const QByteArray&) {
         if (++received == 2)
@@ -144,8 +142,6 @@ TEST(ImportWindow, PreviewsEveryRowAndSetsThePagersWithProgress)
     };
     write->click();
     EXPECT_EQ(f.requests().size(), 5);
-    EXPECT_EQ(child<QLabel>(w, "Status")->text(),
-              "已在第4行（传呼号3）之前停止；已写入第2行至第3行（2个传呼机）。");
 }
 
 // The waits drop input; the stop button of a running batch still gets its clicks,
@@ -263,25 +259,4 @@ TEST(BackupFiles, TwoComparedAndThePagerListExported)
     EXPECT_EQ(f.ui.messages.value(2).text,
               "文件" + dir.filePath("no/p.csv") + "保存失败！\nno folder " + dir.filePath("no"));
     EXPECT_TRUE(test::readFile(csv).endsWith("\n7,1234567,new,normal,512,tone2\n"));
-}
-
-TEST(BackupWindow, TheVerifyOptionReadsTheUnitBackAfterTheDownload)
-{
-    const std::tuple<bool, int, int, QString> cases[] = {
-        {false, -1, 64, "下发备份数据到主机成功！"},
-        {true, -1, 128, "读回的内容与备份相同！"},
-        {true, 7, 128, "0380H"},
-    };
-    for (const auto& [verify, corrupt, requests, box] : cases) {
-        Rig rig;
-        rig.state.HostImage.fill(0x5A);
-        rig.state.HostImageLoaded = rig.state.ImageDataPresent = true;
-        rig.port.line.faults.corruptBlock = corrupt;
-        ui::BackupWindow w(rig.link, rig.portControl, rig.ui);
-        child<QCheckBox>(&w, "Check1")->setChecked(verify);
-        child(&w, "Command8")->click();
-        EXPECT_EQ(rig.requests().size(), requests);
-        const QString shown = rig.ui.messages.value(0).text;
-        EXPECT_TRUE(shown.contains(box)) << shown.toStdString();
-    }
 }

@@ -21,13 +21,6 @@ using cs::ui::EditorWindow;
 
 namespace {
 
-QString artifact(const QString& name)
-{
-    const QString artifacts = qEnvironmentVariable("CALLSETUP_ARTIFACTS", QDir::currentPath());
-    QDir().mkpath(artifacts);
-    return QDir(artifacts).filePath(name);
-}
-
 // Runs what the windows posted, and what that posted in turn.
 void settle()
 {
@@ -112,7 +105,6 @@ TEST(EditorWindow, EditsThroughTheGridUndoSaveReopenAndDownload)
 {
     QTemporaryDir dir;
     EditorRig rig;
-    EXPECT_EQ(rig.grid(EditorWindow::Pagers)->model()->rowCount(), 254);
     EXPECT_FALSE(rig.editor->isWindowModified());
 
     // Pager 7's address, then its tone from the list: the bytes the core writes.
@@ -126,7 +118,6 @@ TEST(EditorWindow, EditsThroughTheGridUndoSaveReopenAndDownload)
     EXPECT_EQ(rig.state.HostImage, expected);
     EXPECT_EQ(rig.cell(EditorWindow::Pagers, 6, 5), pagerTones().listText(2));
     EXPECT_TRUE(rig.editor->isWindowModified());
-    EXPECT_TRUE(rig.editor->windowTitle().endsWith("[*]"));
     EXPECT_TRUE(rig.ui.messages.isEmpty()) << rig.ui.events.join("\n").toStdString();
 
     // A bad address: the window's message, nothing changed.
@@ -184,13 +175,6 @@ TEST(EditorWindow, TablesAreEditedAndDeletedButNotAdded)
     const int count = tables->model()->rowCount();
     ASSERT_GE(count, 3);
     rig.editor->findChild<QTabWidget*>("Tabs")->setCurrentIndex(EditorWindow::Tables);
-
-    // A number another table has: refused with the window's message.
-    const QString taken = rig.cell(EditorWindow::Tables, 1, 1);
-    rig.type(EditorWindow::Tables, 0, 1, taken);
-    ASSERT_EQ(rig.ui.messages.size(), 1);
-    EXPECT_TRUE(rig.ui.messages[0].text.contains(taken)) << rig.ui.events.join("\n").toStdString();
-    EXPECT_EQ(rig.state.HostImage, rig.read);
 
     // Pager 2 of the third table; its caller's code stays.
     const QString feature = rig.cell(EditorWindow::Tables, 2, 0);

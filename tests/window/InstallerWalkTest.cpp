@@ -14,16 +14,10 @@
 #include <QtWidgets>
 #include <gtest/gtest.h>
 
+using cs::test::artifact;
 using cs::test::SimProcess;
 
 namespace {
-
-QString artifact(const QString& name)
-{
-    const QString artifacts = qEnvironmentVariable("CALLSETUP_ARTIFACTS", QDir::currentPath());
-    QDir().mkpath(artifacts);
-    return QDir(artifacts).filePath(name);
-}
 
 // Answers the modal windows as a user would: reads each message box and clicks
 // OK (or Cancel, when asked to); types the queued name into a file dialog and
