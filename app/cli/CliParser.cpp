@@ -30,8 +30,6 @@ bool isPortName(const QString& port)
     });
 }
 
-
-
 // An option's name as typed: "--name", or "-h" for help's short form.
 QString dashed(const QString& name)
 {

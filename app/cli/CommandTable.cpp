@@ -17,7 +17,6 @@ QString cliText(const char* source)
     return QCoreApplication::translate("cli", source);
 }
 
-
 namespace {
 
 const QStringList formats = {QStringLiteral("text"), QStringLiteral("csv"), QStringLiteral("json")};
@@ -49,7 +48,6 @@ ArgumentInfo catFile(const char* name)
     return {name, Completion::CatFile};
 }
 
-
 } // namespace
 
 // The commands that have an offline edit and run on the file --backup names.
@@ -75,7 +73,6 @@ bool onlyOnBackup(Command command)
     return command == Command::TableEdit || command == Command::TableMove || command == Command::Set
         || command == Command::Apply;
 }
-
 
 const QList<OptionInfo>& commonOptions()
 {

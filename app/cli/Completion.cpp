@@ -11,11 +11,9 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-
 namespace cs::cli {
 
 namespace {
-
 
 QString shellWords(const QStringList& words)
 {

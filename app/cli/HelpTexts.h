@@ -9,7 +9,8 @@ namespace cs::cli {
 // The texts of the help and the manual page, in the order they appear.
 inline const char* const UsageLine = QT_TRANSLATE_NOOP(
     "cli", "Usage: callsetup-cli [OPTIONS] COMMAND [ARGUMENTS] [OPTIONS]");
-inline const char* const CommandUsage = QT_TRANSLATE_NOOP("cli", "Usage: callsetup-cli %1 [OPTIONS]");
+inline const char* const CommandUsage = QT_TRANSLATE_NOOP("cli",
+                                                          "Usage: callsetup-cli %1 [OPTIONS]");
 inline const char* const GroupUsage = QT_TRANSLATE_NOOP(
     "cli", "Usage: callsetup-cli %1 COMMAND [ARGUMENTS] [OPTIONS]");
 inline const char* const GroupFooter = QT_TRANSLATE_NOOP(
@@ -98,7 +99,7 @@ inline const char* const SerialPorts[] = {
                       "ports (sudo adduser $USER dialout, then log in again)."),
 };
 inline const char* const LinkExample = "mkdir -p ~/.config/callsetup/dosdevices\n"
-                                "ln -sf /dev/ttyUSB0 ~/.config/callsetup/dosdevices/com3";
+                                       "ln -sf /dev/ttyUSB0 ~/.config/callsetup/dosdevices/com3";
 inline const char* const Environment[][2] = {
     {"CALLSETUP_PORT_LINKS",
      QT_TRANSLATE_NOOP("cli",

@@ -11,11 +11,9 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-
 namespace cs::cli {
 
 namespace {
-
 
 // Text for roff: backslashes and hyphens escaped, no control character at the
 // start of a line.
