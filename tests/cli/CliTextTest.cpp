@@ -113,10 +113,11 @@ TEST(CliMessages, RepeatedLinesAreCounted)
          "a\nthe line above was repeated 1 more times\nx: a\n"},
     };
     for (const auto& [steps, shown] : cases) {
+        const QStringList& lines = steps; // a lambda may not capture a structured binding
         EXPECT_EQ(written([&](std::FILE* f) {
                       ProgressDisplay progress(f, false);
                       ConsoleFeedback feedback(f, progress);
-                      for (const QString& step : steps) {
+                      for (const QString& step : lines) {
                           if (step.startsWith("s:"))
                               feedback.say(step.mid(2));
                           else if (step.startsWith("t:"))
