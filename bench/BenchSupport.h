@@ -3,10 +3,15 @@
 // showing boxes, the simulated host unit program on a pseudo-terminal, and
 // process CPU and memory figures.
 
+#include "link/Link.h"
 #include "link/Port.h"
+#include "link/PortControl.h"
 #include "link/SerialLine.h"
 #include "shared/Platform.h"
 #include "shared/Ui.h"
+#include "sim/HostUnit.h"
+#include "sim/SimPort.h"
+#include "sim/VirtualClock.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -152,5 +157,35 @@ inline double peakMegabytes()
 {
     return double(platform::peakMemoryKiB()) / 1024.0;
 }
+
+// Median of a set of times.
+inline double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+// Windows without a display are drawn offscreen.
+inline void offscreenWithoutDisplay()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// The in-process simulated unit on a virtual clock, with the core's state,
+// port control and link over it, for benchmarks of the windows.
+struct VirtualUnit {
+    cs::AppState state;
+    cs::sim::VirtualClock clock;
+    cs::sim::HostUnit unit;
+    cs::sim::SimPort port{clock, unit};
+    PrintUi ui;
+    cs::PortControl portControl{state, port, [](int n) { return QStringLiteral("COM%1").arg(n); }};
+    cs::Link link{state, port, clock, ui};
+
+    VirtualUnit() { ui.verbose = true; }
+};
 
 } // namespace cs::bench

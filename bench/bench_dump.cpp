@@ -4,14 +4,9 @@
 //   bench_dump [runs]    (default 15; QT_QPA_PLATFORM=offscreen without a display)
 
 #include "BenchSupport.h"
-#include "link/Link.h"
-#include "link/PortControl.h"
 #include "memory/MemoryDump.h"
 #include "shared/AppState.h"
 #include "shared/Ui.h"
-#include "sim/HostUnit.h"
-#include "sim/SimPort.h"
-#include "sim/VirtualClock.h"
 #include "ui/BackupWindow.h"
 
 #include <QApplication>
@@ -21,34 +16,16 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    cs::bench::offscreenWithoutDisplay();
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
 
-    cs::AppState state;
-    cs::sim::VirtualClock clock;
-    cs::sim::HostUnit unit;
-    cs::sim::SimPort port(clock, unit);
-    cs::bench::PrintUi ui;
-    ui.verbose = true;
-    cs::PortControl portControl(state, port, [](int n) { return QStringLiteral("COM%1").arg(n); });
-    cs::Link link(state, port, clock, ui);
-    cs::ui::BackupWindow window(link, portControl, ui);
+    cs::bench::VirtualUnit rig;
+    cs::AppState& state = rig.state;
+    cs::bench::PrintUi& ui = rig.ui;
+    cs::ui::BackupWindow window(rig.link, rig.portControl, ui);
     window.show();
     QApplication::processEvents();
 
@@ -81,9 +58,9 @@ int main(int argc, char** argv)
             return 1;
         }
     }
-    const double m = median(total);
+    const double m = cs::bench::median(total);
     std::printf("dump of 8192 bytes, %d runs (median): build %.2f ms, build + set + paint %.2f ms "
                 "(goal <= 100 ms) %s\n",
-                runs, median(build), m, m <= 100.0 ? "OK" : "SLOW");
+                runs, cs::bench::median(build), m, m <= 100.0 ? "OK" : "SLOW");
     return m <= 100.0 ? 0 : 2;
 }

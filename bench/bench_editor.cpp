@@ -6,13 +6,8 @@
 //   bench_editor [runs]    (default 15; QT_QPA_PLATFORM=offscreen without a display)
 
 #include "BenchSupport.h"
-#include "link/Link.h"
-#include "link/PortControl.h"
 #include "reports/EditSession.h"
 #include "shared/AppState.h"
-#include "sim/HostUnit.h"
-#include "sim/SimPort.h"
-#include "sim/VirtualClock.h"
 #include "ui/EditorWindow.h"
 
 #include <QApplication>
@@ -24,13 +19,6 @@
 #include <vector>
 
 namespace {
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 // Every pager number 1..254 set, 512 tables with distinct numbers and codes.
 void fullImage(cs::Buffer& image)
@@ -65,21 +53,14 @@ void fullImage(cs::Buffer& image)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    cs::bench::offscreenWithoutDisplay();
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
 
-    cs::AppState state;
-    cs::sim::VirtualClock clock;
-    cs::sim::HostUnit unit;
-    cs::sim::SimPort port(clock, unit);
-    cs::bench::PrintUi ui;
-    ui.verbose = true;
-    cs::PortControl portControl(state, port, [](int n) { return QStringLiteral("COM%1").arg(n); });
-    cs::Link link(state, port, clock, ui);
-    cs::EditSession session(state, link, portControl, ui);
+    cs::bench::VirtualUnit rig;
+    cs::AppState& state = rig.state;
+    cs::bench::PrintUi& ui = rig.ui;
+    cs::EditSession session(state, rig.link, rig.portControl, ui);
     fullImage(state.HostImage);
     state.HostImageLoaded = state.ImageDataPresent = true;
     session.replaced(QString());
@@ -115,11 +96,11 @@ int main(int argc, char** argv)
         edit.push_back(t.nsecsElapsed() / 1e6);
         session.undo();
     }
-    const double shown = median(open) + median(tables);
+    const double shown = cs::bench::median(open) + cs::bench::median(tables);
     std::printf("editor, 254 pagers and 512 tables, %d runs (median): open and paint the pagers "
                 "%.2f ms, show the tables %.2f ms, together %.2f ms (goal <= 100 ms) %s; one edit "
                 "mirrored %.2f ms\n",
-                runs, median(open), median(tables), shown, shown <= 100.0 ? "OK" : "SLOW",
-                median(edit));
+                runs, cs::bench::median(open), cs::bench::median(tables), shown,
+                shown <= 100.0 ? "OK" : "SLOW", cs::bench::median(edit));
     return shown <= 100.0 ? 0 : 2;
 }

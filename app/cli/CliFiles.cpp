@@ -30,7 +30,7 @@ int CliSession::report()
     const Report report = buildReport(*kind, host);
     // A report with nothing to list (no tables) says so where the list would
     // stand, as the pager report does.
-    if (report.text.isEmpty() && report.outcome.done() && !report.outcome.message.isEmpty()) {
+    if (report.nothingToList) {
         printLines(report.outcome.message.text);
         return printed(ExitDone);
     }

@@ -11,20 +11,15 @@ namespace cs::cli {
 
 namespace {
 
-QString text(const char* source)
-{
-    return QCoreApplication::translate("cli", source);
-}
-
 // What stands at comN in the link folder, before its path.
 QString linkWords(LinkKind kind)
 {
     switch (kind) {
-    case LinkKind::Link: return text(QT_TRANSLATE_NOOP("cli", "link %1"));
-    case LinkKind::Dangling: return text(QT_TRANSLATE_NOOP("cli", "dangling link %1"));
-    case LinkKind::Loop: return text(QT_TRANSLATE_NOOP("cli", "link loop %1"));
-    case LinkKind::Folder: return text(QT_TRANSLATE_NOOP("cli", "folder %1, not a link"));
-    case LinkKind::File: return text(QT_TRANSLATE_NOOP("cli", "file %1, not a link"));
+    case LinkKind::Link: return cliText(QT_TRANSLATE_NOOP("cli", "link %1"));
+    case LinkKind::Dangling: return cliText(QT_TRANSLATE_NOOP("cli", "dangling link %1"));
+    case LinkKind::Loop: return cliText(QT_TRANSLATE_NOOP("cli", "link loop %1"));
+    case LinkKind::Folder: return cliText(QT_TRANSLATE_NOOP("cli", "folder %1, not a link"));
+    case LinkKind::File: return cliText(QT_TRANSLATE_NOOP("cli", "file %1, not a link"));
     case LinkKind::None: break;
     }
     return {};
@@ -38,8 +33,8 @@ int CliSession::ports()
     int width = 0;
     for (const PortRoute& route : routes)
         width = std::max(width, displayWidth(route.device));
-    const QString present = text(QT_TRANSLATE_NOOP("cli", "present"));
-    const QString absent = text(QT_TRANSLATE_NOOP("cli", "absent"));
+    const QString present = cliText(QT_TRANSLATE_NOOP("cli", "present"));
+    const QString absent = cliText(QT_TRANSLATE_NOOP("cli", "absent"));
     const int stateWidth = std::max(displayWidth(present), displayWidth(absent));
     QString out;
     QStringList reached;
@@ -60,7 +55,7 @@ int CliSession::ports()
         if (!reached.contains(port.device))
             others << port.device;
     if (!others.isEmpty()) {
-        out += text(QT_TRANSLATE_NOOP("cli", "present, reached by no COM name:"))
+        out += cliText(QT_TRANSLATE_NOOP("cli", "present, reached by no COM name:"))
             + QLatin1Char('\n');
         for (const QString& device : others)
             out += QStringLiteral("  ") + device + QLatin1Char('\n');

@@ -274,6 +274,10 @@ Outcome EditSession::setSetting(Setting setting, std::optional<int> code)
         case Setting::TransmitterFrequency: return e.setTransmitterFrequency(QString());
         default: break;
         }
+        static_assert(int(Setting::HandheldByPager) - int(Setting::NumberPronunciation)
+                      == int(VoiceSetting::HandheldByPager));
+        static_assert(int(Setting::KeyPrompt1) - int(Setting::NumberPronunciation)
+                      == int(VoiceSetting::KeyPrompt1));
         const int voice = int(setting) - int(Setting::NumberPronunciation);
         return e.setVoiceSetting(VoiceSetting(voice), code);
     });

@@ -49,7 +49,8 @@ struct TableGridRow {
     QString key;
 };
 
-// The settings the editor shows, one row each, in this order.
+// The settings the editor shows, one row each, in this order; the voice
+// settings from NumberPronunciation on in the order of ImageEdits' VoiceSetting.
 enum class Setting {
     WorkMode,
     InfoUnitType,
@@ -62,7 +63,7 @@ enum class Setting {
     HandheldByTable,
     HandheldByPager,
 };
-constexpr int SettingCount = 10;
+constexpr int SettingCount = int(Setting::HandheldByPager) + 1;
 
 struct SettingGridRow {
     Setting setting = Setting::WorkMode;

@@ -26,8 +26,10 @@ Report buildReport(const ReportKindInfo& kind, const HostMemory& host)
     report.heading = kind.heading;
     if (const auto text = kind.text(host))
         report.text = *text;
-    else
+    else {
+        report.nothingToList = true;
         report.outcome.message = stopMessage(ViewText::tr("没有餐桌号！"), Title::Attention);
+    }
     return report;
 }
 

@@ -15,6 +15,7 @@ struct Report {
     // nothing to list (no tables: "没有餐桌号！").
     Outcome outcome;
     QString text;
+    bool nothingToList = false;
     Heading heading = Heading::None;
 };
 

@@ -35,14 +35,18 @@ void awaitRequests(SimProcess& sim, const QByteArray& code, int count)
     }
 }
 
-// Waits until the process holds `device` open.
+// Waits until the process holds `device` open twice: its lock and the port
+// itself (the lock alone comes before the port is opened).
 bool awaitOpen(const QProcess& process, const QString& device)
 {
     const QDir fds(QStringLiteral("/proc/%1/fd").arg(process.processId()));
-    for (QDeadlineTimer wait(15000); !wait.hasExpired(); QThread::msleep(20))
-        for (const QFileInfo& fd : fds.entryInfoList(QDir::System | QDir::NoDotAndDotDot))
-            if (fd.symLinkTarget() == device)
-                return true;
+    for (QDeadlineTimer wait(15000); !wait.hasExpired(); QThread::msleep(20)) {
+        const QFileInfoList open = fds.entryInfoList(QDir::System | QDir::NoDotAndDotDot);
+        if (std::count_if(open.begin(), open.end(),
+                          [&](const QFileInfo& fd) { return fd.symLinkTarget() == device; })
+            >= 2)
+            return true;
+    }
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include "commands/PagerBatch.h"
 #include "commands/TableLearning.h"
 #include "link/Frame.h"
+#include "support/PagerRows.h"
 #include "support/Rig.h"
 
 #include <QStringEncoder>
@@ -20,20 +21,6 @@ QString problems(const PagerFile& f)
     for (const RowProblem& p : f.problems)
         out << QString::number(p.line) + ":" + p.message;
     return out.join('|');
-}
-
-QString rows(const PagerFile& f)
-{
-    QStringList out;
-    for (const PagerRow& r : f.rows)
-        out << QStringLiteral("%1:%2/%3/%4%5%6%7")
-                   .arg(r.line)
-                   .arg(r.number, r.address)
-                   .arg(r.model)
-                   .arg(r.polarity)
-                   .arg(r.rate)
-                   .arg(r.tone);
-    return out.join(' ');
 }
 
 QByteArray gb18030(const QString& text)
@@ -69,7 +56,8 @@ TEST(PagerFile, EveryBadRowIsListedWithItsLineAndTheWindowsMessage)
     };
     for (const auto& [text, expectedRows, expected] : cases) {
         const PagerFile f = readPagerCsv(text);
-        EXPECT_EQ(std::tuple(rows(f), problems(f)), std::tuple(expectedRows, expected))
+        EXPECT_EQ(std::tuple(cs::test::pagerRows(f), problems(f)),
+                  std::tuple(expectedRows, expected))
             << text.data();
     }
 }
@@ -85,7 +73,7 @@ TEST(PagerFile, SpreadsheetEncodings)
     };
     for (const auto& [bytes, expected] : cases) {
         const PagerFile f = readPagerCsv(bytes);
-        EXPECT_EQ(std::tuple(rows(f), problems(f)), std::tuple(expected, QString()));
+        EXPECT_EQ(std::tuple(cs::test::pagerRows(f), problems(f)), std::tuple(expected, QString()));
     }
     EXPECT_EQ(problems(readPagerCsv(Head + "1,1,\x81\x30\x81\xFF\n")),
               "0:the file is neither UTF-8 nor GB18030 text");

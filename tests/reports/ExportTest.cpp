@@ -4,6 +4,7 @@
 #include "commands/PagerBatch.h"
 #include "reports/BackupDiff.h"
 #include "reports/ReportFormats.h"
+#include "support/PagerRows.h"
 
 #include <gtest/gtest.h>
 
@@ -24,16 +25,7 @@ TEST(PagerCsv, TheExportOfABackupLoadsAsTheSamePagers)
     EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBFnumber,address,model,polarity,rate,tone\n"
                                "1,1234567,new,normal,512,tone2\n"));
     const PagerFile f = readPagerCsv(csv);
-    QStringList rows;
-    for (const PagerRow& r : f.rows)
-        rows << QStringLiteral("%1:%2/%3/%4%5%6%7")
-                    .arg(r.line)
-                    .arg(r.number, r.address)
-                    .arg(r.model)
-                    .arg(r.polarity)
-                    .arg(r.rate)
-                    .arg(r.tone);
-    EXPECT_EQ(std::tuple(rows.join(' '), f.problems.size()),
+    EXPECT_EQ(std::tuple(cs::test::pagerRows(f), f.problems.size()),
               std::tuple(QString("2:1/1234567/1101 3:100/0000007/3023 4:254/9876543/0112"), 0));
 }
 
