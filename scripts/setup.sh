@@ -10,7 +10,7 @@ packages=(
   qt6-tools-dev qt6-l10n-tools
   libgtest-dev googletest
   clang libclang-rt-dev
-  dpkg-dev file lintian appstream mandoc shellcheck desktop-file-utils
+  dpkg-dev file lintian appstream mandoc man-db shellcheck desktop-file-utils
   fonts-noto-cjk
   xvfb xauth
 )
